@@ -1,0 +1,46 @@
+#pragma once
+// The asset generator draws every picture the program compiles in and writes
+// every file of the bundle's resource folder (sounds, slides, marker files).
+// Each group of assets lives in its own source file and registers itself with
+// TW_ASSET_GENERATOR, so adding assets never touches the generator's core.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace AssetGen {
+
+class Context
+{
+public:
+    Context(QString const& picturesDir, QString const& bundleDir);
+
+    // A picture compiled into the program, addressed as ":/" + resourcePath.
+    void savePicture(QString const& resourcePath, QImage const& image);
+    // A file of the bundle's resource folder, read from disk at run time.
+    void saveBundleFile(QString const& name, QByteArray const& data);
+    void saveBundleImage(QString const& name, QImage const& image, char const* format, int quality = -1);
+
+    QStringList const& pictures() const { return m_lPictures; }
+    bool ok() const { return m_bOk; }
+
+private:
+    void writeFile(QString const& path, QByteArray const& data);
+
+    QString m_sPicturesDir;
+    QString m_sBundleDir;
+    QStringList m_lPictures;
+    bool m_bOk = true;
+};
+
+using GeneratorFunction = void (*)(Context&);
+
+struct Registrar
+{
+    Registrar(char const* name, GeneratorFunction fn);
+};
+
+} // namespace AssetGen
+
+#define TW_ASSET_GENERATOR(fn) static AssetGen::Registrar s_registrar_##fn(#fn, fn);

@@ -1,0 +1,60 @@
+# Build settings and helpers shared by every directory.
+
+option(TW_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(TW_WERROR "Treat compiler warnings as errors" OFF)
+
+find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network Xml PrintSupport Multimedia DBus LinguistTools)
+if(BUILD_TESTING)
+  find_package(Qt5 5.15 REQUIRED COMPONENTS Test)
+endif()
+
+add_compile_options(-Wall -Wextra)
+if(TW_WERROR)
+  add_compile_options(-Werror)
+endif()
+if(TW_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+  if(CMAKE_BUILD_TYPE STREQUAL "Debug")
+    add_compile_options(-O1)
+  endif()
+endif()
+
+# Where the build tree keeps the bundle's resource folder (sounds, slides, marker files).
+set(TW_BUILD_RESOURCE_DIR "${CMAKE_BINARY_DIR}/resources/")
+# Where an installed program finds it, relative to the install prefix.
+set(TW_INSTALL_RESOURCE_SUBDIR "${CMAKE_INSTALL_DATADIR}/tickwren")
+
+set(TW_TEST_RUNNER "${CMAKE_SOURCE_DIR}/tests/run-isolated.sh")
+
+# tw_add_library(<name> SOURCES ... [LIBS ...])
+# One library per source directory; its headers are included by their file names.
+function(tw_add_library name)
+  cmake_parse_arguments(L "" "" "SOURCES;LIBS;PUBLIC_LIBS" ${ARGN})
+  add_library(${name} STATIC ${L_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${L_PUBLIC_LIBS} PRIVATE ${L_LIBS})
+endfunction()
+
+# tw_add_test(<name> SOURCES ... [LIBS ...] [TIMEOUT s] [XVFB])
+# A Qt Test program registered with CTest. Each run gets its own temporary HOME and
+# XDG folders (see tests/run-isolated.sh), the offscreen platform unless XVFB is given,
+# and the build tree's resource folder.
+function(tw_add_test name)
+  cmake_parse_arguments(T "XVFB" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
+  if(T_XVFB)
+    add_test(NAME ${name} COMMAND ${TW_TEST_RUNNER} --xvfb $<TARGET_FILE:${name}>)
+  else()
+    add_test(NAME ${name} COMMAND ${TW_TEST_RUNNER} $<TARGET_FILE:${name}>)
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "TICKWREN_RESOURCE_DIR=${TW_BUILD_RESOURCE_DIR};TW_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+  if(TARGET tw_bundle)
+    add_dependencies(${name} tw_bundle)
+  endif()
+endfunction()

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Tickwren needs to build, run and test.
+# Packages already present are not fetched again, so a second run needs no network.
+set -euo pipefail
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins libqt5svg5-dev
+  qttools5-dev qttools5-dev-tools qttranslations5-l10n qtwebengine5-dev
+  libsndfile1-dev zlib1g-dev libfftw3-dev
+  clang libfuzzer-14-dev libclang-rt-14-dev
+  xvfb xauth dbus dbus-x11 fonts-dejavu-core
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+echo "Installing: ${missing[*]}"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Runs one test program with a private HOME and private XDG folders, so that no
+# test reads or writes a user's real settings. With --xvfb the program gets its
+# own virtual X display; otherwise it runs on Qt's offscreen platform.
+set -euo pipefail
+
+use_xvfb=0
+if [ "${1:-}" = "--xvfb" ]; then use_xvfb=1; shift; fi
+
+tmp="$(mktemp -d "${TMPDIR:-/tmp}/tickwren-test.XXXXXX")"
+trap 'rm -rf "$tmp"' EXIT
+mkdir -p "$tmp/home" "$tmp/config" "$tmp/data" "$tmp/cache" "$tmp/runtime" "$tmp/state"
+chmod 700 "$tmp/runtime"
+
+export HOME="$tmp/home"
+export XDG_CONFIG_HOME="$tmp/config"
+export XDG_DATA_HOME="$tmp/data"
+export XDG_CACHE_HOME="$tmp/cache"
+export XDG_STATE_HOME="$tmp/state"
+export XDG_RUNTIME_DIR="$tmp/runtime"
+# No test may reach the user's session bus.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$tmp/runtime/no-session-bus"
+unset XDG_CONFIG_DIRS XDG_DATA_DIRS_USER
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+here="$(cd "$(dirname "$0")" && pwd)"
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=0:strict_string_checks=1}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$here/lsan.supp:print_suppressions=0}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+export QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.qpa.*=false}"
+# Tests hear nothing: the audio engine runs its silent clock.
+export TICKWREN_SILENT_AUDIO="${TICKWREN_SILENT_AUDIO:-1}"
+
+if [ $use_xvfb -eq 1 ]; then
+  unset QT_QPA_PLATFORM
+  export QT_QPA_PLATFORM=xcb
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+else
+  export QT_QPA_PLATFORM=offscreen
+  "$@"
+fi
