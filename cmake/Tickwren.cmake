@@ -58,3 +58,35 @@ function(tw_add_test name)
     add_dependencies(${name} tw_bundle)
   endif()
 endfunction()
+
+# tw_glob_library(<name> [PUBLIC_LIBS ...] [OPTIONAL_LIBS ...])
+# The library of the current directory, built from every .cpp and .h in it (not in
+# its sub-directories). OPTIONAL_LIBS are linked only when a target of that name exists.
+# A directory with no sources yet defines no target.
+function(tw_glob_library name)
+  cmake_parse_arguments(L "" "" "PUBLIC_LIBS;OPTIONAL_LIBS;PRIVATE_LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(NOT sources)
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${L_PUBLIC_LIBS} PRIVATE ${L_PRIVATE_LIBS})
+  foreach(dep IN LISTS L_OPTIONAL_LIBS)
+    if(TARGET ${dep})
+      target_link_libraries(${name} PUBLIC ${dep})
+    endif()
+  endforeach()
+endfunction()
+
+# tw_add_subdirectories(): adds every immediate sub-directory that has a CMakeLists.txt,
+# so that each test (or benchmark) lives in a folder of its own.
+function(tw_add_subdirectories)
+  file(GLOB children CONFIGURE_DEPENDS LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
