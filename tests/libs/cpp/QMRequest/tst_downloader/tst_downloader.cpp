@@ -1,0 +1,355 @@
+// The blocking downloader against canned answers of a server on 127.0.0.1.
+#include "CannedHttpServer.h"
+#include "Downloader.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using QMRequest::Downloader;
+
+Q_DECLARE_METATYPE(CannedHttpServer::Ending)
+
+namespace {
+// Short enough to keep the suite fast, long enough for a loaded machine.
+constexpr int kTestTimeoutMs = 400;
+
+// Content-Length promises more than the server sends before it hangs up.
+QByteArray const kDroppedMidBody = "HTTP/1.1 200 OK\r\nContent-Length: 100\r\nConnection: close\r\n\r\n0123456789";
+// No length: the body ends when the connection closes.
+QByteArray const kUnknownLength = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\nsome body ";
+
+quint16 closedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    quint16 const port = probe.serverPort();
+    probe.close();
+    return port;
+}
+} // namespace
+
+class TestDownloader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fullRequest_data();
+    void fullRequest();
+    void addressWithoutSchemeReachesServer();
+
+    void cannedReplies_data();
+    void cannedReplies();
+    void refusedConnectionIsConnectionFailure();
+    void defaultTimeoutIsFifteenSeconds();
+
+    void eachRequestReturnsOnlyItsOwnBody();
+    void busyCallIsTurnedAwayAndFirstRequestGoesOn();
+
+    void getToFile_data();
+    void getToFile();
+    void getToFileReportsUnwritableTarget();
+
+    void progressPercent_data();
+    void progressPercent();
+    void progressOverNetwork();
+};
+
+void TestDownloader::fullRequest_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("requested");
+    QTest::newRow("host and path") << "example.org/a/b.htm" << "http://example.org/a/b.htm";
+    QTest::newRow("http unchanged") << "http://example.org/x" << "http://example.org/x";
+    QTest::newRow("https unchanged") << "https://example.org/x" << "https://example.org/x";
+    QTest::newRow("upper-case scheme") << "HTTP://example.org/x" << "HTTP://example.org/x";
+    QTest::newRow("mixed-case https") << "Https://example.org/x" << "Https://example.org/x";
+    QTest::newRow("other scheme gets http") << "ftp://example.org/x" << "http://ftp://example.org/x";
+    QTest::newRow("http without slashes") << "http:example.org" << "http://http:example.org";
+}
+
+void TestDownloader::fullRequest()
+{
+    QFETCH(QString, given);
+    QFETCH(QString, requested);
+    QCOMPARE(Downloader().fullRequest(given), requested);
+}
+
+void TestDownloader::addressWithoutSchemeReachesServer()
+{
+    CannedHttpServer server;
+    QVERIFY(server.isListening());
+    server.setReply(CannedHttpServer::answer(200, "plain"));
+    Downloader downloader;
+    Downloader::Status status = Downloader::NotStarted;
+    QCOMPARE(downloader.get(server.hostAndPort() + "/dir/page.htm", QEventLoop::AllEvents, &status),
+             QByteArray("plain"));
+    QCOMPARE(status, Downloader::Succeeded);
+    QCOMPARE(server.requests(), QList<QByteArray>{"GET /dir/page.htm HTTP/1.1"});
+}
+
+void TestDownloader::cannedReplies_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<CannedHttpServer::Ending>("ending");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<Downloader::Status>("status");
+    QTest::addColumn<int>("httpStatus");
+
+    auto const close = CannedHttpServer::CloseAfterReply;
+    QTest::newRow("body") << CannedHttpServer::answer(200, "LF:1.1.13.03.2014\n") << close
+                          << QByteArray("LF:1.1.13.03.2014\n") << Downloader::Succeeded << 200;
+    QTest::newRow("non-ASCII body") << CannedHttpServer::answer(200, "Gr\xc3\xbc\xc3\x9f\x65") << close
+                                    << QByteArray("Gr\xc3\xbc\xc3\x9f\x65") << Downloader::Succeeded << 200;
+    QTest::newRow("empty body is a success")
+        << CannedHttpServer::answer(200, "") << close << QByteArray() << Downloader::Succeeded << 200;
+    QTest::newRow("404 is a server error")
+        << CannedHttpServer::answer(404, "<html>not here</html>") << close << QByteArray()
+        << Downloader::ServerError << 404;
+    QTest::newRow("500 is a server error")
+        << CannedHttpServer::answer(500, "oops") << close << QByteArray() << Downloader::ServerError << 500;
+    QTest::newRow("redirect is not followed")
+        << CannedHttpServer::answer(302, "<html>moved</html>", "Location: http://127.0.0.1:1/else\r\n") << close
+        << QByteArray("<html>moved</html>") << Downloader::Succeeded << 302;
+    QTest::newRow("dropped mid-body")
+        << kDroppedMidBody << close << QByteArray() << Downloader::ConnectionFailed << 200;
+    QTest::newRow("no answer until the time-out")
+        << QByteArray() << CannedHttpServer::Silent << QByteArray() << Downloader::TimedOut << 0;
+}
+
+void TestDownloader::cannedReplies()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(CannedHttpServer::Ending, ending);
+    QFETCH(QByteArray, body);
+    QFETCH(Downloader::Status, status);
+    QFETCH(int, httpStatus);
+
+    CannedHttpServer server;
+    QVERIFY(server.isListening());
+    server.setReply(reply, ending);
+    Downloader downloader;
+    downloader.setTimeout(kTestTimeoutMs);
+
+    Downloader::Status reported = Downloader::NotStarted;
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(downloader.get(server.url("/updates.htm"), QEventLoop::AllEvents, &reported), body);
+    QCOMPARE(reported, status);
+    QCOMPARE(downloader.status(), status);
+    QCOMPARE(downloader.httpStatus(), httpStatus);
+    QCOMPARE(downloader.errorString().isEmpty(), status == Downloader::Succeeded);
+    QVERIFY(downloader.isFinished());
+    if (status == Downloader::TimedOut)
+        QVERIFY2(clock.elapsed() >= kTestTimeoutMs - 50, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(server.requests().size(), 1);
+}
+
+void TestDownloader::refusedConnectionIsConnectionFailure()
+{
+    Downloader downloader;
+    downloader.setTimeout(kTestTimeoutMs);
+    Downloader::Status status = Downloader::NotStarted;
+    QCOMPARE(downloader.get(QStringLiteral("127.0.0.1:%1/x").arg(closedPort()), QEventLoop::AllEvents, &status),
+             QByteArray());
+    QCOMPARE(status, Downloader::ConnectionFailed);
+    QCOMPARE(downloader.httpStatus(), 0);
+}
+
+void TestDownloader::defaultTimeoutIsFifteenSeconds()
+{
+    Downloader downloader;
+    QCOMPARE(downloader.status(), Downloader::NotStarted);
+    QVERIFY(!downloader.isFinished());
+    QCOMPARE(downloader.timeout(), 15000);
+    downloader.setTimeout(-5);
+    QCOMPARE(downloader.timeout(), 0);
+}
+
+void TestDownloader::eachRequestReturnsOnlyItsOwnBody()
+{
+    CannedHttpServer server;
+    Downloader downloader;
+    downloader.setTimeout(kTestTimeoutMs);
+
+    server.setReply(CannedHttpServer::answer(200, "first"));
+    QCOMPARE(downloader.get(server.url()), QByteArray("first"));
+    server.setReply(CannedHttpServer::answer(404, "gone"));
+    QCOMPARE(downloader.get(server.url()), QByteArray());
+    QCOMPARE(downloader.status(), Downloader::ServerError);
+    server.setSilent();
+    QCOMPARE(downloader.get(server.url()), QByteArray());
+    QCOMPARE(downloader.status(), Downloader::TimedOut);
+    server.setReply(CannedHttpServer::answer(200, "second"));
+    QCOMPARE(downloader.get(server.url()), QByteArray("second"));
+    QCOMPARE(downloader.status(), Downloader::Succeeded);
+    QCOMPARE(downloader.errorString(), QString());
+}
+
+void TestDownloader::busyCallIsTurnedAwayAndFirstRequestGoesOn()
+{
+    CannedHttpServer server;
+    server.setSilent();
+    Downloader downloader;
+    downloader.setTimeout(5000);
+
+    bool checked = false;
+    // Runs inside the first get's nested loop once the server holds the request.
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        if (server.requests().isEmpty())
+            return;
+        poll.stop();
+        QVERIFY(!downloader.isFinished());
+        QCOMPARE(downloader.status(), Downloader::Running);
+        Downloader::Status status = Downloader::NotStarted;
+        QCOMPARE(downloader.get(server.url("/second")), QByteArray());
+        QCOMPARE(downloader.getToFile(server.url("/third"), QStringLiteral("/nonexistent/x"),
+                                      QEventLoop::AllEvents, &status),
+                 false);
+        QCOMPARE(status, Downloader::Busy);
+        QCOMPARE(downloader.status(), Downloader::Running);
+        checked = true;
+        server.answerWaiting(CannedHttpServer::answer(200, "own body"));
+    });
+    poll.start();
+
+    Downloader::Status status = Downloader::NotStarted;
+    QCOMPARE(downloader.get(server.url("/first"), QEventLoop::AllEvents, &status), QByteArray("own body"));
+    QVERIFY(checked);
+    QCOMPARE(status, Downloader::Succeeded);
+    QVERIFY(downloader.isFinished());
+    // The turned-away calls never reached the server.
+    QCOMPARE(server.requests(), QList<QByteArray>{"GET /first HTTP/1.1"});
+}
+
+void TestDownloader::getToFile_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<CannedHttpServer::Ending>("ending");
+    QTest::addColumn<Downloader::Status>("status");
+
+    auto const close = CannedHttpServer::CloseAfterReply;
+    QTest::newRow("success") << CannedHttpServer::answer(200, "new contents") << close << Downloader::Succeeded;
+    QTest::newRow("empty success") << CannedHttpServer::answer(200, "") << close << Downloader::Succeeded;
+    QTest::newRow("404") << CannedHttpServer::answer(404, "not found page") << close << Downloader::ServerError;
+    QTest::newRow("dropped mid-body") << kDroppedMidBody << close << Downloader::ConnectionFailed;
+    QTest::newRow("time-out") << QByteArray() << CannedHttpServer::Silent << Downloader::TimedOut;
+}
+
+void TestDownloader::getToFile()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(CannedHttpServer::Ending, ending);
+    QFETCH(Downloader::Status, status);
+
+    QTemporaryDir dir;
+    QString const target = dir.filePath("target.txt");
+    QByteArray const old = "old contents that must survive a failure";
+    {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+
+    CannedHttpServer server;
+    server.setReply(reply, ending);
+    Downloader downloader;
+    downloader.setTimeout(kTestTimeoutMs);
+    Downloader::Status reported = Downloader::NotStarted;
+    bool const written = downloader.getToFile(server.url(), target, QEventLoop::AllEvents, &reported);
+    QCOMPARE(reported, status);
+    QCOMPARE(written, status == Downloader::Succeeded);
+
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray const expected = status == Downloader::Succeeded ? reply.mid(reply.indexOf("\r\n\r\n") + 4) : old;
+    QCOMPARE(file.readAll(), expected);
+    // No temporary file is left beside the target.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"target.txt"});
+}
+
+void TestDownloader::getToFileReportsUnwritableTarget()
+{
+    QTemporaryDir dir;
+    CannedHttpServer server;
+    server.setReply(CannedHttpServer::answer(200, "data"));
+    Downloader downloader;
+    Downloader::Status status = Downloader::NotStarted;
+    QVERIFY(!downloader.getToFile(server.url(), dir.filePath("missing/folder/file.txt"), QEventLoop::AllEvents,
+                                  &status));
+    QCOMPARE(status, Downloader::FileNotWritten);
+    QCOMPARE(downloader.status(), Downloader::FileNotWritten);
+    QVERIFY(!downloader.errorString().isEmpty());
+}
+
+void TestDownloader::progressPercent_data()
+{
+    QTest::addColumn<qint64>("received");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<int>("progress");
+    QTest::addColumn<QList<int>>("percents");
+    QTest::newRow("half") << qint64(50) << qint64(100) << 50 << QList<int>{50};
+    QTest::newRow("truncated") << qint64(2) << qint64(3) << 2 << QList<int>{66};
+    QTest::newRow("complete") << qint64(7) << qint64(7) << 7 << QList<int>{100};
+    QTest::newRow("total unknown (0)") << qint64(10) << qint64(0) << 10 << QList<int>{};
+    QTest::newRow("total unknown (-1)") << qint64(10) << qint64(-1) << 10 << QList<int>{};
+    QTest::newRow("count beyond int") << qint64(5000000000LL) << qint64(10000000000LL) << 2147483647
+                                      << QList<int>{50};
+}
+
+void TestDownloader::progressPercent()
+{
+    QFETCH(qint64, received);
+    QFETCH(qint64, total);
+    QFETCH(int, progress);
+    QFETCH(QList<int>, percents);
+
+    Downloader downloader;
+    QSignalSpy progressSpy(&downloader, &Downloader::progress);
+    QSignalSpy percentSpy(&downloader, &Downloader::progressPercent);
+    downloader.slotProgress(received, total);
+    QCOMPARE(progressSpy.size(), 1);
+    QCOMPARE(progressSpy.at(0).at(0).toInt(), progress);
+    QList<int> seen;
+    for (auto const& args : qAsConst(percentSpy))
+        seen.append(args.at(0).toInt());
+    QCOMPARE(seen, percents);
+}
+
+void TestDownloader::progressOverNetwork()
+{
+    CannedHttpServer server;
+    Downloader downloader;
+    QSignalSpy percentSpy(&downloader, &Downloader::progressPercent);
+    QSignalSpy progressSpy(&downloader, &Downloader::progress);
+
+    server.setReply(CannedHttpServer::answer(200, QByteArray(5000, 'x')));
+    QCOMPARE(downloader.get(server.url()).size(), 5000);
+    QVERIFY(!percentSpy.isEmpty());
+    QCOMPARE(percentSpy.last().at(0).toInt(), 100);
+    QCOMPARE(progressSpy.last().at(0).toInt(), 5000);
+
+    // While the length is unknown Qt reports a total of -1; only its closing
+    // report (received = total) gives a percentage.
+    percentSpy.clear();
+    progressSpy.clear();
+    auto* manager = downloader.findChild<QMRequest::DownloadManager*>();
+    QVERIFY(manager);
+    QSignalSpy rawSpy(manager, &QMRequest::DownloadManager::downloadProgress);
+    server.setReply(kUnknownLength, CannedHttpServer::KeepOpen);
+    // The rest follows a little later, so the first part is reported on its own.
+    QTimer::singleShot(200, &server, [&server] { server.answerWaiting("without a length"); });
+    QCOMPARE(downloader.get(server.url()), QByteArray("some body without a length"));
+    QVERIFY(std::any_of(rawSpy.begin(), rawSpy.end(), [](auto const& a) { return a.at(1).toLongLong() <= 0; }));
+    QCOMPARE(progressSpy.size(), rawSpy.size());
+    for (auto const& args : qAsConst(percentSpy))
+        QCOMPARE(args.at(0).toInt(), 100);
+}
+
+QTEST_GUILESS_MAIN(TestDownloader)
+#include "tst_downloader.moc"
