@@ -43,13 +43,15 @@ float runSeries(float sum, float previous, NextTerm nextTerm)
 // Each term's power and factorial are kept from the previous term and extended by
 // the same multiplications that forming them from 1 would do, so the results are
 // those of recomputing them at every step, in linear rather than quadratic time.
-float sineSeries(float x)
+// Terms (x^k (-1)^n) / k! with k = 2n + 1 for the sine (firstK 1, starting at x)
+// and k = 2n for the cosine (firstK 0, starting at 1).
+float trigSeries(float x, int firstK)
 {
-    float power = x;     // x^k, k = 2n + 1
-    float factorial = 1; // k!
-    float sign = 1;      // (-1)^n
-    int k = 1;
-    return runSeries(x, 0.0f, [&] {
+    float power = firstK == 1 ? x : 1.0f; // x^k
+    float factorial = 1;                  // k!
+    float sign = 1;                       // (-1)^n
+    int k = firstK;
+    return runSeries(power, 0.0f, [&] {
         power = power * x;
         factorial = float(k + 1) * factorial;
         power = power * x;
@@ -60,21 +62,14 @@ float sineSeries(float x)
     });
 }
 
+float sineSeries(float x)
+{
+    return trigSeries(x, 1);
+}
+
 float cosineSeries(float x)
 {
-    float power = 1;
-    float factorial = 1;
-    float sign = 1;
-    int k = 0;
-    return runSeries(1.0f, 0.0f, [&] {
-        power = power * x;
-        factorial = float(k + 1) * factorial;
-        power = power * x;
-        factorial = float(k + 2) * factorial;
-        k += 2;
-        sign = -sign;
-        return (power * sign) / factorial;
-    });
+    return trigSeries(x, 0);
 }
 
 // Terms (x^k (-1)^n) / k for n = 0, 1, 2, ... with k = 2n + 1 (arctangent,
