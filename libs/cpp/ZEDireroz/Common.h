@@ -1,0 +1,31 @@
+#pragma once
+// Widget conventions shared by every dialog and widget of the libraries: object
+// names for the style sheet, the dialog push-button look, flat square tool
+// buttons, and the translucency of menus and chart dialogs.
+
+#include <QString>
+
+class QMenu;
+class QPushButton;
+class QWidget;
+
+namespace ZEDireroz {
+
+class Common
+{
+public:
+    Common() = delete;
+
+    static void extend(QWidget* widget, QString const& objectName, QString const& toolTip = QString());
+    static void setMenuOpacity(QMenu* menu);
+    static void setChartDialogOpacity(QWidget* widget);
+    static void applyPushButtonDetails(QPushButton* button);
+    static void applyToolButtonDetails(QPushButton* button);
+
+    // The window opacity for a stored transparency setting (35 gives 0.95, 30 and
+    // less are opaque), kept within a range where the window stays visible.
+    static qreal opacityFromSetting(int value);
+    static constexpr qreal kMinimumOpacity = 0.3;
+};
+
+} // namespace ZEDireroz

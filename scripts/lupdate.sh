@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Brings the translation sources of one area (or of every area) up to date with
+# the code: new texts are added for translation, texts no longer in the code
+# are dropped, and existing translations are kept.
+#
+#   bash scripts/lupdate.sh <area>     one area, e.g. frame
+#   bash scripts/lupdate.sh            every area
+#   cmake --build build-test --target tw_lupdate   the same as the latter
+#
+# Each area is a folder translations/<area>/ holding a file "lupdate.txt" that
+# names the area's own sources, one kind per line, paths relative to the
+# repository root:
+#   libs <file or folder>...   library texts  -> translations/<area>/libs_<lang>.ts
+#   app  <file or folder>...   program texts  -> translations/<area>/TickwrenTrial_<lang>.ts
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+LANGUAGES=(de ru es fr hi it pt ko ar zh_CN)
+LUPDATE="${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)}"
+
+update_area() {
+  local area="$1" list="translations/$1/lupdate.txt"
+  if [ ! -f "$list" ]; then
+    echo "no $list" >&2
+    return 1
+  fi
+  local kind stem
+  while read -r kind rest; do
+    case "$kind" in
+      ''|'#'*) continue ;;
+      libs) stem=libs ;;
+      app) stem=TickwrenTrial ;;
+      *) echo "$list: unknown kind '$kind'" >&2; return 1 ;;
+    esac
+    # shellcheck disable=SC2206
+    local sources=($rest)
+    for lang in "${LANGUAGES[@]}"; do
+      "$LUPDATE" -silent -locations none -no-obsolete "${sources[@]}" \
+        -ts "translations/$area/${stem}_${lang}.ts"
+    done
+  done < "$list"
+}
+
+if [ $# -gt 0 ]; then
+  for area in "$@"; do update_area "$area"; done
+else
+  for list in translations/*/lupdate.txt; do
+    [ -f "$list" ] || continue
+    update_area "$(basename "$(dirname "$list")")"
+  done
+fi

@@ -1,0 +1,98 @@
+// The program itself: it refuses to start without a display in one clear line,
+// and a start with a fresh home folder creates its settings file.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QProcessEnvironment baseEnvironment(QString const& home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_DATA_HOME", home + "/.local/share");
+    env.insert("XDG_CONFIG_HOME", home + "/.config");
+    env.insert("XDG_CACHE_HOME", home + "/.cache");
+    env.remove("TICKWREN_RESOURCE_DIR");
+    return env;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void noDisplay_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("nothing set") << "" << "" << "DISPLAY";
+        QTest::newRow("xcb, nothing set") << "xcb" << "" << "DISPLAY";
+        QTest::newRow("no server") << "" << ":59999" << ":59999";
+    }
+    void noDisplay()
+    {
+        QFETCH(QString, platform);
+        QFETCH(QString, display);
+        QFETCH(QString, mentions);
+        QTemporaryDir home;
+        QProcessEnvironment env = baseEnvironment(home.path());
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("XDG_SESSION_TYPE");
+        if (!platform.isEmpty())
+            env.insert("QT_QPA_PLATFORM", platform);
+        if (!display.isEmpty())
+            env.insert("DISPLAY", display);
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(TICKWREN_PROGRAM, QStringList());
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY(program.exitCode() != 0);
+        QString const err = QString::fromLocal8Bit(program.readAllStandardError());
+        QStringList const lines = err.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().startsWith("Tickwren cannot start: "), qPrintable(err));
+        QVERIFY2(lines.first().contains(mentions), qPrintable(err));
+        QVERIFY(program.readAllStandardOutput().isEmpty());
+        // It stopped before creating anything.
+        QVERIFY(!QDir(home.path() + "/.local/share/Olvenar").exists());
+    }
+
+    void freshHomeGetsTheSettingsFile()
+    {
+        QTemporaryDir home;
+        QProcessEnvironment env = baseEnvironment(home.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(TICKWREN_PROGRAM, QStringList());
+        QVERIFY(program.waitForStarted());
+
+        QString const file = home.path() + "/.local/share/Olvenar/TickwrenTrial/settings.plist";
+        QElapsedTimer timer;
+        timer.start();
+        while (!QFileInfo::exists(file) && timer.elapsed() < 60000 && program.state() == QProcess::Running)
+            QTest::qWait(100);
+        QTest::qWait(200); // let the write finish
+        program.kill();
+        program.waitForFinished();
+
+        QVERIFY2(QFileInfo::exists(file), program.readAllStandardError().constData());
+        QSettings settings(file, QSettings::IniFormat);
+        QCOMPARE(settings.childGroups(), QStringList{"TickwrenTrial"});
+        QCOMPARE(settings.value("TickwrenTrial/Language").toString(), QStringLiteral("en"));
+        // The work folder lies in the same data folder.
+        QVERIFY(QDir(home.path() + "/.local/share/Olvenar/TickwrenTrial/Work").exists());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"

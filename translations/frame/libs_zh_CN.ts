@@ -1,0 +1,19 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>DisplayProbe</name>
+    <message>
+        <source>no graphical display is available (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>没有可用的图形显示（未设置 DISPLAY 和 WAYLAND_DISPLAY）。</translation>
+    </message>
+    <message>
+        <source>no Wayland display is available (WAYLAND_DISPLAY is not set).</source>
+        <translation>没有可用的 Wayland 显示（未设置 WAYLAND_DISPLAY）。</translation>
+    </message>
+    <message>
+        <source>cannot connect to the display &quot;%1&quot;.</source>
+        <translation>无法连接到显示 &quot;%1&quot;。</translation>
+    </message>
+</context>
+</TS>
