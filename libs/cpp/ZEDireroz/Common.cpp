@@ -1,9 +1,12 @@
 #include "Common.h"
 
 #include "App.h"
+#include "Os.h"
 
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 namespace ZEDireroz {
@@ -60,6 +63,22 @@ void Common::applyToolButtonDetails(QPushButton* button)
 {
     button->setFlat(true);
     button->setFixedSize(32, 32);
+}
+
+QSize Common::deviceSize(QSize const& size, qreal widthFactor, qreal heightFactor)
+{
+    return QSize(static_cast<int>(size.width() * widthFactor), static_cast<int>(size.height() * heightFactor));
+}
+
+QPixmap Common::grabScreen()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QPixmap();
+    QRect const geometry = screen->geometry();
+    QSize const size = deviceSize(geometry.size(), Os::scaleFactor(), Os::scaleFactor());
+    // Window 0 is the whole desktop.
+    return screen->grabWindow(0, geometry.x(), geometry.y(), size.width(), size.height());
 }
 
 } // namespace ZEDireroz

@@ -3,6 +3,8 @@
 // names for the style sheet, the dialog push-button look, flat square tool
 // buttons, and the translucency of menus and chart dialogs.
 
+#include <QPixmap>
+#include <QSize>
 #include <QString>
 
 class QMenu;
@@ -21,6 +23,11 @@ public:
     static void setChartDialogOpacity(QWidget* widget);
     static void applyPushButtonDetails(QPushButton* button);
     static void applyToolButtonDetails(QPushButton* button);
+
+    // A picture of the whole default screen at device resolution.
+    static QPixmap grabScreen();
+    // The size in device pixels of a screen area, each side truncated.
+    static QSize deviceSize(QSize const& size, qreal widthFactor, qreal heightFactor);
 
     // The window opacity for a stored transparency setting (35 gives 0.95, 30 and
     // less are opaque), kept within a range where the window stays visible.

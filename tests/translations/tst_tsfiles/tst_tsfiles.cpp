@@ -72,7 +72,7 @@ private slots:
         QString context, source;
         int messages = 0;
         while (!xml.atEnd()) {
-            if (!xml.readNextStartElement())
+            if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
             if (xml.name() == QLatin1String("name")) {
                 context = xml.readElementText();

