@@ -90,3 +90,20 @@ function(tw_add_subdirectories)
     endif()
   endforeach()
 endfunction()
+
+# tw_resource_object_library(<name> QRC <qrc> NAME <rcc name> [DEPENDS ...])
+# Compiles a generated .qrc into an object library, so that the resources are
+# registered before main in whatever links it.
+function(tw_resource_object_library name)
+  cmake_parse_arguments(R "" "QRC;NAME" "DEPENDS" ${ARGN})
+  set(cpp "${CMAKE_CURRENT_BINARY_DIR}/qrc_${R_NAME}.cpp")
+  add_custom_command(
+    OUTPUT ${cpp}
+    COMMAND Qt5::rcc --name ${R_NAME} -o ${cpp} ${R_QRC}
+    DEPENDS ${R_QRC} ${R_DEPENDS}
+    VERBATIM)
+  add_library(${name} OBJECT ${cpp})
+  set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTORCC OFF)
+  target_link_libraries(${name} PUBLIC Qt5::Core)
+  target_compile_options(${name} PRIVATE -w)
+endfunction()
