@@ -1,5 +1,6 @@
 #pragma once
-// The product's identity on the maker's servers and in the store. The values
+// The product's identity on the maker's servers and in the store, in one place
+// for the start-up and for the links the application object opens. The values
 // are neutral placeholders until the product has its real ones.
 
 namespace TickwrenLinks {
