@@ -70,7 +70,13 @@ private slots:
     {
         QTemporaryDir home;
         QProcessEnvironment env = baseEnvironment(home.path());
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        // On the test's own X display when it has one, else headless.
+        bool const x11 = !qEnvironmentVariable("DISPLAY").isEmpty();
+        env.insert("QT_QPA_PLATFORM", x11 ? "xcb" : "offscreen");
+        // The X keyboard library reads its keymap names with strndup beyond the
+        // string's end, which strict string checking reports; that code is not ours.
+        if (x11)
+            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS").replace("strict_string_checks=1", "strict_string_checks=0"));
         QProcess program;
         program.setProcessEnvironment(env);
         program.start(TICKWREN_PROGRAM, QStringList());
@@ -86,6 +92,7 @@ private slots:
         program.waitForFinished();
 
         QVERIFY2(QFileInfo::exists(file), program.readAllStandardError().constData());
+        QVERIFY2(!program.readAllStandardError().contains("cannot start"), "the display check refused a display");
         QSettings settings(file, QSettings::IniFormat);
         QCOMPARE(settings.childGroups(), QStringList{"TickwrenTrial"});
         QCOMPARE(settings.value("TickwrenTrial/Language").toString(), QStringLiteral("en"));
