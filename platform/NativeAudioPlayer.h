@@ -1,0 +1,57 @@
+#pragma once
+// Plays one audio file. The one sound type of the whole program: every tick,
+// note and chord string gets a player of its own, usually one that deletes
+// itself when its sound ends:
+//
+//     auto* player = new QMMultiMedia::NativeAudioPlayer;
+//     QObject::connect(player, &QMMultiMedia::NativeAudioPlayer::finished,
+//                      player, &QObject::deleteLater);
+//     player->play(path);
+//
+// A file that cannot be loaded plays nothing; a play(path) of such a file
+// still ends with finished(), so that such a player releases itself too.
+
+#include <QObject>
+#include <QString>
+
+namespace QMMultiMedia {
+
+class NativeAudioPlayerInternal;
+
+class NativeAudioPlayer : public QObject
+{
+    Q_OBJECT
+public:
+    explicit NativeAudioPlayer(QObject* parent = nullptr);
+    ~NativeAudioPlayer() override;
+
+    void play(QString const& path);
+    void play();
+    void setMedia(QString const& path);
+    QString fileName() const { return m_sFileName; }
+    qint64 duration() const;
+    void setVolume(double v);
+    double volume() const;
+    bool isMuted() const;
+    void setMuted(bool on);
+    void setPosition(qint64 ms);
+    qint64 position() const;
+    void stop();
+    void pause();
+    bool isPaused() const;
+    bool isStopped() const;
+    bool isPlaying() const;
+    void setBalance(float pan);
+
+signals:
+    void finished();
+    void positionChanged(qint64 ms);
+
+private:
+    NativeAudioPlayerInternal* m_pInternal;
+    QString m_sFileName;
+    // The volume that unmuting brings back; starts at the default volume.
+    double m_dRememberedVolume = 0.5;
+};
+
+} // namespace QMMultiMedia

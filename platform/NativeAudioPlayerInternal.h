@@ -1,0 +1,65 @@
+#pragma once
+// The private half of the native audio player: owns the platform player (a
+// voice of the audio engine), the 500 ms position poll and the play state.
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+namespace TickwrenAudio {
+class AudioVoice;
+}
+
+namespace QMMultiMedia {
+
+class NativeAudioPlayerInternal : public QObject
+{
+    Q_OBJECT
+public:
+    enum State { Playing = 0, Stopped = 1, Paused = 2 };
+
+    explicit NativeAudioPlayerInternal(QObject* parent);
+    ~NativeAudioPlayerInternal() override;
+
+    void play(QString const& path);
+    void play();
+    void setMedia(QString const& path);
+    qint64 duration() const;
+    void setVolume(double v);
+    double volume() const { return m_dVolume; }
+    void setPosition(qint64 ms);
+    qint64 position() const;
+    void stop();
+    void pause();
+    bool isPaused() const { return m_iState == Paused; }
+    bool isStopped() const { return m_iState == Stopped; }
+    bool isPlaying() const;
+    void setBalance(float pan);
+    float balance() const { return m_fBalance; }
+
+    // Platform parts in existence, for leak checks.
+    static int instanceCount();
+
+signals:
+    void finished();
+    void positionChanged(qint64 ms);
+
+public slots:
+    void slotPositionChanged();
+
+private:
+    void emitLoadFailure(unsigned generation);
+
+    float m_fBalance = 0.0f;
+    std::unique_ptr<TickwrenAudio::AudioVoice> m_pPlayer;
+    QTimer m_timer;
+    // A player that nothing has started, stopped or paused yet is stopped.
+    int m_iState = Stopped;
+    double m_dVolume = 0.5;
+    // Grows with every load, so that a late notice about an earlier load is dropped.
+    unsigned m_uLoadGeneration = 0;
+};
+
+} // namespace QMMultiMedia

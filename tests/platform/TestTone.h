@@ -1,0 +1,41 @@
+#pragma once
+// Small sound files for the audio tests: a steady sine tone as 16-bit PCM WAV.
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QtEndian>
+
+#include <cmath>
+#include <cstdint>
+
+namespace TestTone {
+
+inline bool writeWav(QString const& path, std::int64_t frames, int rate, int channels,
+                     double frequency = 440.0, double amplitude = 0.5)
+{
+    QByteArray data;
+    data.reserve(int(frames * channels * 2));
+    for (std::int64_t n = 0; n < frames; ++n) {
+        double const v = amplitude * std::sin(6.283185307179586 * frequency * double(n) / rate);
+        char bytes[2];
+        qToLittleEndian(std::int16_t(std::lround(v * 32767.0)), bytes);
+        for (int c = 0; c < channels; ++c)
+            data.append(bytes, 2);
+    }
+    auto u32 = [](std::uint32_t v) { char b[4]; qToLittleEndian(v, b); return QByteArray(b, 4); };
+    auto u16 = [](std::uint16_t v) { char b[2]; qToLittleEndian(v, b); return QByteArray(b, 2); };
+    QByteArray wav = "RIFF" + u32(std::uint32_t(36 + data.size())) + "WAVEfmt " + u32(16) + u16(1)
+                     + u16(std::uint16_t(channels)) + u32(std::uint32_t(rate))
+                     + u32(std::uint32_t(rate * channels * 2)) + u16(std::uint16_t(channels * 2)) + u16(16)
+                     + "data" + u32(std::uint32_t(data.size())) + data;
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(wav) == wav.size();
+}
+
+inline bool writeWavMs(QString const& path, int ms, int rate = 48000, int channels = 1)
+{
+    return writeWav(path, std::int64_t(ms) * rate / 1000, rate, channels);
+}
+
+} // namespace TestTone
