@@ -2,6 +2,8 @@
 
 #include "QByteArrayExtensions.h"
 
+#include <cstring>
+
 namespace MTools {
 
 QString Base64::codeQString(const QString& text)
@@ -14,9 +16,50 @@ QString Base64::decodeQString(const QString& code)
     return QByteArrayExtensions::convertToQString(decodeQByteArray(code));
 }
 
+namespace {
+
+const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+// Every 12 bits of input as their two output characters, laid out as they stand
+// in the text: one lookup and one four-byte store per two characters.
+struct PairTable
+{
+    quint32 pairs[4096];
+    PairTable()
+    {
+        for (int v = 0; v < 4096; ++v) {
+            const ushort two[2] = {ushort(kAlphabet[v >> 6]), ushort(kAlphabet[v & 63])};
+            std::memcpy(&pairs[v], two, sizeof two);
+        }
+    }
+};
+
+} // namespace
+
 QString Base64::codeQByteArray(const QByteArray& data)
 {
-    return QString::fromLatin1(data.toBase64());
+    // Written straight into the text's UTF-16 buffer: going through a Latin-1
+    // byte array first would cost a second pass and a second copy of the output.
+    static const PairTable table;
+    const auto* in = reinterpret_cast<const uchar*>(data.constData());
+    const int size = data.size();
+    QString code((size + 2) / 3 * 4, Qt::Uninitialized);
+    auto* out = reinterpret_cast<uchar*>(code.data());
+    int i = 0;
+    for (; i + 3 <= size; i += 3) {
+        const quint32 triple = (quint32(in[i]) << 16) | (quint32(in[i + 1]) << 8) | in[i + 2];
+        std::memcpy(out, &table.pairs[triple >> 12], 4);
+        std::memcpy(out + 4, &table.pairs[triple & 0xFFF], 4);
+        out += 8;
+    }
+    if (i < size) {
+        const bool two = i + 1 < size;
+        const quint32 triple = (quint32(in[i]) << 16) | (two ? quint32(in[i + 1]) << 8 : 0u);
+        const ushort tail[4] = {ushort(kAlphabet[triple >> 18]), ushort(kAlphabet[(triple >> 12) & 63]),
+                                two ? ushort(kAlphabet[(triple >> 6) & 63]) : ushort('='), ushort('=')};
+        std::memcpy(out, tail, sizeof tail);
+    }
+    return code;
 }
 
 QByteArray Base64::decodeQByteArray(const QString& code)

@@ -1,7 +1,9 @@
 #include "Math.h"
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace MTools {
@@ -108,18 +110,34 @@ bool isPowerOfTwo(int n)
     return n > 0 && (n & (n - 1)) == 0;
 }
 
-bool transform(int n, float* re, float* im, bool forward)
+// What a transform of one length and direction needs besides the data: the swaps
+// of the bit-reversal reordering and the twiddle factors of every stage. They
+// depend on n, the direction and the series threshold only, so each thread keeps
+// the last plan of each direction.
+struct FftPlan
 {
-    if (!isPowerOfTwo(n) || !re || !im)
-        return false;
+    int n = 0;
+    float precision = 0;
+    std::vector<std::pair<int, int>> swaps;
+    // Stage with half-size le2 keeps its factors at [le2 - 1, 2 * le2 - 1).
+    std::vector<float> wr;
+    std::vector<float> wi;
+};
 
-    // Bit-reversal reordering.
+const FftPlan& fftPlan(int n, bool forward)
+{
+    thread_local FftPlan plans[2];
+    FftPlan& plan = plans[forward ? 1 : 0];
+    if (plan.n == n && plan.precision == Math::sm_fPrecision)
+        return plan;
+    plan.n = n;
+    plan.precision = Math::sm_fPrecision;
+
+    plan.swaps.clear();
     int j = 0;
     for (int i = 0; i < n - 1; ++i) {
-        if (i < j) {
-            std::swap(re[i], re[j]);
-            std::swap(im[i], im[j]);
-        }
+        if (i < j)
+            plan.swaps.emplace_back(i, j);
         int k = n / 2;
         while (k <= j) {
             j -= k;
@@ -128,14 +146,10 @@ bool transform(int n, float* re, float* im, bool forward)
         j += k;
     }
 
-    // The twiddle factors of a stage advance by the rotation (c, s) from (1, 0).
-    // They are laid out once per stage so that the butterflies can run over
-    // neighbouring memory, block after block, with the same arithmetic as
-    // advancing the factor in the loop itself.
-    std::vector<float> wr(size_t(n / 2 > 0 ? n / 2 : 1));
-    std::vector<float> wi(wr.size());
-    for (int le = 2; le <= n; le *= 2) {
-        const int le2 = le / 2;
+    // Each stage's factor advances by the rotation (c, s) from (1, 0).
+    plan.wr.assign(size_t(n > 1 ? n - 1 : 0), 0.0f);
+    plan.wi.assign(plan.wr.size(), 0.0f);
+    for (int le2 = 1; le2 < n; le2 *= 2) {
         const float angle = Math::PI / float(le2);
         const float c = cosineSeries(angle);
         float s = sineSeries(angle);
@@ -144,28 +158,78 @@ bool transform(int n, float* re, float* im, bool forward)
         float ur = 1;
         float ui = 0;
         for (int t = 0; t < le2; ++t) {
-            wr[size_t(t)] = ur;
-            wi[size_t(t)] = ui;
+            plan.wr[size_t(le2 - 1 + t)] = ur;
+            plan.wi[size_t(le2 - 1 + t)] = ui;
             const float nr = c * ur - s * ui;
             ui = c * ui + s * ur;
             ur = nr;
         }
-        const float* __restrict wre = wr.data();
-        const float* __restrict wim = wi.data();
-        for (int block = 0; block < n; block += le) {
-            float* __restrict r0 = re + block;
-            float* __restrict i0 = im + block;
-            float* __restrict r1 = r0 + le2;
-            float* __restrict i1 = i0 + le2;
-            for (int t = 0; t < le2; ++t) {
-                const float tr = wre[t] * r1[t] - wim[t] * i1[t];
-                const float ti = wim[t] * r1[t] + wre[t] * i1[t];
-                r1[t] = r0[t] - tr;
-                i1[t] = i0[t] - ti;
-                r0[t] = r0[t] + tr;
-                i0[t] = i0[t] + ti;
-            }
+    }
+    return plan;
+}
+
+// One run of butterflies: the pairs (r0[t], r1[t]) with the factors w[t]; the
+// four ranges never overlap. From four butterflies on they go four at a time in
+// vector registers, element by element the same arithmetic as one at a time.
+using Float4 = float __attribute__((vector_size(16)));
+
+Float4 load4(const float* p)
+{
+    Float4 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+void store4(float* p, Float4 v)
+{
+    std::memcpy(p, &v, sizeof v);
+}
+
+void butterflies(int le2, const float* __restrict wre, const float* __restrict wim, float* __restrict r0,
+                 float* __restrict i0, float* __restrict r1, float* __restrict i1)
+{
+    if (le2 % 4 != 0) {
+        for (int t = 0; t < le2; ++t) {
+            const float tr = wre[t] * r1[t] - wim[t] * i1[t];
+            const float ti = wim[t] * r1[t] + wre[t] * i1[t];
+            r1[t] = r0[t] - tr;
+            i1[t] = i0[t] - ti;
+            r0[t] = r0[t] + tr;
+            i0[t] = i0[t] + ti;
         }
+        return;
+    }
+    for (int t = 0; t < le2; t += 4) {
+        const Float4 wr = load4(wre + t), wi = load4(wim + t);
+        const Float4 a = load4(r0 + t), b = load4(i0 + t), c = load4(r1 + t), d = load4(i1 + t);
+        const Float4 tr = wr * c - wi * d;
+        const Float4 ti = wi * c + wr * d;
+        store4(r1 + t, a - tr);
+        store4(i1 + t, b - ti);
+        store4(r0 + t, a + tr);
+        store4(i0 + t, b + ti);
+    }
+}
+
+bool transform(int n, float* re, float* im, bool forward)
+{
+    if (!isPowerOfTwo(n) || !re || !im || re == im)
+        return false;
+    const FftPlan& plan = fftPlan(n, forward);
+
+    for (const auto& swap : plan.swaps) {
+        std::swap(re[swap.first], re[swap.second]);
+        std::swap(im[swap.first], im[swap.second]);
+    }
+
+    // The butterflies of a stage touch disjoint pairs, so they run block after
+    // block over neighbouring memory; the arithmetic of each is unchanged.
+    for (int le2 = 1; le2 < n; le2 *= 2) {
+        const int le = 2 * le2;
+        const float* wre = plan.wr.data() + (le2 - 1);
+        const float* wim = plan.wi.data() + (le2 - 1);
+        for (int block = 0; block < n; block += le)
+            butterflies(le2, wre, wim, re + block, im + block, re + block + le2, im + block + le2);
     }
 
     if (forward) {

@@ -20,6 +20,7 @@ private slots:
     void base64_data();
     void base64();
     void decodePassesOverForeignCharacters();
+    void encodingAgreesWithQtForEveryLength();
     void email_data();
     void email();
 };
@@ -96,6 +97,19 @@ void TestBase64::decodePassesOverForeignCharacters()
     QCOMPARE(Base64::decodeQString(QStringLiteral("AGEAYgBj")), QStringLiteral("abc"));
     QCOMPARE(Base64::decodeQByteArray(QStringLiteral("Zm9v\nYmFy")), QByteArray("foobar"));
     QCOMPARE(Base64::decodeQByteArray(QStringLiteral("Zm 9v*")), QByteArray("foo"));
+}
+
+void TestBase64::encodingAgreesWithQtForEveryLength()
+{
+    // Every length up to 300 covers the whole groups, both padded tails and the
+    // table-driven inner loop with every byte value.
+    QByteArray data;
+    for (int length = 0; length <= 300; ++length) {
+        const QString code = Base64::codeQByteArray(data);
+        QCOMPARE(code, QString::fromLatin1(data.toBase64()));
+        QCOMPARE(Base64::decodeQByteArray(code), data);
+        data.append(char((length * 167 + 13) & 0xFF));
+    }
 }
 
 void TestBase64::email_data()

@@ -423,6 +423,8 @@ void TestMath::fftRejectsOtherLengths()
     float re[6] = {1, 2, 3, 4, 5, 6}, im[6] = {6, 5, 4, 3, 2, 1};
     QVERIFY(!Math::fft(n, re, im));
     QVERIFY(!Math::ifft(n, re, im));
+    // One array cannot hold both parts.
+    QVERIFY(!Math::fft(4, re, re));
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(re[i], float(i + 1));
         QCOMPARE(im[i], float(6 - i));
