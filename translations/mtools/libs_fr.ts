@@ -1,0 +1,131 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>Avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>Août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>Septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>Novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Décembre</translation>
+    </message>
+    <message>
+        <source>The Ram</source>
+        <translation>Le Bélier</translation>
+    </message>
+    <message>
+        <source>The Bull</source>
+        <translation>Le Taureau</translation>
+    </message>
+    <message>
+        <source>The Twins</source>
+        <translation>Les Jumeaux</translation>
+    </message>
+    <message>
+        <source>The Crab</source>
+        <translation>Le Crabe</translation>
+    </message>
+    <message>
+        <source>The Lion</source>
+        <translation>Le Lion</translation>
+    </message>
+    <message>
+        <source>The Maiden</source>
+        <translation>La Jeune Fille</translation>
+    </message>
+    <message>
+        <source>The Scales</source>
+        <translation>La Balance</translation>
+    </message>
+    <message>
+        <source>The Scorpion</source>
+        <translation>Le Scorpion</translation>
+    </message>
+    <message>
+        <source>The Archer</source>
+        <translation>L'Archer</translation>
+    </message>
+    <message>
+        <source>The Sea-Goat</source>
+        <translation>La Chèvre de mer</translation>
+    </message>
+    <message>
+        <source>The Water-Bearer</source>
+        <translation>Le Porteur d'eau</translation>
+    </message>
+    <message>
+        <source>The Fishes</source>
+        <translation>Les Poissons</translation>
+    </message>
+</context>
+</TS>
