@@ -1,0 +1,91 @@
+#include "FileDialog_mac.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+enum class Panel { Open, Save };
+
+QStringList runPanel(Panel kind, QString const& caption, QString const& dir, QString const& filter)
+{
+    QFileDialog dialog(nullptr, caption, dir);
+    QStringList const types = FileDialog_mac::fileTypes(filter);
+    if (!types.isEmpty()) {
+        QStringList patterns;
+        for (QString const& type : types)
+            patterns << QStringLiteral("*.") + type;
+        dialog.setNameFilter(patterns.join(QLatin1Char(' ')));
+    }
+    if (kind == Panel::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // A name typed without an extension gets the first allowed one.
+        if (!types.isEmpty())
+            dialog.setDefaultSuffix(types.constFirst());
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return QStringList();
+    QStringList const chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QStringList() : QStringList{chosen.constFirst()};
+}
+
+} // namespace
+
+QStringList FileDialog_mac::fileTypes(QString const& filter)
+{
+    static QRegularExpression const inParentheses(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    static QRegularExpression const separators(QStringLiteral("[\\s;]+"));
+    QStringList types;
+    for (QString const& entry : filter.split(QStringLiteral(";;"))) {
+        QRegularExpressionMatch const match = inParentheses.match(entry);
+        QString const patterns = match.hasMatch() ? match.captured(1) : entry;
+        for (QString const& pattern : patterns.split(separators, Qt::SkipEmptyParts)) {
+            if (pattern == QLatin1String("*") || pattern == QLatin1String("*.*"))
+                return QStringList();
+            QString type = pattern;
+            if (type.startsWith(QLatin1String("*.")))
+                type.remove(0, 2);
+            else if (type.startsWith(QLatin1Char('.')))
+                type.remove(0, 1);
+            if (!type.isEmpty() && !types.contains(type))
+                types << type;
+        }
+    }
+    return types;
+}
+
+QString FileDialog_mac::getOpenFileName(QWidget* parent, QString const& caption, QString const& dir,
+                                        QString const& filter, QString* selectedFilter,
+                                        QFileDialog::Options options)
+{
+    Q_UNUSED(selectedFilter);
+    Q_UNUSED(options);
+    if (parent)
+        return QString();
+    return runPanel(Panel::Open, caption, dir, filter).value(0);
+}
+
+QString FileDialog_mac::getSaveFileName(QWidget* parent, QString const& caption, QString const& dir,
+                                        QString const& filter, QString* selectedFilter,
+                                        QFileDialog::Options options)
+{
+    Q_UNUSED(selectedFilter);
+    Q_UNUSED(options);
+    if (parent)
+        return QString();
+    return runPanel(Panel::Save, caption, dir, filter).value(0);
+}
+
+QStringList FileDialog_mac::getOpenFileNames(QWidget* parent, QString const& caption, QString const& dir,
+                                             QString const& filter, QString* selectedFilter,
+                                             QFileDialog::Options options)
+{
+    Q_UNUSED(selectedFilter);
+    Q_UNUSED(options);
+    if (parent)
+        return QStringList();
+    return runPanel(Panel::Open, caption, dir, filter);
+}
