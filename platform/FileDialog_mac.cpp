@@ -6,8 +6,12 @@ namespace {
 
 enum class Panel { Open, Save };
 
-QStringList runPanel(Panel kind, QString const& caption, QString const& dir, QString const& filter)
+// With a parent the caller wanted the toolkit's dialog, not this chooser: nothing
+// is shown. selectedFilter and the options play no part here.
+QStringList runPanel(Panel kind, QWidget* parent, QString const& caption, QString const& dir, QString const& filter)
 {
+    if (parent)
+        return QStringList();
     QFileDialog dialog(nullptr, caption, dir);
     QStringList const types = FileDialog_mac::fileTypes(filter);
     if (!types.isEmpty()) {
@@ -58,34 +62,19 @@ QStringList FileDialog_mac::fileTypes(QString const& filter)
 }
 
 QString FileDialog_mac::getOpenFileName(QWidget* parent, QString const& caption, QString const& dir,
-                                        QString const& filter, QString* selectedFilter,
-                                        QFileDialog::Options options)
+                                        QString const& filter, QString*, QFileDialog::Options)
 {
-    Q_UNUSED(selectedFilter);
-    Q_UNUSED(options);
-    if (parent)
-        return QString();
-    return runPanel(Panel::Open, caption, dir, filter).value(0);
+    return runPanel(Panel::Open, parent, caption, dir, filter).value(0);
 }
 
 QString FileDialog_mac::getSaveFileName(QWidget* parent, QString const& caption, QString const& dir,
-                                        QString const& filter, QString* selectedFilter,
-                                        QFileDialog::Options options)
+                                        QString const& filter, QString*, QFileDialog::Options)
 {
-    Q_UNUSED(selectedFilter);
-    Q_UNUSED(options);
-    if (parent)
-        return QString();
-    return runPanel(Panel::Save, caption, dir, filter).value(0);
+    return runPanel(Panel::Save, parent, caption, dir, filter).value(0);
 }
 
 QStringList FileDialog_mac::getOpenFileNames(QWidget* parent, QString const& caption, QString const& dir,
-                                             QString const& filter, QString* selectedFilter,
-                                             QFileDialog::Options options)
+                                             QString const& filter, QString*, QFileDialog::Options)
 {
-    Q_UNUSED(selectedFilter);
-    Q_UNUSED(options);
-    if (parent)
-        return QStringList();
-    return runPanel(Panel::Open, caption, dir, filter);
+    return runPanel(Panel::Open, parent, caption, dir, filter);
 }

@@ -39,28 +39,23 @@ QStringList runDialog(QWidget* parent, QString const& caption, QString const& di
 QString FileDialog::getOpenFileName(QWidget* parent, QString const& caption, QString const& dir,
                                     QString const& filter, QString* selectedFilter, QFileDialog::Options options)
 {
-    if (!parent)
-        return FileDialog_mac::getOpenFileName(nullptr, caption, dir, filter, selectedFilter, options);
-    return runDialog(parent, caption, dir, filter, QFileDialog::ExistingFile, QFileDialog::AcceptOpen, options)
-        .value(0);
+    return parent ? runDialog(parent, caption, dir, filter, ExistingFile, AcceptOpen, options).value(0)
+                  : FileDialog_mac::getOpenFileName(nullptr, caption, dir, filter, selectedFilter, options);
 }
 
 QString FileDialog::getSaveFileName(QWidget* parent, QString const& caption, QString const& dir,
                                     QString const& filter, QString* selectedFilter, QFileDialog::Options options)
 {
-    if (!parent)
-        return FileDialog_mac::getSaveFileName(nullptr, caption, dir, filter, selectedFilter, options);
-    return runDialog(parent, caption, dir, filter, QFileDialog::AnyFile, QFileDialog::AcceptSave, options)
-        .value(0);
+    return parent ? runDialog(parent, caption, dir, filter, AnyFile, AcceptSave, options).value(0)
+                  : FileDialog_mac::getSaveFileName(nullptr, caption, dir, filter, selectedFilter, options);
 }
 
 QStringList FileDialog::getOpenFileNames(QWidget* parent, QString const& caption, QString const& dir,
                                          QString const& filter, QString* selectedFilter,
                                          QFileDialog::Options options)
 {
-    if (!parent)
-        return FileDialog_mac::getOpenFileNames(nullptr, caption, dir, filter, selectedFilter, options);
-    return runDialog(parent, caption, dir, filter, QFileDialog::ExistingFiles, QFileDialog::AcceptOpen, options);
+    return parent ? runDialog(parent, caption, dir, filter, ExistingFiles, AcceptOpen, options)
+                  : FileDialog_mac::getOpenFileNames(nullptr, caption, dir, filter, selectedFilter, options);
 }
 
 } // namespace ZEDireroz

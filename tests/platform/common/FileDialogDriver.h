@@ -3,6 +3,8 @@
 // visible, the action runs on it (type names, accept, reject).
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTimer>
@@ -56,4 +58,14 @@ inline void typeFileNames(QFileDialog* dialog, QString const& text)
 inline void pressAccept(QFileDialog* dialog)
 {
     QMetaObject::invokeMethod(dialog, "accept");
+}
+
+// A small file to choose; returns its full path.
+inline QString makeFile(QDir const& dir, QString const& name)
+{
+    QString const path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("x");
+    return path;
 }

@@ -13,15 +13,6 @@ class TestFileDialogMac : public QObject
 private:
     QTemporaryDir m_dir;
 
-    QString makeFile(QString const& name)
-    {
-        QString const path = m_dir.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("x");
-        return path;
-    }
-
 private slots:
     void fileTypes_data()
     {
@@ -49,7 +40,7 @@ private slots:
 
     void openAccepted()
     {
-        QString const wanted = makeFile(QStringLiteral("beat.lfsettings"));
+        QString const wanted = makeFile(m_dir.path(), QStringLiteral("beat.lfsettings"));
         QString title;
         QStringList filters;
         QFileDialog::FileMode mode = QFileDialog::AnyFile;
@@ -90,7 +81,7 @@ private slots:
 
     void openManyAcceptedGivesOneFile()
     {
-        QString const wanted = makeFile(QStringLiteral("one.txt"));
+        QString const wanted = makeFile(m_dir.path(), QStringLiteral("one.txt"));
         FileDialogDriver driver([&](QFileDialog* dialog) {
             typeFileNames(dialog, wanted);
             pressAccept(dialog);
@@ -109,7 +100,7 @@ private slots:
     void cancelled()
     {
         QFETCH(int, which);
-        makeFile(QStringLiteral("present.txt"));
+        makeFile(m_dir.path(), QStringLiteral("present.txt"));
         FileDialogDriver driver([&](QFileDialog* dialog) {
             typeFileNames(dialog, m_dir.filePath(QStringLiteral("present.txt")));
             dialog->reject();

@@ -16,15 +16,6 @@ private:
     QTemporaryDir m_dir;
     QWidget m_window;
 
-    QString makeFile(QString const& name)
-    {
-        QString const path = m_dir.filePath(name);
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("x");
-        return path;
-    }
-
 private slots:
     void initTestCase() { m_window.show(); }
 
@@ -58,7 +49,7 @@ private slots:
 
     void openWithParentKeepsOptions()
     {
-        QString const wanted = makeFile(QStringLiteral("beat.txt"));
+        QString const wanted = makeFile(m_dir.path(), QStringLiteral("beat.txt"));
         QFileDialog::FileMode mode = QFileDialog::AnyFile;
         QFileDialog::Options options;
         FileDialogDriver driver([&](QFileDialog* dialog) {
@@ -77,8 +68,8 @@ private slots:
 
     void openManyWithParent()
     {
-        QString const first = makeFile(QStringLiteral("b.txt"));
-        QString const second = makeFile(QStringLiteral("a.txt"));
+        QString const first = makeFile(m_dir.path(), QStringLiteral("b.txt"));
+        QString const second = makeFile(m_dir.path(), QStringLiteral("a.txt"));
         QStringList reported;
         FileDialogDriver driver([&](QFileDialog* dialog) {
             typeFileNames(dialog, QStringLiteral("\"b.txt\" \"a.txt\""));
@@ -102,7 +93,7 @@ private slots:
     void cancelledWithParent()
     {
         QFETCH(int, which);
-        QString const present = makeFile(QStringLiteral("present.txt"));
+        QString const present = makeFile(m_dir.path(), QStringLiteral("present.txt"));
         FileDialogDriver driver([&](QFileDialog* dialog) {
             typeFileNames(dialog, present);
             dialog->reject();
