@@ -1,0 +1,16 @@
+#include "JoinDialog.h"
+
+#include "JoinWidget.h"
+#include "SharePanel.h"
+
+namespace ZEDireroz {
+
+JoinDialog::JoinDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Join us"));
+    m_pJoinWidget = new JoinWidget;
+    SharePanel::buildDialog(this, nullptr, m_pJoinWidget);
+}
+
+} // namespace ZEDireroz
