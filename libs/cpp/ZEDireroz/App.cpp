@@ -1,9 +1,14 @@
 #include "App.h"
 
 #include "App_mac.h"
+#include "HelpDialog.h"
+#include "JoinDialog.h"
+#include "PromotionLinks.h"
+#include "TellDialog.h"
 #include "TranslationsManager.h"
 
 #include <QDebug>
+#include <QDesktopServices>
 #include <QDesktopWidget>
 #include <QDir>
 #include <QFile>
@@ -13,6 +18,8 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
+#include <QTimer>
 #include <QWidget>
 
 #ifndef TW_BUILD_RESOURCE_DIR
@@ -53,7 +60,11 @@ App::App(int& argc, char** argv, QString const& organizationName, QString const&
                                                       QStringLiteral(TW_BUILD_RESOURCE_DIR));
 }
 
-App::~App() = default;
+App::~App()
+{
+    // A dialog opened while no window was active has no parent to take it along.
+    delete m_pHelpDialog;
+}
 
 App* App::theApp()
 {
@@ -359,6 +370,16 @@ QWidget* App::mainWidget()
     return m_pMainWidget;
 }
 
+void App::setCoverWidget(QWidget* widget)
+{
+    m_pCoverWidget = widget;
+}
+
+QWidget* App::coverWidget() const
+{
+    return m_pCoverWidget;
+}
+
 bool App::notify(QObject* receiver, QEvent* event)
 {
     QEvent::Type const type = event->type();
@@ -462,10 +483,8 @@ void App::setRemiderDelay(int delay)
     m_nReminderDelay = delay;
 }
 
-// The introduction slide show, the reminder schedule and the promotion actions
-// are built with the dialogs they open; until then these entry points exist so
-// that callers can be wired, and do nothing.
-void App::showHelpOnStart() {}
+// The reminder schedule is built with the reminder dialogs; until then these
+// entry points exist so that callers can be wired, and do nothing.
 void App::callReminder(int, int) {}
 void App::callRateReminder(int) {}
 void App::callTellReminder(int) {}
@@ -475,17 +494,95 @@ void App::slotCallRateReminderInternal() {}
 void App::slotCallRateReminder() {}
 void App::slotCallTellReminder() {}
 void App::slotCallJoinReminder() {}
-void App::slotFocusChanged(QWidget*, QWidget*) {}
+
+// ---------------------------------------------------------------- links and promotion actions
+
+void App::slotRateApp()
+{
+    QDesktopServices::openUrl(PromotionLinks::storeLink(QCoreApplication::applicationName(), appId()));
+}
+
+void App::slotShowMoreApps()
+{
+    QDesktopServices::openUrl(PromotionLinks::artistPage());
+}
+
+void App::slotContactUs()
+{
+    // The running system's own name and version, so that an answer can refer to it.
+    QString const system = PromotionLinks::contactSystemPart(QSysInfo::prettyProductName(), currentLanguage(),
+                                                             isAppStore());
+    QDesktopServices::openUrl(PromotionLinks::contactMail(QCoreApplication::applicationName(),
+                                                          QCoreApplication::applicationVersion(), system));
+}
+
+void App::slotSupportPage()
+{
+    QDesktopServices::openUrl(m_sSupportPage.isEmpty() ? PromotionLinks::makerHomePage()
+                                                       : QUrl(m_sSupportPage, QUrl::TolerantMode));
+}
+
+void App::slotTellFriend()
+{
+    QString const name = QCoreApplication::applicationName();
+    QString link = m_sSupportPage;
+    if (link.isEmpty()) {
+        link = isAppStore() ? PromotionLinks::localisedStoreLink(currentLanguageOptimized(), name, appId()).toString()
+                            : PromotionLinks::makerAppPage(name).toString();
+    }
+    QDesktopServices::openUrl(PromotionLinks::tellFriendMail(name, link));
+}
+
+void App::slotGoToPromotedApp()
+{
+    QDesktopServices::openUrl(m_sPromotedLink.isEmpty()
+                                  ? PromotionLinks::storeLink(m_sPromotedAppName, m_sPromotedAppId)
+                                  : QUrl(m_sPromotedLink, QUrl::TolerantMode));
+}
+
+void App::slotShareApp()
+{
+    TellDialog dialog(QApplication::activeWindow());
+    dialog.exec();
+}
+
+void App::slotJoin()
+{
+    JoinDialog dialog(QApplication::activeWindow());
+    dialog.exec();
+}
+
+void App::slotHelp()
+{
+    if (!m_pHelpDialog) {
+        m_pHelpDialog = new HelpDialog(QApplication::activeWindow());
+        for (QString const& slide : qAsConst(m_lIntroductionSlides))
+            m_pHelpDialog->addSlide(slide);
+    }
+    m_pHelpDialog->exec();
+}
+
+void App::showHelpOnStart()
+{
+    if (HelpDialog::isShowOnStartAvailable())
+        QTimer::singleShot(500, this, &App::slotHelp);
+}
+
 void App::slotShowCssEditor() {}
-void App::slotContactUs() {}
-void App::slotTellFriend() {}
-void App::slotShowMoreApps() {}
-void App::slotRateApp() {}
-void App::slotSupportPage() {}
-void App::slotHelp() {}
-void App::slotGoToPromotedApp() {}
-void App::slotShareApp() {}
-void App::slotJoin() {}
+
+void App::slotFocusChanged(QWidget*, QWidget*)
+{
+    // Nothing to cover without a cover widget and a main window.
+    if (!m_pCoverWidget || !m_pMainWidget)
+        return;
+    if (QApplication::activeWindow() != m_pMainWidget) {
+        m_pCoverWidget->setFixedSize(m_pMainWidget->size());
+        m_pCoverWidget->show();
+        m_pCoverWidget->raise();
+    } else {
+        m_pCoverWidget->hide();
+    }
+}
 
 // ---------------------------------------------------------------- small utilities
 

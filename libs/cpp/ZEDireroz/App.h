@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -83,6 +84,10 @@ public:
     QString currentLanguageOptimized() const;
 
     void setMainWidget(QWidget* widget);
+    // The widget laid over the main window while another window is active
+    // (slotFocusChanged); none unless set.
+    void setCoverWidget(QWidget* widget);
+    QWidget* coverWidget() const;
     QWidget* mainWidget();
     bool notify(QObject* receiver, QEvent* event) override;
     bool isDeactivated() const;
@@ -158,7 +163,9 @@ private:
     QString m_sAppId;
     int m_nReminderCount = 10;
     int m_nReminderDelay = 4000;
-    HelpDialog* m_pHelpDialog = nullptr;
+    // Created on the first show and kept; guarded, because it goes with the window
+    // that was active then.
+    QPointer<HelpDialog> m_pHelpDialog;
     QStringList m_lIntroductionSlides;
     QString m_sPromotedAppId;
     QString m_sPromotedAppName;
@@ -170,7 +177,7 @@ private:
     bool m_bOldSettingsMode = false;
     QString m_sResourceOffset;
     QWidget* m_pMainWidget = nullptr;
-    QWidget* m_pCoverWidget = nullptr;
+    QPointer<QWidget> m_pCoverWidget;
     QString m_sSupportPage;
     QString m_sBundleResourcePath;
 };

@@ -13,6 +13,12 @@ inline constexpr char kStoreId[] = "id000000000";
 inline constexpr char kOrganizationDomain[] = "example.org";
 inline constexpr char kContactEmail[] = "contact@tickwren.example.org";
 
+// The app store's web site (secure links), and the maker's page there that
+// lists all of its applications.
+inline constexpr char kStoreSite[] = "https://store.example.com";
+inline constexpr char kArtistSlug[] = "olvenar";
+inline constexpr char kArtistId[] = "id000000001";
+
 inline constexpr char kProductPage[] = "http://tickwren.example.org/apps/tickwren/";
 inline constexpr char kFaceBookShareLink[] = "http://tickwren.example.org/apps/tickwren/tickwrenfacebook.php";
 inline constexpr char kTwitterShareLink[] = "http://tickwren.example.org/apps/tickwren/tickwrentwitter.php";
