@@ -22,6 +22,30 @@ QPushButton* SharePanel::applyButtonProperties(QPushButton* button, QString cons
     return button;
 }
 
+SharePanel::Buttons SharePanel::createButtons(QString const& kind)
+{
+    auto make = [&kind](char const* network) {
+        return applyButtonProperties(new QPushButton,
+                                     QLatin1String(network) + kind + QStringLiteral("Button"));
+    };
+    Buttons const buttons{make("FaceBook"), make("Twitter"), make("VKontakte"), make("Email")};
+    App* app = App::theApp();
+    buttons.faceBook->setHidden(!app || app->faceBookShareLink().isEmpty());
+    buttons.twitter->setHidden(!app || app->twitterShareLink().isEmpty());
+    buttons.vkontakte->setHidden(!app || app->vkontakteShareLink().isEmpty());
+    return buttons;
+}
+
+QVBoxLayout* SharePanel::buttonColumn(Buttons const& buttons)
+{
+    QVBoxLayout* column = new QVBoxLayout;
+    column->setSpacing(6);
+    column->setContentsMargins(10, 10, 10, 10);
+    for (QPushButton* button : {buttons.faceBook, buttons.twitter, buttons.vkontakte, buttons.email})
+        column->addWidget(button);
+    return column;
+}
+
 void SharePanel::openLink(QUrl const& url)
 {
     QDesktopServices::openUrl(url);
