@@ -62,6 +62,12 @@ void Context::savePicture(QString const& resourcePath, QImage const& image)
     m_lPictures << resourcePath;
 }
 
+void Context::savePictureData(QString const& resourcePath, QByteArray const& data)
+{
+    writeFile(m_sPicturesDir + "/" + resourcePath, data);
+    m_lPictures << resourcePath;
+}
+
 void Context::saveBundleFile(QString const& name, QByteArray const& data)
 {
     writeFile(m_sBundleDir + "/" + name, data);

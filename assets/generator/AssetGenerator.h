@@ -18,6 +18,8 @@ public:
 
     // A picture compiled into the program, addressed as ":/" + resourcePath.
     void savePicture(QString const& resourcePath, QImage const& image);
+    // The same for a picture already encoded (a format Qt can read but not write, such as GIF).
+    void savePictureData(QString const& resourcePath, QByteArray const& data);
     // A file of the bundle's resource folder, read from disk at run time.
     void saveBundleFile(QString const& name, QByteArray const& data);
     void saveBundleImage(QString const& name, QImage const& image, char const* format, int quality = -1);

@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLayout>
+#include <QMovie>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -112,6 +113,7 @@ private slots:
     void dialogButtons();
     void checkBoxFollowsSetting();
     void indicationClosesItself();
+    void busyAnimation();
 };
 
 void TestUpdater::init()
@@ -308,6 +310,28 @@ void TestUpdater::indicationClosesItself()
     QTRY_VERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!timer->isActive());
+}
+
+void TestUpdater::busyAnimation()
+{
+    QMovie movie(QStringLiteral(":/pix/loading.gif"));
+    QVERIFY(movie.isValid());
+    QCOMPARE(movie.frameCount(), 12);
+    QVERIFY(movie.jumpToFrame(0));
+    QImage const first = movie.currentImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(first.size(), QSize(32, 32));
+    QCOMPARE(qAlpha(first.pixel(16, 16)), 0); // the middle of the ring is clear
+    QCOMPARE(qAlpha(first.pixel(16, 4)), 255); // the bright dot starts at the top
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(movie.jumpToNextFrame());
+    QImage const fourth = movie.currentImage().convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(qBlue(fourth.pixel(16, 4)) > qBlue(first.pixel(16, 4))); // and moves on, leaving a paler dot
+
+    ZEDireroz::WaitLabel label(QStringLiteral("text"));
+    auto* animation = label.findChild<QLabel*>();
+    QVERIFY(animation && animation->movie());
+    QCOMPARE(animation->movie()->state(), QMovie::Running);
+    QCOMPARE(animation->size(), QSize(37, 37));
 }
 
 int main(int argc, char** argv)
