@@ -23,6 +23,8 @@ DownloadManager::DownloadManager(QObject* parent)
     : QObject(parent)
     , m_pNetworkManager(new QNetworkAccessManager(this))
 {
+    // So that replyEnded can also be queued or recorded by name.
+    qRegisterMetaType<Failure>("QMRequest::DownloadManager::Failure");
     connect(m_pNetworkManager, &QNetworkAccessManager::finished, this, &DownloadManager::slotFinished);
 }
 

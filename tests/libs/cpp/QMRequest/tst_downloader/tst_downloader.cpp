@@ -56,6 +56,8 @@ private slots:
     void progressPercent_data();
     void progressPercent();
     void progressOverNetwork();
+
+    void managerRunsDownloadsSideBySide();
 };
 
 void TestDownloader::fullRequest_data()
@@ -349,6 +351,37 @@ void TestDownloader::progressOverNetwork()
     QCOMPARE(progressSpy.size(), rawSpy.size());
     for (auto const& args : qAsConst(percentSpy))
         QCOMPARE(args.at(0).toInt(), 100);
+}
+
+void TestDownloader::managerRunsDownloadsSideBySide()
+{
+    CannedHttpServer good;
+    good.setReply(CannedHttpServer::answer(200, "body"));
+    CannedHttpServer missing;
+    missing.setReply(CannedHttpServer::answer(404, "nothing"));
+    QMRequest::DownloadManager manager;
+    QSignalSpy done(&manager, &QMRequest::DownloadManager::done);
+    QSignalSpy error(&manager, &QMRequest::DownloadManager::error);
+    QSignalSpy ended(&manager, &QMRequest::DownloadManager::replyEnded);
+
+    manager.download(QUrl(good.url("/a")));
+    manager.download(QUrl(missing.url("/b")));
+    manager.download(QUrl(good.url("/c")));
+    QTRY_COMPARE(ended.size(), 3);
+    QCOMPARE(done.size(), 2);
+    QCOMPARE(error.size(), 1);
+    QSet<QString> urls;
+    for (auto const& args : qAsConst(done)) {
+        urls.insert(args.at(0).toUrl().path());
+        QCOMPARE(args.at(1).toByteArray(), QByteArray("body"));
+    }
+    QCOMPARE(urls, (QSet<QString>{"/a", "/c"}));
+    for (auto const& args : qAsConst(ended)) {
+        bool const failed = args.at(0).toUrl().path() == QLatin1String("/b");
+        QCOMPARE(args.at(1).value<QMRequest::DownloadManager::Failure>(),
+                 failed ? QMRequest::DownloadManager::ServerFailure : QMRequest::DownloadManager::NoFailure);
+        QCOMPARE(args.at(2).toInt(), failed ? 404 : 200);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDownloader)
