@@ -249,22 +249,49 @@ void drawEarButton(QPainter& p, QRectF const& r, bool pressed)
         drawOffStroke(p, r);
 }
 
-// The picture of the page, simplified: a friendly face whose eyes follow the tick.
+// The picture of the page, simplified: the round wren whose eyes follow the tick.
 void drawFace(QPainter& p, QRectF const& r, qreal look, bool closed)
 {
     QPointF const c = r.center();
     qreal const rad = qMin(r.width(), r.height()) * 0.45;
-    QRadialGradient g(c - QPointF(rad * 0.3, rad * 0.4), rad * 1.4);
-    g.setColorAt(0, QColor(255, 226, 140));
-    g.setColorAt(1, QColor(220, 150, 40));
-    p.setPen(QPen(QColor(90, 55, 10), rad * 0.04));
-    p.setBrush(g);
+    // Green ring behind the bird.
+    p.setPen(QPen(QColor(126, 178, 138), rad * 0.05));
+    p.setBrush(QColor(22, 60, 40));
     p.drawEllipse(c, rad, rad);
-    drawEye(p, c + QPointF(-rad * 0.38, -rad * 0.15), rad * 0.55, closed, look);
-    drawEye(p, c + QPointF(rad * 0.38, -rad * 0.15), rad * 0.55, closed, look);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(110, 50, 10), rad * 0.06, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(c.x() - rad * 0.4, c.y() - rad * 0.05, rad * 0.8, rad * 0.6), 200 * 16, 140 * 16);
+    qreal const head = rad * 0.78;
+    QRadialGradient g(c - QPointF(head * 0.3, head * 0.4), head * 1.4);
+    g.setColorAt(0, QColor(176, 120, 72));
+    g.setColorAt(1, QColor(96, 58, 30));
+    p.setPen(QPen(QColor(60, 34, 16), rad * 0.03));
+    p.setBrush(g);
+    p.drawEllipse(c + QPointF(0, rad * 0.06), head, head * 0.92);
+    for (int side : {-1, 1}) {
+        QPointF const eye = c + QPointF(side * head * 0.36, -head * 0.12);
+        qreal const er = head * 0.3;
+        if (closed) {
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(30, 20, 10), er * 0.2, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(eye.x() - er, eye.y() - er, 2 * er, 2 * er), 200 * 16, 140 * 16);
+            continue;
+        }
+        p.setPen(QPen(QColor(40, 25, 12), er * 0.08));
+        p.setBrush(Qt::white);
+        p.drawEllipse(eye, er, er);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(20, 20, 20));
+        QPointF const pupil = eye + QPointF(look * er * 0.4, er * 0.1);
+        p.drawEllipse(pupil, er * 0.45, er * 0.45);
+        p.setBrush(Qt::white);
+        p.drawEllipse(pupil + QPointF(-er * 0.15, -er * 0.15), er * 0.12, er * 0.12);
+    }
+    QPainterPath beak;
+    beak.moveTo(c.x() - head * 0.13, c.y() + head * 0.2);
+    beak.lineTo(c.x() + head * 0.13, c.y() + head * 0.2);
+    beak.lineTo(c.x(), c.y() + head * 0.42);
+    beak.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(245, 160, 40));
+    p.drawPath(beak);
 }
 
 void drawTempoRow(QPainter& p, QPointF const& topLeft, qreal scale, int tempo, bool highlightPlus,

@@ -39,6 +39,7 @@ LinkDialog::LinkDialog(QWidget* parent)
     m_pPictureLabel->setStyleSheet(QStringLiteral("QLabel{background-image: url(:/pix/nemo2.jpg);}"));
     m_pPictureLabel->setFixedSize(360, 177);
     m_pPictureLabel->setTextFormat(Qt::RichText);
+    m_pPictureLabel->setWordWrap(true);
     m_pPictureLabel->setText(QStringLiteral("<CENTER><H3>")
                              + tr("Do you want to know what you can achieve<BR>with %1?").arg(name)
                              + tr("<BR>(Watch the Video Introduction)</H3></CENTER>"));
