@@ -2,7 +2,13 @@
 
 #include "QByteArrayExtensions.h"
 
+#include <cstdint>
 #include <cstring>
+#include <limits>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace MTools {
 
@@ -34,6 +40,24 @@ struct PairTable
     }
 };
 
+// A large text is fresh memory, and faulting it in page by page costs more than
+// the encoding itself; on Linux, ask for huge pages where the system allows them.
+void adviseLargeOutput(void* begin, size_t bytes)
+{
+#ifdef __linux__
+    constexpr size_t kHuge = size_t(2) << 20;
+    if (bytes < 4 * kHuge)
+        return;
+    const auto first = (reinterpret_cast<uintptr_t>(begin) + kHuge - 1) & ~(uintptr_t(kHuge) - 1);
+    const auto last = (reinterpret_cast<uintptr_t>(begin) + bytes) & ~(uintptr_t(kHuge) - 1);
+    if (last > first)
+        madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#else
+    Q_UNUSED(begin)
+    Q_UNUSED(bytes)
+#endif
+}
+
 } // namespace
 
 QString Base64::codeQByteArray(const QByteArray& data)
@@ -43,8 +67,13 @@ QString Base64::codeQByteArray(const QByteArray& data)
     static const PairTable table;
     const auto* in = reinterpret_cast<const uchar*>(data.constData());
     const int size = data.size();
-    QString code((size + 2) / 3 * 4, Qt::Uninitialized);
+    const qint64 length = (qint64(size) + 2) / 3 * 4;
+    // Beyond what a QString can hold (about a gigabyte of input) there is no text.
+    if (length > (std::numeric_limits<int>::max() - 64) / 2)
+        return QString();
+    QString code(int(length), Qt::Uninitialized);
     auto* out = reinterpret_cast<uchar*>(code.data());
+    adviseLargeOutput(out, size_t(code.size()) * 2);
     int i = 0;
     for (; i + 3 <= size; i += 3) {
         const quint32 triple = (quint32(in[i]) << 16) | (quint32(in[i + 1]) << 8) | in[i + 2];

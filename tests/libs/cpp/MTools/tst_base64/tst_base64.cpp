@@ -110,6 +110,14 @@ void TestBase64::encodingAgreesWithQtForEveryLength()
         QCOMPARE(Base64::decodeQByteArray(code), data);
         data.append(char((length * 167 + 13) & 0xFF));
     }
+
+    // A text of many megabytes takes the path that prepares its memory first.
+    QByteArray large(6 * 1024 * 1024 + 1, Qt::Uninitialized);
+    for (int i = 0; i < large.size(); ++i)
+        large[i] = char((i * 131 + i / 251) & 0xFF);
+    const QString code = Base64::codeQByteArray(large);
+    QVERIFY(code == QString::fromLatin1(large.toBase64()));
+    QVERIFY(Base64::decodeQByteArray(code) == large);
 }
 
 void TestBase64::email_data()
