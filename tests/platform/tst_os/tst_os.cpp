@@ -4,6 +4,7 @@
 #include "Os.h"
 #include "Os_Mac.h"
 #include "PrivateBus.h"
+#include "UrlCatcher.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -78,16 +79,6 @@ public slots:
 public:
     QStringList uris;
     QList<QVariantMap> updates;
-};
-
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public slots:
-    void open(QUrl const& url) { urls << url; }
-
-public:
-    QList<QUrl> urls;
 };
 
 class TestOs : public QObject

@@ -1,0 +1,107 @@
+// The web view on a real (virtual) X display with the engine running: a page
+// served by the test itself on 127.0.0.1 is shown inside the widget, and nothing
+// goes to the browser. As root the engine runs only with its sandbox switched
+// off, which this test does for itself.
+#include "NativeWebView.h"
+#include "NativeWebViewInternal.h"
+#include "UrlCatcher.h"
+
+#include <QDesktopServices>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QWebEngineView>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace ZEDireroz;
+
+// Answers every request with one small page.
+class PageServer : public QTcpServer
+{
+    Q_OBJECT
+public:
+    int requests = 0;
+
+protected:
+    void incomingConnection(qintptr handle) override
+    {
+        auto* socket = new QTcpSocket(this);
+        socket->setSocketDescriptor(handle);
+        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+            if (!socket->readAll().contains("\r\n\r\n"))
+                return;
+            ++requests;
+            QByteArray const body = "<html><head><title>Tick page</title></head><body>tick</body></html>";
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: "
+                          + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+            socket->disconnectFromHost();
+        });
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    }
+};
+
+class TestNativeWebViewX11 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pageShownInside()
+    {
+        if (!NativeWebViewInternal::engineUsable())
+            QSKIP("QtWebEngine cannot run on this display (no OpenGL)");
+        UrlCatcher browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+        PageServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+
+        NativeWebView view;
+        view.resize(400, 300);
+        view.show();
+        QVERIFY(view.internalView()->isEmbedded());
+        auto* engine = view.internalView()->findChild<QWebEngineView*>();
+        QVERIFY(engine);
+        QSignalSpy loaded(engine, &QWebEngineView::loadFinished);
+        view.load(QStringLiteral("http://127.0.0.1:%1/page.html").arg(server.serverPort()));
+        QVERIFY(loaded.wait(60000));
+        QCOMPARE(loaded.at(0).at(0).toBool(), true);
+        QCOMPARE(engine->title(), QStringLiteral("Tick page"));
+        QCOMPARE(server.requests, 1);
+        QVERIFY(browser.urls.isEmpty());
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    }
+
+    void rootNeedsTheSandboxSwitchedOff()
+    {
+        if (::geteuid() != 0)
+            QSKIP("not running as root");
+        if (!NativeWebViewInternal::engineUsable())
+            QSKIP("QtWebEngine cannot run on this display (no OpenGL)");
+        // With the sandbox on, the engine would refuse to start as root: the
+        // page must go to the browser instead.
+        QByteArray const saved = qgetenv("QTWEBENGINE_DISABLE_SANDBOX");
+        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+        bool const usable = NativeWebViewInternal::engineUsable();
+        UrlCatcher browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+        {
+            NativeWebView view;
+            QVERIFY(!view.internalView()->isEmbedded());
+            view.load(QStringLiteral("http://127.0.0.1:9/page.html"));
+        }
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", saved);
+        QVERIFY(!usable);
+        QCOMPARE(browser.urls, QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.1:9/page.html"))});
+    }
+};
+
+int main(int argc, char** argv)
+{
+    // Root may run the engine only without its sandbox.
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QApplication app(argc, argv);
+    TestNativeWebViewX11 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_nativewebview_x11.moc"
