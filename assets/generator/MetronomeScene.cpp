@@ -18,7 +18,14 @@ int const kScale = 2;
 int const kWidth = 768;
 int const kHeight = 1024;
 // Everything that differs between the pictures lies inside this rectangle.
-QRect const kChanging(36, 160, 696, 585);
+QRect const kChanging(60, 90, 648, 520);
+// The bird is drawn on its own grid and placed, smaller, in the upper half of
+// the scene: the controls cover the lower part of the picture.
+qreal const kBirdScale = 0.85;
+QPointF const kBirdFeet(384, 708);
+QPointF const kBirdPlace(384, 560);
+// The branch moves up with the bird.
+qreal const kBranchLift = -148;
 
 enum class Eyes { Left, Right, Front, Closed };
 
@@ -76,14 +83,16 @@ void drawBackground(QPainter& p)
     for (int i = 0; i < 9; ++i) {
         qreal const x = -60 + i * 110 + rnd.next() * 40;
         qreal const r = 110 + rnd.next() * 70;
-        p.drawEllipse(QPointF(x, 930 - rnd.next() * 40), r, r * 0.8);
+        p.drawEllipse(QPointF(x, 800 - rnd.next() * 40), r, r * 0.8);
     }
-    QLinearGradient floor(0, 820, 0, kHeight);
+    QLinearGradient floor(0, 680, 0, kHeight);
     floor.setColorAt(0, QColor(0, 0, 0, 0));
-    floor.setColorAt(1, QColor(0, 0, 0, 200));
-    p.fillRect(QRect(0, 820, kWidth, kHeight - 820), floor);
+    floor.setColorAt(1, QColor(0, 0, 0, 220));
+    p.fillRect(QRect(0, 680, kWidth, kHeight - 680), floor);
 
     // The branch the bird sits on.
+    p.save();
+    p.translate(0, kBranchLift);
     QPainterPath branch;
     branch.moveTo(-20, 694);
     branch.cubicTo(200, 676, 520, 700, 790, 668);
@@ -129,6 +138,7 @@ void drawBackground(QPainter& p)
     leaf(QPointF(60, 660), -140, 56, QColor(70, 130, 70));
     leaf(QPointF(60, 660), 160, 48, QColor(58, 110, 60));
     leaf(QPointF(760, 690), 40, 44, QColor(64, 120, 66));
+    p.restore();
 }
 
 void drawWing(QPainter& p, QPointF shoulder, bool left, bool raised)
@@ -426,6 +436,9 @@ QImage renderScene(QImage const& background, Pose const& pose)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(kScale, kScale);
+    p.translate(kBirdPlace);
+    p.scale(kBirdScale, kBirdScale);
+    p.translate(-kBirdFeet);
     drawBird(p, pose);
     return image;
 }

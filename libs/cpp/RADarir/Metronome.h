@@ -1,0 +1,86 @@
+#pragma once
+// The metronome: a picture of a little wren whose eyes look left and right in
+// turn with every tick, the beat lamps along its top and the controls near
+// its bottom. It ticks from construction to destruction; the first beat of a
+// bar shows its own picture and rings a bell, the other beats tick.
+
+#include <QFrame>
+#include <QPixmap>
+#include <QTimer>
+
+namespace RADarir {
+
+class MetronomeBeats;
+class MetronomeControls;
+
+class Metronome : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit Metronome(QWidget* parent = nullptr);
+    ~Metronome() override;
+
+    // Advances (tick = true) or only redraws for new switches (tick = false).
+    void updateState(bool tick);
+    // An ordinary beat: the eyes alternate with the tick counter's parity.
+    void normalBehavior(bool tick);
+
+    QPixmap baseEyesLeftPix();
+    QPixmap eyesRightPix();
+    QPixmap beatPix();
+    QPixmap muteEyesLeftPix();
+    QPixmap muteEyesRightPix();
+    QPixmap muteBeatPix();
+    QPixmap eyesClosedPix();
+    QPixmap closedMutePix();
+    // Forgets the scaled pictures; they are scaled again when next needed.
+    void setNeedsRecreatePixmaps();
+    void drawPixmap(QPainter* painter, QPixmap const& pixmap);
+
+    // The picture of the last tick (null before the first picture change).
+    QPixmap const& currentPix() const { return m_pixCurrent; }
+    QTimer const& tickTimer() const { return m_timer; }
+    MetronomeControls* controls() const { return m_pControls; }
+    MetronomeBeats* beats() const { return m_pBeats; }
+
+    // The timer interval for a tempo: whole milliseconds per beat, the tempo
+    // kept within 38..208.
+    static int intervalForTempo(int bpm);
+
+public slots:
+    void slotTick();
+    void slotVisibleTickChanged(bool checked);
+    void slotAudibleTickChanged(bool checked);
+    void slotTickIntervalChanged(int bpm);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Plays one of the sound files of the resource folder and forgets it.
+    virtual void play(QString const& fileName);
+
+private:
+    QPixmap cachedPix(QPixmap& cache, char const* resource);
+    void setFirstBeatPicture(bool tick);
+
+    MetronomeControls* m_pControls;
+    MetronomeBeats* m_pBeats;
+    QPixmap m_pixBaseEyesLeft;
+    QPixmap m_pixEyesRight;
+    QPixmap m_pixBeat;
+    QPixmap m_pixMuteEyesLeft;
+    QPixmap m_pixMuteEyesRight;
+    QPixmap m_pixMuteBeat;
+    QPixmap m_pixEyesClosed;
+    QPixmap m_pixClosedMute;
+    QPixmap m_pixCurrent;
+    QTimer m_timer;
+    int m_nTickCounter;
+    bool m_bVisible;
+    bool m_bAudible;
+    int m_nBeatIndex;
+    int m_nTempo;
+    QString m_sResourcePath;
+};
+
+} // namespace RADarir
