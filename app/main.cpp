@@ -1,8 +1,11 @@
 // Start-up of Tickwren: the application object, its identity and links, the
-// interface language, and the event loop.
+// style sheet, the interface language, the metronome page and the event loop.
 #include "App.h"
 #include "DisplayProbe.h"
+#include "MainPageStartup.h"
+#include "MetronomeMainPage.h"
 #include "TickwrenLinks.h"
+#include "TickwrenStyle.h"
 #include "TranslationsManager.h"
 
 #include <QtGlobal>
@@ -54,6 +57,9 @@ int main(int argc, char** argv)
     app.setVKontakteShareLink(QString::fromLatin1(TickwrenLinks::kVKontakteShareLink));
     app.setAppSupportPage(QString::fromLatin1(TickwrenLinks::kProductPage));
 
+    // 3. The application style sheet, for a desktop or a pocket screen.
+    app.setStyleSheet(TickwrenStyle().m_sStyleSheet);
+
     // 4. The interface language; the introduction slides exist in English,
     // German and Russian only.
     QString slideLanguage = app.currentLanguage();
@@ -61,6 +67,15 @@ int main(int argc, char** argv)
         && slideLanguage != QLatin1String("ru"))
         slideLanguage = QStringLiteral("en");
     Q_UNUSED(slideLanguage)
+
+    // 6. The metronome page, sized from the settings; it ticks from here on.
+    // It lives until the event loop has returned, and goes before the
+    // application object.
+    RADarir::MetronomeMainPage page;
+    MainPageStartup::sizeAndTitle(&page);
+
+    // 8. Shown and registered as the main widget.
+    MainPageStartup::showAndRegister(&page);
 
     // 11. The event loop.
     return app.exec();
