@@ -9,7 +9,7 @@ PACKAGES=(
   qttools5-dev qttools5-dev-tools qttranslations5-l10n qtwebengine5-dev
   libsndfile1-dev zlib1g-dev libfftw3-dev
   clang libfuzzer-14-dev libclang-rt-14-dev
-  xvfb xauth dbus dbus-x11 fonts-dejavu-core
+  xvfb xauth dbus dbus-x11 fonts-dejavu-core libxtst-dev
 )
 
 missing=()
