@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QStyle>
+#include <QTranslator>
 
 using ZEDireroz::MessageBox;
 
@@ -183,6 +184,18 @@ private slots:
         });
         QCOMPARE(function(nullptr, "T", "Text", QMessageBox::Ok, 0), int(QMessageBox::Ok));
         QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    void buttonsSpeakTheLanguage()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(":/Translations/libs_de.qm"));
+        QCoreApplication::installTranslator(&translator);
+        MessageBox box(MessageBox::Question, "T", "Text", QMessageBox::Yes | QMessageBox::No | QMessageBox::YesToAll,
+                       nullptr);
+        QCoreApplication::removeTranslator(&translator);
+        box.show();
+        QCOMPARE(buttonTextsLeftToRight(&box), (QStringList { "Nein", "Ja", "Ja, alle" }));
     }
 
     void unknownIconHasNoPicture_data()

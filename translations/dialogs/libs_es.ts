@@ -1,0 +1,91 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>ZEDireroz::InputDialog</name>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::LicenseDialog</name>
+    <message>
+        <source>License Agreement</source>
+        <translation>Acuerdo de licencia</translation>
+    </message>
+    <message>
+        <source>&amp;Agree</source>
+        <translation>&amp;Acepto</translation>
+    </message>
+    <message>
+        <source>&amp;Disagree</source>
+        <translation>&amp;No acepto</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::MessageBox</name>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interrumpir</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>YesAll</source>
+        <translation>Sí a todo</translation>
+    </message>
+    <message>
+        <source>NoAll</source>
+        <translation>No a todo</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::NoScreenShotWidget</name>
+    <message>
+        <source>No!</source>
+        <translation>¡No!</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::TopWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+</context>
+</TS>

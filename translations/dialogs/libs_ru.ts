@@ -1,0 +1,91 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>ZEDireroz::InputDialog</name>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::LicenseDialog</name>
+    <message>
+        <source>License Agreement</source>
+        <translation>Лицензионное соглашение</translation>
+    </message>
+    <message>
+        <source>&amp;Agree</source>
+        <translation>&amp;Принимаю</translation>
+    </message>
+    <message>
+        <source>&amp;Disagree</source>
+        <translation>&amp;Не принимаю</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::MessageBox</name>
+    <message>
+        <source>Ok</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Прервать</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Пропустить</translation>
+    </message>
+    <message>
+        <source>YesAll</source>
+        <translation>Да для всех</translation>
+    </message>
+    <message>
+        <source>NoAll</source>
+        <translation>Нет для всех</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::NoScreenShotWidget</name>
+    <message>
+        <source>No!</source>
+        <translation>Нет!</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::TopWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Развернуть</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Заголовок</translation>
+    </message>
+</context>
+</TS>

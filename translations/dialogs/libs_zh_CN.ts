@@ -1,0 +1,91 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ZEDireroz::InputDialog</name>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::LicenseDialog</name>
+    <message>
+        <source>License Agreement</source>
+        <translation>许可协议</translation>
+    </message>
+    <message>
+        <source>&amp;Agree</source>
+        <translation>同意(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Disagree</source>
+        <translation>不同意(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::MessageBox</name>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>忽略</translation>
+    </message>
+    <message>
+        <source>YesAll</source>
+        <translation>全部是</translation>
+    </message>
+    <message>
+        <source>NoAll</source>
+        <translation>全部否</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::NoScreenShotWidget</name>
+    <message>
+        <source>No!</source>
+        <translation>不行！</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::TopWidget</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>标题</translation>
+    </message>
+</context>
+</TS>
