@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Runs one test program with a private HOME and private XDG folders, so that no
 # test reads or writes a user's real settings. With --xvfb the program gets its
-# own virtual X display; otherwise it runs on Qt's offscreen platform.
+# own virtual X display (1280x1024, or the size given as --xvfb=WIDTHxHEIGHT);
+# otherwise it runs on Qt's offscreen platform.
 set -euo pipefail
 
 use_xvfb=0
-if [ "${1:-}" = "--xvfb" ]; then use_xvfb=1; shift; fi
+xvfb_size=1280x1024
+case "${1:-}" in
+  --xvfb) use_xvfb=1; shift ;;
+  --xvfb=*) use_xvfb=1; xvfb_size="${1#--xvfb=}"; shift ;;
+esac
 
 tmp="$(mktemp -d "${TMPDIR:-/tmp}/tickwren-test.XXXXXX")"
 trap 'rm -rf "$tmp"' EXIT
@@ -37,7 +42,7 @@ if [ $use_xvfb -eq 1 ]; then
   export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
   unset QT_QPA_PLATFORM
   export QT_QPA_PLATFORM=xcb
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+  xvfb-run -a -s "-screen 0 ${xvfb_size}x24" "$@"
 else
   export QT_QPA_PLATFORM=offscreen
   "$@"
