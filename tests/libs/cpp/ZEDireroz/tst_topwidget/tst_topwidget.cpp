@@ -7,6 +7,7 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QMovie>
 #include <QWindow>
 
 using ZEDireroz::TopWidget;
@@ -237,6 +238,22 @@ private slots:
         QVERIFY(!second->isVisible());
         frame.show();
         QVERIFY(second->isVisible());
+    }
+
+    void movieDecorationPlays()
+    {
+        TopWidget frame(false, nullptr);
+        QMovie movie(":/pix/loading.gif"); // an animation of the asset generator
+        QVERIFY(movie.isValid());
+        frame.setDecoration(&movie, QPoint(3, 3));
+        QCOMPARE(movie.state(), QMovie::Running);
+        auto* decoration = qobject_cast<QLabel*>(frame.findChild<ZEDireroz::TitleLabel*>()->decoration());
+        QVERIFY(decoration);
+        QCOMPARE(decoration->movie(), &movie);
+        QCOMPARE(decoration->size(), movie.currentPixmap().size());
+        QVERIFY(decoration->windowFlags() & Qt::ToolTip);
+        frame.setDecoration(static_cast<QWidget*>(nullptr), QPoint());
+        movie.stop();
     }
 
     void pixmapDecorationTakesPictureSize()
