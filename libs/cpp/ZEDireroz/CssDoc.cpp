@@ -24,6 +24,10 @@ void CssDoc::applyOwnPalette()
     font.setStyleHint(QFont::TypeWriter);
     document()->setDefaultFont(font);
     setStyleSheet(QStringLiteral("QTextEdit{background: #000060; color: yellow;}"));
+    // Setting a sheet hands the text edit the font the application's sheet gives
+    // text edits, and the text edit passes it on to its document; the document's
+    // own font is put back over it.
+    document()->setDefaultFont(font);
 }
 
 void CssDoc::slotLoad()
