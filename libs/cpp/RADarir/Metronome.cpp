@@ -17,6 +17,7 @@ Metronome::Metronome(QWidget* parent)
     : QFrame(parent)
     , m_pControls(nullptr)
     , m_pBeats(nullptr)
+    , m_pLampRow(nullptr)
     , m_nTickCounter(0)
     , m_bVisible(true)
     , m_bAudible(true)
@@ -57,12 +58,12 @@ Metronome::Metronome(QWidget* parent)
     controlsRow->addStretch(1);
     controlsRow->addLayout(column);
     controlsRow->addStretch(1);
-    auto* lampRow = new QHBoxLayout;
-    lampRow->addStretch(1);
-    lampRow->addWidget(m_pBeats);
-    lampRow->addStretch(1);
+    m_pLampRow = new QHBoxLayout;
+    m_pLampRow->addStretch(1);
+    m_pLampRow->addWidget(m_pBeats);
+    m_pLampRow->addStretch(1);
     auto* layout = new QVBoxLayout;
-    layout->addLayout(lampRow);
+    layout->addLayout(m_pLampRow);
     layout->addLayout(controlsRow);
     setLayout(layout);
 }
@@ -220,6 +221,9 @@ void Metronome::paintEvent(QPaintEvent* event)
 void Metronome::resizeEvent(QResizeEvent* event)
 {
     setNeedsRecreatePixmaps();
+    // The layout has taken the new size already; twelve full-size lamps are
+    // wider than the narrowest window.
+    m_pBeats->setAvailableWidth(m_pLampRow->contentsRect().width());
     QFrame::resizeEvent(event);
 }
 

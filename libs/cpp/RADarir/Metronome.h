@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QTimer>
 
+class QHBoxLayout;
+
 namespace RADarir {
 
 class MetronomeBeats;
@@ -65,6 +67,7 @@ private:
 
     MetronomeControls* m_pControls;
     MetronomeBeats* m_pBeats;
+    QHBoxLayout* m_pLampRow;
     QPixmap m_pixBaseEyesLeft;
     QPixmap m_pixEyesRight;
     QPixmap m_pixBeat;

@@ -5,9 +5,15 @@
 
 namespace RADarir {
 
+namespace {
+int const kLampSide = 50;
+int const kSmallestLampSide = 16;
+} // namespace
+
 MetronomeBeats::MetronomeBeats(QWidget* parent)
     : QFrame(parent)
     , m_nCount(kMaxBeats) // every lamp is shown until the first slotSetBeats()
+    , m_nAvailableWidth(0)
 {
     setObjectName("MetronomeBeats");
     setFixedHeight(60);
@@ -17,7 +23,7 @@ MetronomeBeats::MetronomeBeats(QWidget* parent)
     for (int i = 0; i < kMaxBeats; ++i) {
         auto* lamp = new QLabel;
         lamp->setObjectName("Beat");
-        lamp->setFixedSize(50, 50);
+        lamp->setFixedSize(kLampSide, kLampSide);
         lamp->setEnabled(false);
         lamp->setAlignment(Qt::AlignCenter);
         m_vBeats.append(lamp);
@@ -34,6 +40,26 @@ void MetronomeBeats::slotSetBeats(int n)
     m_nCount = n;
     for (int i = 0; i < kMaxBeats; ++i)
         m_vBeats[i]->setVisible(i < n);
+    fitLamps();
+}
+
+void MetronomeBeats::setAvailableWidth(int width)
+{
+    m_nAvailableWidth = width;
+    fitLamps();
+}
+
+void MetronomeBeats::fitLamps()
+{
+    int side = kLampSide;
+    if (m_nAvailableWidth > 0 && m_nCount > 0) {
+        QMargins const margins = layout()->contentsMargins();
+        // Each shown lamp is followed by one spacing: to the next lamp, or to the stretch.
+        int const room = (m_nAvailableWidth - margins.left() - margins.right()) / m_nCount - layout()->spacing();
+        side = qBound(kSmallestLampSide, room, kLampSide);
+    }
+    for (QLabel* lamp : qAsConst(m_vBeats))
+        lamp->setFixedSize(side, side);
 }
 
 void MetronomeBeats::setCurrentBeat(int index)

@@ -23,14 +23,20 @@ public:
     void setCurrentBeat(int index);
     // The number of lamps shown, as last accepted by slotSetBeats().
     int count() const { return m_nCount; }
+    // The width the row may take. Lamps are 50 pixels wide; where that many do
+    // not fit, they are made smaller, so that no lamp is cut off.
+    void setAvailableWidth(int width);
 
 public slots:
     // Shows the first n lamps; n outside 0..12 changes nothing.
     void slotSetBeats(int n);
 
 private:
+    void fitLamps();
+
     QVector<QLabel*> m_vBeats;
     int m_nCount;
+    int m_nAvailableWidth;
 };
 
 } // namespace RADarir

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using RADarir::Metronome;
@@ -211,6 +212,32 @@ private slots:
         QCOMPARE(m.state(), QString("2/right/-"));
         m.press("AudiableTickButton");
         QCOMPARE(m.state(), QString("2/muteRight/-"));
+    }
+
+    void twelveLampsFitTheNarrowestWindow()
+    {
+        // In a window of the narrowest size, as the main page holds it.
+        QWidget window;
+        window.setMinimumSize(540, 765);
+        auto* layout = new QVBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* metronome = new ListeningMetronome;
+        ListeningMetronome& m = *metronome;
+        layout->addWidget(metronome);
+        window.resize(540, 765);
+        m.chooseBeats(12);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(m.width(), 540);
+        QTRY_VERIFY(m.beats()->geometry().right() < 540);
+        QList<QLabel*> const lamps = m.beats()->findChildren<QLabel*>("Beat", Qt::FindDirectChildrenOnly);
+        for (QLabel* lamp : lamps) {
+            QRect const r(lamp->mapTo(&m, QPoint(0, 0)), lamp->size());
+            QVERIFY2(m.beats()->geometry().contains(r), qPrintable(QString::number(r.right())));
+        }
+        // Back to four: full-size lamps.
+        m.chooseBeats(4);
+        QCOMPARE(lamps.first()->size(), QSize(50, 50));
     }
 
     void interval_data()

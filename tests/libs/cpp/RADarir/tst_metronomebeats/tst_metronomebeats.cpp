@@ -96,6 +96,37 @@ private slots:
         if (index == 5)
             QVERIFY(lamps(row)[5]->isEnabled());
     }
+
+    void narrowRowsGetSmallerLamps_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("beats");
+        QTest::addColumn<int>("side");
+        // 5 + n x (side + 7) + 5 must fit the width.
+        QTest::newRow("wide, twelve") << 1000 << 12 << 50;
+        QTest::newRow("just wide enough") << 694 << 12 << 50;
+        QTest::newRow("narrowest window, twelve") << 518 << 12 << 35;
+        QTest::newRow("narrowest window, four") << 518 << 4 << 50;
+        QTest::newRow("very narrow") << 100 << 12 << 16;
+        QTest::newRow("no width known") << 0 << 12 << 50;
+    }
+    void narrowRowsGetSmallerLamps()
+    {
+        QFETCH(int, width);
+        QFETCH(int, beats);
+        QFETCH(int, side);
+        MetronomeBeats row;
+        row.slotSetBeats(2);
+        row.setAvailableWidth(width);
+        // A later count is fitted to the same width.
+        row.slotSetBeats(beats);
+        for (QLabel* lamp : lamps(row)) {
+            QCOMPARE(lamp->minimumSize(), QSize(side, side));
+            QCOMPARE(lamp->maximumSize(), QSize(side, side));
+        }
+        if (width >= 100)
+            QVERIFY(10 + beats * (side + 7) <= qMax(width, 10 + beats * 23));
+    }
 };
 
 QTEST_MAIN(TestMetronomeBeats)
