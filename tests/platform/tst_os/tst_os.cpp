@@ -114,9 +114,20 @@ private slots:
         Os* os = Os::instance();
         QVERIFY(os);
         QCOMPARE(Os::instance(), os);
-        // The lock notice is wired once the session look-up has been answered.
+        // The lock notice is wired once the session look-up has been answered:
+        // lock until a logout comes through, so the cases below start wired.
         QTRY_COMPARE(m_login.askedPid, uint(QCoreApplication::applicationPid()));
-        QTest::qWait(200);
+        QSignalSpy logouts(os, &Os::atUserLogout);
+        for (int i = 0; i < 100 && logouts.isEmpty(); ++i) {
+            sendLoginSignal(ownSession, QStringLiteral("org.freedesktop.login1.Session"), QStringLiteral("Lock"), {});
+            logouts.wait(100);
+        }
+        QVERIFY(!logouts.isEmpty());
+        // Every lock sent has arrived once a wake-up sent behind them has.
+        QSignalSpy wakes(os, &Os::atWakeUpFromStandBy);
+        sendLoginSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"),
+                        QStringLiteral("PrepareForSleep"), {false});
+        QTRY_COMPARE(wakes.count(), 1);
     }
 
     void cleanupTestCase() { QDBusConnection::disconnectFromBus(QStringLiteral("fake-services")); }
