@@ -114,11 +114,13 @@ private slots:
         QVERIFY(m_browser.urls.isEmpty());
     }
 
-    void clonesAreIndependent()
+    void createdViewsAreIndependent()
     {
         NativeWebView prototype;
-        QScopedPointer<QWidget> first(prototype.cloneObj());
-        QScopedPointer<QWidget> second(prototype.cloneObj());
+        WebViewCreator::setWebView(&prototype);
+        QScopedPointer<QWidget> first(WebViewCreator::createWebView());
+        QScopedPointer<QWidget> second(WebViewCreator::createWebView());
+        WebViewCreator::setWebView(nullptr);
         auto* one = qobject_cast<NativeWebView*>(first.data());
         auto* two = qobject_cast<NativeWebView*>(second.data());
         QVERIFY(one && two && one != two);
