@@ -3,6 +3,7 @@
 #include "App.h"
 #include "Common.h"
 #include "FileDialog.h"
+#include "MessageBox.h"
 #include "SettingsWidget.h"
 
 #include <QChildEvent>
@@ -11,7 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTabWidget>
@@ -61,12 +62,8 @@ private:
 
 SettingsDialog::SettingsDialog(QWidget* parent)
     : QDialog(parent)
-    , m_pProblem(new QLabel(this))
 {
     setWindowTitle(QCoreApplication::applicationName() + tr(" Settings"));
-    m_pProblem->setWordWrap(true);
-    m_pProblem->setObjectName(QStringLiteral("SettingsProblem"));
-    m_pProblem->hide();
 }
 
 void SettingsDialog::addWidget(QString const& name, QWidget* page)
@@ -137,7 +134,6 @@ void SettingsDialog::buildControls()
     top->setSpacing(2);
     top->addWidget(save);
     top->addWidget(load);
-    top->addWidget(m_pProblem, 1);
     top->addStretch(1);
 
     auto* bottom = new QHBoxLayout;
@@ -205,11 +201,9 @@ void SettingsDialog::slotSaveSettings()
     QSaveFile file(fileName);
     bool const saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     app->setSaveDirPath(fileName);
-    if (saved)
-        m_pProblem->hide();
-    else
-        showProblem(tr("The settings could not be saved to %1: %2")
-                        .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    if (!saved)
+        showProblem(tr("Save Settings"), tr("The settings could not be saved to %1: %2")
+                                             .arg(QDir::toNativeSeparators(fileName), file.errorString()));
 }
 
 void SettingsDialog::slotLoadSettings()
@@ -238,16 +232,13 @@ void SettingsDialog::slotLoadSettings()
         file.close();
     }
     app->setOpenDirPath(fileName);
-    if (problem.isEmpty())
-        m_pProblem->hide();
-    else
-        showProblem(problem);
+    if (!problem.isEmpty())
+        showProblem(tr("Load Settings"), problem);
 }
 
-void SettingsDialog::showProblem(QString const& text)
+void SettingsDialog::showProblem(QString const& title, QString const& text)
 {
-    m_pProblem->setText(text);
-    m_pProblem->show();
+    MessageBox::warning(this, title, text, QMessageBox::Ok);
 }
 
 } // namespace ZEDireroz

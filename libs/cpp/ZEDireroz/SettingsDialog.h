@@ -11,7 +11,6 @@
 #include <QString>
 #include <QVector>
 
-class QLabel;
 class QTabWidget;
 
 namespace ZEDireroz {
@@ -45,15 +44,14 @@ private:
     // The registered SettingsWidgets in ascending order of their names.
     static QList<SettingsWidget*> settingsPages();
     static void forgetPage(QString const& name, QObject* page);
-    void showProblem(QString const& text);
+    // Tells the user why a save or load failed, in a warning box over this dialog.
+    void showProblem(QString const& title, QString const& text);
 
     static QMap<QString, QWidget*> m_mapWidgets;
     static QVector<QString> m_vecTabOrder;
 
     bool m_bControlsBuilt = false;
     QTabWidget* m_pTabWidget = nullptr;
-    // Tells the user why the last save or load failed; hidden otherwise.
-    QLabel* m_pProblem;
 };
 
 } // namespace ZEDireroz
