@@ -144,7 +144,7 @@ void AudioMixer::render(float* stereo, int frames)
         Voice& v = *m_lActive[k];
         if (v.playing && v.sound && v.sound->frames > 0) {
             if (v.startRequestNs >= 0) {
-                if (m_lLatencies.size() < kMaxLatencySamples)
+                if (m_bRecordLatencies && m_lLatencies.size() < kMaxLatencySamples)
                     m_lLatencies.push_back(now - v.startRequestNs);
                 v.startRequestNs = -1;
             }
@@ -205,6 +205,14 @@ void AudioMixer::convert(float const* stereo, int frames, OutputFormat const& fo
             }
         }
     }
+}
+
+void AudioMixer::setLatencyRecording(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_bRecordLatencies = on;
+    if (!on)
+        std::vector<std::int64_t>().swap(m_lLatencies);
 }
 
 std::vector<std::int64_t> AudioMixer::takeLatencySamples()

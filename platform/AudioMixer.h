@@ -73,7 +73,9 @@ public:
     static void convert(float const* stereo, int frames, OutputFormat const& format, char* out);
 
     // Delay from a voice's play request to its first rendered sample, in
-    // nanoseconds, for every voice started since the last call.
+    // nanoseconds, for every voice started since the last call, while recording
+    // is on (off by default: a metronome plays for hours).
+    void setLatencyRecording(bool on);
     std::vector<std::int64_t> takeLatencySamples();
     std::int64_t renderedFrames() const;
     int activeCount();
@@ -87,6 +89,7 @@ private:
     mutable std::mutex m_mutex;
     std::vector<VoicePtr> m_lActive;
     std::vector<std::int64_t> m_lLatencies;
+    bool m_bRecordLatencies = false;
     std::int64_t m_iRenderedFrames = 0;
     std::vector<float> m_lScratch;
 };

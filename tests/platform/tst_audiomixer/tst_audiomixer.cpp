@@ -210,7 +210,7 @@ private slots:
         auto voice = AudioVoice::open(path);
         QVERIFY(voice);
         QCOMPARE(voice->duration(), 1.0);
-        engine.mixer().takeLatencySamples();
+        engine.mixer().setLatencyRecording(true);
         std::int64_t const before = engine.mixer().renderedFrames();
         QElapsedTimer clock;
         clock.start();
