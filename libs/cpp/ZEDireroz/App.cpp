@@ -1,6 +1,7 @@
 #include "App.h"
 
 #include "App_mac.h"
+#include "CssEditor.h"
 #include "HelpDialog.h"
 #include "JoinDialog.h"
 #include "PromotionLinks.h"
@@ -568,7 +569,12 @@ void App::showHelpOnStart()
         QTimer::singleShot(500, this, &App::slotHelp);
 }
 
-void App::slotShowCssEditor() {}
+void App::slotShowCssEditor()
+{
+    // The window lives until the user closes it and then deletes itself.
+    CssEditor* editor = new CssEditor(nullptr);
+    editor->show();
+}
 
 void App::slotFocusChanged(QWidget*, QWidget*)
 {

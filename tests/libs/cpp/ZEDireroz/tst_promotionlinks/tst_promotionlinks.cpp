@@ -2,6 +2,7 @@
 // contact and tell-a-friend mails, and the share and join panels and dialogs.
 // Every link is caught before it reaches a browser or a mail program.
 #include "App.h"
+#include "CssEditor.h"
 #include "JoinDialog.h"
 #include "JoinWidget.h"
 #include "PromotionLinks.h"
@@ -361,6 +362,31 @@ private slots:
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<QDialog*>(w));
         QVERIFY(m_pCatcher->urls.isEmpty());
+    }
+
+    // Each call opens a window of its own, which goes away when closed.
+    void styleSheetEditor()
+    {
+        auto editors = []() {
+            QList<ZEDireroz::CssEditor*> found;
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (ZEDireroz::CssEditor* editor = qobject_cast<ZEDireroz::CssEditor*>(w))
+                    found << editor;
+            }
+            return found;
+        };
+        QVERIFY(editors().isEmpty());
+        app()->slotShowCssEditor();
+        app()->slotShowCssEditor();
+        QList<ZEDireroz::CssEditor*> const open = editors();
+        QCOMPARE(open.size(), 2);
+        for (ZEDireroz::CssEditor* editor : open) {
+            QVERIFY(editor->isVisible());
+            QVERIFY(!editor->parentWidget());
+            QPointer<ZEDireroz::CssEditor> guard(editor);
+            editor->close();
+            QTRY_VERIFY(guard.isNull());
+        }
     }
 
     // The cover lies over the main window while another window is active; with
