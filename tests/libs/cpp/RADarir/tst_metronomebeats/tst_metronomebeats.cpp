@@ -124,8 +124,9 @@ private slots:
             QCOMPARE(lamp->minimumSize(), QSize(side, side));
             QCOMPARE(lamp->maximumSize(), QSize(side, side));
         }
-        if (width >= 100)
-            QVERIFY(10 + beats * (side + 7) <= qMax(width, 10 + beats * 23));
+        // Unless the smallest lamps are reached, the row fits its width.
+        if (width > 0 && side > 16)
+            QVERIFY(10 + beats * (side + 7) <= width);
     }
 };
 
