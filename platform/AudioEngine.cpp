@@ -133,7 +133,7 @@ private slots:
         bool idle = false;
         {
             std::lock_guard<std::mutex> lock(m_engine.m_mixer.mutex());
-            if (m_engine.m_mixer.activeCountLocked() == 0) {
+            if (!m_engine.m_mixer.busyLocked()) {
                 m_engine.m_bOutputRunning = false;
                 idle = true;
             }
@@ -150,7 +150,7 @@ private slots:
         bool close = false;
         {
             std::lock_guard<std::mutex> lock(m_engine.m_mixer.mutex());
-            if (m_engine.m_mixer.activeCountLocked() > 0) {
+            if (m_engine.m_mixer.busyLocked()) {
                 m_idleSince.invalidate();
             } else if (!m_idleSince.isValid()) {
                 m_idleSince.start();
@@ -451,8 +451,8 @@ void AudioVoice::stop()
     if (AudioEngine* e = AudioEngine::existing()) {
         std::lock_guard<std::mutex> lock(e->mixer().mutex());
         m_pVoice->playing = false;
+        e->mixer().deactivateLocked(*m_pVoice); // fades out from where it was
         m_pVoice->position = 0.0;
-        e->mixer().deactivateLocked(*m_pVoice);
     } else {
         m_pVoice->position = 0.0;
     }

@@ -11,6 +11,8 @@ namespace {
 
 // Keeps a benchmark that never collects its figures from growing without end.
 constexpr std::size_t kMaxLatencySamples = 100000;
+// Fading tails at once; beyond this a cut sound simply stops.
+constexpr std::size_t kMaxTails = 64;
 
 // Four-point cubic (Catmull-Rom) interpolation: smooth enough for converting
 // between the usual rates without the dullness of a straight line.
@@ -55,8 +57,17 @@ void AudioMixer::activateLocked(VoicePtr const& voice)
     if (!voice || voice->active)
         return;
     voice->active = true;
-    voice->gainsKnown = false;
+    // From the start of a file the sound's own attack is kept; resumed in
+    // mid-sound it fades in over the first block instead of jumping in.
+    voice->gainsKnown = voice->position > 0.0;
+    voice->lastGainLeft = 0.0f;
+    voice->lastGainRight = 0.0f;
     m_lActive.push_back(voice);
+}
+
+int AudioMixer::tailFrames() const
+{
+    return std::max(1, m_iOutputRate * kTailMs / 1000);
 }
 
 void AudioMixer::deactivateLocked(Voice& voice)
@@ -64,34 +75,30 @@ void AudioMixer::deactivateLocked(Voice& voice)
     if (!voice.active)
         return;
     voice.active = false;
+    // Cut off in mid-sound (pause, stop, a new file, the player deleted): the
+    // last few milliseconds fade out rather than dropping to zero with a click.
+    if (voice.gainsKnown && voice.sound && voice.position < double(voice.sound->frames)
+        && m_lTails.size() < kMaxTails)
+        m_lTails.push_back(Tail{voice.sound, voice.position, voice.lastGainLeft, voice.lastGainRight, tailFrames()});
     auto it = std::find_if(m_lActive.begin(), m_lActive.end(),
                            [&voice](VoicePtr const& v) { return v.get() == &voice; });
     if (it != m_lActive.end())
         m_lActive.erase(it);
 }
 
-void AudioMixer::mixVoice(Voice& voice, float* stereo, int frames)
+double AudioMixer::mixSamples(DecodedSound const& s, double position, float fromLeft, float fromRight,
+                              float toLeft, float toRight, float* stereo, int frames) const
 {
-    DecodedSound const& s = *voice.sound;
     std::int64_t const total = s.frames;
     int const ch = s.channels;
     int const right = ch > 1 ? 1 : 0;
     double const step = double(s.sampleRate) / double(m_iOutputRate);
     float const* data = s.samples.data();
-
-    float targetLeft = 0.0f;
-    float targetRight = 0.0f;
-    panGains(voice.volume, voice.pan, targetLeft, targetRight);
-    if (!voice.gainsKnown) {
-        voice.lastGainLeft = targetLeft;
-        voice.lastGainRight = targetRight;
-        voice.gainsKnown = true;
-    }
-    // A volume or pan change glides over the block instead of stepping, which would click.
-    float const dl = (targetLeft - voice.lastGainLeft) / float(frames);
-    float const dr = (targetRight - voice.lastGainRight) / float(frames);
-    float gl = voice.lastGainLeft;
-    float gr = voice.lastGainRight;
+    // Gains glide over the block instead of stepping, which would click.
+    float const dl = (toLeft - fromLeft) / float(frames);
+    float const dr = (toRight - fromRight) / float(frames);
+    float gl = fromLeft;
+    float gr = fromRight;
 
     auto at = [&](std::int64_t i, int c) -> float {
         if (i < 0)
@@ -101,9 +108,8 @@ void AudioMixer::mixVoice(Voice& voice, float* stereo, int frames)
         return data[i * ch + c];
     };
 
-    double pos = voice.position;
-    int n = 0;
-    for (; n < frames && pos < double(total); ++n) {
+    double pos = position;
+    for (int n = 0; n < frames && pos < double(total); ++n) {
         std::int64_t const i = std::int64_t(pos);
         float const t = float(pos - double(i));
         float l;
@@ -121,15 +127,41 @@ void AudioMixer::mixVoice(Voice& voice, float* stereo, int frames)
         stereo[2 * n + 1] += r * gr;
         pos += step;
     }
+    return pos;
+}
+
+void AudioMixer::mixVoice(Voice& voice, float* stereo, int frames)
+{
+    float targetLeft = 0.0f;
+    float targetRight = 0.0f;
+    panGains(voice.volume, voice.pan, targetLeft, targetRight);
+    if (!voice.gainsKnown) {
+        voice.lastGainLeft = targetLeft;
+        voice.lastGainRight = targetRight;
+        voice.gainsKnown = true;
+    }
+    double const pos = mixSamples(*voice.sound, voice.position, voice.lastGainLeft, voice.lastGainRight,
+                                  targetLeft, targetRight, stereo, frames);
     voice.lastGainLeft = targetLeft;
     voice.lastGainRight = targetRight;
-    if (pos >= double(total)) {
+    if (pos >= double(voice.sound->frames)) {
         // Played to its end: stopped and rewound, as a finished platform player is.
         voice.playing = false;
         voice.position = 0.0;
     } else {
         voice.position = pos;
     }
+}
+
+void AudioMixer::mixTail(Tail& tail, float* stereo, int frames)
+{
+    int const total = tailFrames();
+    int const n = std::min(frames, tail.remaining);
+    float const from = float(tail.remaining) / float(total);
+    float const to = float(tail.remaining - n) / float(total);
+    tail.position = mixSamples(*tail.sound, tail.position, tail.gainLeft * from, tail.gainRight * from,
+                               tail.gainLeft * to, tail.gainRight * to, stereo, n);
+    tail.remaining -= n;
 }
 
 void AudioMixer::render(float* stereo, int frames)
@@ -160,6 +192,13 @@ void AudioMixer::render(float* stereo, int frames)
         } else {
             ++k;
         }
+    }
+    for (std::size_t k = 0; k < m_lTails.size();) {
+        mixTail(m_lTails[k], stereo, frames);
+        if (m_lTails[k].remaining <= 0 || m_lTails[k].position >= double(m_lTails[k].sound->frames))
+            m_lTails.erase(m_lTails.begin() + std::ptrdiff_t(k));
+        else
+            ++k;
     }
 }
 
@@ -233,6 +272,11 @@ int AudioMixer::activeCount()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return int(m_lActive.size());
+}
+
+bool AudioMixer::busyLocked() const
+{
+    return !m_lActive.empty() || !m_lTails.empty();
 }
 
 } // namespace TickwrenAudio

@@ -63,6 +63,11 @@ public:
     void activateLocked(VoicePtr const& voice);
     void deactivateLocked(Voice& voice);
     int activeCountLocked() const { return int(m_lActive.size()); }
+    // Something still sounds: a voice or the fade of one just cut off.
+    bool busyLocked() const;
+
+    // How long a sound cut off in mid-play takes to fade out.
+    static constexpr int kTailMs = 5;
 
     // Mixes the next `frames` frames into `stereo` (2 floats per frame, overwritten).
     // A voice that reaches its end stops, rewinds and leaves the list.
@@ -83,11 +88,27 @@ public:
     static std::int64_t nowNs();
 
 private:
+    struct Tail
+    {
+        SoundPtr sound;
+        double position;
+        float gainLeft;
+        float gainRight;
+        int remaining; // frames of the fade still to come
+    };
+
+    // Adds `frames` frames of `s` from `position`, the gains gliding from the
+    // first pair to the second; returns the position after them.
+    double mixSamples(DecodedSound const& s, double position, float fromLeft, float fromRight, float toLeft,
+                      float toRight, float* stereo, int frames) const;
     void mixVoice(Voice& voice, float* stereo, int frames);
+    void mixTail(Tail& tail, float* stereo, int frames);
+    int tailFrames() const;
 
     int m_iOutputRate;
     mutable std::mutex m_mutex;
     std::vector<VoicePtr> m_lActive;
+    std::vector<Tail> m_lTails;
     std::vector<std::int64_t> m_lLatencies;
     bool m_bRecordLatencies = false;
     std::int64_t m_iRenderedFrames = 0;

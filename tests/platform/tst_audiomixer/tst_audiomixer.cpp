@@ -154,6 +154,52 @@ private slots:
         QVERIFY(qAbs(out[198]) < 1e-6f);
     }
 
+    void cutAndResumeFade_data()
+    {
+        QTest::addColumn<bool>("stop"); // stop rewinds; pause keeps the place
+        QTest::newRow("pause") << false;
+        QTest::newRow("stop") << true;
+    }
+    void cutAndResumeFade()
+    {
+        QFETCH(bool, stop);
+        AudioMixer mixer(48000);
+        VoicePtr v = startVoice(mixer, constantSound(48000, 48000, 0.5f, 0, 1));
+        std::vector<float> out(2 * 1000);
+        mixer.render(out.data(), 500);
+        {
+            std::lock_guard<std::mutex> lock(mixer.mutex());
+            v->playing = false;
+            mixer.deactivateLocked(*v);
+            if (stop)
+                v->position = 0.0;
+            QVERIFY(mixer.busyLocked()); // still fading
+        }
+        int const fade = 48000 * AudioMixer::kTailMs / 1000;
+        mixer.render(out.data(), 1000);
+        // Falls steadily from the level it had to silence within the fade, no step.
+        QVERIFY(out[0] > 0.45f);
+        for (int n = 1; n < fade; ++n)
+            QVERIFY(out[2 * n] < out[2 * (n - 1)]);
+        for (int n = fade; n < 1000; ++n)
+            QCOMPARE(out[2 * n], 0.0f);
+        {
+            std::lock_guard<std::mutex> lock(mixer.mutex());
+            QVERIFY(!mixer.busyLocked());
+            QCOMPARE(v->position, stop ? 0.0 : 500.0); // the fade does not move the voice
+            v->playing = true;
+            mixer.activateLocked(v);
+        }
+        mixer.render(out.data(), 100);
+        if (stop) {
+            QCOMPARE(out[0], 0.5f); // from the start of the file: its own attack, untouched
+        } else {
+            // Resumed in mid-sound: rises from silence over the block.
+            QVERIFY(out[0] < 0.01f);
+            QVERIFY(qAbs(out[198] - 0.5f) < 1e-6f);
+        }
+    }
+
     void outputFormats_data()
     {
         QTest::addColumn<int>("type");
