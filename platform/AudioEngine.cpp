@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QIODevice>
-#include <QSemaphore>
 #include <QThread>
 #include <QTimer>
 
@@ -15,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 
 namespace TickwrenAudio {
 
@@ -275,26 +275,36 @@ public:
         setObjectName(QStringLiteral("TickwrenAudio"));
     }
 
-    EngineWorker* worker() const { return m_pWorker; }
+    EngineWorker* worker() const { return m_pWorker.load(std::memory_order_acquire); }
     pthread_t nativeThread() const { return m_thread; }
-    void waitReady() { m_ready.acquire(); }
+    void waitReady()
+    {
+        std::unique_lock<std::mutex> lock(m_readyMutex);
+        m_readyCondition.wait(lock, [this] { return m_bReady; });
+    }
 
 protected:
     void run() override
     {
         EngineWorker worker(m_engine);
-        m_pWorker = &worker;
         m_thread = pthread_self();
-        m_ready.release();
+        m_pWorker.store(&worker, std::memory_order_release);
+        {
+            std::lock_guard<std::mutex> lock(m_readyMutex);
+            m_bReady = true;
+        }
+        m_readyCondition.notify_all();
         exec();
-        m_pWorker = nullptr;
+        m_pWorker.store(nullptr, std::memory_order_release);
     }
 
 private:
     AudioEngine& m_engine;
-    EngineWorker* m_pWorker = nullptr;
+    std::atomic<EngineWorker*> m_pWorker{nullptr};
     pthread_t m_thread{};
-    QSemaphore m_ready;
+    std::mutex m_readyMutex;
+    std::condition_variable m_readyCondition;
+    bool m_bReady = false;
 };
 
 AudioEngine::AudioEngine() = default;

@@ -111,7 +111,7 @@ qint64 NativeAudioPlayerInternal::position() const
 {
     if (!m_pPlayer)
         return 0;
-    return qRound(float(m_pPlayer->currentTime() * 1000.0));
+    return qRound64(float(m_pPlayer->currentTime() * 1000.0));
 }
 
 void NativeAudioPlayerInternal::stop()
