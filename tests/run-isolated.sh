@@ -42,7 +42,25 @@ if [ $use_xvfb -eq 1 ]; then
   export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
   unset QT_QPA_PLATFORM
   export QT_QPA_PLATFORM=xcb
-  xvfb-run -a -s "-screen 0 ${xvfb_size}x24" "$@"
+  # Xvfb picks a free display number itself and reports it once it accepts
+  # connections; choosing numbers by looking at lock files races when several
+  # tests start at once and can hand two tests the same server.
+  Xvfb -displayfd 3 -screen 0 "${xvfb_size}x24" -nolisten tcp \
+    3>"$tmp/displayfd" >"$tmp/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; rm -rf "$tmp"' EXIT
+  for _ in $(seq 1 200); do
+    [ -s "$tmp/displayfd" ] && break
+    if ! kill -0 "$xvfb_pid" 2>/dev/null; then break; fi
+    sleep 0.05
+  done
+  if [ ! -s "$tmp/displayfd" ]; then
+    echo "run-isolated: the virtual X display did not start" >&2
+    cat "$tmp/xvfb.log" >&2
+    exit 1
+  fi
+  export DISPLAY=":$(head -n1 "$tmp/displayfd")"
+  "$@"
 else
   export QT_QPA_PLATFORM=offscreen
   "$@"
