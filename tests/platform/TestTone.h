@@ -2,6 +2,7 @@
 // Small sound files for the audio tests: a steady sine tone as 16-bit PCM WAV.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QtEndian>
@@ -36,6 +37,15 @@ inline bool writeWav(QString const& path, std::int64_t frames, int rate, int cha
 inline bool writeWavMs(QString const& path, int ms, int rate = 48000, int channels = 1)
 {
     return writeWav(path, std::int64_t(ms) * rate / 1000, rate, channels);
+}
+
+// A tone of `ms` milliseconds in `dir`, written on first use.
+inline QString toneIn(QDir const& dir, int ms, int rate = 48000, int channels = 1)
+{
+    QString const path = dir.filePath(QStringLiteral("tone_%1_%2_%3.wav").arg(ms).arg(rate).arg(channels));
+    if (!QFile::exists(path))
+        writeWavMs(path, ms, rate, channels);
+    return path;
 }
 
 } // namespace TestTone

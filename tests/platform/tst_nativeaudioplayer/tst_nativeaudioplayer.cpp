@@ -2,37 +2,16 @@
 // so that sounds take their real time without a sound card.
 #include "NativeAudioPlayer.h"
 
+#include "../PlayerRecorder.h"
 #include "../TestTone.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using QMMultiMedia::NativeAudioPlayer;
 
-namespace {
-
-// How late a timer-driven signal may come on a loaded test machine.
-constexpr qint64 kSlackMs = 150;
-
-// Records when the player's signals arrive, in ms since start().
-struct Recorder
-{
-    QElapsedTimer clock;
-    QVector<QPair<qint64, qint64>> positions; // (time, reported position)
-    QVector<qint64> finishes;
-
-    explicit Recorder(NativeAudioPlayer& player)
-    {
-        QObject::connect(&player, &NativeAudioPlayer::positionChanged, &player,
-                         [this](qint64 ms) { positions.append({clock.elapsed(), ms}); });
-        QObject::connect(&player, &NativeAudioPlayer::finished, &player,
-                         [this]() { finishes.append(clock.elapsed()); });
-        clock.start();
-    }
-};
-
-} // namespace
+using PlayerTest::kSlackMs;
+using PlayerTest::Recorder;
 
 class TestNativeAudioPlayer : public QObject
 {
@@ -42,10 +21,7 @@ class TestNativeAudioPlayer : public QObject
 
     QString tone(int ms, int rate = 48000, int channels = 1)
     {
-        QString const path = m_dir.filePath(QStringLiteral("tone_%1_%2_%3.wav").arg(ms).arg(rate).arg(channels));
-        if (!QFile::exists(path))
-            TestTone::writeWavMs(path, ms, rate, channels);
-        return path;
+        return TestTone::toneIn(QDir(m_dir.path()), ms, rate, channels);
     }
 
 private slots:
@@ -68,50 +44,6 @@ private slots:
         QCOMPARE(p.fileName(), QString());
         p.play(); // nothing loaded: nothing happens
         QVERIFY(!p.isPlaying());
-    }
-
-    void playsToEndThenFinishesOnce_data()
-    {
-        QTest::addColumn<int>("ms");
-        QTest::addColumn<int>("rate");
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<int>("polls"); // positionChanged expected before the end
-        QTest::newRow("1.2 s mono 48 kHz") << 1200 << 48000 << 1 << 2;
-        QTest::newRow("1.2 s stereo 44.1 kHz") << 1200 << 44100 << 2 << 2;
-        QTest::newRow("1.2 s mono 22.05 kHz") << 1200 << 22050 << 1 << 2;
-        QTest::newRow("0.7 s") << 700 << 48000 << 1 << 1;
-        QTest::newRow("0.3 s, shorter than a poll") << 300 << 48000 << 1 << 0;
-    }
-    void playsToEndThenFinishesOnce()
-    {
-        QFETCH(int, ms);
-        QFETCH(int, rate);
-        QFETCH(int, channels);
-        QFETCH(int, polls);
-        NativeAudioPlayer p;
-        Recorder r(p);
-        p.play(tone(ms, rate, channels));
-        QVERIFY(p.isPlaying());
-        QCOMPARE(p.duration(), qint64(ms));
-
-        QTRY_COMPARE_WITH_TIMEOUT(r.finishes.size(), 1, ms + 2000);
-        qint64 const end = r.finishes.first();
-        QVERIFY2(end >= ms && end <= ms + 500 + kSlackMs, qPrintable(QString::number(end)));
-        QCOMPARE(r.positions.size(), polls);
-        for (int i = 0; i < r.positions.size(); ++i) {
-            qint64 const at = r.positions[i].first;
-            qint64 const pos = r.positions[i].second;
-            QVERIFY2(qAbs(at - 500 * (i + 1)) <= kSlackMs, qPrintable(QString::number(at)));
-            // The position follows real time.
-            QVERIFY2(qAbs(pos - at) <= 60, qPrintable(QString("%1 at %2").arg(pos).arg(at)));
-        }
-        QVERIFY(!p.isPlaying());
-        QCOMPARE(p.duration(), qint64(0)); // released with the end
-        p.play();
-        QVERIFY(!p.isPlaying());
-        QTest::qWait(700);
-        QCOMPARE(r.finishes.size(), 1);
-        QCOMPARE(r.positions.size(), polls);
     }
 
     void stopRewindsWithoutFinishing()
