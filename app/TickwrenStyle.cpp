@@ -117,7 +117,9 @@ char const kTemplate[] =
     "stop:1 rgba(100,130,100,220), stop:0.4 rgba(20, 40, 20, 220), stop:0.1 rgba(100,130,100,220));}"
     "QPushButton#PushButton:disabled{color:#AAAAAA;background:qlineargradient(x1:0, y1:1, x2:0, y2:0, "
     "stop:1 rgba(100,130,100,220), stop:0.4 rgba(90, 110, 90, 220), stop:0.1 rgba(100,130,100,220));}"
-    "QPushButton#PushButton:focus{border:1px solid white;color:white;font:bold 20px;"
+    // The focused button keeps the normal font size: buttons are sized from their
+    // normal font, so a larger focus font would be cut off at the edges.
+    "QPushButton#PushButton:focus{border:1px solid white;color:white;font:bold 14px;"
     "background:qlineargradient(x1:0, y1:1, x2:0, y2:0, stop:1 rgb(90,120,90), stop:0.4 rgb(41, 70, 43), "
     "stop:0.1 rgb(90,120,90));}"
     "QPushButton#BassItem1,QPushButton#BassItem2{border-radius:5px;border:1px solid gray;font:bold 14px;"

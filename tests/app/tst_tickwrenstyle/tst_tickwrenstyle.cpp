@@ -69,6 +69,22 @@ private slots:
         QVERIFY(rule(sheet, "QTreeWidget").contains("font-size:" + listFont + ";"));
     }
 
+    void focusedButtonKeepsItsFontSize()
+    {
+        // A button is sized from its normal font; a bigger font in the focus state
+        // would cut the focused button's text off.
+        QString const sheet = TickwrenStyle(false).m_sStyleSheet;
+        QRegularExpression const size("(\\d+)px");
+        QString const normal = rule(sheet, "QPushButton#PushButton");
+        QString const focused = rule(sheet, "QPushButton#PushButton:focus");
+        QRegularExpression const font("font:[^;]*");
+        QString const normalFont = font.match(normal).captured(0);
+        QString const focusedFont = font.match(focused).captured(0);
+        QVERIFY(!normalFont.isEmpty());
+        if (!focusedFont.isEmpty())
+            QCOMPARE(size.match(focusedFont).captured(1), size.match(normalFont).captured(1));
+    }
+
     void defaultIsTheDesktop()
     {
         // Without an application object there is no pocket screen to ask about.
