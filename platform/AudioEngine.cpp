@@ -33,6 +33,8 @@ constexpr int kSilentTickMs = 5;
 // program does not keep the sound server busy; long enough that a player
 // pressing notes now and then does not wait for the stream to open each time.
 constexpr int kDeviceIdleCloseMs = 30000;
+// After the device failed, the silent clock serves at least this long.
+constexpr int kDeviceRetryMs = 10000;
 
 bool toOutputFormat(QAudioFormat const& f, OutputFormat& out)
 {
@@ -105,7 +107,10 @@ public slots:
     {
         if (m_eMode != Off)
             return;
-        bool const silent = m_engine.isForcedSilent() || AudioEngine::silentByEnvironment() || m_bDeviceFailed;
+        // After a failure the device is tried again now and then, so that a
+        // sound server that comes back (or is restarted) is heard again.
+        bool const deviceResting = m_failedAt.isValid() && m_failedAt.elapsed() < kDeviceRetryMs;
+        bool const silent = m_engine.isForcedSilent() || AudioEngine::silentByEnvironment() || deviceResting;
         if (silent || !openDevice())
             startSilent();
     }
@@ -171,7 +176,7 @@ private slots:
             return;
         // The device went away or refused the stream: carry on with the silent
         // clock so that sounds still end and their players still finish.
-        m_bDeviceFailed = true;
+        m_failedAt.start();
         closeDevice();
         startSilent();
     }
@@ -182,8 +187,10 @@ private:
     bool openDevice()
     {
         QAudioDeviceInfo const device = QAudioDeviceInfo::defaultOutputDevice();
-        if (device.isNull())
+        if (device.isNull()) {
+            m_failedAt.start();
             return false;
+        }
         QAudioFormat wanted;
         wanted.setSampleRate(48000);
         wanted.setChannelCount(2);
@@ -193,8 +200,10 @@ private:
         wanted.setCodec(QStringLiteral("audio/pcm"));
         QAudioFormat format = device.isFormatSupported(wanted) ? wanted : device.nearestFormat(wanted);
         OutputFormat out;
-        if (!toOutputFormat(format, out))
+        if (!toOutputFormat(format, out)) {
+            m_failedAt.start();
             return false;
+        }
 
         m_engine.m_mixer.setOutputRate(out.sampleRate);
         m_pDevice = new MixerDevice(m_engine.m_mixer, out);
@@ -208,7 +217,7 @@ private:
         connect(m_pOutput, &QAudioOutput::stateChanged, this, &EngineWorker::deviceStateChanged);
         m_pOutput->start(m_pDevice);
         if (m_pOutput->error() != QAudio::NoError || m_pOutput->state() == QAudio::StoppedState) {
-            m_bDeviceFailed = true;
+            m_failedAt.start();
             closeDevice();
             return false;
         }
@@ -263,7 +272,7 @@ private:
     std::vector<float> m_lScratch;
     QAudioOutput* m_pOutput = nullptr;
     MixerDevice* m_pDevice = nullptr;
-    bool m_bDeviceFailed = false;
+    QElapsedTimer m_failedAt; // invalid until opening the device failed
 };
 
 class EngineThread : public QThread
