@@ -1,12 +1,11 @@
 // The application icon: a small wooden metronome with its pendulum swung to the right.
+#include "AppIcon.h"
 #include "AssetGenerator.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
-
-namespace {
 
 QImage drawAppIcon(int size)
 {
@@ -74,6 +73,8 @@ QImage drawAppIcon(int size)
     p.drawEllipse(pivot, 8, 8);
     return image;
 }
+
+namespace {
 
 void generateAppIcon(AssetGen::Context& context)
 {
