@@ -5,6 +5,7 @@
 #include "HelpDialog.h"
 #include "JoinDialog.h"
 #include "PromotionLinks.h"
+#include "ReminderDialog.h"
 #include "TellDialog.h"
 #include "TranslationsManager.h"
 
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
@@ -22,6 +24,8 @@
 #include <QSysInfo>
 #include <QTimer>
 #include <QWidget>
+
+#include <limits>
 
 #ifndef TW_BUILD_RESOURCE_DIR
 #define TW_BUILD_RESOURCE_DIR ""
@@ -484,18 +488,6 @@ void App::setRemiderDelay(int delay)
     m_nReminderDelay = delay;
 }
 
-// The reminder schedule is built with the reminder dialogs; until then these
-// entry points exist so that callers can be wired, and do nothing.
-void App::callReminder(int, int) {}
-void App::callRateReminder(int) {}
-void App::callTellReminder(int) {}
-void App::callJoinReminder(int) {}
-void App::startReminderCheck() {}
-void App::slotCallRateReminderInternal() {}
-void App::slotCallRateReminder() {}
-void App::slotCallTellReminder() {}
-void App::slotCallJoinReminder() {}
-
 // ---------------------------------------------------------------- links and promotion actions
 
 void App::slotRateApp()
@@ -588,6 +580,147 @@ void App::slotFocusChanged(QWidget*, QWidget*)
     } else {
         m_pCoverWidget->hide();
     }
+}
+
+// ---------------------------------------------------------------- reminders
+
+namespace {
+
+enum ReminderKind { RateKind = 1, TellKind = 2, JoinKind = 4, StoreDependentKind = 8 };
+
+quint32 systemDraw()
+{
+    return QRandomGenerator::global()->generate();
+}
+
+} // namespace
+
+int App::reminderKindFor(int kinds, bool appStore, std::function<quint32()> const& draw)
+{
+    if (kinds == StoreDependentKind)
+        return appStore ? RateKind : TellKind;
+    bool const rate = kinds & RateKind;
+    bool const tell = kinds & TellKind;
+    bool const join = kinds & JoinKind;
+    if (!rate) {
+        if (tell && join)
+            return draw() % 2 == 0 ? JoinKind : TellKind;
+        return kinds;
+    }
+    if (tell) {
+        quint32 const r = draw();
+        if (join) {
+            static int const byRemainder[] = {RateKind, TellKind, JoinKind};
+            return byRemainder[r % 3];
+        }
+        return r % 2 == 0 ? RateKind : TellKind;
+    }
+    if (join)
+        return draw() % 2 == 0 ? RateKind : JoinKind;
+    return kinds;
+}
+
+void App::setReminderDraw(std::function<quint32()> draw)
+{
+    m_reminderDraw = std::move(draw);
+}
+
+int App::reminderKind() const
+{
+    return m_nReminderKind;
+}
+
+int App::reminderCount() const
+{
+    return m_nReminderCount;
+}
+
+void App::callReminder(int count, int kinds)
+{
+    bool const appStore = kinds == StoreDependentKind && isAppStore();
+    m_nReminderKind = reminderKindFor(kinds, appStore, m_reminderDraw ? m_reminderDraw : systemDraw);
+    m_nReminderCount = count;
+    startReminderCheck();
+}
+
+void App::callRateReminder(int count)
+{
+    m_nReminderKind = RateKind;
+    m_nReminderCount = count;
+    startReminderCheck();
+}
+
+void App::callTellReminder(int count)
+{
+    m_nReminderKind = TellKind;
+    m_nReminderCount = count;
+    startReminderCheck();
+}
+
+void App::callJoinReminder(int count)
+{
+    m_nReminderKind = JoinKind;
+    m_nReminderCount = count;
+    startReminderCheck();
+}
+
+void App::slotCallRateReminder()
+{
+    m_nReminderKind = RateKind;
+    startReminderCheck();
+}
+
+void App::slotCallTellReminder()
+{
+    m_nReminderKind = TellKind;
+    startReminderCheck();
+}
+
+void App::slotCallJoinReminder()
+{
+    m_nReminderKind = JoinKind;
+    startReminderCheck();
+}
+
+void App::startReminderCheck()
+{
+    QTimer::singleShot(m_nReminderDelay, this, &App::slotCallRateReminderInternal);
+}
+
+void App::slotCallRateReminderInternal()
+{
+    if (!settingsValue(QStringLiteral("AutoReminder"), true).toBool())
+        return;
+    // A stored value that is not a number, or one beyond the range of the
+    // counter, counts as 0, which is always due.
+    bool ok = false;
+    qlonglong const stored = settingsValue(QStringLiteral("AutoReminderCount"), 1).toLongLong(&ok);
+    bool const inRange = ok && stored >= std::numeric_limits<int>::min() && stored <= std::numeric_limits<int>::max();
+    int const counter = inRange ? int(stored) : 0;
+    // A period of 0 or below would divide by zero: it means every start.
+    int const period = qMax(1, m_nReminderCount);
+    if (counter % period == 0) {
+        QWidget* parent = QApplication::activeWindow();
+        QScopedPointer<ReminderDialog> dialog;
+        if (m_nReminderKind == RateKind)
+            dialog.reset(new RateReminderDialog(parent));
+        else if (m_nReminderKind == TellKind)
+            dialog.reset(new TellReminderDialog(parent));
+        else
+            dialog.reset(new JoinReminderDialog(parent));
+        dialog->exec();
+        int const state = dialog->state();
+        if (state == ReminderDialog::NeverAskMeAgain) {
+            setSettingsValue(QStringLiteral("AutoReminder"), false);
+        } else if (state == ReminderDialog::Now) {
+            slotRateApp();
+            setSettingsValue(QStringLiteral("AutoReminder"), false);
+        }
+    }
+    // The counter never turns negative: past the largest number it starts again at 1.
+    qint64 const next = qint64(counter) + 1;
+    bool const wraps = next > std::numeric_limits<int>::max() || next < 0;
+    setSettingsValue(QStringLiteral("AutoReminderCount"), wraps ? 1 : int(next));
 }
 
 // ---------------------------------------------------------------- small utilities

@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 class QSettings;
 
 namespace ZEDireroz {
@@ -116,6 +118,14 @@ public:
     void callRateReminder(int count);
     void callTellReminder(int count);
     void callJoinReminder(int count);
+    // The reminder kind for a set of kind bits (1 rate, 2 tell, 4 join; 8 alone:
+    // rate in a store build, else tell); draw is asked only where it decides.
+    static int reminderKindFor(int kinds, bool appStore, std::function<quint32()> const& draw);
+    // Replaces the random draw that picks among several kinds; an empty function
+    // restores the system's generator.
+    void setReminderDraw(std::function<quint32()> draw);
+    int reminderKind() const;
+    int reminderCount() const;
 
     // Small utilities.
     static QWidget* getWidgetByClassName(QString const& className);
@@ -171,6 +181,7 @@ private:
     QString m_sPromotedAppName;
     QString m_sPromotedLink;
     int m_nReminderKind = 0;
+    std::function<quint32()> m_reminderDraw;
     QString m_sFaceBookShareLink;
     QString m_sTwitterShareLink;
     QString m_sVKontakteShareLink;
