@@ -1,6 +1,7 @@
 #include "MetronomeMainPage.h"
 
 #include "Metronome.h"
+#include "PromoMenuBar.h"
 
 #include <QVBoxLayout>
 
@@ -8,18 +9,22 @@ namespace RADarir {
 
 MetronomeMainPage::MetronomeMainPage(QWidget* parent)
     : QFrame(parent)
+    , m_pPromoMenuBar(nullptr)
     , m_pMetronome(nullptr)
 {
     setObjectName("MetronomeMainPage");
     setMinimumSize(200, 200);
 
-    // The promotion bar goes here, above the metronome.
+    // This application is not rated from its own bar.
+    m_pPromoMenuBar = new ZEDireroz::PromoMenuBar(nullptr);
+    m_pPromoMenuBar->hideRateButton();
 
     m_pMetronome = new Metronome(nullptr);
 
     auto* layout = new QVBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addWidget(m_pPromoMenuBar);
     layout->addWidget(m_pMetronome);
     setLayout(layout);
 }

@@ -4,6 +4,10 @@
 
 #include <QFrame>
 
+namespace ZEDireroz {
+class PromoMenuBar;
+}
+
 namespace RADarir {
 
 class Metronome;
@@ -15,9 +19,12 @@ public:
     explicit MetronomeMainPage(QWidget* parent = nullptr);
     ~MetronomeMainPage() override;
 
+    // The bar across the page's top, for the caller to add its menu rows.
+    ZEDireroz::PromoMenuBar* promoMenuBar() const { return m_pPromoMenuBar; }
     Metronome* metronome() const { return m_pMetronome; }
 
 private:
+    ZEDireroz::PromoMenuBar* m_pPromoMenuBar;
     Metronome* m_pMetronome;
 };
 

@@ -4,7 +4,9 @@
 #include "MainPageStartup.h"
 #include "Metronome.h"
 #include "MetronomeMainPage.h"
+#include "PromoMenuBar.h"
 
+#include <QPushButton>
 #include <QtTest>
 
 class TestMainPageStartup : public QObject
@@ -80,8 +82,15 @@ private slots:
         MainPageStartup::showAndRegister(&page);
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         QCOMPARE(ZEDireroz::App::theApp()->mainWidget(), &page);
-        // The metronome fills the page, without a gap.
-        QCOMPARE(page.metronome()->geometry(), page.rect());
+        // The promotion bar across the top, its Rate button hidden, and the
+        // metronome filling the rest, without a gap.
+        ZEDireroz::PromoMenuBar* bar = page.promoMenuBar();
+        QCOMPARE(bar->parentWidget(), &page);
+        QVERIFY(bar->isVisible());
+        QVERIFY(bar->rateButton()->isHidden());
+        QCOMPARE(bar->geometry(), QRect(0, 0, page.width(), bar->height()));
+        QCOMPARE(page.metronome()->geometry(),
+                 QRect(0, bar->height(), page.width(), page.height() - bar->height()));
         QVERIFY(page.metronome()->tickTimer().isActive());
         ZEDireroz::App::theApp()->setMainWidget(nullptr);
     }

@@ -1,0 +1,56 @@
+#include "Startup.h"
+
+#include "App.h"
+#include "MainPageStartup.h"
+#include "MetronomeMainPage.h"
+#include "StartupPrompts.h"
+#include "TickwrenLinks.h"
+#include "TickwrenStyle.h"
+
+namespace Startup {
+
+int run(ZEDireroz::App& app)
+{
+    // 2. Identity and links.
+    app.setAppId(QString::fromLatin1(TickwrenLinks::kStoreId));
+    app.setPromotedLink(QString::fromLatin1(TickwrenLinks::kProductPage));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setOrganizationDomain(QString::fromLatin1(TickwrenLinks::kOrganizationDomain));
+    app.setFaceBookShareLink(QString::fromLatin1(TickwrenLinks::kFaceBookShareLink));
+    app.setTwitterShareLink(QString::fromLatin1(TickwrenLinks::kTwitterShareLink));
+    app.setVKontakteShareLink(QString::fromLatin1(TickwrenLinks::kVKontakteShareLink));
+    app.setAppSupportPage(QString::fromLatin1(TickwrenLinks::kProductPage));
+
+    // 3. The application style sheet, for a desktop or a pocket screen.
+    app.setStyleSheet(TickwrenStyle().m_sStyleSheet);
+
+    // 4. The interface language; the introduction slides exist in English,
+    // German and Russian only.
+    QString slideLanguage = app.currentLanguage();
+    if (slideLanguage != QLatin1String("en") && slideLanguage != QLatin1String("de")
+        && slideLanguage != QLatin1String("ru"))
+        slideLanguage = QStringLiteral("en");
+
+    // 5. The introduction slides; nothing checks here that the files exist.
+    app.setIntroductionSlides(StartupPrompts::introductionSlides(app.bundleResourcePath(), slideLanguage));
+
+    // 6. The metronome page, sized from the settings; it ticks from here on.
+    // It lives until the event loop has returned, and goes before the
+    // application object.
+    RADarir::MetronomeMainPage page;
+    MainPageStartup::sizeAndTitle(&page);
+
+    // 7. The maker's other applications in the bar's More menu.
+    StartupPrompts::fillPromotionMenu(page.promoMenuBar(), QString::fromLatin1(TickwrenLinks::kMakerSite));
+
+    // 8. Shown and registered as the main widget.
+    MainPageStartup::showAndRegister(&page);
+
+    // 9. and 10. The introduction shortly after start, and the reminder.
+    StartupPrompts::schedulePrompts(app);
+
+    // 11. The event loop.
+    return app.exec();
+}
+
+} // namespace Startup

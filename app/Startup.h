@@ -1,0 +1,15 @@
+#pragma once
+// The start-up after the application object exists: identity and links, style
+// sheet, language, introduction slides, the metronome page with its promotion
+// menu, the introduction and reminder prompts, and the event loop, whose result
+// it returns. The page lives until the loop has returned.
+
+namespace ZEDireroz {
+class App;
+}
+
+namespace Startup {
+
+int run(ZEDireroz::App& app);
+
+} // namespace Startup
