@@ -1,6 +1,7 @@
 #include "MetronomeArt.h"
 
 #include <QLinearGradient>
+#include <QtMath>
 
 namespace MetronomeArt {
 
@@ -9,6 +10,22 @@ QImage canvas(int width, int height)
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
+}
+
+QPainterPath starPath(QPointF const& centre, qreal outer, qreal inner)
+{
+    QPainterPath star;
+    for (int i = 0; i < 10; ++i) {
+        qreal const r = (i % 2) ? inner : outer;
+        qreal const a = qDegreesToRadians(-90 + i * 36.0);
+        QPointF const pt(centre.x() + r * qCos(a), centre.y() + r * qSin(a));
+        if (i == 0)
+            star.moveTo(pt);
+        else
+            star.lineTo(pt);
+    }
+    star.closeSubpath();
+    return star;
 }
 
 QPainterPath panelPath(QRectF const& rect, qreal radius, int corners)

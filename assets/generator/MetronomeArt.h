@@ -30,6 +30,9 @@ enum Corners { LeftCorners = 1, RightCorners = 2, AllCorners = 3 };
 // The outline of a panel with some of its corners rounded.
 QPainterPath panelPath(QRectF const& rect, qreal radius, int corners);
 
+// A five-pointed star standing upright, its points on the outer radius.
+QPainterPath starPath(QPointF const& centre, qreal outer, qreal inner);
+
 // A dark glass panel with a rim and a highlight along its top edge.
 void drawGlassPanel(QPainter& p, QRectF const& rect, qreal radius, int corners, bool hover);
 

@@ -7,7 +7,6 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
-#include <QtMath>
 
 using namespace MetronomeArt;
 
@@ -47,17 +46,7 @@ void iconMore(QPainter& p, QColor const& ink)
 
 void iconRate(QPainter& p, QColor const& ink)
 {
-    QPainterPath star;
-    for (int i = 0; i < 10; ++i) {
-        qreal const r = (i % 2) ? 9 : 21;
-        qreal const a = qDegreesToRadians(-90 + i * 36.0);
-        QPointF const pt(32 + r * qCos(a), 33 + r * qSin(a));
-        if (i == 0)
-            star.moveTo(pt);
-        else
-            star.lineTo(pt);
-    }
-    star.closeSubpath();
+    QPainterPath const star = starPath(QPointF(32, 33), 21, 9);
     p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(255, 196, 80));
     p.drawPath(star);

@@ -11,7 +11,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QtMath>
 
 using namespace MetronomeArt;
 
@@ -193,17 +192,7 @@ QImage drawMenuPicture(GlyphPainter glyph)
 
 void menuStar(QPainter& p, QColor const& ink)
 {
-    QPainterPath star;
-    for (int i = 0; i < 10; ++i) {
-        qreal const r = (i % 2) ? 11 : 27;
-        qreal const a = qDegreesToRadians(-90 + i * 36.0);
-        QPointF const pt(32 + r * qCos(a), 34 + r * qSin(a));
-        if (i == 0)
-            star.moveTo(pt);
-        else
-            star.lineTo(pt);
-    }
-    star.closeSubpath();
+    QPainterPath const star = starPath(QPointF(32, 34), 27, 11);
     p.setPen(inkPen(ink, 3));
     p.setBrush(amber());
     p.drawPath(star);

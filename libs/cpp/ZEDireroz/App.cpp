@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QScreen>
@@ -645,23 +646,20 @@ void App::callReminder(int count, int kinds)
 
 void App::callRateReminder(int count)
 {
-    m_nReminderKind = RateKind;
     m_nReminderCount = count;
-    startReminderCheck();
+    slotCallRateReminder();
 }
 
 void App::callTellReminder(int count)
 {
-    m_nReminderKind = TellKind;
     m_nReminderCount = count;
-    startReminderCheck();
+    slotCallTellReminder();
 }
 
 void App::callJoinReminder(int count)
 {
-    m_nReminderKind = JoinKind;
     m_nReminderCount = count;
-    startReminderCheck();
+    slotCallJoinReminder();
 }
 
 void App::slotCallRateReminder()
@@ -701,15 +699,17 @@ void App::slotCallRateReminderInternal()
     int const period = qMax(1, m_nReminderCount);
     if (counter % period == 0) {
         QWidget* parent = QApplication::activeWindow();
-        QScopedPointer<ReminderDialog> dialog;
+        // Guarded: a window closing while the dialog is open takes its child along.
+        QPointer<ReminderDialog> dialog;
         if (m_nReminderKind == RateKind)
-            dialog.reset(new RateReminderDialog(parent));
+            dialog = new RateReminderDialog(parent);
         else if (m_nReminderKind == TellKind)
-            dialog.reset(new TellReminderDialog(parent));
+            dialog = new TellReminderDialog(parent);
         else
-            dialog.reset(new JoinReminderDialog(parent));
+            dialog = new JoinReminderDialog(parent);
         dialog->exec();
-        int const state = dialog->state();
+        int const state = dialog ? dialog->state() : int(ReminderDialog::Closed);
+        delete dialog;
         if (state == ReminderDialog::NeverAskMeAgain) {
             setSettingsValue(QStringLiteral("AutoReminder"), false);
         } else if (state == ReminderDialog::Now) {

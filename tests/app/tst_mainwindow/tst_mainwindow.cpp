@@ -8,6 +8,7 @@
 #include "Metronome.h"
 #include "MetronomeMainPage.h"
 #include "ModalAnswer.h"
+#include "PromotionTesting.h"
 #include "PromoMenuBar.h"
 #include "Startup.h"
 
@@ -30,14 +31,6 @@ RADarir::MetronomeMainPage* findPage()
     return nullptr;
 }
 
-QAction* entry(QMenu* menu, QString const& text)
-{
-    for (QAction* a : menu->actions()) {
-        if (a->text() == text)
-            return a;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -108,7 +101,8 @@ private slots:
         QTimer::singleShot(1500, [&]() {
             RADarir::MetronomeMainPage* page = findPage();
             QVERIFY(page);
-            QAction* quit = entry(page->promoMenuBar()->appButton()->appMenu(), QStringLiteral("Quit"));
+            ZEDireroz::AppMenu* menu = page->promoMenuBar()->appButton()->appMenu();
+            QAction* quit = PromotionTesting::menuEntry(menu, QStringLiteral("Quit"));
             QVERIFY(quit);
             quit->trigger();
         });

@@ -4,6 +4,7 @@
 #include "App.h"
 #include "AppMenu.h"
 #include "ModalAnswer.h"
+#include "PromotionTesting.h"
 #include "MoreAppsButton.h"
 #include "PromoMainPage.h"
 #include "PromoMenuBar.h"
@@ -36,15 +37,6 @@ QString storeSite()
     return QString::fromLatin1(TickwrenLinks::kStoreSite);
 }
 
-void setIndependent(bool independent)
-{
-    QString const marker = app()->bundleResourcePath() + QStringLiteral("independent");
-    if (independent)
-        QVERIFY(QFile(marker).open(QIODevice::WriteOnly));
-    else
-        QFile::remove(marker);
-    QCOMPARE(app()->isAppStore(), !independent);
-}
 
 // The buttons the user sees, left to right, by object name.
 QStringList shownLeftToRight(QWidget* bar)
@@ -69,14 +61,6 @@ QStringList entryTexts(QMenu* menu)
     return texts;
 }
 
-QAction* entry(QMenu* menu, QString const& text)
-{
-    for (QAction* a : menu->actions()) {
-        if (a->text() == text)
-            return a;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -98,7 +82,7 @@ private slots:
     void init()
     {
         m_pCatcher->urls.clear();
-        setIndependent(false);
+        PromotionTesting::setIndependent(false);
     }
 
     void buttons_data()
@@ -266,7 +250,7 @@ private slots:
     {
         QFETCH(bool, independent);
         QFETCH(QStringList, texts);
-        setIndependent(independent);
+        PromotionTesting::setIndependent(independent);
         PromoMenuBar bar;
         AppMenu* menu = bar.appButton()->appMenu();
         QCOMPARE(bar.appButton()->menu(), menu);
@@ -296,7 +280,7 @@ private slots:
         QFETCH(QString, scheme);
         QFETCH(QString, dialog);
         AppButton button;
-        QAction* action = entry(button.appMenu(), text);
+        QAction* action = PromotionTesting::menuEntry(button.appMenu(), text);
         QVERIFY(action);
         ModalAnswer answer([](QDialog* d) { d->reject(); });
         action->trigger();
@@ -313,7 +297,7 @@ private slots:
     void quitEndsTheLoop()
     {
         PromoMenuBar bar;
-        QAction* quit = entry(bar.appButton()->appMenu(), QStringLiteral("Quit"));
+        QAction* quit = PromotionTesting::menuEntry(bar.appButton()->appMenu(), QStringLiteral("Quit"));
         QVERIFY(quit);
         QSignalSpy pressed(bar.appButton(), &AppButton::quitPressed);
         QTimer::singleShot(0, quit, &QAction::trigger);
@@ -369,13 +353,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QTemporaryDir resources;
-    qputenv("TICKWREN_RESOURCE_DIR", resources.path().toLocal8Bit() + "/");
-    App application(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
-    TestPromoMenuBar test;
-    return QTest::qExec(&test, argc, argv);
-}
+TW_PROMOTION_TEST_MAIN(TestPromoMenuBar)
 
 #include "tst_promomenubar.moc"

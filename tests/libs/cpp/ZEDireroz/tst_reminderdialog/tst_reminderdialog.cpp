@@ -3,6 +3,7 @@
 #include "App.h"
 #include "JoinWidget.h"
 #include "ModalAnswer.h"
+#include "PromotionTesting.h"
 #include "ReminderDialog.h"
 #include "TellWidget.h"
 
@@ -208,13 +209,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QTemporaryDir resources;
-    qputenv("TICKWREN_RESOURCE_DIR", resources.path().toLocal8Bit() + "/");
-    App application(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
-    TestReminderDialog test;
-    return QTest::qExec(&test, argc, argv);
-}
+TW_PROMOTION_TEST_MAIN(TestReminderDialog)
 
 #include "tst_reminderdialog.moc"

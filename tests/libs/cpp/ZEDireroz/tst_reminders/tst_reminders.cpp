@@ -2,6 +2,7 @@
 // counter makes it due, and what each answer leaves in the settings.
 #include "App.h"
 #include "ModalAnswer.h"
+#include "PromotionTesting.h"
 #include "ReminderDialog.h"
 #include "TickwrenLinks.h"
 #include "UrlCatcher.h"
@@ -52,15 +53,6 @@ void answer(QDialog* d, int how)
     }
 }
 
-void setIndependent(bool independent)
-{
-    QString const marker = app()->bundleResourcePath() + QStringLiteral("independent");
-    if (independent)
-        QVERIFY(QFile(marker).open(QIODevice::WriteOnly));
-    else
-        QFile::remove(marker);
-    QCOMPARE(app()->isAppStore(), !independent);
-}
 
 // A draw that hands out the given values in turn and counts how often it was asked.
 struct Draws
@@ -108,7 +100,7 @@ private slots:
         // The timers of the scheduling calls stay out of the way; the tests run the
         // check themselves unless they look at the timer.
         app()->setRemiderDelay(24 * 3600 * 1000);
-        setIndependent(false);
+        PromotionTesting::setIndependent(false);
     }
 
     void kindFromKinds_data()
@@ -161,10 +153,10 @@ private slots:
         QCOMPARE(app()->reminderCount(), 7);
         QCOMPARE(d.asked, 2);
 
-        setIndependent(true);
+        PromotionTesting::setIndependent(true);
         app()->callReminder(4, 8);
         QCOMPARE(app()->reminderKind(), 2);
-        setIndependent(false);
+        PromotionTesting::setIndependent(false);
         app()->callReminder(4, 8);
         QCOMPARE(app()->reminderKind(), 1);
         QCOMPARE(d.asked, 2);
@@ -320,6 +312,23 @@ private slots:
         QCOMPARE(a.seenParent(), &window);
     }
 
+    // The window beneath the reminder goes away while the reminder is open: the
+    // dialog goes with it, and the check ends as for a reminder closed without a choice.
+    void parentClosedWhileOpen()
+    {
+        auto* window = new QWidget;
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        app()->setSettingsValue(QStringLiteral("AutoReminderCount"), 4);
+        schedule(2, 4);
+        ModalAnswer a([window](QDialog*) { delete window; });
+        app()->slotCallRateReminderInternal();
+        QVERIFY(a.seen());
+        QCOMPARE(app()->settingsValue(QStringLiteral("AutoReminderCount")).toInt(), 5);
+        QVERIFY(app()->settingsValue(QStringLiteral("AutoReminder"), true).toBool());
+    }
+
     // The check runs after the delay, once per scheduling call; the slots keep the period.
     void timer()
     {
@@ -348,13 +357,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QTemporaryDir resources;
-    qputenv("TICKWREN_RESOURCE_DIR", resources.path().toLocal8Bit() + "/");
-    App application(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
-    TestReminders test;
-    return QTest::qExec(&test, argc, argv);
-}
+TW_PROMOTION_TEST_MAIN(TestReminders)
 
 #include "tst_reminders.moc"
