@@ -44,6 +44,8 @@ function(tw_add_test name)
   cmake_parse_arguments(T "XVFB" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
+  # Helpers that tests of every library share (tests/common).
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
   if(T_XVFB)
     add_test(NAME ${name} COMMAND ${TW_TEST_RUNNER} --xvfb $<TARGET_FILE:${name}>)
   else()

@@ -231,7 +231,7 @@ private slots:
         QTemporaryDir dir;
         QString const file = dir.filePath(QStringLiteral("take one.wav"));
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "openUrl");
         bool const accepted = Os::openFolderAndSelectFile(file);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QVERIFY(accepted);
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(m_fake.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager,
                                       QDBusConnection::ExportAllSlots));
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "openUrl");
 
         QTemporaryDir dir;
         QString const file = dir.filePath(QStringLiteral("take one.wav"));

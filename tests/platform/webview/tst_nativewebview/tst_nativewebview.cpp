@@ -22,7 +22,7 @@ private slots:
     void initTestCase()
     {
         for (char const* scheme : {"http", "https", "file", "mailto"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_browser, "open");
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_browser, "openUrl");
         WebViewInterface::setTranslationHost(QStringLiteral("translate.test"));
     }
     void cleanupTestCase()

@@ -50,7 +50,7 @@ private slots:
         if (!NativeWebViewInternal::engineUsable())
             QSKIP("QtWebEngine cannot run on this display (no OpenGL)");
         UrlCatcher browser;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "openUrl");
         PageServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
 
@@ -82,7 +82,7 @@ private slots:
         qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
         bool const usable = NativeWebViewInternal::engineUsable();
         UrlCatcher browser;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "openUrl");
         {
             NativeWebView view;
             QVERIFY(!view.internalView()->isEmbedded());
