@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QIODevice>
+#include <QPointer>
 #include <QThread>
 #include <QTimer>
 
@@ -174,15 +175,29 @@ private slots:
     {
         if (!m_pOutput || state != QAudio::StoppedState || m_pOutput->error() == QAudio::NoError)
             return;
+        // The output says so from inside its own calls (start() when the stream
+        // cannot be opened, its feed when the server goes away): deleting it here
+        // would pull it out from under that call, and openDevice would find no
+        // output left to check. It is dropped once the call has returned.
+        QPointer<QAudioOutput> const failed(m_pOutput);
+        QMetaObject::invokeMethod(
+            this, [this, failed] { deviceFailed(failed); }, Qt::QueuedConnection);
+    }
+
+private:
+    enum Mode { Off, Silent, Device };
+
+    void deviceFailed(QPointer<QAudioOutput> const& failed)
+    {
+        // Gone already: openDevice saw the failure itself, or the device was closed.
+        if (!failed || failed != m_pOutput)
+            return;
         // The device went away or refused the stream: carry on with the silent
         // clock so that sounds still end and their players still finish.
         m_failedAt.start();
         closeDevice();
         startSilent();
     }
-
-private:
-    enum Mode { Off, Silent, Device };
 
     bool openDevice()
     {
