@@ -2,44 +2,18 @@
 // served by the test itself on 127.0.0.1 is shown inside the widget, and nothing
 // goes to the browser. As root the engine runs only with its sandbox switched
 // off, which this test does for itself.
+#include "CannedHttpServer.h"
 #include "NativeWebView.h"
 #include "NativeWebViewInternal.h"
 #include "UrlCatcher.h"
 
 #include <QDesktopServices>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QWebEngineView>
 #include <QtTest>
 
 #include <unistd.h>
 
 using namespace ZEDireroz;
-
-// Answers every request with one small page.
-class PageServer : public QTcpServer
-{
-    Q_OBJECT
-public:
-    int requests = 0;
-
-protected:
-    void incomingConnection(qintptr handle) override
-    {
-        auto* socket = new QTcpSocket(this);
-        socket->setSocketDescriptor(handle);
-        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-            if (!socket->readAll().contains("\r\n\r\n"))
-                return;
-            ++requests;
-            QByteArray const body = "<html><head><title>Tick page</title></head><body>tick</body></html>";
-            socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: "
-                          + QByteArray::number(body.size()) + "\r\n\r\n" + body);
-            socket->disconnectFromHost();
-        });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    }
-};
 
 class TestNativeWebViewX11 : public QObject
 {
@@ -51,8 +25,11 @@ private slots:
             QSKIP("QtWebEngine cannot run on this display (no OpenGL)");
         UrlCatcher browser;
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "openUrl");
-        PageServer server;
-        QVERIFY(server.listen(QHostAddress::LocalHost));
+        CannedHttpServer server;
+        QVERIFY(server.isListening());
+        QByteArray const body = "<html><head><title>Tick page</title></head><body>tick</body></html>";
+        server.setReply("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: "
+                        + QByteArray::number(body.size()) + "\r\n\r\n" + body);
 
         NativeWebView view;
         view.resize(400, 300);
@@ -61,11 +38,11 @@ private slots:
         auto* engine = view.internalView()->findChild<QWebEngineView*>();
         QVERIFY(engine);
         QSignalSpy loaded(engine, &QWebEngineView::loadFinished);
-        view.load(QStringLiteral("http://127.0.0.1:%1/page.html").arg(server.serverPort()));
+        view.load(server.url(QStringLiteral("/page.html")));
         QVERIFY(loaded.wait(60000));
         QCOMPARE(loaded.at(0).at(0).toBool(), true);
         QCOMPARE(engine->title(), QStringLiteral("Tick page"));
-        QCOMPARE(server.requests, 1);
+        QCOMPARE(server.requests().size(), 1);
         QVERIFY(browser.urls.isEmpty());
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     }
