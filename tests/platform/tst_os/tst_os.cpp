@@ -11,7 +11,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
@@ -231,9 +230,7 @@ private slots:
         QTemporaryDir dir;
         QString const file = dir.filePath(QStringLiteral("take one.wav"));
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "openUrl");
         bool const accepted = Os::openFolderAndSelectFile(file);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QVERIFY(accepted);
         QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(dir.path())});
     }
@@ -248,13 +245,11 @@ private slots:
         QVERIFY(m_fake.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &manager,
                                       QDBusConnection::ExportAllSlots));
         UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "openUrl");
 
         QTemporaryDir dir;
         QString const file = dir.filePath(QStringLiteral("take one.wav"));
         bool const accepted = Os::openFolderAndSelectFile(file);
 
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         m_fake.unregisterObject(QStringLiteral("/org/freedesktop/FileManager1"));
         m_fake.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
         thread.quit();

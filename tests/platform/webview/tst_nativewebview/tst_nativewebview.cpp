@@ -6,7 +6,6 @@
 #include "WebViewCreator.h"
 #include "UrlCatcher.h"
 
-#include <QDesktopServices>
 #include <QUrlQuery>
 #include <QtTest>
 
@@ -19,17 +18,7 @@ private:
     UrlCatcher m_browser;
 
 private slots:
-    void initTestCase()
-    {
-        for (char const* scheme : {"http", "https", "file", "mailto"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_browser, "openUrl");
-        WebViewInterface::setTranslationHost(QStringLiteral("translate.test"));
-    }
-    void cleanupTestCase()
-    {
-        for (char const* scheme : {"http", "https", "file", "mailto"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    }
+    void initTestCase() { WebViewInterface::setTranslationHost(QStringLiteral("translate.test")); }
     void init() { m_browser.urls.clear(); }
 
     void translationLink_data()

@@ -7,7 +7,6 @@
 #include "NativeWebViewInternal.h"
 #include "UrlCatcher.h"
 
-#include <QDesktopServices>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -24,7 +23,6 @@ private slots:
         if (!NativeWebViewInternal::engineUsable())
             QSKIP("QtWebEngine cannot run on this display (no OpenGL)");
         UrlCatcher browser;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "openUrl");
         CannedHttpServer server;
         QVERIFY(server.isListening());
         QByteArray const body = "<html><head><title>Tick page</title></head><body>tick</body></html>";
@@ -44,7 +42,6 @@ private slots:
         QCOMPARE(engine->title(), QStringLiteral("Tick page"));
         QCOMPARE(server.requests().size(), 1);
         QVERIFY(browser.urls.isEmpty());
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     }
 
     void rootNeedsTheSandboxSwitchedOff()
@@ -59,13 +56,11 @@ private slots:
         qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
         bool const usable = NativeWebViewInternal::engineUsable();
         UrlCatcher browser;
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "openUrl");
         {
             NativeWebView view;
             QVERIFY(!view.internalView()->isEmbedded());
             view.load(QStringLiteral("http://127.0.0.1:9/page.html"));
         }
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", saved);
         QVERIFY(!usable);
         QCOMPARE(browser.urls, QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.1:9/page.html"))});
