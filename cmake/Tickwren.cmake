@@ -36,17 +36,19 @@ function(tw_add_library name)
   target_link_libraries(${name} PUBLIC ${L_PUBLIC_LIBS} PRIVATE ${L_LIBS})
 endfunction()
 
-# tw_add_test(<name> SOURCES ... [LIBS ...] [TIMEOUT s] [XVFB])
+# tw_add_test(<name> SOURCES ... [LIBS ...] [TIMEOUT s] [XVFB] [SCREEN WIDTHxHEIGHT])
 # A Qt Test program registered with CTest. Each run gets its own temporary HOME and
-# XDG folders (see tests/run-isolated.sh), the offscreen platform unless XVFB is given,
-# and the build tree's resource folder.
+# XDG folders (see tests/run-isolated.sh), the offscreen platform unless XVFB or
+# SCREEN (a virtual X display of that size) is given, and the build tree's resource folder.
 function(tw_add_test name)
-  cmake_parse_arguments(T "XVFB" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "XVFB" "TIMEOUT;SCREEN" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
   # Helpers that tests of every library share (tests/common).
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
-  if(T_XVFB)
+  if(T_SCREEN)
+    add_test(NAME ${name} COMMAND ${TW_TEST_RUNNER} --xvfb=${T_SCREEN} $<TARGET_FILE:${name}>)
+  elseif(T_XVFB)
     add_test(NAME ${name} COMMAND ${TW_TEST_RUNNER} --xvfb $<TARGET_FILE:${name}>)
   else()
     add_test(NAME ${name} COMMAND ${TW_TEST_RUNNER} $<TARGET_FILE:${name}>)
