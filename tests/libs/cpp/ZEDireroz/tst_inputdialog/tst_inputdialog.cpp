@@ -26,8 +26,8 @@ class TestInputDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { ModalDriver::watchdogFired() = false; }
-    void cleanup() { QVERIFY(!ModalDriver::watchdogFired()); }
+    void init() { ModalAnswer::watchdogFired() = false; }
+    void cleanup() { QVERIFY(!ModalAnswer::watchdogFired()); }
 
     void getText_data()
     {
@@ -57,7 +57,7 @@ private slots:
         QPointer<QWidget> seen;
         int shownMode = -1;
         QString shownTitle, shownLabel;
-        ModalDriver::whenModal([&](QWidget* widget) {
+        ModalAnswer::answerNextWindow([&](QWidget* widget) {
             auto* dialog = qobject_cast<InputDialog*>(widget);
             QVERIFY(dialog);
             seen = dialog;
@@ -81,7 +81,7 @@ private slots:
 
     void getTextWithoutOkFlag()
     {
-        ModalDriver::whenModal([](QWidget* widget) {
+        ModalAnswer::answerNextWindow([](QWidget* widget) {
             auto* dialog = qobject_cast<InputDialog*>(widget);
             QTest::keyClicks(dialog->stringWidget(), "abc");
             answer(dialog, "ok");
@@ -118,7 +118,7 @@ private slots:
         QFETCH(bool, expectedOk);
         int shownValue = 0, shownMin = 0, shownMax = 0;
         QPointer<QWidget> seen;
-        ModalDriver::whenModal([&](QWidget* widget) {
+        ModalAnswer::answerNextWindow([&](QWidget* widget) {
             auto* dialog = qobject_cast<InputDialog*>(widget);
             QVERIFY(dialog);
             seen = dialog;

@@ -21,10 +21,10 @@ class TestLicenseDialog : public QObject
 private slots:
     void init()
     {
-        ModalDriver::watchdogFired() = false;
+        ModalAnswer::watchdogFired() = false;
         ZEDireroz::App::theApp()->settings()->remove(storedKey);
     }
-    void cleanup() { QVERIFY(!ModalDriver::watchdogFired()); }
+    void cleanup() { QVERIFY(!ModalAnswer::watchdogFired()); }
 
     void answers_data()
     {
@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(LicenseDialog::isLicenseAccepted(), agreedBefore);
         LicenseDialog dialog;
         dialog.setHtml("<p>Terms</p>");
-        ModalDriver::whenModal([&](QWidget* widget) {
+        ModalAnswer::answerNextWindow([&](QWidget* widget) {
             if (how == "agree")
                 QTest::mouseClick(ModalDriver::buttonWithText(widget, "&Agree"), Qt::LeftButton);
             else if (how == "disagree")

@@ -43,8 +43,8 @@ class TestMessageBox : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { ModalDriver::watchdogFired() = false; }
-    void cleanup() { QVERIFY(!ModalDriver::watchdogFired()); }
+    void init() { ModalAnswer::watchdogFired() = false; }
+    void cleanup() { QVERIFY(!ModalAnswer::watchdogFired()); }
 
     void buttonsInFixedOrder_data()
     {
@@ -109,7 +109,7 @@ private slots:
         QWidget parent;
         int const all = 0x400 | 0x400000 | 0x10000 | 0x4000 | 0x40000 | 0x80000 | 0x100000 | 0x8000 | 0x20000;
         QPointer<QWidget> seen;
-        ModalDriver::whenModal([&](QWidget* box) {
+        ModalAnswer::answerNextWindow([&](QWidget* box) {
             seen = box;
             QPushButton* button = ModalDriver::buttonWithText(box, text);
             QVERIFY(button);
@@ -131,7 +131,7 @@ private slots:
     {
         QFETCH(bool, escape);
         QWidget parent;
-        ModalDriver::whenModal([&](QWidget* box) {
+        ModalAnswer::answerNextWindow([&](QWidget* box) {
             if (escape)
                 QTest::keyClick(box, Qt::Key_Escape);
             else
@@ -143,7 +143,7 @@ private slots:
 
     void boxWithoutButtonsClosesWithEscape()
     {
-        ModalDriver::whenModal([](QWidget* box) {
+        ModalAnswer::answerNextWindow([](QWidget* box) {
             QVERIFY(box->findChildren<QPushButton*>().isEmpty());
             QTest::keyClick(box, Qt::Key_Escape);
         });
@@ -153,7 +153,7 @@ private slots:
     void parentGoneWhileOpen()
     {
         auto* parent = new QWidget;
-        ModalDriver::whenModal([&](QWidget*) { delete parent; });
+        ModalAnswer::answerNextWindow([&](QWidget*) { delete parent; });
         QCOMPARE(MessageBox::critical(parent, "T", "Text", QMessageBox::Ok, 0), 0);
     }
 
@@ -175,7 +175,7 @@ private slots:
                                     .toImage();
         QVERIFY(!expected.isNull());
         QImage shown;
-        ModalDriver::whenModal([&](QWidget* box) {
+        ModalAnswer::answerNextWindow([&](QWidget* box) {
             QLabel* label = iconLabel(box);
             QVERIFY(label);
             shown = label->pixmap(Qt::ReturnByValue).toImage();

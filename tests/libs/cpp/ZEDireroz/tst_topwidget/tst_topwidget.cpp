@@ -39,8 +39,8 @@ class TestTopWidget : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { ModalDriver::watchdogFired() = false; }
-    void cleanup() { QVERIFY(!ModalDriver::watchdogFired()); }
+    void init() { ModalAnswer::watchdogFired() = false; }
+    void cleanup() { QVERIFY(!ModalAnswer::watchdogFired()); }
 
     void execResult_data()
     {
@@ -63,7 +63,7 @@ private slots:
         QFETCH(int, expected);
         OkFrame frame(decorated);
         for (int run = 0; run < 2; ++run) { // a frame can be run again
-            ModalDriver::whenModal([&](QWidget* widget) {
+            ModalAnswer::answerNextWindow([&](QWidget* widget) {
                 QCOMPARE(widget, static_cast<QWidget*>(&frame));
                 if (how == "accept") {
                     QTest::mouseClick(ModalDriver::buttonWithText(widget, "Accept here"), Qt::LeftButton);
@@ -101,7 +101,7 @@ private slots:
     void deletedWhileRunning()
     {
         auto* frame = new TopWidget(false, nullptr);
-        ModalDriver::whenModal([&](QWidget*) { delete frame; });
+        ModalAnswer::answerNextWindow([&](QWidget*) { delete frame; });
         QCOMPARE(frame->exec(), 0);
     }
 
