@@ -5,7 +5,9 @@
 #include "CssEditor.h"
 #include "JoinDialog.h"
 #include "JoinWidget.h"
+#include "ModalAnswer.h"
 #include "PromotionLinks.h"
+#include "PromotionTesting.h"
 #include "TellDialog.h"
 #include "TellWidget.h"
 #include "TickwrenLinks.h"
@@ -43,36 +45,18 @@ App* app()
     return App::theApp();
 }
 
-// Marks the running build as one distributed outside the store, or not.
-void setIndependent(bool independent)
-{
-    QString const marker = app()->bundleResourcePath() + QStringLiteral("independent");
-    if (independent) {
-        QFile file(marker);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    } else {
-        QFile::remove(marker);
-    }
-    QCOMPARE(app()->isAppStore(), !independent);
-}
-
 // Runs `action`, which opens a modal dialog, and presses the dialog's Close
 // button as soon as the dialog is up; returns the class name of the dialog seen.
 QString runAndClose(std::function<void()> const& action)
 {
-    QString seen;
-    QTimer::singleShot(0, [&seen]() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        seen = QString::fromLatin1(modal->metaObject()->className());
-        for (QPushButton* button : modal->findChildren<QPushButton*>()) {
+    ModalAnswer answer([](QDialog* dialog) {
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
             if (button->text() == QStringLiteral("&Close"))
                 button->click();
         }
     });
     action();
-    return seen;
+    return answer.seenClass();
 }
 
 } // namespace
@@ -109,7 +93,7 @@ private slots:
         m_pCatcher->urls.clear();
         app()->setAppSupportPage(QString());
         app()->setCurrentLanguage(QStringLiteral("en"));
-        setIndependent(false);
+        PromotionTesting::setIndependent(false);
     }
 
     void webLinks_data()
@@ -166,7 +150,7 @@ private slots:
     {
         QFETCH(bool, independent);
         QFETCH(QString, ending);
-        setIndependent(independent);
+        PromotionTesting::setIndependent(independent);
         app()->slotContactUs();
         QUrl const url = m_pCatcher->takeOne();
         QCOMPARE(url.scheme(), QStringLiteral("mailto"));
@@ -200,7 +184,7 @@ private slots:
         QFETCH(QString, link);
         app()->setAppSupportPage(supportPage);
         app()->setCurrentLanguage(language);
-        setIndependent(independent);
+        PromotionTesting::setIndependent(independent);
         app()->slotTellFriend();
         QUrl const url = m_pCatcher->takeOne();
         QCOMPARE(url.scheme(), QStringLiteral("mailto"));
@@ -415,15 +399,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    // A private resource folder, so that the marker of an independent build can
-    // come and go without touching the one the other tests share.
-    QTemporaryDir resources;
-    qputenv("TICKWREN_RESOURCE_DIR", resources.path().toLocal8Bit() + "/");
-    App application(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
-    TestPromotionLinks test;
-    return QTest::qExec(&test, argc, argv);
-}
+TW_PROMOTION_TEST_MAIN(TestPromotionLinks)
 
 #include "tst_promotionlinks.moc"
