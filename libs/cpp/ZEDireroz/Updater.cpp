@@ -2,6 +2,7 @@
 
 #include "App.h"
 #include "Downloader.h"
+#include "TickwrenLinks.h"
 #include "UpdaterDialog.h"
 #include "WaitLabel.h"
 
@@ -18,7 +19,7 @@ QString const kNotAvailablePicture = QStringLiteral(":/pix/update_not_available.
 
 QString const& Updater::serverAddress()
 {
-    static QString const s_address = QStringLiteral("https://tickwren.example.org");
+    static QString const s_address = QStringLiteral("https://") + QLatin1String(TickwrenLinks::kMakerHost);
     return s_address;
 }
 
