@@ -68,9 +68,9 @@ LinkDialog::LinkDialog(QWidget* parent)
 void LinkDialog::slotGoToLink()
 {
     App* app = App::theApp();
-    QString const language = app ? app->currentLanguage() : QStringLiteral("en");
+    QString const languageSegment = app ? app->currentLanguageOptimized() : QString();
     accept();
-    QDesktopServices::openUrl(PromotionLinks::tutorialLink(language));
+    QDesktopServices::openUrl(PromotionLinks::tutorialLink(languageSegment));
 }
 
 void LinkDialog::slotReject()

@@ -69,10 +69,10 @@ QUrl PromotionLinks::joinLink(QString const& appName, QString const& social)
     return url;
 }
 
-QUrl PromotionLinks::tutorialLink(QString const& language)
+QUrl PromotionLinks::tutorialLink(QString const& languageSegment)
 {
-    QString const segment = language.contains(QLatin1String("en")) ? QString() : language + QLatin1Char('/');
-    return QUrl(site(TickwrenLinks::kMakerSite) + QLatin1Char('/') + segment + QStringLiteral("tutorial/tutorial.htm"),
+    return QUrl(site(TickwrenLinks::kMakerSite) + QLatin1Char('/') + languageSegment
+                    + QStringLiteral("tutorial/tutorial.htm"),
                 QUrl::TolerantMode);
 }
 

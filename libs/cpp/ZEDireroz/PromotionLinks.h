@@ -28,8 +28,8 @@ public:
     // "vkontakte" or "email"); the application name goes in unchanged.
     static QUrl joinLink(QString const& appName, QString const& social);
     // The tutorial on the maker's web site, in the language's folder unless the
-    // language is English.
-    static QUrl tutorialLink(QString const& language);
+    // language is English (languageSegment as for localisedStoreLink()).
+    static QUrl tutorialLink(QString const& languageSegment);
 
     // "mailto:" + address + "?subject=...&body=...", both values percent-encoded.
     static QUrl mailLink(QString const& address, QString const& subject, QString const& body);
