@@ -1,6 +1,7 @@
 #include "Label.h"
 
 #include "App.h"
+#include "Common.h"
 
 #include <QPainter>
 
@@ -17,16 +18,11 @@ void Label::setRetinaPixmap(QPixmap const& pixmap)
     update();
 }
 
-QSize Label::deviceSize(QSize const& labelSize, qreal ratio)
-{
-    return QSize(int(labelSize.width() * ratio), int(labelSize.height() * ratio));
-}
-
 QRect Label::pictureRect(QSize const& labelSize, QSize const& pictureSize, qreal ratio, Mode mode)
 {
     if (pictureSize.isEmpty() || ratio <= 0)
         return QRect();
-    QSize const scaled = pictureSize.scaled(deviceSize(labelSize, ratio),
+    QSize const scaled = pictureSize.scaled(Common::deviceSize(labelSize, ratio, ratio),
                                             mode == Fit ? Qt::KeepAspectRatio : Qt::KeepAspectRatioByExpanding);
     int const width = int(scaled.width() / ratio);
     int const height = int(scaled.height() / ratio);
@@ -45,7 +41,7 @@ void Label::paintEvent(QPaintEvent* event)
     QRect const target = pictureRect(size(), m_retinaPixmap.size(), ratio, m_eMode);
     if (target.isEmpty())
         return;
-    QPixmap const scaled = m_retinaPixmap.scaled(deviceSize(size(), ratio),
+    QPixmap const scaled = m_retinaPixmap.scaled(Common::deviceSize(size(), ratio, ratio),
                                                  m_eMode == Fit ? Qt::KeepAspectRatio
                                                                 : Qt::KeepAspectRatioByExpanding,
                                                  Qt::SmoothTransformation);

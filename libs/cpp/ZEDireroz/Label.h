@@ -31,8 +31,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    static QSize deviceSize(QSize const& labelSize, qreal ratio);
-
     QPixmap m_retinaPixmap;
     Mode m_eMode = Fit;
 };
