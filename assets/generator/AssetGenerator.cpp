@@ -20,6 +20,29 @@ std::vector<std::pair<char const*, GeneratorFunction>>& registry()
     static std::vector<std::pair<char const*, GeneratorFunction>> s_registry;
     return s_registry;
 }
+
+// Writes data to path unless the file already holds exactly that, so that an
+// unchanged file keeps its time stamp and forces no rebuilds.
+bool writeIfChanged(QString const& path, QByteArray const& data)
+{
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == data)
+        return true;
+    existing.close();
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.commit();
+}
+
+// The image encoded in the given format, or an empty array when it cannot be.
+QByteArray encode(QImage const& image, char const* format, int quality = -1)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.isNull() || !image.save(&buffer, format, quality))
+        return QByteArray();
+    return bytes;
+}
 } // namespace
 
 Registrar::Registrar(char const* name, GeneratorFunction fn)
@@ -36,13 +59,7 @@ Context::Context(QString const& picturesDir, QString const& bundleDir)
 void Context::writeFile(QString const& path, QByteArray const& data)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    // Leave an unchanged file alone so that its time stamp does not force rebuilds.
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == data)
-        return;
-    existing.close();
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(data) != data.size() || !out.commit()) {
+    if (!writeIfChanged(path, data)) {
         std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(path));
         m_bOk = false;
     }
@@ -50,16 +67,13 @@ void Context::writeFile(QString const& path, QByteArray const& data)
 
 void Context::savePicture(QString const& resourcePath, QImage const& image)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (image.isNull() || !image.save(&buffer, "PNG")) {
+    QByteArray const png = encode(image, "PNG");
+    if (png.isEmpty()) {
         std::fprintf(stderr, "assetgen: cannot encode %s\n", qPrintable(resourcePath));
         m_bOk = false;
         return;
     }
-    writeFile(m_sPicturesDir + "/" + resourcePath, png);
-    m_lPictures << resourcePath;
+    savePictureData(resourcePath, png);
 }
 
 void Context::savePictureData(QString const& resourcePath, QByteArray const& data)
@@ -75,10 +89,8 @@ void Context::saveBundleFile(QString const& name, QByteArray const& data)
 
 void Context::saveBundleImage(QString const& name, QImage const& image, char const* format, int quality)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (image.isNull() || !image.save(&buffer, format, quality)) {
+    QByteArray const bytes = encode(image, format, quality);
+    if (bytes.isEmpty()) {
         std::fprintf(stderr, "assetgen: cannot encode %s\n", qPrintable(name));
         m_bOk = false;
         return;
@@ -114,13 +126,9 @@ int main(int argc, char** argv)
         ts << "</qresource>\n</RCC>\n";
     }
     QString const qrcPath = QString::fromLocal8Bit(argv[3]);
-    QFile existing(qrcPath);
-    bool same = existing.open(QIODevice::ReadOnly) && existing.readAll() == qrc;
-    existing.close();
-    if (!same) {
-        QSaveFile out(qrcPath);
-        if (!out.open(QIODevice::WriteOnly) || out.write(qrc) != qrc.size() || !out.commit())
-            return 1;
+    if (!AssetGen::writeIfChanged(qrcPath, qrc)) {
+        std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(qrcPath));
+        return 1;
     }
     return context.ok() ? 0 : 1;
 }
