@@ -50,6 +50,21 @@ Registrar::Registrar(char const* name, GeneratorFunction fn)
     registry().emplace_back(name, fn);
 }
 
+QImage canvas(int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QFont font(qreal pixelSize, bool bold)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(qRound(pixelSize));
+    f.setBold(bold);
+    return f;
+}
+
 Context::Context(QString const& picturesDir, QString const& bundleDir)
     : m_sPicturesDir(picturesDir)
     , m_sBundleDir(bundleDir)

@@ -5,6 +5,7 @@
 // TW_ASSET_GENERATOR, so adding assets never touches the generator's core.
 
 #include <QByteArray>
+#include <QFont>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,32 @@ private:
 };
 
 using GeneratorFunction = void (*)(Context&);
+
+// Helpers every group of assets draws with.
+
+// A transparent ARGB canvas.
+QImage canvas(int width, int height);
+
+// The type of the pictures' text, named rather than left to the desktop's
+// default, so that the pictures come out the same on every build machine.
+QFont font(qreal pixelSize, bool bold = false);
+
+// A simple deterministic pseudo-random sequence, so that the generated files
+// stay byte-identical from build to build.
+class Random
+{
+public:
+    explicit Random(quint32 seed) : m_nState(seed) {}
+    // A value in [0, 1).
+    qreal next()
+    {
+        m_nState = m_nState * 1664525u + 1013904223u;
+        return (m_nState >> 8) / qreal(1 << 24);
+    }
+
+private:
+    quint32 m_nState;
+};
 
 struct Registrar
 {

@@ -14,8 +14,7 @@ enum class Glyph { Close, Maximize, Minimize };
 QImage drawTitleButton(Glyph glyph, QColor const& face)
 {
     int const side = 48;
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = AssetGen::canvas(side, side);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 

@@ -5,13 +5,6 @@
 
 namespace MetronomeArt {
 
-QImage canvas(int width, int height)
-{
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 QPainterPath starPath(QPointF const& centre, qreal outer, qreal inner)
 {
     QPainterPath star;

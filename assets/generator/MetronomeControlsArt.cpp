@@ -9,6 +9,7 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+using AssetGen::canvas;
 using namespace MetronomeArt;
 
 namespace {

@@ -8,6 +8,8 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+using AssetGen::canvas;
+using AssetGen::Random;
 using namespace MetronomeArt;
 
 namespace {

@@ -9,6 +9,8 @@
 #include <QRadialGradient>
 #include <QtMath>
 
+using AssetGen::canvas;
+using AssetGen::Random;
 using namespace MetronomeArt;
 
 namespace {

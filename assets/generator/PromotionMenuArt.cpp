@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+using AssetGen::canvas;
+using AssetGen::font;
 using namespace MetronomeArt;
 
 namespace {
@@ -144,10 +146,7 @@ void glyphTablature(QPainter& p, QColor const& ink)
     p.setPen(inkPen(ink, 1.5));
     for (int j = 0; j < 6; ++j)
         p.drawLine(QPointF(8, 14 + j * 7), QPointF(56, 14 + j * 7));
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(10);
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(font(10, true));
     struct Digit { qreal x; int line; char const* text; };
     for (Digit const& d : {Digit{16, 1, "3"}, Digit{28, 3, "0"}, Digit{40, 2, "2"}, Digit{50, 4, "5"}}) {
         QRectF const box(d.x - 5, 14 + d.line * 7 - 6, 10, 12);

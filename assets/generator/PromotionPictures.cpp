@@ -17,15 +17,10 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace {
+using AssetGen::canvas;
+using AssetGen::font;
 
-QFont font(qreal pixelSize, bool bold)
-{
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(qRound(pixelSize));
-    f.setBold(bold);
-    return f;
-}
+namespace {
 
 enum class Glyph { Circles, Chatter, Kinfolk, Mail };
 
@@ -97,8 +92,7 @@ void drawActionMark(QPainter& p, bool join, QPointF const& c, qreal s, QColor co
 QImage drawPanelButton(Glyph glyph, QString const& name, QColor const& colour, bool join, bool hover)
 {
     // Twice the button's 190 x 35, so that it stays sharp on high-density screens.
-    QImage image(380, 70, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = canvas(380, 70);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QRectF const r(2, 2, 376, 66);
@@ -123,8 +117,7 @@ QImage drawPanelButton(Glyph glyph, QString const& name, QColor const& colour, b
 
 QImage drawBarButton(bool join, bool hover)
 {
-    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = canvas(64, 64);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient g(QPointF(24, 20), 50);
@@ -160,8 +153,7 @@ QImage drawBarButton(bool join, bool hover)
 // About box's black panel.
 QImage drawMakerLogo()
 {
-    QImage image(200, 40, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = canvas(200, 40);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(120, 90, 50), 2.5, Qt::SolidLine, Qt::RoundCap));

@@ -14,6 +14,8 @@
 
 #include <array>
 
+using AssetGen::font;
+
 namespace {
 
 constexpr int kWidth = 1200;
@@ -22,14 +24,6 @@ constexpr int kHeight = 900;
 QColor const kText(236, 240, 236);
 QColor const kAccent(255, 200, 61);
 QColor const kDim(150, 165, 150);
-
-QFont font(qreal pixelSize, bool bold = false)
-{
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(qRound(pixelSize));
-    f.setBold(bold);
-    return f;
-}
 
 // Draws word-wrapped paragraphs into a rectangle, shrinking the type until
 // everything fits, so that no translation is ever cut off.

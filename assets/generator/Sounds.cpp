@@ -26,24 +26,12 @@ struct Partial
     double decay;     // seconds for the amplitude to fall to 1/e
 };
 
-// A deterministic noise source, so that the files come out byte-identical on
-// every run and do not force rebuilds.
-class Noise
+// White noise in -1..1, from the generator's deterministic sequence so that the
+// files come out byte-identical on every run and do not force rebuilds.
+double noiseSample(AssetGen::Random& noise)
 {
-public:
-    explicit Noise(std::uint32_t seed)
-        : m_state(seed)
-    {
-    }
-    double next() // -1..1
-    {
-        m_state = m_state * 1664525u + 1013904223u;
-        return double(m_state >> 8) / double(1u << 23) - 1.0;
-    }
-
-private:
-    std::uint32_t m_state;
-};
+    return 2 * noise.next() - 1.0;
+}
 
 void addPartials(std::vector<double>& out, std::vector<Partial> const& partials)
 {
@@ -62,13 +50,13 @@ void addPartials(std::vector<double>& out, std::vector<Partial> const& partials)
 // The strike itself: a few milliseconds of brightened noise.
 void addStrike(std::vector<double>& out, double amplitude, double decay, std::uint32_t seed)
 {
-    Noise noise(seed);
+    AssetGen::Random noise(seed);
     double const k = std::exp(-1.0 / (decay * kRate));
     double env = amplitude;
     double previous = 0.0;
     std::size_t const length = std::min(out.size(), std::size_t(decay * 8 * kRate));
     for (std::size_t n = 0; n < length; ++n) {
-        double const x = noise.next();
+        double const x = noiseSample(noise);
         out[n] += env * 0.5 * (x - previous); // first difference tilts it toward the highs
         previous = x;
         env *= k;
@@ -129,9 +117,9 @@ QByteArray encodeWav16(std::vector<double> const& samples, int rate, std::uint32
     putU16(wav, 16);                  // bits per sample
     wav.append("data", 4);
     putU32(wav, dataBytes);
-    Noise dither(ditherSeed);
+    AssetGen::Random dither(ditherSeed);
     for (double v : samples) {
-        double const d = (dither.next() + dither.next()) * 0.5;
+        double const d = (noiseSample(dither) + noiseSample(dither)) * 0.5;
         long const s = std::lround(std::clamp(v * 32767.0 + d, -32768.0, 32767.0));
         putU16(wav, std::uint16_t(std::int16_t(s)));
     }

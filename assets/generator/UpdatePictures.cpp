@@ -15,8 +15,7 @@ namespace {
 QImage disc(QColor const& light, QColor const& dark)
 {
     int const size = 64;
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = AssetGen::canvas(size, size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient shade(QPointF(24, 20), 44);
