@@ -25,17 +25,20 @@ QColor const kText(236, 240, 236);
 QColor const kAccent(255, 200, 61);
 QColor const kDim(150, 165, 150);
 
-// Draws word-wrapped paragraphs into a rectangle, shrinking the type until
-// everything fits, so that no translation is ever cut off.
 enum class Marks { Bullets, Numbers };
 
 void drawBadge(QPainter& p, QPointF const& c, int number, qreal r = 24);
 
+// Draws word-wrapped paragraphs into a rectangle, shrinking the type until
+// everything fits, so that no translation is ever cut off. The smallest size
+// is drawn even if it still does not fit: whatever size the caller starts
+// from, the text is never left out.
 void drawParagraphs(QPainter& p, QRectF const& rect, QStringList const& paragraphs, qreal pixelSize,
                     Marks marks = Marks::Bullets)
 {
     qreal const gapFactor = 0.55;
-    for (qreal size = pixelSize; size >= 18; size -= 2) {
+    qreal const smallest = 18;
+    for (qreal size = pixelSize;; size -= 2) {
         QFont const f = font(size);
         QFontMetricsF const fm(f);
         qreal const indent = size * (marks == Marks::Numbers ? 1.5 : 1.1);
@@ -47,7 +50,7 @@ void drawParagraphs(QPainter& p, QRectF const& rect, QStringList const& paragrap
             boxes << box;
             height += box.height() + size * gapFactor;
         }
-        if (height - size * gapFactor > rect.height() && size > 18)
+        if (height - size * gapFactor > rect.height() && size - 2 >= smallest)
             continue;
         p.setFont(f);
         qreal y = rect.top();
