@@ -2,13 +2,13 @@
 // the user sees, with which picture, and which web page "Yes" opens.
 #include "App.h"
 #include "CannedHttpServer.h"
+#include "UrlCatcher.h"
 #include "UpdateIndicationDialog.h"
 #include "Updater.h"
 #include "UpdaterDialog.h"
 #include "WaitLabel.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLayout>
 #include <QMovie>
@@ -44,26 +44,6 @@ QByteArray page(QByteArray const& body)
 {
     return CannedHttpServer::answer(200, body);
 }
-
-// Records the web pages the program asks the desktop to open.
-class LinkCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    LinkCatcher()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-    }
-    ~LinkCatcher() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-    }
-    QList<QUrl> opened;
-public slots:
-    void open(QUrl const& url) { opened.append(url); }
-};
 
 // Waits for the answer dialog, notes what it shows and presses one of its buttons.
 struct AnswerDriver
@@ -180,7 +160,7 @@ void TestUpdater::cannedPages()
     CannedHttpServer server;
     QVERIFY(server.isListening());
     server.setReply(reply, ending);
-    LinkCatcher links;
+    UrlCatcher links;
 
     // No parent anywhere: the updater, and every other row without a wait label.
     Updater updater(silent, nullptr);
@@ -197,7 +177,7 @@ void TestUpdater::cannedPages()
     QCOMPARE(server.requests(), QList<QByteArray>{"GET /updates.htm HTTP/1.1"});
     if (message.isEmpty()) {
         QCOMPARE(driver.shown, 0);
-        QVERIFY(links.opened.isEmpty());
+        QVERIFY(links.urls.isEmpty());
         return;
     }
     QCOMPARE(driver.shown, 1);
@@ -207,7 +187,7 @@ void TestUpdater::cannedPages()
                                          : QStringLiteral(":/pix/update_not_available.png");
     QVERIFY(!driver.picture.isNull());
     QCOMPARE(driver.picture, QImage(picture).convertToFormat(driver.picture.format()));
-    QCOMPARE(links.opened, QList<QUrl>{QUrl(QStringLiteral("https://tickwren.example.org/updates/"))});
+    QCOMPARE(links.urls, QList<QUrl>{QUrl(QStringLiteral("https://tickwren.example.org/updates/"))});
 }
 
 void TestUpdater::anotherProductCode()
@@ -264,13 +244,13 @@ void TestUpdater::dialogButtons()
 {
     QFETCH(QString, button);
     QFETCH(QList<QUrl>, opened);
-    LinkCatcher links;
+    UrlCatcher links;
     UpdaterDialog dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("TickwrenTrial Updates Notification"));
     AnswerDriver driver;
     driver.button = button;
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QCOMPARE(links.opened, opened);
+    QCOMPARE(links.urls, opened);
 }
 
 void TestUpdater::checkBoxFollowsSetting()
