@@ -1,5 +1,6 @@
 // On a pocket device the promotion dialogs stack their buttons in a column, use
 // smaller headings and a smaller slide display.
+#include "../ModalDriver.h"
 #include "App.h"
 #include "HelpDialog.h"
 #include "HelpDisplay.h"
@@ -32,15 +33,6 @@ QBoxLayout* boxHolding(QLayout* layout, QWidget* widget)
     return nullptr;
 }
 
-QPushButton* buttonWithText(QWidget* dialog, QString const& text)
-{
-    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class TestPocketPromotion : public QObject
@@ -57,7 +49,7 @@ private slots:
         ZEDireroz::TellDialog tell(nullptr);
         ZEDireroz::JoinDialog join(nullptr);
         for (QDialog* dialog : {static_cast<QDialog*>(&tell), static_cast<QDialog*>(&join)}) {
-            QPushButton* close = buttonWithText(dialog, QStringLiteral("&Close"));
+            QPushButton* close = ModalDriver::buttonWithText(dialog, QStringLiteral("&Close"));
             QVERIFY(close);
             QBoxLayout* row = boxHolding(dialog->layout(), close);
             QVERIFY(row);

@@ -1,6 +1,7 @@
 // The links the promotion actions open: store, maker and join pages, the
 // contact and tell-a-friend mails, and the share and join panels and dialogs.
 // Every link is caught before it reaches a browser or a mail program.
+#include "../ModalDriver.h"
 #include "App.h"
 #include "CssEditor.h"
 #include "JoinDialog.h"
@@ -50,10 +51,8 @@ App* app()
 QString runAndClose(std::function<void()> const& action)
 {
     ModalAnswer answer([](QDialog* dialog) {
-        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            if (button->text() == QStringLiteral("&Close"))
-                button->click();
-        }
+        if (QPushButton* close = ModalDriver::buttonWithText(dialog, QStringLiteral("&Close")))
+            close->click();
     });
     action();
     return answer.seenClass();
