@@ -9,6 +9,7 @@
 #include <QRadialGradient>
 
 using AssetGen::canvas;
+using AssetGen::font;
 using AssetGen::Random;
 using namespace MetronomeArt;
 
@@ -30,10 +31,7 @@ QImage drawBarButton(IconPainter const& icon, bool hover)
 void iconIntro(QPainter& p, QColor const& ink)
 {
     // A question mark.
-    QFont f;
-    f.setPixelSize(40);
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(font(40, true));
     p.setPen(ink);
     p.drawText(QRectF(0, 0, 64, 64), Qt::AlignCenter, "?");
 }
