@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
+#include <utility>
 
 namespace TickwrenAudio {
 
@@ -166,8 +167,10 @@ private slots:
             }
         }
         if (close) {
-            closeDevice();
+            // Off first: a play that arrives while the output is being deleted
+            // must open a new one rather than be taken for already served.
             m_eMode = Off;
+            closeDevice();
         }
     }
 
@@ -251,14 +254,17 @@ private:
     void closeDevice()
     {
         m_idleTimer.stop();
-        if (m_pOutput) {
-            m_pOutput->disconnect(this);
-            m_pOutput->stop();
-            delete m_pOutput;
-            m_pOutput = nullptr;
+        // Forgotten before they are deleted: an output delivers pending events
+        // while it goes away, and what runs then must find the device closed
+        // rather than close it a second time.
+        QAudioOutput* const output = std::exchange(m_pOutput, nullptr);
+        MixerDevice* const device = std::exchange(m_pDevice, nullptr);
+        if (output) {
+            output->disconnect(this);
+            output->stop();
+            delete output;
         }
-        delete m_pDevice;
-        m_pDevice = nullptr;
+        delete device;
     }
 
     void startSilent()
