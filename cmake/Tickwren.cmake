@@ -27,15 +27,6 @@ set(TW_INSTALL_RESOURCE_SUBDIR "${CMAKE_INSTALL_DATADIR}/tickwren")
 
 set(TW_TEST_RUNNER "${CMAKE_SOURCE_DIR}/tests/run-isolated.sh")
 
-# tw_add_library(<name> SOURCES ... [LIBS ...])
-# One library per source directory; its headers are included by their file names.
-function(tw_add_library name)
-  cmake_parse_arguments(L "" "" "SOURCES;LIBS;PUBLIC_LIBS" ${ARGN})
-  add_library(${name} STATIC ${L_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(${name} PUBLIC ${L_PUBLIC_LIBS} PRIVATE ${L_LIBS})
-endfunction()
-
 # tw_add_test(<name> SOURCES ... [LIBS ...] [TIMEOUT s] [XVFB] [SCREEN WIDTHxHEIGHT])
 # A Qt Test program registered with CTest. Each run gets its own temporary HOME and
 # XDG folders (see tests/run-isolated.sh), the offscreen platform unless XVFB or
@@ -63,13 +54,16 @@ function(tw_add_test name)
   endif()
 endfunction()
 
-# tw_glob_library(<name> [PUBLIC_LIBS ...] [OPTIONAL_LIBS ...])
+# tw_glob_library(<name> [PUBLIC_LIBS ...] [PRIVATE_LIBS ...] [OPTIONAL_LIBS ...] [EXCLUDE file...])
 # The library of the current directory, built from every .cpp and .h in it (not in
-# its sub-directories). OPTIONAL_LIBS are linked only when a target of that name exists.
-# A directory with no sources yet defines no target.
+# its sub-directories) but the EXCLUDE files. OPTIONAL_LIBS are linked only when a
+# target of that name exists. A directory with no sources yet defines no target.
 function(tw_glob_library name)
-  cmake_parse_arguments(L "" "" "PUBLIC_LIBS;OPTIONAL_LIBS;PRIVATE_LIBS" ${ARGN})
+  cmake_parse_arguments(L "" "" "PUBLIC_LIBS;OPTIONAL_LIBS;PRIVATE_LIBS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(file IN LISTS L_EXCLUDE)
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${file})
+  endforeach()
   if(NOT sources)
     return()
   endif()
