@@ -25,7 +25,7 @@ export XDG_STATE_HOME="$tmp/state"
 export XDG_RUNTIME_DIR="$tmp/runtime"
 # No test may reach the user's session bus.
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$tmp/runtime/no-session-bus"
-unset XDG_CONFIG_DIRS XDG_DATA_DIRS_USER
+unset XDG_CONFIG_DIRS XDG_DATA_DIRS
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 here="$(cd "$(dirname "$0")" && pwd)"
