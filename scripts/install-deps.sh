@@ -5,11 +5,11 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins libqt5svg5-dev
+  qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins
   qttools5-dev qttools5-dev-tools qttranslations5-l10n qtwebengine5-dev
   libsndfile1-dev zlib1g-dev libfftw3-dev
-  clang libfuzzer-14-dev libclang-rt-14-dev
-  xvfb xauth dbus dbus-x11 fonts-dejavu-core libxtst-dev
+  clang libclang-rt-14-dev
+  xvfb dbus fonts-dejavu-core libxtst-dev
 )
 
 missing=()
