@@ -38,7 +38,9 @@ public:
         m_server.setProcessEnvironment(env);
         m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_server.start(program, {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                                 QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
+                                 // Should the test die without killing it, the server
+                                 // leaves once its last client (the test) is gone.
+                                 QStringLiteral("--exit-idle-time=5"), QStringLiteral("--use-pid-file=no"),
                                  QStringLiteral("--log-level=error"),
                                  QStringLiteral("-Lmodule-null-sink sink_name=discard"),
                                  QStringLiteral("-Lmodule-native-protocol-unix auth-anonymous=1 socket=") + socket});
