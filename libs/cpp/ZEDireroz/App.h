@@ -187,7 +187,7 @@ private:
     QString m_sVKontakteShareLink;
     bool m_bOldSettingsMode = false;
     QString m_sResourceOffset;
-    QWidget* m_pMainWidget = nullptr;
+    QPointer<QWidget> m_pMainWidget; // not owned; forgets a page that has been destroyed
     QPointer<QWidget> m_pCoverWidget;
     QString m_sSupportPage;
     QString m_sBundleResourcePath;

@@ -445,6 +445,17 @@ private slots:
         QCOMPARE(counter.positions, (QList<QPoint>{QPoint(50, 25), QPoint(50, 25), QPoint(3, 4)}));
     }
 
+    void mainWidgetIsForgottenWhenDestroyed()
+    {
+        // main() destroys its page after the event loop, before the application
+        // object: a focus change then must not reach a dead widget.
+        auto* page = new QWidget;
+        app()->setMainWidget(page);
+        QCOMPARE(app()->mainWidget(), page);
+        delete page;
+        QCOMPARE(app()->mainWidget(), nullptr);
+    }
+
     void widgetLookup()
     {
         QWidget top;
