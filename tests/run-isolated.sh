@@ -45,7 +45,9 @@ if [ $use_xvfb -eq 1 ]; then
   # Xvfb picks a free display number itself and reports it once it accepts
   # connections; choosing numbers by looking at lock files races when several
   # tests start at once and can hand two tests the same server.
-  Xvfb -displayfd 3 -screen 0 "${xvfb_size}x24" -nolisten tcp \
+  # -noreset: by default the server resets when its last client disconnects, and a
+  # connection made during that reset fails (a test that connects twice would flake).
+  Xvfb -displayfd 3 -screen 0 "${xvfb_size}x24" -nolisten tcp -noreset \
     3>"$tmp/displayfd" >"$tmp/xvfb.log" 2>&1 &
   xvfb_pid=$!
   trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; rm -rf "$tmp"' EXIT
