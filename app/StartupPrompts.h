@@ -9,7 +9,7 @@
 namespace ZEDireroz {
 class App;
 class PromoMenuBar;
-}
+} // namespace ZEDireroz
 
 namespace StartupPrompts {
 

@@ -173,9 +173,9 @@ struct Placeholder
 
 // Replaced in this order; some of them do not occur in this sheet.
 Placeholder const kPlaceholders[] = {
-    {"<!ListMinWidth!>", "100px", "80px"},  {"<!ListMinHeight!>", "100px", "40px"},
-    {"<!ListMaxWidth!>", "100px", "80px"},  {"<!ListMaxHeight!>", "100px", "40px"},
-    {"<!BieneWidth!>", "38px", "10px"},     {"<!BieneHeight!>", "38px", "24px"},
+    {"<!ListMinWidth!>", "100px", "80px"},    {"<!ListMinHeight!>", "100px", "40px"},
+    {"<!ListMaxWidth!>", "100px", "80px"},    {"<!ListMaxHeight!>", "100px", "40px"},
+    {"<!BieneWidth!>", "38px", "10px"},       {"<!BieneHeight!>", "38px", "24px"},
     {"<!TempoLabelWidth!>", "140px", "80px"}, {"<!ListFont!>", "20px", "17px"},
 };
 

@@ -23,12 +23,12 @@ bool reportMissingDisplay(int argc, char** argv)
     if (result == DisplayProbe::Result::Available)
         return false;
     using ZEDireroz::TranslationsManager;
-    QString reason = TranslationsManager::translateEarly(kApplicationName, "DisplayProbe",
-                                                         DisplayProbe::reasonText(result));
+    QString reason =
+        TranslationsManager::translateEarly(kApplicationName, "DisplayProbe", DisplayProbe::reasonText(result));
     if (result == DisplayProbe::Result::ConnectionFailed)
         reason = reason.arg(env.display);
-    QString const line = TranslationsManager::translateEarly(
-                             kApplicationName, "main", QT_TRANSLATE_NOOP("main", "Tickwren cannot start: %1"))
+    QString const line = TranslationsManager::translateEarly(kApplicationName, "main",
+                                                             QT_TRANSLATE_NOOP("main", "Tickwren cannot start: %1"))
                              .arg(reason);
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
     return true;

@@ -17,8 +17,7 @@ App_mac::App_mac(QObject* parent)
 {
     // Without a GUI application there is nothing to re-activate; the hook then never fires.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        connect(app, &QGuiApplication::applicationStateChanged, this,
-                &App_mac::handleApplicationStateChanged);
+        connect(app, &QGuiApplication::applicationStateChanged, this, &App_mac::handleApplicationStateChanged);
     }
 }
 

@@ -521,8 +521,7 @@ void AudioVoice::setCurrentTime(double seconds)
 {
     if (!std::isfinite(seconds))
         return;
-    double const frames = std::clamp(seconds * m_pVoice->sound->sampleRate, 0.0,
-                                     double(m_pVoice->sound->frames));
+    double const frames = std::clamp(seconds * m_pVoice->sound->sampleRate, 0.0, double(m_pVoice->sound->frames));
     AudioEngine& e = AudioEngine::instance();
     std::lock_guard<std::mutex> lock(e.mixer().mutex());
     m_pVoice->position = frames;

@@ -88,7 +88,7 @@ public:
     bool isPlaying() const;
     double currentTime() const; // seconds
     void setCurrentTime(double seconds);
-    double duration() const;    // seconds
+    double duration() const; // seconds
     void setVolume(float volume);
     void setPan(float pan);
 

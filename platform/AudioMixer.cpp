@@ -48,8 +48,8 @@ void AudioMixer::setOutputRate(int rate)
 
 std::int64_t AudioMixer::nowNs()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch()).count();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 void AudioMixer::activateLocked(VoicePtr const& voice)
@@ -77,17 +77,16 @@ void AudioMixer::deactivateLocked(Voice& voice)
     voice.active = false;
     // Cut off in mid-sound (pause, stop, a new file, the player deleted): the
     // last few milliseconds fade out rather than dropping to zero with a click.
-    if (voice.gainsKnown && voice.sound && voice.position < double(voice.sound->frames)
-        && m_lTails.size() < kMaxTails)
+    if (voice.gainsKnown && voice.sound && voice.position < double(voice.sound->frames) && m_lTails.size() < kMaxTails)
         m_lTails.push_back(Tail{voice.sound, voice.position, voice.lastGainLeft, voice.lastGainRight, tailFrames()});
-    auto it = std::find_if(m_lActive.begin(), m_lActive.end(),
-                           [&voice](VoicePtr const& v) { return v.get() == &voice; });
+    auto it =
+        std::find_if(m_lActive.begin(), m_lActive.end(), [&voice](VoicePtr const& v) { return v.get() == &voice; });
     if (it != m_lActive.end())
         m_lActive.erase(it);
 }
 
-double AudioMixer::mixSamples(DecodedSound const& s, double position, float fromLeft, float fromRight,
-                              float toLeft, float toRight, float* stereo, int frames) const
+double AudioMixer::mixSamples(DecodedSound const& s, double position, float fromLeft, float fromRight, float toLeft,
+                              float toRight, float* stereo, int frames) const
 {
     std::int64_t const total = s.frames;
     int const ch = s.channels;
@@ -140,8 +139,8 @@ void AudioMixer::mixVoice(Voice& voice, float* stereo, int frames)
         voice.lastGainRight = targetRight;
         voice.gainsKnown = true;
     }
-    double const pos = mixSamples(*voice.sound, voice.position, voice.lastGainLeft, voice.lastGainRight,
-                                  targetLeft, targetRight, stereo, frames);
+    double const pos = mixSamples(*voice.sound, voice.position, voice.lastGainLeft, voice.lastGainRight, targetLeft,
+                                  targetRight, stereo, frames);
     voice.lastGainLeft = targetLeft;
     voice.lastGainRight = targetRight;
     if (pos >= double(voice.sound->frames)) {

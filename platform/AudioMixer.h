@@ -21,11 +21,11 @@ namespace TickwrenAudio {
 struct Voice
 {
     SoundPtr sound;
-    double position = 0.0;  // in frames of the sound
+    double position = 0.0; // in frames of the sound
     bool playing = false;
-    float volume = 1.0f;    // 0..1, linear gain
-    float pan = 0.0f;       // -1 left .. 0 centre .. 1 right
-    bool active = false;    // in the mixer's list of sounding voices
+    float volume = 1.0f; // 0..1, linear gain
+    float pan = 0.0f;    // -1 left .. 0 centre .. 1 right
+    bool active = false; // in the mixer's list of sounding voices
 
     // The mixer's own: the gains of the last rendered frame (for smooth
     // changes) and the moment play was asked for (for the latency figures).

@@ -38,8 +38,8 @@ DisplayProbe::Result DisplayProbe::check(Environment const& env, Connector const
             else
                 result = Result::NoDisplaySet;
         } else if (name.startsWith(QLatin1String("wayland"))) {
-            bool const socket = !env.runtimeDir.isEmpty()
-                && QFileInfo::exists(env.runtimeDir + QStringLiteral("/wayland-0"));
+            bool const socket =
+                !env.runtimeDir.isEmpty() && QFileInfo::exists(env.runtimeDir + QStringLiteral("/wayland-0"));
             result = (!env.waylandDisplay.isEmpty() || socket) ? Result::Available : Result::NoWaylandDisplay;
         }
         if (result == Result::Available)
@@ -81,7 +81,8 @@ char const* DisplayProbe::reasonText(Result result)
     case Result::Available:
         return "";
     case Result::NoDisplaySet:
-        return QT_TRANSLATE_NOOP("DisplayProbe", "no graphical display is available (DISPLAY and WAYLAND_DISPLAY are not set).");
+        return QT_TRANSLATE_NOOP("DisplayProbe",
+                                 "no graphical display is available (DISPLAY and WAYLAND_DISPLAY are not set).");
     case Result::NoWaylandDisplay:
         return QT_TRANSLATE_NOOP("DisplayProbe", "no Wayland display is available (WAYLAND_DISPLAY is not set).");
     case Result::ConnectionFailed:

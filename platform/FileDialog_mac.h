@@ -11,10 +11,10 @@ class FileDialog_mac
 public:
     FileDialog_mac() = delete;
 
-    static QString getOpenFileName(QWidget* parent, QString const& caption, QString const& dir,
-                                   QString const& filter, QString* selectedFilter, QFileDialog::Options options);
-    static QString getSaveFileName(QWidget* parent, QString const& caption, QString const& dir,
-                                   QString const& filter, QString* selectedFilter, QFileDialog::Options options);
+    static QString getOpenFileName(QWidget* parent, QString const& caption, QString const& dir, QString const& filter,
+                                   QString* selectedFilter, QFileDialog::Options options);
+    static QString getSaveFileName(QWidget* parent, QString const& caption, QString const& dir, QString const& filter,
+                                   QString* selectedFilter, QFileDialog::Options options);
     // One file: the chooser allows a single selection. Empty when cancelled.
     static QStringList getOpenFileNames(QWidget* parent, QString const& caption, QString const& dir,
                                         QString const& filter, QString* selectedFilter, QFileDialog::Options options);

@@ -61,7 +61,8 @@ void NativeAudioPlayerInternal::play(QString const& path)
     unsigned const generation = m_uLoadGeneration;
     QPointer<NativeAudioPlayerInternal> self(this);
     QMetaObject::invokeMethod(
-        this, [self, generation]() {
+        this,
+        [self, generation]() {
             if (self)
                 self->emitLoadFailure(generation);
         },

@@ -135,8 +135,8 @@ void Os_Mac::emitSignalAtUserLogout()
 
 void Os_Mac::setAppIconNumber(int n)
 {
-    sendLauncherUpdate({{QStringLiteral("count"), QVariant::fromValue<qint64>(n)},
-                        {QStringLiteral("count-visible"), true}});
+    sendLauncherUpdate(
+        {{QStringLiteral("count"), QVariant::fromValue<qint64>(n)}, {QStringLiteral("count-visible"), true}});
 }
 
 void Os_Mac::unsetAppIconNumber()
@@ -154,8 +154,8 @@ QString Os_Mac::desktopId()
 
 QString Os_Mac::autostartFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/autostart/") + desktopId() + QStringLiteral(".desktop");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/autostart/")
+           + desktopId() + QStringLiteral(".desktop");
 }
 
 bool Os_Mac::isAutorunAtLogon()
@@ -203,10 +203,9 @@ bool Os_Mac::openFolderAndSelectFile(QString const& path)
     QFileInfo const info(path);
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
-        QDBusMessage call = QDBusMessage::createMethodCall(fileManagerService, fileManagerPath,
-                                                           fileManagerService, QStringLiteral("ShowItems"));
-        call << QStringList{QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)}
-             << QString();
+        QDBusMessage call = QDBusMessage::createMethodCall(fileManagerService, fileManagerPath, fileManagerService,
+                                                           QStringLiteral("ShowItems"));
+        call << QStringList{QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded)} << QString();
         QDBusMessage const reply = bus.call(call, QDBus::Block, fileManagerTimeoutMs);
         if (reply.type() == QDBusMessage::ReplyMessage)
             return true;

@@ -37,8 +37,8 @@ void Os_Mac_Notifier::init()
 
     // Only this process's own session matters for the lock notice. Asked without
     // blocking, so that a slow login manager cannot stall start-up.
-    QDBusMessage call = QDBusMessage::createMethodCall(loginService, loginPath, managerInterface,
-                                                       QStringLiteral("GetSessionByPID"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(loginService, loginPath, managerInterface, QStringLiteral("GetSessionByPID"));
     call << quint32(QCoreApplication::applicationPid());
     auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, loginTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &Os_Mac_Notifier::slotSessionFound);
@@ -51,9 +51,8 @@ void Os_Mac_Notifier::slotSessionFound(QDBusPendingCallWatcher* watcher)
     // A process outside any session (a service, a remote shell) gets no lock notice.
     if (reply.isError() || reply.value().path().isEmpty())
         return;
-    QDBusConnection::systemBus().connect(loginService, reply.value().path(), sessionInterface,
-                                         QStringLiteral("Lock"), this,
-                                         SLOT(onSessionDidResignActiveNotification()));
+    QDBusConnection::systemBus().connect(loginService, reply.value().path(), sessionInterface, QStringLiteral("Lock"),
+                                         this, SLOT(onSessionDidResignActiveNotification()));
 }
 
 void Os_Mac_Notifier::slotPrepareForSleep(bool start)

@@ -32,8 +32,8 @@ QString WebViewInterface::translationHost()
 QString WebViewInterface::translationLink(QString const& url, QString const& fromLanguage, QString const& toLanguage)
 {
     return QStringLiteral("http://") + host() + QStringLiteral("/translate") + QStringLiteral("?hl=")
-        + encoded(toLanguage) + QStringLiteral("&u=") + encoded(url) + QStringLiteral("&sl=") + encoded(fromLanguage)
-        + QStringLiteral("&tl=") + encoded(toLanguage);
+           + encoded(toLanguage) + QStringLiteral("&u=") + encoded(url) + QStringLiteral("&sl=") + encoded(fromLanguage)
+           + QStringLiteral("&tl=") + encoded(toLanguage);
 }
 
 } // namespace ZEDireroz

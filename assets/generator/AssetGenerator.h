@@ -53,7 +53,10 @@ QFont font(qreal pixelSize, bool bold = false);
 class Random
 {
 public:
-    explicit Random(quint32 seed) : m_nState(seed) {}
+    explicit Random(quint32 seed)
+        : m_nState(seed)
+    {
+    }
     // A value in [0, 1).
     qreal next()
     {

@@ -58,10 +58,8 @@ QImage drawTitleButton(Glyph glyph, QColor const& face)
 void generateDialogPictures(AssetGen::Context& context)
 {
     context.savePicture("images/topwidget_close.png", drawTitleButton(Glyph::Close, QColor(0xe0, 0x5a, 0x4e)));
-    context.savePicture("images/topwidget_maximize.png",
-                        drawTitleButton(Glyph::Maximize, QColor(0x5c, 0xb8, 0x5c)));
-    context.savePicture("images/topwidget_minimize.png",
-                        drawTitleButton(Glyph::Minimize, QColor(0xe8, 0xb9, 0x3c)));
+    context.savePicture("images/topwidget_maximize.png", drawTitleButton(Glyph::Maximize, QColor(0x5c, 0xb8, 0x5c)));
+    context.savePicture("images/topwidget_minimize.png", drawTitleButton(Glyph::Minimize, QColor(0xe8, 0xb9, 0x3c)));
 }
 
 } // namespace

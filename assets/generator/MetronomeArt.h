@@ -11,14 +11,38 @@
 namespace MetronomeArt {
 
 // Palette.
-inline QColor rim() { return QColor(126, 178, 138); }
-inline QColor rimHover() { return QColor(196, 232, 170); }
-inline QColor glyph() { return QColor(238, 232, 214); }
-inline QColor glyphHover() { return QColor(255, 214, 120); }
-inline QColor glassTop() { return QColor(46, 70, 52); }
-inline QColor glassBottom() { return QColor(14, 24, 17); }
-inline QColor amber() { return QColor(255, 190, 70); }
-inline QColor muted() { return QColor(226, 96, 80); }
+inline QColor rim()
+{
+    return QColor(126, 178, 138);
+}
+inline QColor rimHover()
+{
+    return QColor(196, 232, 170);
+}
+inline QColor glyph()
+{
+    return QColor(238, 232, 214);
+}
+inline QColor glyphHover()
+{
+    return QColor(255, 214, 120);
+}
+inline QColor glassTop()
+{
+    return QColor(46, 70, 52);
+}
+inline QColor glassBottom()
+{
+    return QColor(14, 24, 17);
+}
+inline QColor amber()
+{
+    return QColor(255, 190, 70);
+}
+inline QColor muted()
+{
+    return QColor(226, 96, 80);
+}
 
 // Which corners of a panel are rounded.
 enum Corners { LeftCorners = 1, RightCorners = 2, AllCorners = 3 };

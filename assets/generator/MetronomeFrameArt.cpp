@@ -168,8 +168,8 @@ void generateMetronomeFrame(AssetGen::Context& context)
         IconPainter icon;
     };
     BarButton const barButtons[] = {
-        {"Help", iconIntro}, {"More", iconMore}, {"RateButton", iconRate},
-        {"MoreAppsButton", iconMoreApps}, {"AppButton", iconAppMenu},
+        {"Help", iconIntro},        {"More", iconMore}, {"RateButton", iconRate}, {"MoreAppsButton", iconMoreApps},
+        {"AppButton", iconAppMenu},
     };
     for (BarButton const& b : barButtons)
         for (bool hover : {false, true})

@@ -473,12 +473,9 @@ void generateMetronomeScene(AssetGen::Context& context)
         Pose pose;
     };
     Overlay const overlays[] = {
-        {"EyesRight.png", {Eyes::Right, false, true}},
-        {"Beat.png", {Eyes::Front, true, true}},
-        {"MuteEyesLeft.png", {Eyes::Left, false, false}},
-        {"MuteEyesRight.png", {Eyes::Right, false, false}},
-        {"MuteBeat.png", {Eyes::Front, true, false}},
-        {"EyesClosed.png", {Eyes::Closed, false, true}},
+        {"EyesRight.png", {Eyes::Right, false, true}},        {"Beat.png", {Eyes::Front, true, true}},
+        {"MuteEyesLeft.png", {Eyes::Left, false, false}},     {"MuteEyesRight.png", {Eyes::Right, false, false}},
+        {"MuteBeat.png", {Eyes::Front, true, false}},         {"EyesClosed.png", {Eyes::Closed, false, true}},
         {"EyesClosedMute.png", {Eyes::Closed, false, false}},
     };
     for (Overlay const& o : overlays)

@@ -87,8 +87,8 @@ void glyphDrum(QPainter& p, QColor const& ink)
     p.drawArc(QRectF(14, 42, 36, 12), 180 * 16, 180 * 16);
     // Zigzag cord and the two sticks.
     p.setPen(inkPen(ink, 2));
-    p.drawPolyline(QPolygonF({QPointF(18, 40), QPointF(24, 50), QPointF(30, 41), QPointF(36, 51),
-                              QPointF(42, 41), QPointF(47, 49)}));
+    p.drawPolyline(QPolygonF(
+        {QPointF(18, 40), QPointF(24, 50), QPointF(30, 41), QPointF(36, 51), QPointF(42, 41), QPointF(47, 49)}));
     p.setPen(inkPen(ink, 3.5));
     p.drawLine(QPointF(20, 10), QPointF(30, 28));
     p.drawLine(QPointF(46, 10), QPointF(36, 28));
@@ -147,7 +147,12 @@ void glyphTablature(QPainter& p, QColor const& ink)
     for (int j = 0; j < 6; ++j)
         p.drawLine(QPointF(8, 14 + j * 7), QPointF(56, 14 + j * 7));
     p.setFont(font(10, true));
-    struct Digit { qreal x; int line; char const* text; };
+    struct Digit
+    {
+        qreal x;
+        int line;
+        char const* text;
+    };
     for (Digit const& d : {Digit{16, 1, "3"}, Digit{28, 3, "0"}, Digit{40, 2, "2"}, Digit{50, 4, "5"}}) {
         QRectF const box(d.x - 5, 14 + d.line * 7 - 6, 10, 12);
         p.setPen(ink);
@@ -250,7 +255,7 @@ void menuWebPage(QPainter& p, QColor const& ink)
 
 void generatePromotionMenuArt(AssetGen::Context& context)
 {
-    static GlyphPainter const glyphs[] = {glyphTuningFork, glyphChordGrid, glyphStaffNote, glyphDrum,
+    static GlyphPainter const glyphs[] = {glyphTuningFork, glyphChordGrid, glyphStaffNote,  glyphDrum,
                                           glyphSteps,      glyphBook,      glyphMicrophone, glyphTablature};
     static QColor const colours[] = {QColor(214, 92, 60),  QColor(70, 130, 200), QColor(120, 90, 180),
                                      QColor(200, 150, 40), QColor(50, 160, 140), QColor(190, 70, 120),

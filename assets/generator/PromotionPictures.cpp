@@ -221,9 +221,10 @@ void generatePromotionPictures(AssetGen::Context& context)
     for (Network const& n : networks) {
         for (bool join : {false, true}) {
             for (bool hover : {false, true}) {
-                QString const file = QStringLiteral("%1%2%3.png")
-                                         .arg(QLatin1String(n.file), join ? QStringLiteral("join") : QStringLiteral("share"),
-                                              hover ? QStringLiteral("_hover") : QString());
+                QString const file =
+                    QStringLiteral("%1%2%3.png")
+                        .arg(QLatin1String(n.file), join ? QStringLiteral("join") : QStringLiteral("share"),
+                             hover ? QStringLiteral("_hover") : QString());
                 context.savePicture(file, drawPanelButton(n.glyph, QLatin1String(n.name), n.colour, join, hover));
             }
         }

@@ -45,8 +45,7 @@ void drawParagraphs(QPainter& p, QRectF const& rect, QStringList const& paragrap
         qreal height = 0;
         QList<QRectF> boxes;
         for (QString const& para : paragraphs) {
-            QRectF const box = fm.boundingRect(QRectF(0, 0, rect.width() - indent, 10000),
-                                               Qt::TextWordWrap, para);
+            QRectF const box = fm.boundingRect(QRectF(0, 0, rect.width() - indent, 10000), Qt::TextWordWrap, para);
             boxes << box;
             height += box.height() + size * gapFactor;
         }
@@ -61,12 +60,11 @@ void drawParagraphs(QPainter& p, QRectF const& rect, QStringList const& paragrap
             } else {
                 p.setPen(Qt::NoPen);
                 p.setBrush(kAccent);
-                p.drawEllipse(QPointF(rect.left() + size * 0.35, y + fm.ascent() * 0.62), size * 0.17,
-                              size * 0.17);
+                p.drawEllipse(QPointF(rect.left() + size * 0.35, y + fm.ascent() * 0.62), size * 0.17, size * 0.17);
             }
             p.setPen(kText);
-            p.drawText(QRectF(rect.left() + indent, y, rect.width() - indent, boxes[i].height() + 2),
-                       Qt::TextWordWrap, paragraphs[i]);
+            p.drawText(QRectF(rect.left() + indent, y, rect.width() - indent, boxes[i].height() + 2), Qt::TextWordWrap,
+                       paragraphs[i]);
             y += boxes[i].height() + size * gapFactor;
         }
         return;
@@ -291,8 +289,7 @@ void drawFace(QPainter& p, QRectF const& r, qreal look, bool closed)
     p.drawPath(beak);
 }
 
-void drawTempoRow(QPainter& p, QPointF const& topLeft, qreal scale, int tempo, bool highlightPlus,
-                  bool highlightMinus)
+void drawTempoRow(QPainter& p, QPointF const& topLeft, qreal scale, int tempo, bool highlightPlus, bool highlightMinus)
 {
     QRectF const minus(topLeft.x(), topLeft.y(), 80 * scale, 96 * scale);
     QRectF const label(minus.right(), topLeft.y(), 220 * scale, 96 * scale);
@@ -385,8 +382,8 @@ void drawBadge(QPainter& p, QPointF const& c, int number, qreal r)
     p.setPen(QPen(Qt::black, 2));
     p.setBrush(kAccent);
     p.drawEllipse(c, r, r);
-    drawCentredText(p, QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), QString::number(number), r * 1.2,
-                    QColor(20, 20, 20), true);
+    drawCentredText(p, QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), QString::number(number), r * 1.2, QColor(20, 20, 20),
+                    true);
 }
 
 // The whole page in miniature, with numbered badges that the text explains.

@@ -23,7 +23,7 @@ struct Partial
 {
     double frequency; // Hz
     double amplitude;
-    double decay;     // seconds for the amplitude to fall to 1/e
+    double decay; // seconds for the amplitude to fall to 1/e
 };
 
 // White noise in -1..1, from the generator's deterministic sequence so that the
@@ -109,12 +109,12 @@ QByteArray encodeWav16(std::vector<double> const& samples, int rate, std::uint32
     wav.append("WAVE", 4);
     wav.append("fmt ", 4);
     putU32(wav, 16);
-    putU16(wav, 1);                   // PCM
-    putU16(wav, 1);                   // mono
+    putU16(wav, 1); // PCM
+    putU16(wav, 1); // mono
     putU32(wav, std::uint32_t(rate));
     putU32(wav, std::uint32_t(rate * 2)); // bytes per second
-    putU16(wav, 2);                   // bytes per frame
-    putU16(wav, 16);                  // bits per sample
+    putU16(wav, 2);                       // bytes per frame
+    putU16(wav, 16);                      // bits per sample
     wav.append("data", 4);
     putU32(wav, dataBytes);
     AssetGen::Random dither(ditherSeed);

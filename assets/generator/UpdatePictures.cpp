@@ -5,10 +5,10 @@
 #include "AssetGenerator.h"
 
 #include <QPainter>
-#include <QVector>
-#include <QtMath>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QVector>
+#include <QtMath>
 
 namespace {
 
@@ -88,7 +88,10 @@ public:
             m_data += char(qBlue(c));
         }
         // Loop for ever.
-        m_data += QByteArray("\x21\xFF\x0B" "NETSCAPE2.0" "\x03\x01\x00\x00\x00", 19);
+        m_data += QByteArray("\x21\xFF\x0B"
+                             "NETSCAPE2.0"
+                             "\x03\x01\x00\x00\x00",
+                             19);
     }
 
     // indices: width x height palette indices, row by row.

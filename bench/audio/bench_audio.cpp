@@ -187,8 +187,9 @@ int main(int argc, char** argv)
     std::vector<double> ms;
     for (std::int64_t ns : engine.mixer().takeLatencySamples())
         ms.push_back(double(ns) / 1e6);
-    std::printf("latency play() -> first sample out of the mixer, %zu plays: median %.2f ms, p99 %.2f ms, max %.2f ms\n",
-                ms.size(), percentile(ms, 0.5), percentile(ms, 0.99), percentile(ms, 1.0));
+    std::printf(
+        "latency play() -> first sample out of the mixer, %zu plays: median %.2f ms, p99 %.2f ms, max %.2f ms\n",
+        ms.size(), percentile(ms, 0.5), percentile(ms, 0.99), percentile(ms, 1.0));
 
     // 2. Twelve players at once.
     {

@@ -76,8 +76,9 @@ int main()
     fftwf_destroy_plan(plan);
     fftwf_free(fre);
     fftwf_free(fim);
-    std::printf("FFT n=%d: MTools %.1f us, FFTW %.1f us, time ratio MTools/FFTW %.2f (target <= 3), max difference %.2g\n",
-                n, ours / 1000, theirs / 1000, ours / theirs, maxError);
+    std::printf(
+        "FFT n=%d: MTools %.1f us, FFTW %.1f us, time ratio MTools/FFTW %.2f (target <= 3), max difference %.2g\n", n,
+        ours / 1000, theirs / 1000, ours / theirs, maxError);
 
     // Base64 of 16 MiB.
     QByteArray data(16 * 1024 * 1024, Qt::Uninitialized);

@@ -30,7 +30,8 @@ void decodeAndRecode(const QString& code)
     check(recoded.size() == (bytes.size() + 2) / 3 * 4);
     for (QChar c : recoded) {
         const ushort u = c.unicode();
-        check((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '+' || u == '/' || u == '=');
+        check((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || u == '+' || u == '/'
+              || u == '=');
     }
     check(Base64::decodeQByteArray(recoded) == bytes);
 

@@ -16,8 +16,7 @@
 class CannedHttpServer : public QObject
 {
 public:
-    enum Ending
-    {
+    enum Ending {
         CloseAfterReply, // write the bytes, then close the connection
         Silent,          // read the request and never answer
         KeepOpen         // write the bytes and wait (answerWaiting sends the rest)
@@ -70,8 +69,8 @@ public:
     {
         QByteArray reason = status == 200 ? "OK" : status == 404 ? "Not Found" : status == 302 ? "Found" : "Status";
         return "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\n" + extraHeaders
-            + "Content-Type: text/plain; charset=utf-8\r\nContent-Length: " + QByteArray::number(body.size())
-            + "\r\nConnection: close\r\n\r\n" + body;
+               + "Content-Type: text/plain; charset=utf-8\r\nContent-Length: " + QByteArray::number(body.size())
+               + "\r\nConnection: close\r\n\r\n" + body;
     }
 
 private:

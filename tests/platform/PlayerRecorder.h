@@ -21,8 +21,9 @@ struct Recorder
     explicit Recorder(QMMultiMedia::NativeAudioPlayer& player)
     {
         using QMMultiMedia::NativeAudioPlayer;
-        QObject::connect(&player, &NativeAudioPlayer::positionChanged, &player,
-                         [this](qint64 ms) { positions.append({clock.elapsed(), ms}); });
+        QObject::connect(&player, &NativeAudioPlayer::positionChanged, &player, [this](qint64 ms) {
+            positions.append({clock.elapsed(), ms});
+        });
         QObject::connect(&player, &NativeAudioPlayer::finished, &player,
                          [this]() { finishes.append(clock.elapsed()); });
         clock.start();

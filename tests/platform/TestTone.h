@@ -12,8 +12,8 @@
 
 namespace TestTone {
 
-inline bool writeWav(QString const& path, std::int64_t frames, int rate, int channels,
-                     double frequency = 440.0, double amplitude = 0.5)
+inline bool writeWav(QString const& path, std::int64_t frames, int rate, int channels, double frequency = 440.0,
+                     double amplitude = 0.5)
 {
     QByteArray data;
     data.reserve(int(frames * channels * 2));
@@ -24,12 +24,19 @@ inline bool writeWav(QString const& path, std::int64_t frames, int rate, int cha
         for (int c = 0; c < channels; ++c)
             data.append(bytes, 2);
     }
-    auto u32 = [](std::uint32_t v) { char b[4]; qToLittleEndian(v, b); return QByteArray(b, 4); };
-    auto u16 = [](std::uint16_t v) { char b[2]; qToLittleEndian(v, b); return QByteArray(b, 2); };
+    auto u32 = [](std::uint32_t v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        return QByteArray(b, 4);
+    };
+    auto u16 = [](std::uint16_t v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        return QByteArray(b, 2);
+    };
     QByteArray wav = "RIFF" + u32(std::uint32_t(36 + data.size())) + "WAVEfmt " + u32(16) + u16(1)
-                     + u16(std::uint16_t(channels)) + u32(std::uint32_t(rate))
-                     + u32(std::uint32_t(rate * channels * 2)) + u16(std::uint16_t(channels * 2)) + u16(16)
-                     + "data" + u32(std::uint32_t(data.size())) + data;
+                     + u16(std::uint16_t(channels)) + u32(std::uint32_t(rate)) + u32(std::uint32_t(rate * channels * 2))
+                     + u16(std::uint16_t(channels * 2)) + u16(16) + "data" + u32(std::uint32_t(data.size())) + data;
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(wav) == wav.size();
 }

@@ -9,9 +9,9 @@ namespace MTools {
 namespace {
 
 const char* const kWeekNames[] = {
-    QT_TRANSLATE_NOOP("QObject", "Monday"),   QT_TRANSLATE_NOOP("QObject", "Tuesday"),
+    QT_TRANSLATE_NOOP("QObject", "Monday"),    QT_TRANSLATE_NOOP("QObject", "Tuesday"),
     QT_TRANSLATE_NOOP("QObject", "Wednesday"), QT_TRANSLATE_NOOP("QObject", "Thursday"),
-    QT_TRANSLATE_NOOP("QObject", "Friday"),   QT_TRANSLATE_NOOP("QObject", "Saturday"),
+    QT_TRANSLATE_NOOP("QObject", "Friday"),    QT_TRANSLATE_NOOP("QObject", "Saturday"),
     QT_TRANSLATE_NOOP("QObject", "Sunday"),
 };
 
@@ -90,7 +90,8 @@ QString DateInfo::zodiacName(const QDate& date)
     if (!probe.isValid())
         return QString();
     for (const ZodiacRow& row : kZodiac) {
-        if (QDate(kProbeYear, row.fromMonth, row.fromDay) <= probe && probe <= QDate(kProbeYear, row.toMonth, row.toDay))
+        if (QDate(kProbeYear, row.fromMonth, row.fromDay) <= probe
+            && probe <= QDate(kProbeYear, row.toMonth, row.toDay))
             return QString::fromLatin1(row.sign);
     }
     return QString();

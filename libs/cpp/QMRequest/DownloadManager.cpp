@@ -15,7 +15,7 @@ bool isServerError(QNetworkReply::NetworkError code)
     // Qt groups the errors that come from an HTTP status the server sent into
     // the content (201-299) and server (401-499) ranges.
     return (code >= QNetworkReply::ContentAccessDenied && code <= QNetworkReply::UnknownContentError)
-        || (code >= QNetworkReply::InternalServerError && code <= QNetworkReply::UnknownServerError);
+           || (code >= QNetworkReply::InternalServerError && code <= QNetworkReply::UnknownServerError);
 }
 } // namespace
 

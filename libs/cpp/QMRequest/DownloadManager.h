@@ -17,8 +17,7 @@ class DownloadManager : public QObject
 public:
     // Why a reply failed. A caller needs this to tell "no connection" from
     // "the server said no" and from "the server never answered".
-    enum Failure
-    {
+    enum Failure {
         NoFailure,
         ConnectionFailure, // no connection, refused, dropped, protocol trouble
         ServerFailure,     // the server answered with an HTTP error status

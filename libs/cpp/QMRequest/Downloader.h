@@ -18,8 +18,7 @@ class Downloader : public QObject
 public:
     // How a request ended. A failed transfer and a successful empty answer both
     // give an empty body; this tells them apart.
-    enum Status
-    {
+    enum Status {
         NotStarted,       // no request has been made yet
         Running,          // a request is waiting for its reply
         Succeeded,        // the server answered; the body is the answer

@@ -172,14 +172,38 @@ QPixmap Metronome::cachedPix(QPixmap& cache, char const* resource)
     return cache;
 }
 
-QPixmap Metronome::baseEyesLeftPix() { return cachedPix(m_pixBaseEyesLeft, ":/BaseEyesLeft.png"); }
-QPixmap Metronome::eyesRightPix() { return cachedPix(m_pixEyesRight, ":/EyesRight.png"); }
-QPixmap Metronome::beatPix() { return cachedPix(m_pixBeat, ":/Beat.png"); }
-QPixmap Metronome::muteEyesLeftPix() { return cachedPix(m_pixMuteEyesLeft, ":/MuteEyesLeft.png"); }
-QPixmap Metronome::muteEyesRightPix() { return cachedPix(m_pixMuteEyesRight, ":/MuteEyesRight.png"); }
-QPixmap Metronome::muteBeatPix() { return cachedPix(m_pixMuteBeat, ":/MuteBeat.png"); }
-QPixmap Metronome::eyesClosedPix() { return cachedPix(m_pixEyesClosed, ":/EyesClosed.png"); }
-QPixmap Metronome::closedMutePix() { return cachedPix(m_pixClosedMute, ":/EyesClosedMute.png"); }
+QPixmap Metronome::baseEyesLeftPix()
+{
+    return cachedPix(m_pixBaseEyesLeft, ":/BaseEyesLeft.png");
+}
+QPixmap Metronome::eyesRightPix()
+{
+    return cachedPix(m_pixEyesRight, ":/EyesRight.png");
+}
+QPixmap Metronome::beatPix()
+{
+    return cachedPix(m_pixBeat, ":/Beat.png");
+}
+QPixmap Metronome::muteEyesLeftPix()
+{
+    return cachedPix(m_pixMuteEyesLeft, ":/MuteEyesLeft.png");
+}
+QPixmap Metronome::muteEyesRightPix()
+{
+    return cachedPix(m_pixMuteEyesRight, ":/MuteEyesRight.png");
+}
+QPixmap Metronome::muteBeatPix()
+{
+    return cachedPix(m_pixMuteBeat, ":/MuteBeat.png");
+}
+QPixmap Metronome::eyesClosedPix()
+{
+    return cachedPix(m_pixEyesClosed, ":/EyesClosed.png");
+}
+QPixmap Metronome::closedMutePix()
+{
+    return cachedPix(m_pixClosedMute, ":/EyesClosedMute.png");
+}
 
 void Metronome::setNeedsRecreatePixmaps()
 {

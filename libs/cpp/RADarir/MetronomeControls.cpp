@@ -14,9 +14,8 @@
 namespace RADarir {
 
 MetronomeControls::TempoRange const MetronomeControls::sm_aRanges[6] = {
-    {QT_TR_NOOP("Largo"), 38, 56},     {QT_TR_NOOP("Adagio"), 57, 70},
-    {QT_TR_NOOP("Andante"), 71, 96},   {QT_TR_NOOP("Moderato"), 97, 108},
-    {QT_TR_NOOP("Allegro"), 109, 168}, {QT_TR_NOOP("Presto"), 169, 208},
+    {QT_TR_NOOP("Largo"), 38, 56},     {QT_TR_NOOP("Adagio"), 57, 70},    {QT_TR_NOOP("Andante"), 71, 96},
+    {QT_TR_NOOP("Moderato"), 97, 108}, {QT_TR_NOOP("Allegro"), 109, 168}, {QT_TR_NOOP("Presto"), 169, 208},
 };
 
 namespace {

@@ -64,7 +64,8 @@ QString AboutDialog::infoText(QString const& appName, QDate const& buildDate)
            + buildDate.toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral("<BR>") + QStringLiteral("\u00A9 ")
            + buildDate.toString(QStringLiteral("yyyy")) + QLatin1Char(' ') + kMakerName.toUpper()
            + QStringLiteral(" <BR>") + QStringLiteral("<A HREF=\"%1\">%2</A>").arg(site, siteText)
-           + QStringLiteral("<BR>") + QStringLiteral("<IMG SRC=\":/pix/olvenarlogo.png\">") + QStringLiteral("</CENTER>");
+           + QStringLiteral("<BR>") + QStringLiteral("<IMG SRC=\":/pix/olvenarlogo.png\">")
+           + QStringLiteral("</CENTER>");
 }
 
 } // namespace ZEDireroz

@@ -61,9 +61,9 @@ App::App(int& argc, char** argv, QString const& organizationName, QString const&
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, supportDirectory());
     m_pSettings = new QSettings(supportDirectory() + QStringLiteral("settings.plist"), QSettings::IniFormat, this);
 
-    m_sBundleResourcePath = resolveBundleResourcePath(qEnvironmentVariable("TICKWREN_RESOURCE_DIR"),
-                                                      QCoreApplication::applicationDirPath(),
-                                                      QStringLiteral(TW_BUILD_RESOURCE_DIR));
+    m_sBundleResourcePath =
+        resolveBundleResourcePath(qEnvironmentVariable("TICKWREN_RESOURCE_DIR"), QCoreApplication::applicationDirPath(),
+                                  QStringLiteral(TW_BUILD_RESOURCE_DIR));
 }
 
 App::~App()
@@ -504,8 +504,8 @@ void App::slotShowMoreApps()
 void App::slotContactUs()
 {
     // The running system's own name and version, so that an answer can refer to it.
-    QString const system = PromotionLinks::contactSystemPart(QSysInfo::prettyProductName(), currentLanguage(),
-                                                             isAppStore());
+    QString const system =
+        PromotionLinks::contactSystemPart(QSysInfo::prettyProductName(), currentLanguage(), isAppStore());
     QDesktopServices::openUrl(PromotionLinks::contactMail(QCoreApplication::applicationName(),
                                                           QCoreApplication::applicationVersion(), system));
 }

@@ -23,19 +23,22 @@ CssEditor::CssEditor(QWidget* parent)
     QMenu* helpMenu = new QMenu(tr("&Help"), menuBar());
     m_doc = new CssDoc;
 
-    QAction* openAction = fileMenu->addAction(tr("&Open..."), m_doc, SLOT(slotLoad()), QKeySequence(QStringLiteral("CTRL+O")));
-    QAction* saveAction = fileMenu->addAction(tr("&Save"), m_doc, SLOT(slotSave()), QKeySequence(QStringLiteral("CTRL+S")));
+    QAction* openAction =
+        fileMenu->addAction(tr("&Open..."), m_doc, SLOT(slotLoad()), QKeySequence(QStringLiteral("CTRL+O")));
+    QAction* saveAction =
+        fileMenu->addAction(tr("&Save"), m_doc, SLOT(slotSave()), QKeySequence(QStringLiteral("CTRL+S")));
     QAction* infoAction = fileMenu->addAction(tr("&SetInfo"), this, SLOT(slotApplyToolTipsInfo()),
                                               QKeySequence(QStringLiteral("CTRL+I")));
     // Ctrl+A stays Select All in the text; applying is Ctrl+Return.
-    QAction* applyAction = fileMenu->addAction(tr("&Apply"), this, SLOT(slotApply()),
-                                               QKeySequence(QStringLiteral("CTRL+RETURN")));
+    QAction* applyAction =
+        fileMenu->addAction(tr("&Apply"), this, SLOT(slotApply()), QKeySequence(QStringLiteral("CTRL+RETURN")));
     fileMenu->addAction(tr("S&ave As..."), m_doc, SLOT(slotSaveAs()));
 
     helpMenu->addAction(tr("&About"), this, SLOT(slotAbout()), QKeySequence(Qt::Key_F1));
     // A bare key would reset the whole application's look on a stray press
     // whenever the text does not have the focus.
-    QAction* resetAction = helpMenu->addAction(tr("&Reset"), this, SLOT(slotReset()), QKeySequence(QStringLiteral("CTRL+R")));
+    QAction* resetAction =
+        helpMenu->addAction(tr("&Reset"), this, SLOT(slotReset()), QKeySequence(QStringLiteral("CTRL+R")));
 
     menuBar()->addMenu(fileMenu);
     menuBar()->addMenu(helpMenu);
@@ -77,8 +80,8 @@ void CssEditor::addInfoToToolTip(QWidget* widget)
 {
     if (widget->objectName().isEmpty())
         return;
-    widget->setToolTip(QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char('\n')
-                       + widget->objectName() + QLatin1Char('\n') + widget->toolTip());
+    widget->setToolTip(QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char('\n') + widget->objectName()
+                       + QLatin1Char('\n') + widget->toolTip());
 }
 
 void CssEditor::slotApplyToolTipsInfo()

@@ -13,8 +13,7 @@ namespace {
 // should the parent window go away while the dialog is open, the dialog goes with
 // it, and the call returns empty instead of destroying it a second time.
 QStringList runDialog(QWidget* parent, QString const& caption, QString const& dir, QString const& filter,
-                      QFileDialog::FileMode mode, QFileDialog::AcceptMode acceptMode,
-                      QFileDialog::Options options)
+                      QFileDialog::FileMode mode, QFileDialog::AcceptMode acceptMode, QFileDialog::Options options)
 {
     QPointer<QFileDialog> dialog = new QFileDialog(parent, caption, dir, filter);
     dialog->setFileMode(mode);
@@ -36,23 +35,22 @@ QStringList runDialog(QWidget* parent, QString const& caption, QString const& di
 
 } // namespace
 
-QString FileDialog::getOpenFileName(QWidget* parent, QString const& caption, QString const& dir,
-                                    QString const& filter, QString* selectedFilter, QFileDialog::Options options)
+QString FileDialog::getOpenFileName(QWidget* parent, QString const& caption, QString const& dir, QString const& filter,
+                                    QString* selectedFilter, QFileDialog::Options options)
 {
     return parent ? runDialog(parent, caption, dir, filter, ExistingFile, AcceptOpen, options).value(0)
                   : FileDialog_mac::getOpenFileName(nullptr, caption, dir, filter, selectedFilter, options);
 }
 
-QString FileDialog::getSaveFileName(QWidget* parent, QString const& caption, QString const& dir,
-                                    QString const& filter, QString* selectedFilter, QFileDialog::Options options)
+QString FileDialog::getSaveFileName(QWidget* parent, QString const& caption, QString const& dir, QString const& filter,
+                                    QString* selectedFilter, QFileDialog::Options options)
 {
     return parent ? runDialog(parent, caption, dir, filter, AnyFile, AcceptSave, options).value(0)
                   : FileDialog_mac::getSaveFileName(nullptr, caption, dir, filter, selectedFilter, options);
 }
 
 QStringList FileDialog::getOpenFileNames(QWidget* parent, QString const& caption, QString const& dir,
-                                         QString const& filter, QString* selectedFilter,
-                                         QFileDialog::Options options)
+                                         QString const& filter, QString* selectedFilter, QFileDialog::Options options)
 {
     return parent ? runDialog(parent, caption, dir, filter, ExistingFiles, AcceptOpen, options)
                   : FileDialog_mac::getOpenFileNames(nullptr, caption, dir, filter, selectedFilter, options);

@@ -34,7 +34,7 @@ InputDialog::InputDialog(QString const& label, QWidget* parent, char const*, boo
     connect(m_pCancelButton, &QPushButton::clicked, this, &InputDialog::reject);
 
     QBoxLayout* buttonRow = App::theApp()->isPocketDevice() ? static_cast<QBoxLayout*>(new QVBoxLayout)
-                                                             : static_cast<QBoxLayout*>(new QHBoxLayout);
+                                                            : static_cast<QBoxLayout*>(new QHBoxLayout);
     buttonRow->addStretch(1);
     buttonRow->addWidget(m_pOkButton);
     buttonRow->addWidget(m_pCancelButton);

@@ -21,8 +21,8 @@ public:
     enum Type : int { Value = 0, String = 1 };
 
     // name and modal are accepted for callers' sake; exec() makes the dialog modal.
-    explicit InputDialog(QString const& label, QWidget* parent = nullptr, char const* name = nullptr,
-                         bool modal = true, Type type = Value);
+    explicit InputDialog(QString const& label, QWidget* parent = nullptr, char const* name = nullptr, bool modal = true,
+                         Type type = Value);
 
     // Value shows the spin box, String the line edit; any other value is only stored.
     void setType(Type type);

@@ -33,8 +33,8 @@ JoinWidget::JoinWidget(QWidget* parent)
     m_pText->setTextFormat(Qt::RichText);
     m_pText->setText(QStringLiteral("<%1>").arg(heading) + tr("Join us and stay informed about our")
                      + QStringLiteral("</%1>").arg(heading) + QStringLiteral("<H4>")
-                     + tr("   1. One Day FREE APP Actions<br>") + tr("   2. APP Updates<br>")
-                     + tr("   3. New APPs<br>") + tr("   4. Important News<br>") + QStringLiteral("</H4>"));
+                     + tr("   1. One Day FREE APP Actions<br>") + tr("   2. APP Updates<br>") + tr("   3. New APPs<br>")
+                     + tr("   4. Important News<br>") + QStringLiteral("</H4>"));
 
     QHBoxLayout* row = new QHBoxLayout;
     row->setSpacing(0);

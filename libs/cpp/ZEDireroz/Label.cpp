@@ -42,8 +42,7 @@ void Label::paintEvent(QPaintEvent* event)
     if (target.isEmpty())
         return;
     QPixmap const scaled = m_retinaPixmap.scaled(Common::deviceSize(size(), ratio, ratio),
-                                                 m_eMode == Fit ? Qt::KeepAspectRatio
-                                                                : Qt::KeepAspectRatioByExpanding,
+                                                 m_eMode == Fit ? Qt::KeepAspectRatio : Qt::KeepAspectRatioByExpanding,
                                                  Qt::SmoothTransformation);
     QPainter painter(this);
     painter.drawPixmap(target, scaled);

@@ -42,19 +42,19 @@ MessageBox::MessageBox(Icon icon, QString const& title, QString const& text, int
     m_pIconLabel->setFixedSize(picture.size());
 
     ButtonEntry const entries[] = {
-        { QMessageBox::Ok, QT_TR_NOOP("Ok"), &MessageBox::slotOk },
-        { QMessageBox::Cancel, QT_TR_NOOP("Cancel"), &MessageBox::slotCancel },
-        { QMessageBox::No, QT_TR_NOOP("No"), &MessageBox::slotNo },
-        { QMessageBox::Yes, QT_TR_NOOP("Yes"), &MessageBox::slotYes },
-        { QMessageBox::Abort, QT_TR_NOOP("Abort"), &MessageBox::slotAbort },
-        { QMessageBox::Retry, QT_TR_NOOP("Retry"), &MessageBox::slotRetry },
-        { QMessageBox::Ignore, QT_TR_NOOP("Ignore"), &MessageBox::slotIgnore },
-        { QMessageBox::YesToAll, QT_TR_NOOP("YesAll"), &MessageBox::slotYesAll },
-        { QMessageBox::NoToAll, QT_TR_NOOP("NoAll"), &MessageBox::slotNoAll },
+        {QMessageBox::Ok, QT_TR_NOOP("Ok"), &MessageBox::slotOk},
+        {QMessageBox::Cancel, QT_TR_NOOP("Cancel"), &MessageBox::slotCancel},
+        {QMessageBox::No, QT_TR_NOOP("No"), &MessageBox::slotNo},
+        {QMessageBox::Yes, QT_TR_NOOP("Yes"), &MessageBox::slotYes},
+        {QMessageBox::Abort, QT_TR_NOOP("Abort"), &MessageBox::slotAbort},
+        {QMessageBox::Retry, QT_TR_NOOP("Retry"), &MessageBox::slotRetry},
+        {QMessageBox::Ignore, QT_TR_NOOP("Ignore"), &MessageBox::slotIgnore},
+        {QMessageBox::YesToAll, QT_TR_NOOP("YesAll"), &MessageBox::slotYesAll},
+        {QMessageBox::NoToAll, QT_TR_NOOP("NoAll"), &MessageBox::slotNoAll},
     };
 
     QBoxLayout* buttonRow = App::theApp()->isPocketDevice() ? static_cast<QBoxLayout*>(new QVBoxLayout)
-                                                             : static_cast<QBoxLayout*>(new QHBoxLayout);
+                                                            : static_cast<QBoxLayout*>(new QHBoxLayout);
     buttonRow->setContentsMargins(1, 1, 1, 1);
     buttonRow->setSpacing(3);
     buttonRow->addStretch(1);
@@ -133,14 +133,41 @@ int MessageBox::question(QWidget* parent, QString const& title, QString const& t
     return run(Question, parent, title, text, buttons);
 }
 
-void MessageBox::slotOk() { done(QMessageBox::Ok); }
-void MessageBox::slotCancel() { done(QMessageBox::Cancel); }
-void MessageBox::slotNo() { done(QMessageBox::No); }
-void MessageBox::slotYes() { done(QMessageBox::Yes); }
-void MessageBox::slotAbort() { done(QMessageBox::Abort); }
-void MessageBox::slotRetry() { done(QMessageBox::Retry); }
-void MessageBox::slotIgnore() { done(QMessageBox::Ignore); }
-void MessageBox::slotYesAll() { done(QMessageBox::YesToAll); }
-void MessageBox::slotNoAll() { done(QMessageBox::NoToAll); }
+void MessageBox::slotOk()
+{
+    done(QMessageBox::Ok);
+}
+void MessageBox::slotCancel()
+{
+    done(QMessageBox::Cancel);
+}
+void MessageBox::slotNo()
+{
+    done(QMessageBox::No);
+}
+void MessageBox::slotYes()
+{
+    done(QMessageBox::Yes);
+}
+void MessageBox::slotAbort()
+{
+    done(QMessageBox::Abort);
+}
+void MessageBox::slotRetry()
+{
+    done(QMessageBox::Retry);
+}
+void MessageBox::slotIgnore()
+{
+    done(QMessageBox::Ignore);
+}
+void MessageBox::slotYesAll()
+{
+    done(QMessageBox::YesToAll);
+}
+void MessageBox::slotNoAll()
+{
+    done(QMessageBox::NoToAll);
+}
 
 } // namespace ZEDireroz

@@ -25,8 +25,7 @@ void MoreAppsButton::addMenuLink(QPixmap const& icon, QString const& title, QStr
     m_pLinks->addLink(icon, title, url);
 }
 
-void MoreAppsButton::addMenuAppLink(QPixmap const& icon, QString const& title, QString const& name,
-                                    QString const& id)
+void MoreAppsButton::addMenuAppLink(QPixmap const& icon, QString const& title, QString const& name, QString const& id)
 {
     m_pLinks->addAppLink(icon, title, name, id);
 }

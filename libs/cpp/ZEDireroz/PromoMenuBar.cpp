@@ -37,8 +37,8 @@ PromoMenuBar::PromoMenuBar(QWidget* parent)
     m_pAppButton = new AppButton;
     Common::extend(m_pAppButton, QStringLiteral("AppButton"), tr("App Menu"));
 
-    for (QPushButton* button : {m_pIntro, m_pRate, m_pMoreApps, m_pMore, m_pShare, m_pJoin,
-                                static_cast<QPushButton*>(m_pAppButton)}) {
+    for (QPushButton* button :
+         {m_pIntro, m_pRate, m_pMoreApps, m_pMore, m_pShare, m_pJoin, static_cast<QPushButton*>(m_pAppButton)}) {
         button->setFlat(true);
         button->setFixedSize(32, 32);
     }
@@ -62,8 +62,8 @@ PromoMenuBar::PromoMenuBar(QWidget* parent)
     row->addLayout(m_pCenterLayout);
     row->addStretch(1);
     row->addLayout(m_pRightLayout);
-    for (QPushButton* button : {m_pIntro, m_pShare, m_pJoin, m_pMoreApps, m_pRate,
-                                static_cast<QPushButton*>(m_pAppButton)})
+    for (QPushButton* button :
+         {m_pIntro, m_pShare, m_pJoin, m_pMoreApps, m_pRate, static_cast<QPushButton*>(m_pAppButton)})
         row->addWidget(button);
     setLayout(row);
 }

@@ -32,8 +32,7 @@ QUrl PromotionLinks::storeLink(QString const& appName, QString const& storeId)
     return localisedStoreLink(QString(), appName, storeId);
 }
 
-QUrl PromotionLinks::localisedStoreLink(QString const& languageSegment, QString const& appName,
-                                        QString const& storeId)
+QUrl PromotionLinks::localisedStoreLink(QString const& languageSegment, QString const& appName, QString const& storeId)
 {
     return QUrl(site(TickwrenLinks::kStoreSite) + QLatin1Char('/') + languageSegment + QStringLiteral("app/")
                     + encoded(appName.toLower()) + QLatin1Char('/') + encoded(storeId) + storeQuery(),

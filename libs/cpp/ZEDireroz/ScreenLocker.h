@@ -31,7 +31,7 @@ public:
     bool isLocked() const { return m_bLocked; }
 
     // Kept for callers that treat the locker like the screen guard; no effect.
-    void installFilters() {}
+    void installFilters() { }
 
 signals:
     void unlocked();
@@ -40,7 +40,7 @@ public slots:
     void slotLock();
     void slotTest();
     void slotCheck();
-    void slotFocusChanged(QWidget*, QWidget*) {}
+    void slotFocusChanged(QWidget*, QWidget*) { }
     void slotReleaseInputDevices();
 
 protected:

@@ -209,8 +209,8 @@ void SettingsDialog::slotSaveSettings()
 void SettingsDialog::slotLoadSettings()
 {
     App* app = App::theApp();
-    QString const fileName =
-        FileDialog::getOpenFileName(this, tr("Load Settings"), QDir(app->openDirPath()).filePath(QStringLiteral(" ")), kFilter);
+    QString const fileName = FileDialog::getOpenFileName(
+        this, tr("Load Settings"), QDir(app->openDirPath()).filePath(QStringLiteral(" ")), kFilter);
     if (fileName.isEmpty())
         return;
 

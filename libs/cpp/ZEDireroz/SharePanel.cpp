@@ -25,8 +25,7 @@ QPushButton* SharePanel::applyButtonProperties(QPushButton* button, QString cons
 SharePanel::Buttons SharePanel::createButtons(QString const& kind)
 {
     auto make = [&kind](char const* network) {
-        return applyButtonProperties(new QPushButton,
-                                     QLatin1String(network) + kind + QStringLiteral("Button"));
+        return applyButtonProperties(new QPushButton, QLatin1String(network) + kind + QStringLiteral("Button"));
     };
     Buttons const buttons{make("FaceBook"), make("Twitter"), make("VKontakte"), make("Email")};
     App* app = App::theApp();

@@ -118,9 +118,9 @@ TopWidget::TopWidget(bool decorated, QWidget* parent)
         char const* icon;
     };
     TitleButton const buttons[] = {
-        { m_pCloseButton, "TopWidgetClose", tr("Close"), ":/images/topwidget_close.png" },
-        { m_pMaximizeButton, "TopWidgetMaximize", tr("Maximize"), ":/images/topwidget_maximize.png" },
-        { m_pMinimizeButton, "TopWidgetMinimize", tr("Minimize"), ":/images/topwidget_minimize.png" },
+        {m_pCloseButton, "TopWidgetClose", tr("Close"), ":/images/topwidget_close.png"},
+        {m_pMaximizeButton, "TopWidgetMaximize", tr("Maximize"), ":/images/topwidget_maximize.png"},
+        {m_pMinimizeButton, "TopWidgetMinimize", tr("Minimize"), ":/images/topwidget_minimize.png"},
     };
     for (TitleButton const& b : buttons) {
         Common::extend(b.button, b.objectName, b.toolTip);
@@ -200,12 +200,30 @@ void TopWidget::setIcon(QPixmap const& pixmap)
     m_pIconLabel->show();
 }
 
-void TopWidget::hideClose() { m_pCloseButton->hide(); }
-void TopWidget::hideMaximize() { m_pMaximizeButton->hide(); }
-void TopWidget::hideMinimize() { m_pMinimizeButton->hide(); }
-void TopWidget::showClose() { m_pCloseButton->show(); }
-void TopWidget::showMaximize() { m_pMaximizeButton->show(); }
-void TopWidget::showMinimize() { m_pMinimizeButton->show(); }
+void TopWidget::hideClose()
+{
+    m_pCloseButton->hide();
+}
+void TopWidget::hideMaximize()
+{
+    m_pMaximizeButton->hide();
+}
+void TopWidget::hideMinimize()
+{
+    m_pMinimizeButton->hide();
+}
+void TopWidget::showClose()
+{
+    m_pCloseButton->show();
+}
+void TopWidget::showMaximize()
+{
+    m_pMaximizeButton->show();
+}
+void TopWidget::showMinimize()
+{
+    m_pMinimizeButton->show();
+}
 
 void TopWidget::setDecoration(QWidget* widget, QPoint const& offset)
 {

@@ -64,10 +64,10 @@ TranslationsManager::~TranslationsManager()
 
 QStringList const& TranslationsManager::languages()
 {
-    static QStringList const list = {
-        QStringLiteral("de"), QStringLiteral("ru"), QStringLiteral("es"), QStringLiteral("fr"),
-        QStringLiteral("hi"), QStringLiteral("it"), QStringLiteral("pt"), QStringLiteral("ko"),
-        QStringLiteral("ar"), QStringLiteral("zh_CN")};
+    static QStringList const list = {QStringLiteral("de"),   QStringLiteral("ru"), QStringLiteral("es"),
+                                     QStringLiteral("fr"),   QStringLiteral("hi"), QStringLiteral("it"),
+                                     QStringLiteral("pt"),   QStringLiteral("ko"), QStringLiteral("ar"),
+                                     QStringLiteral("zh_CN")};
     return list;
 }
 
@@ -82,15 +82,15 @@ QString TranslationsManager::languageFor(QString const& localeName)
         QString const codeLanguage = code.section(QLatin1Char('_'), 0, 0);
         if (codeLanguage != language)
             continue;
-        if (code.contains(QLatin1Char('_')) && (!name.contains(QLatin1Char('_')) || code.section(QLatin1Char('_'), -1) != country))
+        if (code.contains(QLatin1Char('_'))
+            && (!name.contains(QLatin1Char('_')) || code.section(QLatin1Char('_'), -1) != country))
             continue;
         return code;
     }
     return QStringLiteral("en");
 }
 
-QString TranslationsManager::translateEarly(QString const& applicationName, char const* context,
-                                            char const* sourceText)
+QString TranslationsManager::translateEarly(QString const& applicationName, char const* context, char const* sourceText)
 {
     QString const language = languageFor(QLocale::system().name());
     QString const source = QString::fromUtf8(sourceText);
@@ -129,8 +129,7 @@ void TranslationsManager::setTranslation(QString const& language)
         QCoreApplication::installTranslator(m_pQtTranslator);
         m_pLibsTranslator->load(libsFile(m_sLibsTranslationsBase, language));
         QCoreApplication::installTranslator(m_pLibsTranslator);
-        m_pAppTranslator->load(
-            appFile(m_sAppTranslationsBase, QCoreApplication::applicationName(), language));
+        m_pAppTranslator->load(appFile(m_sAppTranslationsBase, QCoreApplication::applicationName(), language));
         QCoreApplication::installTranslator(m_pAppTranslator);
     }
 

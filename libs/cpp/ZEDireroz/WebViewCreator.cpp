@@ -2,7 +2,6 @@
 
 #include "WebViewInterface.h"
 
-
 namespace ZEDireroz {
 
 QPointer<QWidget> WebViewCreator::s_prototype;

@@ -89,8 +89,7 @@ private slots:
         QVERIFY(bar->isVisible());
         QVERIFY(bar->rateButton()->isHidden());
         QCOMPARE(bar->geometry(), QRect(0, 0, page.width(), bar->height()));
-        QCOMPARE(page.metronome()->geometry(),
-                 QRect(0, bar->height(), page.width(), page.height() - bar->height()));
+        QCOMPARE(page.metronome()->geometry(), QRect(0, bar->height(), page.width(), page.height() - bar->height()));
         QVERIFY(page.metronome()->tickTimer().isActive());
         ZEDireroz::App::theApp()->setMainWidget(nullptr);
     }

@@ -8,8 +8,8 @@
 #include "Metronome.h"
 #include "MetronomeMainPage.h"
 #include "ModalAnswer.h"
-#include "PromotionTesting.h"
 #include "PromoMenuBar.h"
+#include "PromotionTesting.h"
 #include "Startup.h"
 
 #include <QAction>
@@ -30,7 +30,6 @@ RADarir::MetronomeMainPage* findPage()
     }
     return nullptr;
 }
-
 
 } // namespace
 

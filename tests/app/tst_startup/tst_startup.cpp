@@ -31,9 +31,15 @@ private slots:
         QTest::addColumn<QString>("platform");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("mentions");
-        QTest::newRow("nothing set") << "" << "" << "DISPLAY";
-        QTest::newRow("xcb, nothing set") << "xcb" << "" << "DISPLAY";
-        QTest::newRow("no server") << "" << ":59999" << ":59999";
+        QTest::newRow("nothing set") << ""
+                                     << ""
+                                     << "DISPLAY";
+        QTest::newRow("xcb, nothing set") << "xcb"
+                                          << ""
+                                          << "DISPLAY";
+        QTest::newRow("no server") << ""
+                                   << ":59999"
+                                   << ":59999";
     }
     void noDisplay()
     {
@@ -76,7 +82,8 @@ private slots:
         // The X keyboard library reads its keymap names with strndup beyond the
         // string's end, which strict string checking reports; that code is not ours.
         if (x11)
-            env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS").replace("strict_string_checks=1", "strict_string_checks=0"));
+            env.insert("ASAN_OPTIONS",
+                       env.value("ASAN_OPTIONS").replace("strict_string_checks=1", "strict_string_checks=0"));
         QProcess program;
         program.setProcessEnvironment(env);
         program.start(TICKWREN_PROGRAM, QStringList());

@@ -50,8 +50,10 @@ private slots:
         QTest::addColumn<bool>("pocket");
         QTest::addColumn<QString>("tempoWidth");
         QTest::addColumn<QString>("listFont");
-        QTest::newRow("desktop") << false << "140px" << "20px";
-        QTest::newRow("pocket") << true << "80px" << "17px";
+        QTest::newRow("desktop") << false << "140px"
+                                 << "20px";
+        QTest::newRow("pocket") << true << "80px"
+                                << "17px";
     }
     void placeholders()
     {

@@ -84,8 +84,8 @@ private slots:
         for (char const* stem : {"social1", "social2", "social3", "email"}) {
             for (char const* action : {"share", "join"}) {
                 for (char const* hover : {"", "_hover"}) {
-                    QString const path = QStringLiteral(":/%1%2%3.png").arg(QLatin1String(stem), QLatin1String(action),
-                                                                           QLatin1String(hover));
+                    QString const path = QStringLiteral(":/%1%2%3.png")
+                                             .arg(QLatin1String(stem), QLatin1String(action), QLatin1String(hover));
                     QTest::newRow(qPrintable(path)) << path << panel;
                 }
             }

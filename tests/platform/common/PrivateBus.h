@@ -49,9 +49,8 @@ public:
                        .toUtf8());
         file.close();
         m_daemon.setProcessChannelMode(QProcess::SeparateChannels);
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
-                        QStringLiteral("--print-address")});
+        m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + config,
+                                                       QStringLiteral("--nofork"), QStringLiteral("--print-address")});
         if (!m_daemon.waitForStarted(5000))
             return QString();
         while (!m_daemon.canReadLine()) {

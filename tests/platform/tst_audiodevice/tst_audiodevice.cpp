@@ -37,13 +37,13 @@ public:
         env.insert(QStringLiteral("HOME"), m_dir.path());
         m_server.setProcessEnvironment(env);
         m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.start(program, {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                                 // Should the test die without killing it, the server
-                                 // leaves once its last client (the test) is gone.
-                                 QStringLiteral("--exit-idle-time=5"), QStringLiteral("--use-pid-file=no"),
-                                 QStringLiteral("--log-level=error"),
-                                 QStringLiteral("-Lmodule-null-sink sink_name=discard"),
-                                 QStringLiteral("-Lmodule-native-protocol-unix auth-anonymous=1 socket=") + socket});
+        m_server.start(program,
+                       {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                        // Should the test die without killing it, the server
+                        // leaves once its last client (the test) is gone.
+                        QStringLiteral("--exit-idle-time=5"), QStringLiteral("--use-pid-file=no"),
+                        QStringLiteral("--log-level=error"), QStringLiteral("-Lmodule-null-sink sink_name=discard"),
+                        QStringLiteral("-Lmodule-native-protocol-unix auth-anonymous=1 socket=") + socket});
         if (!m_server.waitForStarted(5000))
             return QString();
         QElapsedTimer clock;

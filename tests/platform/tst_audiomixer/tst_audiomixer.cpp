@@ -89,7 +89,7 @@ private slots:
         startVoice(mixer, constantSound(48000, 50, 0.2f, 0, 1), 0.5f);
         std::vector<float> out(400);
         mixer.render(out.data(), 200);
-        QVERIFY(qAbs(out[0] - 0.4f) < 1e-6f);  // both
+        QVERIFY(qAbs(out[0] - 0.4f) < 1e-6f);   // both
         QVERIFY(qAbs(out[120] - 0.3f) < 1e-6f); // the second has ended
         QCOMPARE(out[250], 0.0f);               // both have ended
         QCOMPARE(mixer.activeCount(), 0);
@@ -205,9 +205,15 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("channels");
         QTest::addColumn<QByteArray>("expected"); // one frame, for left 0.5 and right -0.25
-        auto i16 = [](std::initializer_list<std::int16_t> v) { return QByteArray(reinterpret_cast<char const*>(v.begin()), int(v.size() * 2)); };
-        auto i32 = [](std::initializer_list<std::int32_t> v) { return QByteArray(reinterpret_cast<char const*>(v.begin()), int(v.size() * 4)); };
-        auto f32 = [](std::initializer_list<float> v) { return QByteArray(reinterpret_cast<char const*>(v.begin()), int(v.size() * 4)); };
+        auto i16 = [](std::initializer_list<std::int16_t> v) {
+            return QByteArray(reinterpret_cast<char const*>(v.begin()), int(v.size() * 2));
+        };
+        auto i32 = [](std::initializer_list<std::int32_t> v) {
+            return QByteArray(reinterpret_cast<char const*>(v.begin()), int(v.size() * 4));
+        };
+        auto f32 = [](std::initializer_list<float> v) {
+            return QByteArray(reinterpret_cast<char const*>(v.begin()), int(v.size() * 4));
+        };
         QTest::newRow("16-bit stereo") << int(OutputFormat::Int16) << 2 << i16({16384, -8192});
         QTest::newRow("16-bit mono takes the middle") << int(OutputFormat::Int16) << 1 << i16({4096});
         QTest::newRow("16-bit, 4 channels") << int(OutputFormat::Int16) << 4 << i16({16384, -8192, 0, 0});
@@ -228,7 +234,8 @@ private slots:
         AudioMixer::convert(stereo, 1, f, out.data());
         // Exact up to one step of the integer formats.
         for (int i = 0; i < out.size(); ++i)
-            QVERIFY2(qAbs(int(std::uint8_t(out[i])) - int(std::uint8_t(expected[i]))) <= 1 || (i % f.bytesPerSample()) != 0,
+            QVERIFY2(qAbs(int(std::uint8_t(out[i])) - int(std::uint8_t(expected[i]))) <= 1
+                         || (i % f.bytesPerSample()) != 0,
                      qPrintable(out.toHex() + " != " + expected.toHex()));
         QCOMPARE(out.size(), expected.size());
     }

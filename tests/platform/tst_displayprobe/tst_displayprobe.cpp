@@ -20,19 +20,42 @@ private slots:
         QTest::addColumn<Result>("expected");
         QTest::addColumn<QString>("tried"); // display the X11 connection was tried on
 
-        QTest::newRow("nothing set") << "" << "" << "" << true << Result::NoDisplaySet << "";
-        QTest::newRow("xcb, nothing set") << "xcb" << "" << "" << true << Result::NoDisplaySet << "";
-        QTest::newRow("X11 up") << "" << ":0" << "" << true << Result::Available << ":0";
-        QTest::newRow("X11 down") << "" << ":7" << "" << false << Result::ConnectionFailed << ":7";
-        QTest::newRow("xcb with options, down") << "xcb:foo=1" << "host:3" << "" << false
-                                                << Result::ConnectionFailed << "host:3";
-        QTest::newRow("Wayland session") << "" << "" << "wayland-0" << true << Result::Available << "";
-        QTest::newRow("xcb asked, only Wayland") << "xcb" << "" << "wayland-0" << true << Result::NoDisplaySet << "";
-        QTest::newRow("wayland asked, none") << "wayland" << "" << "" << true << Result::NoWaylandDisplay << "";
-        QTest::newRow("wayland asked, set") << "wayland" << "" << "wayland-1" << true << Result::Available << "";
-        QTest::newRow("fallback list") << "wayland;xcb" << ":0" << "" << true << Result::Available << ":0";
-        QTest::newRow("offscreen") << "offscreen" << "" << "" << true << Result::Available << "";
-        QTest::newRow("minimal") << "minimal" << "" << "" << true << Result::Available << "";
+        QTest::newRow("nothing set") << ""
+                                     << ""
+                                     << "" << true << Result::NoDisplaySet << "";
+        QTest::newRow("xcb, nothing set") << "xcb"
+                                          << ""
+                                          << "" << true << Result::NoDisplaySet << "";
+        QTest::newRow("X11 up") << ""
+                                << ":0"
+                                << "" << true << Result::Available << ":0";
+        QTest::newRow("X11 down") << ""
+                                  << ":7"
+                                  << "" << false << Result::ConnectionFailed << ":7";
+        QTest::newRow("xcb with options, down") << "xcb:foo=1"
+                                                << "host:3"
+                                                << "" << false << Result::ConnectionFailed << "host:3";
+        QTest::newRow("Wayland session") << ""
+                                         << ""
+                                         << "wayland-0" << true << Result::Available << "";
+        QTest::newRow("xcb asked, only Wayland") << "xcb"
+                                                 << ""
+                                                 << "wayland-0" << true << Result::NoDisplaySet << "";
+        QTest::newRow("wayland asked, none") << "wayland"
+                                             << ""
+                                             << "" << true << Result::NoWaylandDisplay << "";
+        QTest::newRow("wayland asked, set") << "wayland"
+                                            << ""
+                                            << "wayland-1" << true << Result::Available << "";
+        QTest::newRow("fallback list") << "wayland;xcb"
+                                       << ":0"
+                                       << "" << true << Result::Available << ":0";
+        QTest::newRow("offscreen") << "offscreen"
+                                   << ""
+                                   << "" << true << Result::Available << "";
+        QTest::newRow("minimal") << "minimal"
+                                 << ""
+                                 << "" << true << Result::Available << "";
     }
     void check()
     {
@@ -63,10 +86,7 @@ private slots:
         QCOMPARE(DisplayProbe::check(env), Result::Available);
     }
 
-    void realConnectionToAMissingServerFails()
-    {
-        QVERIFY(!DisplayProbe::connectX11(":59999"));
-    }
+    void realConnectionToAMissingServerFails() { QVERIFY(!DisplayProbe::connectX11(":59999")); }
 
     void arguments()
     {

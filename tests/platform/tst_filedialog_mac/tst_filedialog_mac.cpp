@@ -1,7 +1,7 @@
 // The parentless choosers: the type list taken from a filter, and the open and
 // save choosers driven to accept and to cancel.
-#include "FileDialog_mac.h"
 #include "FileDialogDriver.h"
+#include "FileDialog_mac.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -52,8 +52,9 @@ private slots:
             pressAccept(dialog);
         });
         QString selected = QStringLiteral("untouched");
-        QString const chosen = FileDialog_mac::getOpenFileName(nullptr, QStringLiteral("Load Settings"), m_dir.path(),
-                                                               QStringLiteral("Settings (*.lfsettings)"), &selected, {});
+        QString const chosen =
+            FileDialog_mac::getOpenFileName(nullptr, QStringLiteral("Load Settings"), m_dir.path(),
+                                            QStringLiteral("Settings (*.lfsettings)"), &selected, {});
         QCOMPARE(chosen, wanted);
         QCOMPARE(title, QStringLiteral("Load Settings"));
         QCOMPARE(filters, QStringList{QStringLiteral("*.lfsettings")});
@@ -123,7 +124,8 @@ private slots:
         FileDialogDriver driver([](QFileDialog* dialog) { dialog->reject(); });
         QCOMPARE(FileDialog_mac::getOpenFileName(&parent, QString(), QString(), QString(), nullptr, {}), QString());
         QCOMPARE(FileDialog_mac::getSaveFileName(&parent, QString(), QString(), QString(), nullptr, {}), QString());
-        QCOMPARE(FileDialog_mac::getOpenFileNames(&parent, QString(), QString(), QString(), nullptr, {}), QStringList());
+        QCOMPARE(FileDialog_mac::getOpenFileNames(&parent, QString(), QString(), QString(), nullptr, {}),
+                 QStringList());
         QTest::qWait(100);
         QVERIFY(!driver.done());
     }

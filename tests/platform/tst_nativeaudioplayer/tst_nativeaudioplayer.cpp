@@ -226,13 +226,20 @@ private slots:
         // expected: volume() after each operation.
         QTest::addColumn<QString>("ops");
         QTest::addColumn<QString>("volumes");
-        QTest::newRow("mute and unmute at 0.8") << "v0.8 m u" << "0.8 0 0.8";
-        QTest::newRow("mute twice keeps the volume") << "v0.8 m m u" << "0.8 0 0 0.8";
-        QTest::newRow("unmute before any mute changes nothing") << "u v0.8 u" << "0.5 0.8 0.8";
-        QTest::newRow("volume 0 is muted; unmute gives the default") << "v0 u" << "0 0.5";
-        QTest::newRow("mute after volume 0 keeps the default") << "v0 m u" << "0 0 0.5";
-        QTest::newRow("volume clamped to 0..1") << "v1.7 v-0.3 u v0.25" << "1 0 0.5 0.25";
-        QTest::newRow("remembers the latest volume") << "v0.8 m v0.3 m u" << "0.8 0 0.3 0 0.3";
+        QTest::newRow("mute and unmute at 0.8") << "v0.8 m u"
+                                                << "0.8 0 0.8";
+        QTest::newRow("mute twice keeps the volume") << "v0.8 m m u"
+                                                     << "0.8 0 0 0.8";
+        QTest::newRow("unmute before any mute changes nothing") << "u v0.8 u"
+                                                                << "0.5 0.8 0.8";
+        QTest::newRow("volume 0 is muted; unmute gives the default") << "v0 u"
+                                                                     << "0 0.5";
+        QTest::newRow("mute after volume 0 keeps the default") << "v0 m u"
+                                                               << "0 0 0.5";
+        QTest::newRow("volume clamped to 0..1") << "v1.7 v-0.3 u v0.25"
+                                                << "1 0 0.5 0.25";
+        QTest::newRow("remembers the latest volume") << "v0.8 m v0.3 m u"
+                                                     << "0.8 0 0.3 0 0.3";
     }
     void volumeAndMute()
     {
@@ -261,10 +268,14 @@ private slots:
     {
         QTest::addColumn<QString>("ops"); // s = setMedia(a), p = play(b), q = setMedia(missing)
         QTest::addColumn<QString>("expected");
-        QTest::newRow("play(path) leaves it empty") << "p" << "";
-        QTest::newRow("setMedia sets it") << "s" << "a";
-        QTest::newRow("play(path) keeps the last setMedia") << "s p" << "a";
-        QTest::newRow("setMedia of a missing file sets it") << "s q" << "missing";
+        QTest::newRow("play(path) leaves it empty") << "p"
+                                                    << "";
+        QTest::newRow("setMedia sets it") << "s"
+                                          << "a";
+        QTest::newRow("play(path) keeps the last setMedia") << "s p"
+                                                            << "a";
+        QTest::newRow("setMedia of a missing file sets it") << "s q"
+                                                            << "missing";
     }
     void fileName()
     {

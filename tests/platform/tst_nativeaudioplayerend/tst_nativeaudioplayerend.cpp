@@ -19,10 +19,7 @@ class TestNativeAudioPlayerEnd : public QObject
 
     QTemporaryDir m_dir;
 
-    QString tone(int ms, int rate, int channels)
-    {
-        return TestTone::toneIn(QDir(m_dir.path()), ms, rate, channels);
-    }
+    QString tone(int ms, int rate, int channels) { return TestTone::toneIn(QDir(m_dir.path()), ms, rate, channels); }
 
 private slots:
     void initTestCase()
@@ -74,7 +71,6 @@ private slots:
         QCOMPARE(r.finishes.size(), 1);
         QCOMPARE(r.positions.size(), polls);
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestNativeAudioPlayerEnd)

@@ -88,8 +88,7 @@ private:
     QDBusConnection m_fake{QString()};
     FakeLoginManager m_login;
 
-    void sendLoginSignal(QString const& path, QString const& interface, QString const& name,
-                         QVariantList const& args)
+    void sendLoginSignal(QString const& path, QString const& interface, QString const& name, QVariantList const& args)
     {
         QDBusMessage signal = QDBusMessage::createSignal(path, interface, name);
         signal.setArguments(args);
@@ -124,8 +123,8 @@ private slots:
         QVERIFY(!logouts.isEmpty());
         // Every lock sent has arrived once a wake-up sent behind them has.
         QSignalSpy wakes(os, &Os::atWakeUpFromStandBy);
-        sendLoginSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"),
-                        QStringLiteral("PrepareForSleep"), {false});
+        sendLoginSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
+                        {false});
         QTRY_COMPARE(wakes.count(), 1);
     }
 
@@ -143,10 +142,13 @@ private slots:
 
         QString const manager = QStringLiteral("org.freedesktop.login1.Manager");
         QString const session = QStringLiteral("org.freedesktop.login1.Session");
-        QTest::newRow("going to sleep") << loginPath << manager << "PrepareForSleep" << QVariantList{true} << 1 << 0 << 0;
+        QTest::newRow("going to sleep") << loginPath << manager << "PrepareForSleep" << QVariantList{true} << 1 << 0
+                                        << 0;
         QTest::newRow("woken up") << loginPath << manager << "PrepareForSleep" << QVariantList{false} << 0 << 1 << 0;
-        QTest::newRow("powering off") << loginPath << manager << "PrepareForShutdown" << QVariantList{true} << 0 << 0 << 1;
-        QTest::newRow("power-off called off") << loginPath << manager << "PrepareForShutdown" << QVariantList{false} << 0 << 0 << 0;
+        QTest::newRow("powering off") << loginPath << manager << "PrepareForShutdown" << QVariantList{true} << 0 << 0
+                                      << 1;
+        QTest::newRow("power-off called off")
+            << loginPath << manager << "PrepareForShutdown" << QVariantList{false} << 0 << 0 << 0;
         QTest::newRow("own session locked") << ownSession << session << "Lock" << QVariantList{} << 0 << 0 << 1;
         QTest::newRow("another session locked") << otherSession << session << "Lock" << QVariantList{} << 0 << 0 << 0;
     }
@@ -165,8 +167,8 @@ private slots:
         QSignalSpy logoutSpy(Os::instance(), &Os::atUserLogout);
         sendLoginSignal(path, interface, name, args);
         // A wake-up sent behind the notice: once it has arrived, so has the notice.
-        sendLoginSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"),
-                        QStringLiteral("PrepareForSleep"), {false});
+        sendLoginSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
+                        {false});
         QTRY_COMPARE(wakeSpy.count(), wakes + 1);
         QCOMPARE(sleepSpy.count(), sleeps);
         QCOMPARE(logoutSpy.count(), logouts);
@@ -194,8 +196,8 @@ private slots:
         // Sent after the impostor's notice; the bus keeps the order of the two.
         QTest::qWait(100);
         QSignalSpy marker(Os::instance(), &Os::atWakeUpFromStandBy);
-        sendLoginSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"),
-                        QStringLiteral("PrepareForSleep"), {false});
+        sendLoginSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
+                        {false});
         QTRY_COMPARE(marker.count(), 1);
         QCOMPARE(sleepSpy.count(), 0);
         QDBusConnection::disconnectFromBus(QStringLiteral("impostor"));
@@ -205,8 +207,7 @@ private slots:
     {
         LauncherSpy spy;
         QVERIFY(m_fake.connect(QString(), QString(), QStringLiteral("com.canonical.Unity.LauncherEntry"),
-                               QStringLiteral("Update"), &spy,
-                               SLOT(onUpdate(QString, QVariantMap))));
+                               QStringLiteral("Update"), &spy, SLOT(onUpdate(QString, QVariantMap))));
         Os::setAppIconNumber(0);
         QTRY_COMPARE(spy.updates.size(), 1);
         QCOMPARE(spy.uris.at(0), QStringLiteral("application://tickwren.desktop"));
@@ -291,7 +292,8 @@ private slots:
         QVERIFY(text.contains(QLatin1String("\nType=Application\n")));
         QCOMPARE(text.count(QLatin1String("\nExec=")), 1);
         if (!QCoreApplication::applicationFilePath().contains(QLatin1Char(' ')))
-            QVERIFY(text.contains(QLatin1String("\nExec=") + QCoreApplication::applicationFilePath() + QLatin1Char('\n')));
+            QVERIFY(
+                text.contains(QLatin1String("\nExec=") + QCoreApplication::applicationFilePath() + QLatin1Char('\n')));
 
         Os::changeAutorunAtLogon(false);
         QVERIFY(!Os::isAutorunAtLogon());
@@ -319,8 +321,10 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("plain") << "foo" << "libfoo.so";
-        QTest::newRow("empty") << "" << "lib.so";
+        QTest::newRow("plain") << "foo"
+                               << "libfoo.so";
+        QTest::newRow("empty") << ""
+                               << "lib.so";
     }
     void nativeLibraryName()
     {

@@ -30,9 +30,9 @@ inline int run(QObject* test, int argc, char** argv)
 
 } // namespace ModalDriver
 
-#define TW_APP_TEST_MAIN(TestClass)                                                                                  \
-    int main(int argc, char** argv)                                                                                  \
-    {                                                                                                                \
-        TestClass test;                                                                                              \
-        return ModalDriver::run(&test, argc, argv);                                                                  \
+#define TW_APP_TEST_MAIN(TestClass)                                                                                    \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        TestClass test;                                                                                                \
+        return ModalDriver::run(&test, argc, argv);                                                                    \
     }

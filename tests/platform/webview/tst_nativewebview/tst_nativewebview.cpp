@@ -3,8 +3,8 @@
 // Also the translation link and the view factory.
 #include "NativeWebView.h"
 #include "NativeWebViewInternal.h"
-#include "WebViewCreator.h"
 #include "UrlCatcher.h"
+#include "WebViewCreator.h"
 
 #include <QUrlQuery>
 #include <QtTest>
@@ -27,13 +27,22 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<QString>("link");
-        QTest::newRow("plain page") << "http://tickwren.test/help.html" << "de" << "en"
-                                    << "http://translate.test/translate?hl=en&u=http%3A%2F%2Ftickwren.test%2Fhelp.html&sl=de&tl=en";
+        QTest::newRow("plain page")
+            << "http://tickwren.test/help.html"
+            << "de"
+            << "en"
+            << "http://translate.test/translate?hl=en&u=http%3A%2F%2Ftickwren.test%2Fhelp.html&sl=de&tl=en";
         // The page's own query must not spill into the service's query.
-        QTest::newRow("page with query") << "https://tickwren.test/p?a=1&tl=ru#top" << "en" << "fr"
-                                         << "http://translate.test/translate?hl=fr&u=https%3A%2F%2Ftickwren.test%2Fp%3Fa%3D1%26tl%3Dru%23top&sl=en&tl=fr";
-        QTest::newRow("space and umlaut") << QString::fromUtf8("http://tickwren.test/ü a") << "de" << "en"
-                                          << "http://translate.test/translate?hl=en&u=http%3A%2F%2Ftickwren.test%2F%C3%BC%20a&sl=de&tl=en";
+        QTest::newRow("page with query")
+            << "https://tickwren.test/p?a=1&tl=ru#top"
+            << "en"
+            << "fr"
+            << "http://translate.test/"
+               "translate?hl=fr&u=https%3A%2F%2Ftickwren.test%2Fp%3Fa%3D1%26tl%3Dru%23top&sl=en&tl=fr";
+        QTest::newRow("space and umlaut")
+            << QString::fromUtf8("http://tickwren.test/ü a") << "de"
+            << "en"
+            << "http://translate.test/translate?hl=en&u=http%3A%2F%2Ftickwren.test%2F%C3%BC%20a&sl=de&tl=en";
     }
     void translationLink()
     {
@@ -80,10 +89,13 @@ private slots:
     void translatedPageOpensInBrowser()
     {
         NativeWebView view;
-        view.loadTranslated(QStringLiteral("http://tickwren.test/a?b=1&c=2"), QStringLiteral("de"), QStringLiteral("en"));
+        view.loadTranslated(QStringLiteral("http://tickwren.test/a?b=1&c=2"), QStringLiteral("de"),
+                            QStringLiteral("en"));
         QCOMPARE(m_browser.urls.size(), 1);
-        QCOMPARE(m_browser.urls.at(0).toString(QUrl::FullyEncoded),
-                 QStringLiteral("http://translate.test/translate?hl=en&u=http%3A%2F%2Ftickwren.test%2Fa%3Fb%3D1%26c%3D2&sl=de&tl=en"));
+        QCOMPARE(
+            m_browser.urls.at(0).toString(QUrl::FullyEncoded),
+            QStringLiteral(
+                "http://translate.test/translate?hl=en&u=http%3A%2F%2Ftickwren.test%2Fa%3Fb%3D1%26c%3D2&sl=de&tl=en"));
     }
 
     void onlyWebPagesLeaveForTheBrowser_data()

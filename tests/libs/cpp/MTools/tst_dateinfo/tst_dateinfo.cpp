@@ -16,9 +16,13 @@ public:
     {
         if (qstrcmp(context, "QObject") != 0)
             return QString();
-        static const QHash<QString, QString> words{
-            {"Monday", "Montag"}, {"Sunday", "Sonntag"}, {"January", "Januar"}, {"December", "Dezember"},
-            {"The Sea-Goat", "Der Steinbock"}, {"Unknown", "Unbekannt"}, {"Aries", "Widder"}};
+        static const QHash<QString, QString> words{{"Monday", "Montag"},
+                                                   {"Sunday", "Sonntag"},
+                                                   {"January", "Januar"},
+                                                   {"December", "Dezember"},
+                                                   {"The Sea-Goat", "Der Steinbock"},
+                                                   {"Unknown", "Unbekannt"},
+                                                   {"Aries", "Widder"}};
         return words.value(QString::fromLatin1(sourceText));
     }
     bool isEmpty() const override { return false; }
@@ -131,13 +135,20 @@ void TestDateInfo::translatedZodiacName_data()
 {
     QTest::addColumn<QString>("sign");
     QTest::addColumn<QString>("description");
-    QTest::newRow("Aries") << "Aries" << "The Ram";
-    QTest::newRow("Capricorn") << "Capricorn" << "The Sea-Goat";
-    QTest::newRow("Aquarius") << "Aquarius" << "The Water-Bearer";
-    QTest::newRow("Pisces") << "Pisces" << "The Fishes";
-    QTest::newRow("lower case") << "aries" << "";
-    QTest::newRow("misspelt") << "Capricom" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("Aries") << "Aries"
+                           << "The Ram";
+    QTest::newRow("Capricorn") << "Capricorn"
+                               << "The Sea-Goat";
+    QTest::newRow("Aquarius") << "Aquarius"
+                              << "The Water-Bearer";
+    QTest::newRow("Pisces") << "Pisces"
+                            << "The Fishes";
+    QTest::newRow("lower case") << "aries"
+                                << "";
+    QTest::newRow("misspelt") << "Capricom"
+                              << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestDateInfo::translatedZodiacName()

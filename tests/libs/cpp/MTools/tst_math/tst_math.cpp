@@ -44,21 +44,38 @@ float refSeries(Series kind, float x)
     float s = 0, p = 0;
     int n = 1;
     switch (kind) {
-    case Series::Sin: s = x; break;
+    case Series::Sin:
+        s = x;
+        break;
     case Series::Cos:
-    case Series::Exp: s = 1; break;
+    case Series::Exp:
+        s = 1;
+        break;
     case Series::Atan:
-    case Series::Ln: p = 1; n = 0; break;
+    case Series::Ln:
+        p = 1;
+        n = 0;
+        break;
     }
     while (std::fabs(std::fabs(s) - std::fabs(p)) > 1e-10f) {
         p = s;
         float term = 0;
         switch (kind) {
-        case Series::Sin: term = (refPow(x, 2 * n + 1) * refSign(n)) / refFactorial(float(2 * n + 1)); break;
-        case Series::Cos: term = (refPow(x, 2 * n) * refSign(n)) / refFactorial(float(2 * n)); break;
-        case Series::Exp: term = refPow(x, n) / refFactorial(float(n)); break;
-        case Series::Atan: term = (refPow(x, 2 * n + 1) * refSign(n)) / float(2 * n + 1); break;
-        case Series::Ln: term = (refPow(x - 1, n + 1) * refSign(n)) / float(n + 1); break;
+        case Series::Sin:
+            term = (refPow(x, 2 * n + 1) * refSign(n)) / refFactorial(float(2 * n + 1));
+            break;
+        case Series::Cos:
+            term = (refPow(x, 2 * n) * refSign(n)) / refFactorial(float(2 * n));
+            break;
+        case Series::Exp:
+            term = refPow(x, n) / refFactorial(float(n));
+            break;
+        case Series::Atan:
+            term = (refPow(x, 2 * n + 1) * refSign(n)) / float(2 * n + 1);
+            break;
+        case Series::Ln:
+            term = (refPow(x - 1, n + 1) * refSign(n)) / float(n + 1);
+            break;
         }
         s = term + p;
         ++n;
@@ -243,11 +260,21 @@ void TestMath::series()
     QFETCH(double, tolerance);
     float got = 0;
     switch (Series(kind)) {
-    case Series::Sin: got = Math::sinRad(x); break;
-    case Series::Cos: got = Math::cosRad(x); break;
-    case Series::Exp: got = Math::exp(x); break;
-    case Series::Atan: got = Math::atanRad(x); break;
-    case Series::Ln: got = Math::ln(x); break;
+    case Series::Sin:
+        got = Math::sinRad(x);
+        break;
+    case Series::Cos:
+        got = Math::cosRad(x);
+        break;
+    case Series::Exp:
+        got = Math::exp(x);
+        break;
+    case Series::Atan:
+        got = Math::atanRad(x);
+        break;
+    case Series::Ln:
+        got = Math::ln(x);
+        break;
     }
     QVERIFY2(sameFloat(got, refSeries(Series(kind), x)), qPrintable(QString::number(double(got), 'g', 9)));
     QVERIFY2(std::fabs(got - expected) < tolerance, qPrintable(QString::number(double(got), 'g', 9)));

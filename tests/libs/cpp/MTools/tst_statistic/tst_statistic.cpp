@@ -99,18 +99,18 @@ void TestStatistic::boxWhiskerPlot_data()
     QTest::addColumn<float>("upperWhisker");
     QTest::addColumn<Sample>("outliers");
     // Fences 11 and -1.
-    QTest::newRow("high outlier") << Sample{7, 1, 100, 2, 3, 4, 5, 6}
-                                  << 16.0f << 4.5f << 3.0f << 7.0f << 1.0f << 7.0f << Sample{100};
+    QTest::newRow("high outlier") << Sample{7, 1, 100, 2, 3, 4, 5, 6} << 16.0f << 4.5f << 3.0f << 7.0f << 1.0f << 7.0f
+                                  << Sample{100};
     // Fences 10 and -2.
-    QTest::newRow("low outlier") << Sample{1, 2, 3, 4, 5, 6, 7, -100}
-                                 << -9.0f << 3.5f << 2.0f << 6.0f << 1.0f << 7.0f << Sample{-100};
+    QTest::newRow("low outlier") << Sample{1, 2, 3, 4, 5, 6, 7, -100} << -9.0f << 3.5f << 2.0f << 6.0f << 1.0f << 7.0f
+                                 << Sample{-100};
     // Fences 6.5 and 0.5: nothing lies below the lower fence.
-    QTest::newRow("five, averaged quartiles") << Sample{5, 4, 3, 2, 1}
-                                              << 3.0f << 3.0f << 2.5f << 4.5f << 1.0f << 5.0f << Sample{};
+    QTest::newRow("five, averaged quartiles")
+        << Sample{5, 4, 3, 2, 1} << 3.0f << 3.0f << 2.5f << 4.5f << 1.0f << 5.0f << Sample{};
     QTest::newRow("four") << Sample{1, 2, 3, 4} << 2.5f << 2.5f << 2.0f << 4.0f << 1.0f << 4.0f << Sample{};
     QTest::newRow("three") << Sample{3, 1, 2} << 2.0f << 2.0f << 2.0f << 3.0f << 1.0f << 3.0f << Sample{};
-    QTest::newRow("both sides") << Sample{-50, 1, 2, 3, 4, 5, 6, 50}
-                                << 2.625f << 3.5f << 2.0f << 6.0f << 1.0f << 6.0f << Sample{-50, 50};
+    QTest::newRow("both sides") << Sample{-50, 1, 2, 3, 4, 5, 6, 50} << 2.625f << 3.5f << 2.0f << 6.0f << 1.0f << 6.0f
+                                << Sample{-50, 50};
 }
 
 void TestStatistic::boxWhiskerPlot()

@@ -64,13 +64,20 @@ void TestDownloader::fullRequest_data()
 {
     QTest::addColumn<QString>("given");
     QTest::addColumn<QString>("requested");
-    QTest::newRow("host and path") << "example.org/a/b.htm" << "http://example.org/a/b.htm";
-    QTest::newRow("http unchanged") << "http://example.org/x" << "http://example.org/x";
-    QTest::newRow("https unchanged") << "https://example.org/x" << "https://example.org/x";
-    QTest::newRow("upper-case scheme") << "HTTP://example.org/x" << "HTTP://example.org/x";
-    QTest::newRow("mixed-case https") << "Https://example.org/x" << "Https://example.org/x";
-    QTest::newRow("other scheme gets http") << "ftp://example.org/x" << "http://ftp://example.org/x";
-    QTest::newRow("http without slashes") << "http:example.org" << "http://http:example.org";
+    QTest::newRow("host and path") << "example.org/a/b.htm"
+                                   << "http://example.org/a/b.htm";
+    QTest::newRow("http unchanged") << "http://example.org/x"
+                                    << "http://example.org/x";
+    QTest::newRow("https unchanged") << "https://example.org/x"
+                                     << "https://example.org/x";
+    QTest::newRow("upper-case scheme") << "HTTP://example.org/x"
+                                       << "HTTP://example.org/x";
+    QTest::newRow("mixed-case https") << "Https://example.org/x"
+                                      << "Https://example.org/x";
+    QTest::newRow("other scheme gets http") << "ftp://example.org/x"
+                                            << "http://ftp://example.org/x";
+    QTest::newRow("http without slashes") << "http:example.org"
+                                          << "http://http:example.org";
 }
 
 void TestDownloader::fullRequest()
@@ -108,16 +115,15 @@ void TestDownloader::cannedReplies_data()
                                     << QByteArray("Gr\xc3\xbc\xc3\x9f\x65") << Downloader::Succeeded << 200;
     QTest::newRow("empty body is a success")
         << CannedHttpServer::answer(200, "") << close << QByteArray() << Downloader::Succeeded << 200;
-    QTest::newRow("404 is a server error")
-        << CannedHttpServer::answer(404, "<html>not here</html>") << close << QByteArray()
-        << Downloader::ServerError << 404;
+    QTest::newRow("404 is a server error") << CannedHttpServer::answer(404, "<html>not here</html>") << close
+                                           << QByteArray() << Downloader::ServerError << 404;
     QTest::newRow("500 is a server error")
         << CannedHttpServer::answer(500, "oops") << close << QByteArray() << Downloader::ServerError << 500;
     QTest::newRow("redirect is not followed")
         << CannedHttpServer::answer(302, "<html>moved</html>", "Location: http://127.0.0.1:1/else\r\n") << close
         << QByteArray("<html>moved</html>") << Downloader::Succeeded << 302;
-    QTest::newRow("dropped mid-body")
-        << kDroppedMidBody << close << QByteArray() << Downloader::ConnectionFailed << 200;
+    QTest::newRow("dropped mid-body") << kDroppedMidBody << close << QByteArray() << Downloader::ConnectionFailed
+                                      << 200;
     QTest::newRow("no answer until the time-out")
         << QByteArray() << CannedHttpServer::Silent << QByteArray() << Downloader::TimedOut << 0;
 }
@@ -210,8 +216,8 @@ void TestDownloader::busyCallIsTurnedAwayAndFirstRequestGoesOn()
         QCOMPARE(downloader.status(), Downloader::Running);
         Downloader::Status status = Downloader::NotStarted;
         QCOMPARE(downloader.get(server.url("/second")), QByteArray());
-        QCOMPARE(downloader.getToFile(server.url("/third"), QStringLiteral("/nonexistent/x"),
-                                      QEventLoop::AllEvents, &status),
+        QCOMPARE(downloader.getToFile(server.url("/third"), QStringLiteral("/nonexistent/x"), QEventLoop::AllEvents,
+                                      &status),
                  false);
         QCOMPARE(status, Downloader::Busy);
         QCOMPARE(downloader.status(), Downloader::Running);
@@ -282,8 +288,8 @@ void TestDownloader::getToFileReportsUnwritableTarget()
     server.setReply(CannedHttpServer::answer(200, "data"));
     Downloader downloader;
     Downloader::Status status = Downloader::NotStarted;
-    QVERIFY(!downloader.getToFile(server.url(), dir.filePath("missing/folder/file.txt"), QEventLoop::AllEvents,
-                                  &status));
+    QVERIFY(
+        !downloader.getToFile(server.url(), dir.filePath("missing/folder/file.txt"), QEventLoop::AllEvents, &status));
     QCOMPARE(status, Downloader::FileNotWritten);
     QCOMPARE(downloader.status(), Downloader::FileNotWritten);
     QVERIFY(!downloader.errorString().isEmpty());
@@ -300,8 +306,7 @@ void TestDownloader::progressPercent_data()
     QTest::newRow("complete") << qint64(7) << qint64(7) << 7 << QList<int>{100};
     QTest::newRow("total unknown (0)") << qint64(10) << qint64(0) << 10 << QList<int>{};
     QTest::newRow("total unknown (-1)") << qint64(10) << qint64(-1) << 10 << QList<int>{};
-    QTest::newRow("count beyond int") << qint64(5000000000LL) << qint64(10000000000LL) << 2147483647
-                                      << QList<int>{50};
+    QTest::newRow("count beyond int") << qint64(5000000000LL) << qint64(10000000000LL) << 2147483647 << QList<int>{50};
 }
 
 void TestDownloader::progressPercent()

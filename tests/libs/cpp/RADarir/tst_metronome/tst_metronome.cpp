@@ -55,10 +55,14 @@ public:
             QPixmap (Metronome::*get)();
         };
         Role const roles[] = {
-            {"base", &Metronome::baseEyesLeftPix},   {"right", &Metronome::eyesRightPix},
-            {"beat", &Metronome::beatPix},           {"muteLeft", &Metronome::muteEyesLeftPix},
-            {"muteRight", &Metronome::muteEyesRightPix}, {"muteBeat", &Metronome::muteBeatPix},
-            {"closed", &Metronome::eyesClosedPix},   {"closedMute", &Metronome::closedMutePix},
+            {"base", &Metronome::baseEyesLeftPix},
+            {"right", &Metronome::eyesRightPix},
+            {"beat", &Metronome::beatPix},
+            {"muteLeft", &Metronome::muteEyesLeftPix},
+            {"muteRight", &Metronome::muteEyesRightPix},
+            {"muteBeat", &Metronome::muteBeatPix},
+            {"closed", &Metronome::eyesClosedPix},
+            {"closedMute", &Metronome::closedMutePix},
         };
         for (Role const& r : roles)
             if (currentPix().cacheKey() == (this->*r.get)().cacheKey())
@@ -105,28 +109,25 @@ private slots:
         QTest::addColumn<QStringList>("ticks");
         // The first tick after the start lights lamp 0 and is silent; the
         // first bell rings on tick n + 1.
-        QTest::newRow("4 beats")
-            << 4 << false << false
-            << QStringList{"0/none/-",         "1/base/tick.wav", "2/right/tick.wav",
-                           "3/base/tick.wav",  "0/beat/bell.wav", "1/base/tick.wav"};
+        QTest::newRow("4 beats") << 4 << false << false
+                                 << QStringList{"0/none/-",        "1/base/tick.wav", "2/right/tick.wav",
+                                                "3/base/tick.wav", "0/beat/bell.wav", "1/base/tick.wav"};
         QTest::newRow("4 beats, eye off")
-            << 4 << true << false
-            << QStringList{"0/none/-",          "1/closed/tick.wav", "2/closed/tick.wav",
-                           "3/closed/tick.wav", "0/closed/bell.wav", "1/closed/tick.wav"};
+            << 4 << true << false << QStringList{"0/none/-",          "1/closed/tick.wav", "2/closed/tick.wav",
+                                                 "3/closed/tick.wav", "0/closed/bell.wav", "1/closed/tick.wav"};
         QTest::newRow("4 beats, ear off")
             << 4 << false << true
             << QStringList{"0/none/-", "1/muteLeft/-", "2/muteRight/-", "3/muteLeft/-", "0/muteBeat/-", "1/muteLeft/-"};
         QTest::newRow("4 beats, both off")
-            << 4 << true << true
-            << QStringList{"0/none/-",         "1/closedMute/-", "2/closedMute/-",
-                           "3/closedMute/-",   "0/closedMute/-", "1/closedMute/-"};
-        QTest::newRow("2 beats")
-            << 2 << false << false
-            << QStringList{"0/none/-", "1/base/tick.wav", "0/beat/bell.wav", "1/base/tick.wav", "0/beat/bell.wav"};
+            << 4 << true << true << QStringList{"0/none/-",       "1/closedMute/-", "2/closedMute/-",
+                                                "3/closedMute/-", "0/closedMute/-", "1/closedMute/-"};
+        QTest::newRow("2 beats") << 2 << false << false
+                                 << QStringList{"0/none/-", "1/base/tick.wav", "0/beat/bell.wav", "1/base/tick.wav",
+                                                "0/beat/bell.wav"};
         // No bar at all: every tick ticks, the eyes alternate from the right.
-        QTest::newRow("0 beats")
-            << 0 << false << false
-            << QStringList{"-1/right/tick.wav", "-1/base/tick.wav", "-1/right/tick.wav", "-1/base/tick.wav"};
+        QTest::newRow("0 beats") << 0 << false << false
+                                 << QStringList{"-1/right/tick.wav", "-1/base/tick.wav", "-1/right/tick.wav",
+                                                "-1/base/tick.wav"};
         QTest::newRow("0 beats, ear off")
             << 0 << false << true << QStringList{"-1/muteRight/-", "-1/muteLeft/-", "-1/muteRight/-"};
         QTest::newRow("0 beats, eye off")

@@ -14,9 +14,18 @@ using RADarir::MetronomeControls;
 
 namespace {
 
-QLabel* tempoLabel(MetronomeControls const& c) { return c.findChild<QLabel*>("TempoLabel"); }
-QTreeWidget* list(MetronomeControls const& c) { return c.findChild<QTreeWidget*>(); }
-QPushButton* button(MetronomeControls const& c, char const* name) { return c.findChild<QPushButton*>(name); }
+QLabel* tempoLabel(MetronomeControls const& c)
+{
+    return c.findChild<QLabel*>("TempoLabel");
+}
+QTreeWidget* list(MetronomeControls const& c)
+{
+    return c.findChild<QTreeWidget*>();
+}
+QPushButton* button(MetronomeControls const& c, char const* name)
+{
+    return c.findChild<QPushButton*>(name);
+}
 
 QList<int> emitted(QSignalSpy const& spy)
 {

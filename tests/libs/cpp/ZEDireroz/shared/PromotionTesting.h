@@ -39,12 +39,12 @@ inline QAction* menuEntry(QMenu* menu, QString const& text)
 // A test program with the application object; its resource folder is private,
 // so that a marker file can come and go without touching the folder other
 // tests share.
-#define TW_PROMOTION_TEST_MAIN(TestClass)                                                                  \
-    int main(int argc, char** argv)                                                                        \
-    {                                                                                                      \
-        QTemporaryDir resources;                                                                           \
-        qputenv("TICKWREN_RESOURCE_DIR", resources.path().toLocal8Bit() + "/");                           \
-        ZEDireroz::App application(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial")); \
-        TestClass test;                                                                                    \
-        return QTest::qExec(&test, argc, argv);                                                            \
+#define TW_PROMOTION_TEST_MAIN(TestClass)                                                                              \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        QTemporaryDir resources;                                                                                       \
+        qputenv("TICKWREN_RESOURCE_DIR", resources.path().toLocal8Bit() + "/");                                        \
+        ZEDireroz::App application(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));            \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }

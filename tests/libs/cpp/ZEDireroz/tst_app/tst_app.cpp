@@ -177,10 +177,7 @@ private slots:
         QCOMPARE(App::resolveBundleResourcePath(overridePath, bin, QStringLiteral("/build/resources")), expected);
     }
 
-    void bundleResourcePathOfTheRunningApp()
-    {
-        QCOMPARE(app()->bundleResourcePath(), testBundleDir());
-    }
+    void bundleResourcePathOfTheRunningApp() { QCOMPARE(app()->bundleResourcePath(), testBundleDir()); }
 
     void markerFiles_data()
     {
@@ -238,12 +235,18 @@ private slots:
         QTest::addColumn<QString>("compilerDate");
         QTest::addColumn<QString>("build");
         QTest::addColumn<QDate>("date");
-        QTest::newRow("two-digit day") << "Mar 13 2014" << "3/13/2014" << QDate(2014, 3, 13);
-        QTest::newRow("padded day") << "Jan  1 2020" << "1/1/2020" << QDate(2020, 1, 1);
-        QTest::newRow("December") << "Dec 31 1999" << "12/31/1999" << QDate(1999, 12, 31);
-        QTest::newRow("June") << "Jun  5 2026" << "6/5/2026" << QDate(2026, 6, 5);
-        QTest::newRow("July") << "Jul 22 2025" << "7/22/2025" << QDate(2025, 7, 22);
-        QTest::newRow("October") << "Oct 10 2010" << "10/10/2010" << QDate(2010, 10, 10);
+        QTest::newRow("two-digit day") << "Mar 13 2014"
+                                       << "3/13/2014" << QDate(2014, 3, 13);
+        QTest::newRow("padded day") << "Jan  1 2020"
+                                    << "1/1/2020" << QDate(2020, 1, 1);
+        QTest::newRow("December") << "Dec 31 1999"
+                                  << "12/31/1999" << QDate(1999, 12, 31);
+        QTest::newRow("June") << "Jun  5 2026"
+                              << "6/5/2026" << QDate(2026, 6, 5);
+        QTest::newRow("July") << "Jul 22 2025"
+                              << "7/22/2025" << QDate(2025, 7, 22);
+        QTest::newRow("October") << "Oct 10 2010"
+                                 << "10/10/2010" << QDate(2010, 10, 10);
     }
     void buildDate()
     {
@@ -266,11 +269,16 @@ private slots:
     {
         QTest::addColumn<QString>("domain");
         QTest::addColumn<QString>("identifier");
-        QTest::newRow("two labels") << "example.org" << "org.example.TickwrenTrial";
-        QTest::newRow("three labels") << "tickwren.example.org" << "org.example.tickwren.TickwrenTrial";
-        QTest::newRow("four labels") << "a.b.c.d" << "d.c.b.a.TickwrenTrial";
-        QTest::newRow("trailing dot") << "example.org." << "org.example.TickwrenTrial";
-        QTest::newRow("empty") << "" << "TickwrenTrial";
+        QTest::newRow("two labels") << "example.org"
+                                    << "org.example.TickwrenTrial";
+        QTest::newRow("three labels") << "tickwren.example.org"
+                                      << "org.example.tickwren.TickwrenTrial";
+        QTest::newRow("four labels") << "a.b.c.d"
+                                     << "d.c.b.a.TickwrenTrial";
+        QTest::newRow("trailing dot") << "example.org."
+                                      << "org.example.TickwrenTrial";
+        QTest::newRow("empty") << ""
+                               << "TickwrenTrial";
     }
     void bundleIdentifier()
     {
@@ -284,16 +292,26 @@ private slots:
 
     void copyTo_data()
     {
-        QTest::addColumn<QString>("source");   // "" = the fixture's source file
-        QTest::addColumn<QString>("target");   // "" = a fresh folder of the fixture
+        QTest::addColumn<QString>("source"); // "" = the fixture's source file
+        QTest::addColumn<QString>("target"); // "" = a fresh folder of the fixture
         QTest::addColumn<QString>("newName");
         QTest::addColumn<bool>("existing");
         QTest::addColumn<bool>("result");
-        QTest::newRow("copy keeps name") << "" << "" << "" << false << true;
-        QTest::newRow("copy with new name") << "" << "" << "renamed.txt" << false << true;
-        QTest::newRow("missing source") << "missing.txt" << "" << "" << false << false;
-        QTest::newRow("existing target") << "" << "" << "" << true << false;
-        QTest::newRow("unwritable target") << "" << "/proc/self" << "" << false << false;
+        QTest::newRow("copy keeps name") << ""
+                                         << ""
+                                         << "" << false << true;
+        QTest::newRow("copy with new name") << ""
+                                            << ""
+                                            << "renamed.txt" << false << true;
+        QTest::newRow("missing source") << "missing.txt"
+                                        << ""
+                                        << "" << false << false;
+        QTest::newRow("existing target") << ""
+                                         << ""
+                                         << "" << true << false;
+        QTest::newRow("unwritable target") << ""
+                                           << "/proc/self"
+                                           << "" << false << false;
     }
     void copyTo()
     {
@@ -365,8 +383,10 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("folder");
-        QTest::newRow("file in folder") << "/some/where/song.wav" << "/some/where/";
-        QTest::newRow("file at root") << "/song.wav" << "/";
+        QTest::newRow("file in folder") << "/some/where/song.wav"
+                                        << "/some/where/";
+        QTest::newRow("file at root") << "/song.wav"
+                                      << "/";
     }
     void chosenFolders()
     {
@@ -382,9 +402,12 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("optimized");
-        QTest::newRow("en") << "en" << "";
-        QTest::newRow("pt") << "pt" << "pt/";
-        QTest::newRow("zh_CN") << "zh_CN" << "zh_CN/";
+        QTest::newRow("en") << "en"
+                            << "";
+        QTest::newRow("pt") << "pt"
+                            << "pt/";
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << "zh_CN/";
     }
     void languageOptimized()
     {
@@ -440,8 +463,8 @@ private slots:
         app()->mousePress(nullptr, 1, 1, Qt::LeftButton, Qt::LeftButton);
         QVERIFY(counter.types.isEmpty()); // posted, not sent
         QCoreApplication::processEvents();
-        QCOMPARE(counter.types, (QList<QEvent::Type>{QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                                     QEvent::MouseButtonPress}));
+        QCOMPARE(counter.types,
+                 (QList<QEvent::Type>{QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress}));
         QCOMPARE(counter.positions, (QList<QPoint>{QPoint(50, 25), QPoint(50, 25), QPoint(3, 4)}));
     }
 

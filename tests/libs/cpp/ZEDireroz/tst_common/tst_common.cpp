@@ -23,8 +23,10 @@ private slots:
     {
         QTest::addColumn<QString>("toolTip");
         QTest::addColumn<QString>("expectedToolTip");
-        QTest::newRow("new tool tip") << "Start" << "Start";
-        QTest::newRow("empty keeps the earlier one") << "" << "earlier";
+        QTest::newRow("new tool tip") << "Start"
+                                      << "Start";
+        QTest::newRow("empty keeps the earlier one") << ""
+                                                     << "earlier";
     }
     void extend()
     {
@@ -98,7 +100,8 @@ private slots:
         QMenu* subSub = sub->addMenu("Even more");
         Common::setMenuOpacity(&menu);
         for (QMenu* m : {&menu, sub, subSub})
-            QVERIFY2(qAbs(m->windowOpacity() - opacity) <= kOpacityStep, qPrintable(QString::number(m->windowOpacity())));
+            QVERIFY2(qAbs(m->windowOpacity() - opacity) <= kOpacityStep,
+                     qPrintable(QString::number(m->windowOpacity())));
         App::theApp()->settings()->remove(QStringLiteral("TickwrenTrial/") + key);
     }
 
@@ -108,7 +111,8 @@ private slots:
         QDialog dialog;
         QMenu menu;
         Common::setChartDialogOpacity(&dialog);
-        QVERIFY2(qAbs(dialog.windowOpacity() - 0.8) <= kOpacityStep, qPrintable(QString::number(dialog.windowOpacity())));
+        QVERIFY2(qAbs(dialog.windowOpacity() - 0.8) <= kOpacityStep,
+                 qPrintable(QString::number(dialog.windowOpacity())));
         // The context-menu setting is separate.
         Common::setMenuOpacity(&menu);
         QVERIFY(qAbs(menu.windowOpacity() - 0.95) <= kOpacityStep);

@@ -71,25 +71,37 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("operators and digits") << "a = 1;" << "..w.cw";
-        QTest::newRow("line comment") << "x // y 1" << "..dddddd";
-        QTest::newRow("own style sheet")
-            << "QTextEdit{background: #000060; color: yellow;}"
-            << run('.', 9) + "w" + run('.', 10) + "w." + run('g', 24);
-        QTest::newRow("digit in a word, keyword in a word") << "a7b print" << ".c....www";
-        QTest::newRow("keywords inside words") << "diff renew uppercase" << ".ww....www......wwww";
-        QTest::newRow("longest entries first") << "foreach ->x >> << for" << "wwwwwww.ww..ww.ww.www";
+        QTest::newRow("operators and digits") << "a = 1;"
+                                              << "..w.cw";
+        QTest::newRow("line comment") << "x // y 1"
+                                      << "..dddddd";
+        QTest::newRow("own style sheet") << "QTextEdit{background: #000060; color: yellow;}"
+                                         << run('.', 9) + "w" + run('.', 10) + "w." + run('g', 24);
+        QTest::newRow("digit in a word, keyword in a word") << "a7b print"
+                                                            << ".c....www";
+        QTest::newRow("keywords inside words") << "diff renew uppercase"
+                                               << ".ww....www......wwww";
+        QTest::newRow("longest entries first") << "foreach ->x >> << for"
+                                               << "wwwwwww.ww..ww.ww.www";
         QTest::newRow("unicode number") << QString::fromUtf8("a\u0663") << ".c";
-        QTest::newRow("comment closer in normal text") << "*/" << "ww";
-        QTest::newRow("string closed by the other quote, next left open")
-            << "a \"b' c \"d\nx\"y" << "..ccc...cc\ncc.";
-        QTest::newRow("escaped quote keeps the string open") << "\"a\\\"b\"" << "cccccc";
-        QTest::newRow("quote behind two backslashes is escaped too") << "'a\\\\'\nz" << "ccccc\nc";
-        QTest::newRow("carried string closed by a first-character quote") << "'a\n'b" << "cc\nc.";
-        QTest::newRow("block comment over lines") << "a /* b\nc d\ne */ f;" << "..dddd\nddd\ndddd..w";
-        QTest::newRow("empty line keeps a comment open") << "/*\n\nx */" << "dd\n\ndddd";
-        QTest::newRow("empty line keeps a string open") << "\"a\n\nb\" =" << "cc\n\ncc.w";
-        QTest::newRow("slash star slash is a whole comment") << "/*/ a=" << "ddd..w";
+        QTest::newRow("comment closer in normal text") << "*/"
+                                                       << "ww";
+        QTest::newRow("string closed by the other quote, next left open") << "a \"b' c \"d\nx\"y"
+                                                                          << "..ccc...cc\ncc.";
+        QTest::newRow("escaped quote keeps the string open") << "\"a\\\"b\""
+                                                             << "cccccc";
+        QTest::newRow("quote behind two backslashes is escaped too") << "'a\\\\'\nz"
+                                                                     << "ccccc\nc";
+        QTest::newRow("carried string closed by a first-character quote") << "'a\n'b"
+                                                                          << "cc\nc.";
+        QTest::newRow("block comment over lines") << "a /* b\nc d\ne */ f;"
+                                                  << "..dddd\nddd\ndddd..w";
+        QTest::newRow("empty line keeps a comment open") << "/*\n\nx */"
+                                                         << "dd\n\ndddd";
+        QTest::newRow("empty line keeps a string open") << "\"a\n\nb\" ="
+                                                        << "cc\n\ncc.w";
+        QTest::newRow("slash star slash is a whole comment") << "/*/ a="
+                                                             << "ddd..w";
         QTest::newRow("nothing special inside a string") << "\"// # 1 int\"" << run('c', 12);
         QTest::newRow("nothing special inside a comment") << "/* # 1 \" */" << run('d', 11);
     }

@@ -76,7 +76,8 @@ private slots:
             reported = dialog->selectedFiles();
             pressAccept(dialog);
         });
-        QStringList const chosen = FileDialog::getOpenFileNames(&m_window, QString(), m_dir.path(), QString(), nullptr, {});
+        QStringList const chosen =
+            FileDialog::getOpenFileNames(&m_window, QString(), m_dir.path(), QString(), nullptr, {});
         QCOMPARE(reported.size(), 2);
         QCOMPARE(chosen, reported);
         QVERIFY(chosen.contains(first));

@@ -76,10 +76,7 @@ class TestHelpDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        App::theApp()->setSettingsValue(QStringLiteral("NeverShowItAgain"), false);
-    }
+    void init() { App::theApp()->setSettingsValue(QStringLiteral("NeverShowItAgain"), false); }
 
     // Every slide show numbers its own buttons from 1, however many came before.
     void buttonsAreNumberedPerShow()
@@ -272,12 +269,11 @@ private slots:
         QTest::addColumn<QRect>("expected");
         QTest::newRow("slide at twice the size") << QSize(400, 300) << QSize(800, 600) << QRect(0, 0, 400, 300);
         QTest::newRow("large slide") << QSize(400, 300) << QSize(1200, 900) << QRect(0, 0, 400, 300);
-        QTest::newRow("wide picture: bands above and below") << QSize(400, 300) << QSize(1600, 600)
-                                                              << QRect(0, 75, 400, 150);
-        QTest::newRow("tall picture: bands left and right") << QSize(400, 300) << QSize(300, 900)
-                                                             << QRect(150, 0, 100, 300);
-        QTest::newRow("odd sizes halve downwards") << QSize(401, 301) << QSize(1000, 1000)
-                                                    << QRect(50, 0, 301, 301);
+        QTest::newRow("wide picture: bands above and below")
+            << QSize(400, 300) << QSize(1600, 600) << QRect(0, 75, 400, 150);
+        QTest::newRow("tall picture: bands left and right")
+            << QSize(400, 300) << QSize(300, 900) << QRect(150, 0, 100, 300);
+        QTest::newRow("odd sizes halve downwards") << QSize(401, 301) << QSize(1000, 1000) << QRect(50, 0, 301, 301);
     }
     void targetRect()
     {

@@ -37,13 +37,21 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("expectedOk");
-        QTest::newRow("ok returns the edit") << "Old" << int(QLineEdit::Normal) << "New" << "ok" << "OldNew" << true;
-        QTest::newRow("cancel keeps the caller's text")
-            << "Old" << int(QLineEdit::Normal) << "New" << "cancel" << "Old" << false;
-        QTest::newRow("escape keeps the caller's text")
-            << "Old" << int(QLineEdit::Normal) << "New" << "escape" << "Old" << false;
-        QTest::newRow("password ok") << "" << int(QLineEdit::Password) << "secret" << "ok" << "secret" << true;
-        QTest::newRow("password cancel") << "" << int(QLineEdit::Password) << "secret" << "cancel" << "" << false;
+        QTest::newRow("ok returns the edit") << "Old" << int(QLineEdit::Normal) << "New"
+                                             << "ok"
+                                             << "OldNew" << true;
+        QTest::newRow("cancel keeps the caller's text") << "Old" << int(QLineEdit::Normal) << "New"
+                                                        << "cancel"
+                                                        << "Old" << false;
+        QTest::newRow("escape keeps the caller's text") << "Old" << int(QLineEdit::Normal) << "New"
+                                                        << "escape"
+                                                        << "Old" << false;
+        QTest::newRow("password ok") << "" << int(QLineEdit::Password) << "secret"
+                                     << "ok"
+                                     << "secret" << true;
+        QTest::newRow("password cancel") << "" << int(QLineEdit::Password) << "secret"
+                                         << "cancel"
+                                         << "" << false;
     }
     void getText()
     {

@@ -95,7 +95,7 @@ private slots:
             }
         }
         visible.sort();
-        QCOMPARE(visible, (QStringList { "&Agree", "&Disagree" }));
+        QCOMPARE(visible, (QStringList{"&Agree", "&Disagree"}));
         auto* text = dialog.findChild<QTextEdit*>();
         QVERIFY(text);
         QVERIFY(text->isReadOnly());

@@ -15,8 +15,7 @@ namespace {
 QStringList buttonTextsLeftToRight(QWidget* box)
 {
     QList<QPushButton*> buttons = box->findChildren<QPushButton*>();
-    std::sort(buttons.begin(), buttons.end(),
-              [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
+    std::sort(buttons.begin(), buttons.end(), [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
     QStringList texts;
     for (QPushButton* button : buttons)
         texts << button->text();
@@ -51,14 +50,14 @@ private slots:
         QTest::addColumn<int>("buttons");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("yes no cancel") << int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
-                                       << QStringList { "Cancel", "No", "Yes" };
-        QTest::newRow("0x14000") << 0x14000 << QStringList { "No", "Yes" };
+                                       << QStringList{"Cancel", "No", "Yes"};
+        QTest::newRow("0x14000") << 0x14000 << QStringList{"No", "Yes"};
         QTest::newRow("all nine, combined backwards")
             << int(QMessageBox::NoToAll | QMessageBox::YesToAll | QMessageBox::Ignore | QMessageBox::Retry
                    | QMessageBox::Abort | QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::Ok)
-            << QStringList { "Ok", "Cancel", "No", "Yes", "Abort", "Retry", "Ignore", "YesAll", "NoAll" };
-        QTest::newRow("unknown bits only") << int(QMessageBox::Save | QMessageBox::Help) << QStringList {};
-        QTest::newRow("unknown bits ignored") << int(QMessageBox::Save | QMessageBox::Ok) << QStringList { "Ok" };
+            << QStringList{"Ok", "Cancel", "No", "Yes", "Abort", "Retry", "Ignore", "YesAll", "NoAll"};
+        QTest::newRow("unknown bits only") << int(QMessageBox::Save | QMessageBox::Help) << QStringList{};
+        QTest::newRow("unknown bits ignored") << int(QMessageBox::Save | QMessageBox::Ok) << QStringList{"Ok"};
     }
     void buttonsInFixedOrder()
     {
@@ -170,9 +169,8 @@ private slots:
     {
         QFETCH(StaticBox, function);
         QFETCH(int, standard);
-        QImage const expected = QApplication::style()
-                                    ->standardPixmap(QStyle::StandardPixmap(standard), nullptr, nullptr)
-                                    .toImage();
+        QImage const expected =
+            QApplication::style()->standardPixmap(QStyle::StandardPixmap(standard), nullptr, nullptr).toImage();
         QVERIFY(!expected.isNull());
         QImage shown;
         ModalAnswer::answerNextWindow([&](QWidget* box) {
@@ -195,7 +193,7 @@ private slots:
                        nullptr);
         QCoreApplication::removeTranslator(&translator);
         box.show();
-        QCOMPARE(buttonTextsLeftToRight(&box), (QStringList { "Nein", "Ja", "Ja, alle" }));
+        QCOMPARE(buttonTextsLeftToRight(&box), (QStringList{"Nein", "Ja", "Ja, alle"}));
     }
 
     void unknownIconHasNoPicture_data()

@@ -35,7 +35,7 @@ private slots:
         QStringList texts;
         for (QPushButton* b : buttons)
             texts << b->text();
-        QCOMPARE(texts, (QStringList { "Cancel", "No", "Yes" }));
+        QCOMPARE(texts, (QStringList{"Cancel", "No", "Yes"}));
         for (QPushButton* b : buttons) {
             QCOMPARE(b->x(), buttons.first()->x());
             QVERIFY(b->y() >= buttons.first()->y());

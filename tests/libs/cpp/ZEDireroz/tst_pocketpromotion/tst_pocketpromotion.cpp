@@ -39,10 +39,7 @@ class TestPocketPromotion : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(App::theApp()->isPocketDevice(), "the virtual screen is narrower than 481 pixels");
-    }
+    void initTestCase() { QVERIFY2(App::theApp()->isPocketDevice(), "the virtual screen is narrower than 481 pixels"); }
 
     void closeRowsAreColumns()
     {

@@ -16,10 +16,7 @@ class TestPocketReminders : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QVERIFY2(App::theApp()->isPocketDevice(), "the virtual screen is narrower than 481 pixels");
-    }
+    void initTestCase() { QVERIFY2(App::theApp()->isPocketDevice(), "the virtual screen is narrower than 481 pixels"); }
 
     void layout_data()
     {

@@ -4,10 +4,10 @@
 #include "App.h"
 #include "AppMenu.h"
 #include "ModalAnswer.h"
-#include "PromotionTesting.h"
 #include "MoreAppsButton.h"
 #include "PromoMainPage.h"
 #include "PromoMenuBar.h"
+#include "PromotionTesting.h"
 #include "TickwrenLinks.h"
 #include "UrlCatcher.h"
 
@@ -37,7 +37,6 @@ QString storeSite()
     return QString::fromLatin1(TickwrenLinks::kStoreSite);
 }
 
-
 // The buttons the user sees, left to right, by object name.
 QStringList shownLeftToRight(QWidget* bar)
 {
@@ -60,7 +59,6 @@ QStringList entryTexts(QMenu* menu)
         texts << (a->isSeparator() ? QStringLiteral("--") : a->text());
     return texts;
 }
-
 
 } // namespace
 
@@ -89,13 +87,20 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("introduction") << "IntroButton" << "Introduction";
-        QTest::newRow("more") << "MoreButton" << "More";
-        QTest::newRow("rate") << "RateButton" << "Rate App";
-        QTest::newRow("more apps") << "MoreAppsButton" << "More Apps";
-        QTest::newRow("share") << "ShareButton" << "Share";
-        QTest::newRow("join") << "JoinButton" << "Join Us";
-        QTest::newRow("app menu") << "AppButton" << "App Menu";
+        QTest::newRow("introduction") << "IntroButton"
+                                      << "Introduction";
+        QTest::newRow("more") << "MoreButton"
+                              << "More";
+        QTest::newRow("rate") << "RateButton"
+                              << "Rate App";
+        QTest::newRow("more apps") << "MoreAppsButton"
+                                   << "More Apps";
+        QTest::newRow("share") << "ShareButton"
+                               << "Share";
+        QTest::newRow("join") << "JoinButton"
+                              << "Join Us";
+        QTest::newRow("app menu") << "AppButton"
+                                  << "App Menu";
     }
     void buttons()
     {
@@ -127,9 +132,8 @@ private slots:
         bar.resize(900, 45);
         bar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        QCOMPARE(shownLeftToRight(&bar),
-                 (QStringList{"MoreButton", "centre", "right1", "right2", "IntroButton", "ShareButton", "JoinButton",
-                              "MoreAppsButton", "AppButton"}));
+        QCOMPARE(shownLeftToRight(&bar), (QStringList{"MoreButton", "centre", "right1", "right2", "IntroButton",
+                                                      "ShareButton", "JoinButton", "MoreAppsButton", "AppButton"}));
         QVERIFY(bar.rateButton()->isHidden());
         // The centre group stands between the two stretches, away from both ends.
         QVERIFY(centre.x() > bar.moreButton()->geometry().right() + 50);
@@ -266,10 +270,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("scheme");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("rate") << "Rate this App" << "https" << QString();
-        QTest::newRow("more apps") << "More Apps" << "https" << QString();
-        QTest::newRow("contact") << "Contact Us" << "mailto" << QString();
-        QTest::newRow("support page") << "Support Page" << "http" << QString();
+        QTest::newRow("rate") << "Rate this App"
+                              << "https" << QString();
+        QTest::newRow("more apps") << "More Apps"
+                                   << "https" << QString();
+        QTest::newRow("contact") << "Contact Us"
+                                 << "mailto" << QString();
+        QTest::newRow("support page") << "Support Page"
+                                      << "http" << QString();
         QTest::newRow("share") << "Share" << QString() << "ZEDireroz::TellDialog";
         QTest::newRow("join") << "Join Us" << QString() << "ZEDireroz::JoinDialog";
         QTest::newRow("about") << "About" << QString() << "ZEDireroz::AboutDialog";

@@ -83,10 +83,7 @@ private slots:
         // below is not replaced by the first choice.
         app()->currentLanguage();
     }
-    void cleanupTestCase()
-    {
-        delete m_pCatcher;
-    }
+    void cleanupTestCase() { delete m_pCatcher; }
     void init()
     {
         m_pCatcher->urls.clear();

@@ -53,7 +53,6 @@ void answer(QDialog* d, int how)
     }
 }
 
-
 // A draw that hands out the given values in turn and counts how often it was asked.
 struct Draws
 {
@@ -219,8 +218,8 @@ private slots:
         // A period of 0 or below would divide by zero; it means every start.
         QTest::newRow("count 0") << none << QVariant(3) << 0 << true << QVariant(4);
         QTest::newRow("negative count") << none << QVariant(3) << -2 << true << QVariant(4);
-        QTest::newRow("smallest count, smallest counter") << none << QVariant(INT_MIN) << INT_MIN << true
-                                                          << QVariant(1);
+        QTest::newRow("smallest count, smallest counter")
+            << none << QVariant(INT_MIN) << INT_MIN << true << QVariant(1);
     }
     void counter()
     {

@@ -32,7 +32,8 @@ private slots:
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("expected");
         QTest::newRow("empty") << QString() << "<H1><CENTER>No!</CENTER></H1>";
-        QTest::newRow("own") << "Hidden" << "Hidden";
+        QTest::newRow("own") << "Hidden"
+                             << "Hidden";
     }
     void defaultText()
     {

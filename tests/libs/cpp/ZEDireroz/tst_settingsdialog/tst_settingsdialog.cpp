@@ -112,8 +112,8 @@ private:
         if (m_stuckClock.elapsed() < 5000)
             return;
         m_pStuck = nullptr;
-        seen << QStringLiteral("unanswered ") + QString::fromLatin1(modal->metaObject()->className()) + ": " +
-                    modal->windowTitle();
+        seen << QStringLiteral("unanswered ") + QString::fromLatin1(modal->metaObject()->className()) + ": "
+                    + modal->windowTitle();
         if (auto* dialog = qobject_cast<QDialog*>(modal))
             dialog->reject();
         else
@@ -176,8 +176,8 @@ bool isWarningPicture(QImage const& image)
 {
     QImage const warning =
         QApplication::style()->standardPixmap(QStyle::SP_MessageBoxWarning, nullptr, nullptr).toImage();
-    return !image.isNull() &&
-           image.convertToFormat(QImage::Format_ARGB32) == warning.convertToFormat(QImage::Format_ARGB32);
+    return !image.isNull()
+           && image.convertToFormat(QImage::Format_ARGB32) == warning.convertToFormat(QImage::Format_ARGB32);
 }
 
 QByteArray readFile(QString const& path)
@@ -379,11 +379,15 @@ void TestSettingsDialog::suffix_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::newRow("no extension") << "foo" << "foo.lfsettings";
-    QTest::newRow("with extension") << "foo.lfsettings" << "foo.lfsettings";
+    QTest::newRow("no extension") << "foo"
+                                  << "foo.lfsettings";
+    QTest::newRow("with extension") << "foo.lfsettings"
+                                    << "foo.lfsettings";
     // A name the user gave an extension of their own is written as given.
-    QTest::newRow("capital extension") << "foo.LFSETTINGS" << "foo.LFSETTINGS";
-    QTest::newRow("other extension") << "foo.xml" << "foo.xml";
+    QTest::newRow("capital extension") << "foo.LFSETTINGS"
+                                       << "foo.LFSETTINGS";
+    QTest::newRow("other extension") << "foo.xml"
+                                     << "foo.xml";
 }
 
 void TestSettingsDialog::suffix()
@@ -470,8 +474,8 @@ void TestSettingsDialog::failedSaveKeepsOldFileAndTellsUser()
     QVERIFY(script.done());
     QCOMPARE(script.seen.size(), 3);
     QCOMPARE(script.seen.last(), QStringLiteral("ZEDireroz::MessageBox: Save Settings"));
-    QVERIFY2(box.text.startsWith(QStringLiteral("The settings could not be saved to ") +
-                                 QDir::toNativeSeparators(existing) + QStringLiteral(": ")),
+    QVERIFY2(box.text.startsWith(QStringLiteral("The settings could not be saved to ")
+                                 + QDir::toNativeSeparators(existing) + QStringLiteral(": ")),
              qPrintable(box.text));
     QVERIFY(isWarningPicture(box.icon));
     QCOMPARE(readFile(existing), QByteArray("<Settings><old/></Settings>"));
@@ -505,8 +509,8 @@ void TestSettingsDialog::failedLoadTellsUser()
     QCOMPARE(page->value, QStringLiteral("kept"));
     QVERIFY(g_log.isEmpty());
     // The parser stumbles where "alpha" is closed by the end of "Settings".
-    QVERIFY2(box.text.startsWith(QStringLiteral("The settings could not be loaded from ") +
-                                 QDir::toNativeSeparators(broken) + QStringLiteral(": ")),
+    QVERIFY2(box.text.startsWith(QStringLiteral("The settings could not be loaded from ")
+                                 + QDir::toNativeSeparators(broken) + QStringLiteral(": ")),
              qPrintable(box.text));
     QVERIFY2(box.text.endsWith(QStringLiteral(" (line 3)")), qPrintable(box.text));
     QVERIFY(isWarningPicture(box.icon));

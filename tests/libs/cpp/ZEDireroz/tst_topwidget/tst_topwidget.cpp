@@ -134,9 +134,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("close") << "TopWidgetClose" << "Close";
-        QTest::newRow("maximise") << "TopWidgetMaximize" << "Maximize";
-        QTest::newRow("minimise") << "TopWidgetMinimize" << "Minimize";
+        QTest::newRow("close") << "TopWidgetClose"
+                               << "Close";
+        QTest::newRow("maximise") << "TopWidgetMaximize"
+                                  << "Maximize";
+        QTest::newRow("minimise") << "TopWidgetMinimize"
+                                  << "Minimize";
     }
     void titleButtons()
     {
@@ -230,7 +233,8 @@ private slots:
         QPoint const before = frame.pos();
         sendMouse(title, QEvent::MouseButtonPress, start, startGlobal, Qt::LeftButton);
         sendMouse(title, QEvent::MouseMove, start + QPoint(40, 25), startGlobal + QPoint(40, 25), Qt::LeftButton);
-        sendMouse(title, QEvent::MouseButtonRelease, start + QPoint(40, 25), startGlobal + QPoint(40, 25), Qt::NoButton);
+        sendMouse(title, QEvent::MouseButtonRelease, start + QPoint(40, 25), startGlobal + QPoint(40, 25),
+                  Qt::NoButton);
         QTRY_COMPARE(frame.pos(), before + QPoint(40, 25));
         QCOMPARE(second->pos(), title->mapToGlobal(QPoint(10, -4)));
 

@@ -54,8 +54,9 @@ private slots:
     {
         QCOMPARE(TranslationsManager::translateEarly("TickwrenTrial", "main", kAppText),
                  QStringLiteral("Tickwren kann nicht starten: %1"));
-        QCOMPARE(TranslationsManager::translateEarly("TickwrenTrial", "DisplayProbe", kLibsText),
-                 QString::fromUtf8("keine grafische Anzeige verfügbar (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)."));
+        QCOMPARE(
+            TranslationsManager::translateEarly("TickwrenTrial", "DisplayProbe", kLibsText),
+            QString::fromUtf8("keine grafische Anzeige verfügbar (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)."));
         QCOMPARE(TranslationsManager::translateEarly("TickwrenTrial", "main", "not a known text"),
                  QStringLiteral("not a known text"));
     }
@@ -64,24 +65,42 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("language");
-        QTest::newRow("de_CH") << "de_CH" << "de";
-        QTest::newRow("pt_BR") << "pt_BR" << "pt";
-        QTest::newRow("zh_TW") << "zh_TW" << "en";
-        QTest::newRow("zh_CN") << "zh_CN" << "zh_CN";
-        QTest::newRow("zh alone") << "zh" << "en";
-        QTest::newRow("zh_CN with encoding") << "zh_CN.UTF-8" << "zh_CN";
-        QTest::newRow("kok_IN is not ko") << "kok_IN" << "en";
-        QTest::newRow("ko_KR") << "ko_KR" << "ko";
-        QTest::newRow("ar") << "ar" << "ar";
-        QTest::newRow("ar_EG") << "ar_EG" << "ar";
-        QTest::newRow("hi_IN") << "hi_IN" << "hi";
-        QTest::newRow("es_419") << "es_419" << "es";
-        QTest::newRow("fr-CA") << "fr-CA" << "fr";
-        QTest::newRow("de_DE.UTF-8@euro") << "de_DE.UTF-8@euro" << "de";
-        QTest::newRow("ru in the middle") << "xru_RU" << "en";
-        QTest::newRow("en_US") << "en_US" << "en";
-        QTest::newRow("C") << "C" << "en";
-        QTest::newRow("empty") << "" << "en";
+        QTest::newRow("de_CH") << "de_CH"
+                               << "de";
+        QTest::newRow("pt_BR") << "pt_BR"
+                               << "pt";
+        QTest::newRow("zh_TW") << "zh_TW"
+                               << "en";
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << "zh_CN";
+        QTest::newRow("zh alone") << "zh"
+                                  << "en";
+        QTest::newRow("zh_CN with encoding") << "zh_CN.UTF-8"
+                                             << "zh_CN";
+        QTest::newRow("kok_IN is not ko") << "kok_IN"
+                                          << "en";
+        QTest::newRow("ko_KR") << "ko_KR"
+                               << "ko";
+        QTest::newRow("ar") << "ar"
+                            << "ar";
+        QTest::newRow("ar_EG") << "ar_EG"
+                               << "ar";
+        QTest::newRow("hi_IN") << "hi_IN"
+                               << "hi";
+        QTest::newRow("es_419") << "es_419"
+                                << "es";
+        QTest::newRow("fr-CA") << "fr-CA"
+                               << "fr";
+        QTest::newRow("de_DE.UTF-8@euro") << "de_DE.UTF-8@euro"
+                                          << "de";
+        QTest::newRow("ru in the middle") << "xru_RU"
+                                          << "en";
+        QTest::newRow("en_US") << "en_US"
+                               << "en";
+        QTest::newRow("C") << "C"
+                           << "en";
+        QTest::newRow("empty") << ""
+                               << "en";
     }
     void languageFor()
     {
@@ -95,11 +114,16 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("direction");
-        QTest::newRow("ar is right to left") << "ar" << "ar" << int(Qt::RightToLeft);
-        QTest::newRow("de") << "de" << "de" << int(Qt::LeftToRight);
-        QTest::newRow("system name pt_BR") << "pt_BR" << "pt" << int(Qt::LeftToRight);
-        QTest::newRow("zh_TW") << "zh_TW" << "en" << int(Qt::LeftToRight);
-        QTest::newRow("en") << "en" << "en" << int(Qt::LeftToRight);
+        QTest::newRow("ar is right to left") << "ar"
+                                             << "ar" << int(Qt::RightToLeft);
+        QTest::newRow("de") << "de"
+                            << "de" << int(Qt::LeftToRight);
+        QTest::newRow("system name pt_BR") << "pt_BR"
+                                           << "pt" << int(Qt::LeftToRight);
+        QTest::newRow("zh_TW") << "zh_TW"
+                               << "en" << int(Qt::LeftToRight);
+        QTest::newRow("en") << "en"
+                            << "en" << int(Qt::LeftToRight);
     }
     void storedLanguage()
     {

@@ -2,10 +2,10 @@
 // the user sees, with which picture, and which web page "Yes" opens.
 #include "App.h"
 #include "CannedHttpServer.h"
-#include "UrlCatcher.h"
 #include "UpdateIndicationDialog.h"
 #include "Updater.h"
 #include "UpdaterDialog.h"
+#include "UrlCatcher.h"
 #include "WaitLabel.h"
 
 #include <QCheckBox>
@@ -17,8 +17,8 @@
 #include <QtTest>
 
 using ZEDireroz::App;
-using ZEDireroz::UpdaterDialog;
 using ZEDireroz::Updater;
+using ZEDireroz::UpdaterDialog;
 
 Q_DECLARE_METATYPE(CannedHttpServer::Ending)
 
@@ -26,14 +26,15 @@ namespace {
 constexpr int kTestTimeoutMs = 400;
 
 QString const kNewer = QStringLiteral("The newer version of TickwrenTrial is available.\nGo to the updates web page?");
-QString const kLatest = QStringLiteral(
-    "<CENTER>You are using the latest version available.<BR>Go to the updates web page?</CENTER>");
+QString const kLatest =
+    QStringLiteral("<CENTER>You are using the latest version available.<BR>Go to the updates web page?</CENTER>");
 QString const kUnreadable =
     QStringLiteral("The update information could not be read.\nTry to go to the update web page?");
 QString const kNoConnection = QStringLiteral("No internet connection is available.\nTry to go to the update web page?");
 QString const kNotFound =
     QStringLiteral("The update server answered with an error (404).\nTry to go to the update web page?");
-QString const kTimedOut = QStringLiteral("The update server did not answer in time.\nTry to go to the update web page?");
+QString const kTimedOut =
+    QStringLiteral("The update server did not answer in time.\nTry to go to the update web page?");
 
 QByteArray dateText(int daysAfterBuild)
 {
@@ -118,32 +119,29 @@ void TestUpdater::cannedPages_data()
     QTest::newRow("same date, silent") << page("LF:1.1." + dateText(0) + "\n") << close << true << QString() << false
                                        << true;
     QTest::newRow("older") << page("LF:1.1." + dateText(-400) + "\n") << close << false << kLatest << false << true;
-    QTest::newRow("line among others")
-        << page("Release notes\nXY:1.1.01.01.2001\n" + newer + "\nLF:1.1.01.01.2001\n") << close << false << kNewer
-        << true << true;
+    QTest::newRow("line among others") << page("Release notes\nXY:1.1.01.01.2001\n" + newer + "\nLF:1.1.01.01.2001\n")
+                                       << close << false << kNewer << true << true;
     QTest::newRow("first occurrence counts")
         << page("LF:1.1." + dateText(-1) + "\n" + newer + "\n") << close << false << kLatest << false << true;
     QTest::newRow("CRLF") << page("Header\r\n" + newer + "\r\nFooter\r\n") << close << false << kNewer << true << true;
     QTest::newRow("no final line feed") << page("Header\n" + newer) << close << false << kNewer << true << true;
-    QTest::newRow("unparseable date") << page("LF:1.1.31.02.2014\n") << close << false << kUnreadable << false
-                                      << false;
+    QTest::newRow("unparseable date") << page("LF:1.1.31.02.2014\n") << close << false << kUnreadable << false << false;
     QTest::newRow("unparseable date, silent")
         << page("LF:1.1.tomorrow\n") << close << true << QString() << false << false;
-    QTest::newRow("another product code") << page("XY:1.1." + dateText(1) + "\n") << close << false << kUnreadable
-                                          << false << false;
+    QTest::newRow("another product code")
+        << page("XY:1.1." + dateText(1) + "\n") << close << false << kUnreadable << false << false;
     QTest::newRow("lower-case code") << page("lf:1.1." + dateText(1) + "\n") << close << false << kUnreadable << false
                                      << false;
     QTest::newRow("empty body") << page("") << close << false << kUnreadable << false << false;
-    QTest::newRow("404") << CannedHttpServer::answer(404, newer + "\n") << close << false << kNotFound << false << false;
-    QTest::newRow("redirect with HTML body")
-        << CannedHttpServer::answer(302, "<html><body>Sign in to the network</body></html>",
-                                    "Location: http://127.0.0.1:1/portal\r\n")
-        << close << false << kUnreadable << false << false;
-    QTest::newRow("dropped mid-body")
-        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 200\r\n\r\n" + newer + "\n") << close << false
-        << kNoConnection << false << false;
-    QTest::newRow("no reply until the time-out") << QByteArray() << CannedHttpServer::Silent << false << kTimedOut
-                                                 << false << false;
+    QTest::newRow("404") << CannedHttpServer::answer(404, newer + "\n") << close << false << kNotFound << false
+                         << false;
+    QTest::newRow("redirect with HTML body") << CannedHttpServer::answer(
+        302, "<html><body>Sign in to the network</body></html>", "Location: http://127.0.0.1:1/portal\r\n")
+                                             << close << false << kUnreadable << false << false;
+    QTest::newRow("dropped mid-body") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 200\r\n\r\n" + newer + "\n")
+                                      << close << false << kNoConnection << false << false;
+    QTest::newRow("no reply until the time-out")
+        << QByteArray() << CannedHttpServer::Silent << false << kTimedOut << false << false;
     QTest::newRow("time-out, silent") << QByteArray() << CannedHttpServer::Silent << true << QString() << false
                                       << false;
 }
@@ -183,8 +181,8 @@ void TestUpdater::cannedPages()
     QCOMPARE(driver.shown, 1);
     QCOMPARE(driver.message, message);
     QVERIFY(!driver.waitLabelVisible);
-    QString const picture = newerPicture ? QStringLiteral(":/pix/update_available.png")
-                                         : QStringLiteral(":/pix/update_not_available.png");
+    QString const picture =
+        newerPicture ? QStringLiteral(":/pix/update_available.png") : QStringLiteral(":/pix/update_not_available.png");
     QVERIFY(!driver.picture.isNull());
     QCOMPARE(driver.picture, QImage(picture).convertToFormat(driver.picture.format()));
     QCOMPARE(links.urls, QList<QUrl>{QUrl(QStringLiteral("https://tickwren.example.org/updates/"))});
@@ -300,7 +298,7 @@ void TestUpdater::busyAnimation()
     QVERIFY(movie.jumpToFrame(0));
     QImage const first = movie.currentImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(first.size(), QSize(32, 32));
-    QCOMPARE(qAlpha(first.pixel(16, 16)), 0); // the middle of the ring is clear
+    QCOMPARE(qAlpha(first.pixel(16, 16)), 0);  // the middle of the ring is clear
     QCOMPARE(qAlpha(first.pixel(16, 4)), 255); // the bright dot starts at the top
     for (int i = 0; i < 3; ++i)
         QVERIFY(movie.jumpToNextFrame());
