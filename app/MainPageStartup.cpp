@@ -1,6 +1,6 @@
-#include "MainPageStartup.h"
+#include "app/MainPageStartup.h"
 
-#include "App.h"
+#include "ZEDireroz/frame/App.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

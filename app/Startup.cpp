@@ -1,11 +1,11 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "App.h"
-#include "MainPageStartup.h"
-#include "MetronomeMainPage.h"
-#include "StartupPrompts.h"
-#include "TickwrenLinks.h"
-#include "TickwrenStyle.h"
+#include "ZEDireroz/frame/App.h"
+#include "app/MainPageStartup.h"
+#include "RADarir/metronome/MetronomeMainPage.h"
+#include "app/StartupPrompts.h"
+#include "ZEDireroz/frame/TickwrenLinks.h"
+#include "app/TickwrenStyle.h"
 
 namespace Startup {
 

@@ -1,8 +1,8 @@
-#include "StartupPrompts.h"
+#include "app/StartupPrompts.h"
 
-#include "App.h"
-#include "PromoMenuBar.h"
-#include "PromotedApps.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/promotionbar/PromoMenuBar.h"
+#include "app/PromotedApps.h"
 
 #include <QPixmap>
 

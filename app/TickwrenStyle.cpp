@@ -1,6 +1,6 @@
-#include "TickwrenStyle.h"
+#include "app/TickwrenStyle.h"
 
-#include "App.h"
+#include "ZEDireroz/frame/App.h"
 
 namespace {
 

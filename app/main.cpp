@@ -1,9 +1,9 @@
 // Start-up of Tickwren: the display check and the application object; the
 // further steps are in Startup.cpp.
-#include "App.h"
-#include "DisplayProbe.h"
-#include "Startup.h"
-#include "TranslationsManager.h"
+#include "ZEDireroz/frame/App.h"
+#include "platform/desktop/DisplayProbe.h"
+#include "app/Startup.h"
+#include "ZEDireroz/frame/TranslationsManager.h"
 
 #include <QtGlobal>
 

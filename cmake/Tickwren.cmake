@@ -35,8 +35,8 @@ function(tw_add_test name)
   cmake_parse_arguments(T "XVFB" "TIMEOUT;SCREEN" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
-  # Helpers that tests of every library share (tests/common).
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common)
+  # Helpers that tests of every library share: "TestSupport/<Helper>.h".
+  target_link_libraries(${name} PRIVATE TestSupport)
   if(T_SCREEN)
     add_test(NAME ${name} COMMAND ${TW_TEST_RUNNER} --xvfb=${T_SCREEN} $<TARGET_FILE:${name}>)
   elseif(T_XVFB)
@@ -54,13 +54,24 @@ function(tw_add_test name)
   endif()
 endfunction()
 
-# tw_glob_library(<name> [PUBLIC_LIBS ...] [PRIVATE_LIBS ...] [OPTIONAL_LIBS ...] [EXCLUDE file...])
-# The library of the current directory, built from every .cpp and .h in it (not in
-# its sub-directories) but the EXCLUDE files. OPTIONAL_LIBS are linked only when a
-# target of that name exists. A directory with no sources yet defines no target.
+# Headers are included by library path: "MTools/Base64.h", "ZEDireroz/frame/App.h"
+# (from libs/cpp), "platform/audio/NativeAudioPlayer.h" and "app/Startup.h" (from
+# the source root).
+get_filename_component(TW_TOP_DIR "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+set(TW_INCLUDE_ROOTS ${TW_TOP_DIR}/libs/cpp ${TW_TOP_DIR})
+
+# tw_glob_library(<name> [RECURSE] [PUBLIC_LIBS ...] [PRIVATE_LIBS ...] [OPTIONAL_LIBS ...] [EXCLUDE file...])
+# The library of the current directory, built from every .cpp and .h in it (with
+# RECURSE also in its sub-directories) but the EXCLUDE files. OPTIONAL_LIBS are
+# linked only when a target of that name exists. A directory with no sources yet
+# defines no target.
 function(tw_glob_library name)
-  cmake_parse_arguments(L "" "" "PUBLIC_LIBS;OPTIONAL_LIBS;PRIVATE_LIBS;EXCLUDE" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(L "RECURSE" "" "PUBLIC_LIBS;OPTIONAL_LIBS;PRIVATE_LIBS;EXCLUDE" ${ARGN})
+  if(L_RECURSE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  endif()
   foreach(file IN LISTS L_EXCLUDE)
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${file})
   endforeach()
@@ -68,7 +79,7 @@ function(tw_glob_library name)
     return()
   endif()
   add_library(${name} STATIC ${sources})
-  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_include_directories(${name} PUBLIC ${TW_INCLUDE_ROOTS})
   target_link_libraries(${name} PUBLIC ${L_PUBLIC_LIBS} PRIVATE ${L_PRIVATE_LIBS})
   foreach(dep IN LISTS L_OPTIONAL_LIBS)
     if(TARGET ${dep})
@@ -104,4 +115,11 @@ function(tw_resource_object_library name)
   set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTORCC OFF)
   target_link_libraries(${name} PUBLIC Qt5::Core)
   target_compile_options(${name} PRIVATE -w)
+endfunction()
+
+# tw_area_alias(<name> <target>): a feature area's target name that, for now, stands
+# for the library that still builds the area.
+function(tw_area_alias name target)
+  add_library(${name} INTERFACE)
+  target_link_libraries(${name} INTERFACE ${target})
 endfunction()

@@ -8,12 +8,12 @@
 //  - the resident memory after 60 s of ticking.
 //
 //   bench_metronome [--ticks N] [--memory-after S]
-#include "App.h"
-#include "MainPageStartup.h"
-#include "Metronome.h"
-#include "MetronomeControls.h"
-#include "MetronomeMainPage.h"
-#include "TickwrenStyle.h"
+#include "ZEDireroz/frame/App.h"
+#include "app/MainPageStartup.h"
+#include "RADarir/metronome/Metronome.h"
+#include "RADarir/metronome/MetronomeControls.h"
+#include "RADarir/metronome/MetronomeMainPage.h"
+#include "app/TickwrenStyle.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -14,8 +14,8 @@
 
 #include <fftw3.h>
 
-#include "Base64.h"
-#include "Math.h"
+#include "MTools/Base64.h"
+#include "MTools/Math.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
-#include "Base64.h"
-#include "QByteArrayExtensions.h"
+#include "MTools/Base64.h"
+#include "MTools/QByteArrayExtensions.h"
 
 namespace {
 

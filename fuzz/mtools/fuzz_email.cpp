@@ -8,7 +8,7 @@
 #include <QRegExp>
 #include <QString>
 
-#include "RegExps.h"
+#include "MTools/RegExps.h"
 
 namespace {
 

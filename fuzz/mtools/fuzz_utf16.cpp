@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "QByteArrayExtensions.h"
+#include "MTools/QByteArrayExtensions.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,6 +1,6 @@
-#include "NativeWebView.h"
+#include "platform/webview/NativeWebView.h"
 
-#include "NativeWebViewInternal.h"
+#include "platform/webview/NativeWebViewInternal.h"
 
 #include <QVBoxLayout>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A widget that shows one web page, filled entirely by its inner view.
 
-#include "WebViewInterface.h"
+#include "platform/desktop/WebViewInterface.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "NativeWebViewInternal.h"
+#include "platform/webview/NativeWebViewInternal.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

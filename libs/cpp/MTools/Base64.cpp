@@ -1,6 +1,6 @@
-#include "Base64.h"
+#include "MTools/Base64.h"
 
-#include "QByteArrayExtensions.h"
+#include "MTools/QByteArrayExtensions.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "Compression.h"
+#include "MTools/Compression.h"
 
 QByteArray phpCompress(const QByteArray& data)
 {

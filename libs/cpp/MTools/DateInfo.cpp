@@ -1,4 +1,4 @@
-#include "DateInfo.h"
+#include "MTools/DateInfo.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "Delay.h"
+#include "MTools/Delay.h"
 
 #include <QTimer>
 

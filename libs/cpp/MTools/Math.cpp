@@ -1,4 +1,4 @@
-#include "Math.h"
+#include "MTools/Math.h"
 
 #include <cmath>
 #include <cstring>

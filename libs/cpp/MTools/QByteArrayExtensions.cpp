@@ -1,4 +1,4 @@
-#include "QByteArrayExtensions.h"
+#include "MTools/QByteArrayExtensions.h"
 
 namespace MTools {
 

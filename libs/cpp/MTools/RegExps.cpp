@@ -1,4 +1,4 @@
-#include "RegExps.h"
+#include "MTools/RegExps.h"
 
 namespace MTools {
 

@@ -1,4 +1,4 @@
-#include "Statistic.h"
+#include "MTools/Statistic.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "TimeInfo.h"
+#include "MTools/TimeInfo.h"
 
 namespace MTools {
 

@@ -1,4 +1,4 @@
-#include "DownloadManager.h"
+#include "QMRequest/DownloadManager.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

@@ -1,4 +1,4 @@
-#include "Downloader.h"
+#include "QMRequest/Downloader.h"
 
 #include <QDebug>
 #include <QSaveFile>

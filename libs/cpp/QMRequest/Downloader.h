@@ -2,7 +2,7 @@
 // A blocking HTTP GET: the call returns only after a nested event loop has run
 // until the transfer ended, failed or timed out.
 
-#include "DownloadManager.h"
+#include "QMRequest/DownloadManager.h"
 
 #include <QByteArray>
 #include <QEventLoop>

@@ -1,13 +1,13 @@
 // The introduction slide show opened over the metronome page on a real X
 // display, as a user sees it 500 ms after start; the screenshot is kept in the
 // test's build folder ("intro_over_page.png").
-#include "App.h"
-#include "HelpDialog.h"
-#include "HelpDisplay.h"
-#include "HelpViewArea.h"
-#include "MainPageStartup.h"
-#include "MetronomeMainPage.h"
-#include "TickwrenStyle.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/promotion/HelpDialog.h"
+#include "ZEDireroz/promotion/HelpDisplay.h"
+#include "ZEDireroz/promotion/HelpViewArea.h"
+#include "app/MainPageStartup.h"
+#include "RADarir/metronome/MetronomeMainPage.h"
+#include "app/TickwrenStyle.h"
 
 #include <QDir>
 #include <QPushButton>

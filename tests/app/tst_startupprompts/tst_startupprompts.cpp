@@ -1,12 +1,12 @@
 // The start-up's prompts: the introduction slides of the slide language, the
 // More menu's rows of the maker's other applications, the introduction shortly
 // after start and the reminder schedule.
-#include "App.h"
-#include "ModalAnswer.h"
-#include "PromoMenuBar.h"
-#include "StartupPrompts.h"
-#include "TickwrenLinks.h"
-#include "UrlCatcher.h"
+#include "ZEDireroz/frame/App.h"
+#include "TestSupport/ModalAnswer.h"
+#include "ZEDireroz/promotionbar/PromoMenuBar.h"
+#include "app/StartupPrompts.h"
+#include "ZEDireroz/frame/TickwrenLinks.h"
+#include "TestSupport/UrlCatcher.h"
 
 #include <QAction>
 #include <QElapsedTimer>

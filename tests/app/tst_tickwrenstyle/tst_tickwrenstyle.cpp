@@ -1,9 +1,9 @@
 // The application style sheet: its sizes for a desktop and a pocket screen,
 // that Qt reads it without complaint, that every picture it names exists, and
 // the fixed sizes it gives the metronome's widgets.
-#include "MetronomeBeats.h"
-#include "MetronomeControls.h"
-#include "TickwrenStyle.h"
+#include "RADarir/metronome/MetronomeBeats.h"
+#include "RADarir/metronome/MetronomeControls.h"
+#include "app/TickwrenStyle.h"
 
 #include <QImage>
 #include <QLabel>

@@ -2,10 +2,10 @@
 // served by the test itself on 127.0.0.1 is shown inside the widget, and nothing
 // goes to the browser. As root the engine runs only with its sandbox switched
 // off, which this test does for itself.
-#include "CannedHttpServer.h"
-#include "NativeWebView.h"
-#include "NativeWebViewInternal.h"
-#include "UrlCatcher.h"
+#include "TestSupport/CannedHttpServer.h"
+#include "platform/webview/NativeWebView.h"
+#include "platform/webview/NativeWebViewInternal.h"
+#include "TestSupport/UrlCatcher.h"
 
 #include <QWebEngineView>
 #include <QtTest>

@@ -1,8 +1,8 @@
 #include <QtTest>
 
-#include "Base64.h"
-#include "QByteArrayExtensions.h"
-#include "RegExps.h"
+#include "MTools/Base64.h"
+#include "MTools/QByteArrayExtensions.h"
+#include "MTools/RegExps.h"
 
 using MTools::Base64;
 using MTools::QByteArrayExtensions;

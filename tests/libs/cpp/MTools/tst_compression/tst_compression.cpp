@@ -3,7 +3,7 @@
 #include <random>
 #include <zlib.h>
 
-#include "Compression.h"
+#include "MTools/Compression.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QTranslator>
 
-#include "DateInfo.h"
+#include "MTools/DateInfo.h"
 
 using MTools::DateInfo;
 

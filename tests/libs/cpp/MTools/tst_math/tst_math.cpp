@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-#include "Math.h"
+#include "MTools/Math.h"
 
 using MTools::Math;
 

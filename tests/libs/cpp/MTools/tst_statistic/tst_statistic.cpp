@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Statistic.h"
+#include "MTools/Statistic.h"
 
 using MTools::BoxWhiskerValues;
 using MTools::Statistic;

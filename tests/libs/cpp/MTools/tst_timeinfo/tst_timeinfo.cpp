@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "Delay.h"
-#include "TimeInfo.h"
+#include "MTools/Delay.h"
+#include "MTools/TimeInfo.h"
 
 using MTools::Delay;
 using MTools::TimeInfo;

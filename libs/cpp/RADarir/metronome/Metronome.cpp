@@ -1,0 +1,254 @@
+#include "RADarir/metronome/Metronome.h"
+
+#include "ZEDireroz/frame/App.h"
+#include "RADarir/metronome/MetronomeBeats.h"
+#include "RADarir/metronome/MetronomeControls.h"
+#include "platform/audio/NativeAudioPlayer.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <climits>
+
+namespace RADarir {
+
+Metronome::Metronome(QWidget* parent)
+    : QFrame(parent)
+    , m_pControls(nullptr)
+    , m_pBeats(nullptr)
+    , m_pLampRow(nullptr)
+    , m_nTickCounter(0)
+    , m_bVisible(true)
+    , m_bAudible(true)
+    , m_nBeatIndex(0)
+    , m_nTempo(0)
+{
+    setObjectName("Metronome");
+    if (auto* app = ZEDireroz::App::theApp())
+        m_sResourcePath = app->bundleResourcePath();
+
+    m_pBeats = new MetronomeBeats(nullptr);
+    m_pControls = new MetronomeControls(nullptr);
+    m_pBeats->slotSetBeats(m_pControls->beatsCount());
+
+    connect(m_pControls, &MetronomeControls::beatsCountChanged, m_pBeats, &MetronomeBeats::slotSetBeats);
+    connect(m_pControls, &MetronomeControls::visibleTickChanged, this, &Metronome::slotVisibleTickChanged);
+    connect(m_pControls, &MetronomeControls::audibleTickChanged, this, &Metronome::slotAudibleTickChanged);
+    connect(m_pControls, &MetronomeControls::intervalChanged, this, &Metronome::slotTickIntervalChanged);
+    connect(&m_timer, &QTimer::timeout, this, &Metronome::slotTick);
+
+    // The default coarse timer may move a tick by up to 5 % of the interval,
+    // which is clearly audible; the beat needs the precise one.
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_nTempo = qBound(int(MetronomeControls::kMinTempo), m_pControls->interval(), int(MetronomeControls::kMaxTempo));
+    m_timer.stop();
+    m_timer.setInterval(intervalForTempo(m_nTempo));
+    m_timer.start();
+
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addStretch(23);
+    column->addWidget(m_pControls);
+    column->addStretch(1);
+    auto* controlsRow = new QHBoxLayout;
+    controlsRow->setContentsMargins(0, 0, 0, 0);
+    controlsRow->setSpacing(0);
+    controlsRow->addStretch(1);
+    controlsRow->addLayout(column);
+    controlsRow->addStretch(1);
+    m_pLampRow = new QHBoxLayout;
+    m_pLampRow->addStretch(1);
+    m_pLampRow->addWidget(m_pBeats);
+    m_pLampRow->addStretch(1);
+    auto* layout = new QVBoxLayout;
+    layout->addLayout(m_pLampRow);
+    layout->addLayout(controlsRow);
+    setLayout(layout);
+}
+
+Metronome::~Metronome() = default;
+
+int Metronome::intervalForTempo(int bpm)
+{
+    // A tempo outside the range (0 or below would divide by zero or run the
+    // timer backwards) is taken as the nearest bound.
+    bpm = qBound(int(MetronomeControls::kMinTempo), bpm, int(MetronomeControls::kMaxTempo));
+    return 60000 / bpm;
+}
+
+void Metronome::slotTick()
+{
+    updateState(true);
+    update();
+    // Only the parity matters; wrap instead of overflowing (INT_MAX is odd).
+    m_nTickCounter = m_nTickCounter == INT_MAX ? 0 : m_nTickCounter + 1;
+}
+
+void Metronome::setFirstBeatPicture(bool tick)
+{
+    if (m_bVisible)
+        m_pixCurrent = m_bAudible ? beatPix() : muteBeatPix();
+    else
+        m_pixCurrent = m_bAudible ? eyesClosedPix() : closedMutePix();
+    if (tick && m_bAudible)
+        play("bell.wav");
+}
+
+void Metronome::updateState(bool tick)
+{
+    int const n = m_pControls->beatsCount();
+    if (n == 0) {
+        normalBehavior(tick);
+        return;
+    }
+    if (m_nBeatIndex >= n) {
+        m_nBeatIndex = 0;
+        setFirstBeatPicture(tick);
+    }
+    m_pBeats->setCurrentBeat(m_nBeatIndex);
+    if (m_nBeatIndex != 0)
+        normalBehavior(tick);
+    if (tick)
+        ++m_nBeatIndex;
+}
+
+void Metronome::normalBehavior(bool tick)
+{
+    bool const odd = m_nTickCounter % 2 != 0;
+    if (m_bVisible && m_bAudible)
+        m_pixCurrent = odd ? baseEyesLeftPix() : eyesRightPix();
+    else if (m_bVisible)
+        m_pixCurrent = odd ? muteEyesLeftPix() : muteEyesRightPix();
+    else
+        m_pixCurrent = m_bAudible ? eyesClosedPix() : closedMutePix();
+    if (tick && m_bAudible)
+        play("tick.wav");
+}
+
+void Metronome::play(QString const& fileName)
+{
+    auto* player = new QMMultiMedia::NativeAudioPlayer;
+    connect(player, &QMMultiMedia::NativeAudioPlayer::finished, player, &QObject::deleteLater);
+    player->play(m_sResourcePath + fileName);
+}
+
+void Metronome::slotVisibleTickChanged(bool checked)
+{
+    m_bVisible = !checked;
+    m_pBeats->setVisible(m_bVisible);
+    updateState(false);
+    update();
+}
+
+void Metronome::slotAudibleTickChanged(bool checked)
+{
+    m_bAudible = !checked;
+    updateState(false);
+    update();
+}
+
+void Metronome::slotTickIntervalChanged(int bpm)
+{
+    bpm = qBound(int(MetronomeControls::kMinTempo), bpm, int(MetronomeControls::kMaxTempo));
+    // Restarting delays the next tick by a whole interval: a press of plus at
+    // the top of the range, or the same tempo announced twice, must not do it.
+    if (bpm == m_nTempo)
+        return;
+    m_nTempo = bpm;
+    m_timer.stop();
+    m_timer.setInterval(intervalForTempo(bpm));
+    m_timer.start();
+}
+
+QPixmap Metronome::cachedPix(QPixmap& cache, char const* resource)
+{
+    if (cache.isNull()) {
+        QPixmap const source(QString::fromLatin1(resource));
+        if (!source.isNull() && !size().isEmpty())
+            cache = source.scaled(size() * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return cache;
+}
+
+QPixmap Metronome::baseEyesLeftPix()
+{
+    return cachedPix(m_pixBaseEyesLeft, ":/BaseEyesLeft.png");
+}
+QPixmap Metronome::eyesRightPix()
+{
+    return cachedPix(m_pixEyesRight, ":/EyesRight.png");
+}
+QPixmap Metronome::beatPix()
+{
+    return cachedPix(m_pixBeat, ":/Beat.png");
+}
+QPixmap Metronome::muteEyesLeftPix()
+{
+    return cachedPix(m_pixMuteEyesLeft, ":/MuteEyesLeft.png");
+}
+QPixmap Metronome::muteEyesRightPix()
+{
+    return cachedPix(m_pixMuteEyesRight, ":/MuteEyesRight.png");
+}
+QPixmap Metronome::muteBeatPix()
+{
+    return cachedPix(m_pixMuteBeat, ":/MuteBeat.png");
+}
+QPixmap Metronome::eyesClosedPix()
+{
+    return cachedPix(m_pixEyesClosed, ":/EyesClosed.png");
+}
+QPixmap Metronome::closedMutePix()
+{
+    return cachedPix(m_pixClosedMute, ":/EyesClosedMute.png");
+}
+
+void Metronome::setNeedsRecreatePixmaps()
+{
+    m_pixBaseEyesLeft = QPixmap();
+    m_pixEyesRight = QPixmap();
+    m_pixBeat = QPixmap();
+    m_pixMuteEyesLeft = QPixmap();
+    m_pixMuteEyesRight = QPixmap();
+    m_pixMuteBeat = QPixmap();
+    m_pixEyesClosed = QPixmap();
+    m_pixClosedMute = QPixmap();
+}
+
+void Metronome::drawPixmap(QPainter* painter, QPixmap const& pixmap)
+{
+    if (pixmap.isNull())
+        return;
+    int const w = pixmap.width() / 2;
+    int const h = pixmap.height() / 2;
+    int const left = qAbs(width() - w) / 2;
+    int const top = qAbs(height() - h) / 2;
+    painter->drawPixmap(QRect(left, top, w, h), pixmap);
+}
+
+void Metronome::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event)
+    QPainter painter(this);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawRect(rect());
+    // The pictures are kept at twice the size they are shown at; halving
+    // them smoothly keeps the lines clean on ordinary screens.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    drawPixmap(&painter, baseEyesLeftPix());
+    drawPixmap(&painter, m_pixCurrent);
+}
+
+void Metronome::resizeEvent(QResizeEvent* event)
+{
+    setNeedsRecreatePixmaps();
+    // The layout has taken the new size already; twelve full-size lamps are
+    // wider than the narrowest window.
+    m_pBeats->setAvailableWidth(m_pLampRow->contentsRect().width());
+    QFrame::resizeEvent(event);
+}
+
+} // namespace RADarir

@@ -1,0 +1,84 @@
+#include "ZEDireroz/frame/Common.h"
+
+#include "ZEDireroz/frame/App.h"
+#include "platform/desktop/Os.h"
+
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+namespace ZEDireroz {
+
+namespace {
+
+qreal opacityFromKey(QString const& key)
+{
+    int value = 35;
+    if (App* app = App::theApp())
+        value = app->settingsValue(key, 35).toInt();
+    return Common::opacityFromSetting(value);
+}
+
+} // namespace
+
+void Common::extend(QWidget* widget, QString const& objectName, QString const& toolTip)
+{
+    widget->setObjectName(objectName);
+    if (!toolTip.isEmpty())
+        widget->setToolTip(toolTip);
+}
+
+qreal Common::opacityFromSetting(int value)
+{
+    // Computed in single precision as it always was, so stored values keep their look.
+    float const opacity = static_cast<float>(value) / -100.0f + 1.3f;
+    // A large stored value would make every menu invisible (and a window with
+    // opacity 0 still takes the clicks); a small one asks for more than opaque.
+    return qBound(kMinimumOpacity, static_cast<qreal>(opacity), 1.0);
+}
+
+void Common::setMenuOpacity(QMenu* menu)
+{
+    qreal const opacity = opacityFromKey(QStringLiteral("TransparencyParameters/ContextMenus"));
+    menu->setWindowOpacity(opacity);
+    for (QMenu* sub : menu->findChildren<QMenu*>())
+        sub->setWindowOpacity(opacity);
+}
+
+void Common::setChartDialogOpacity(QWidget* widget)
+{
+    widget->setWindowOpacity(opacityFromKey(QStringLiteral("TransparencyParameters/ChartDialogs")));
+}
+
+void Common::applyPushButtonDetails(QPushButton* button)
+{
+    button->setObjectName(QStringLiteral("PushButton"));
+    button->setFlat(true);
+    button->setMinimumHeight(32);
+}
+
+void Common::applyToolButtonDetails(QPushButton* button)
+{
+    button->setFlat(true);
+    button->setFixedSize(32, 32);
+}
+
+QSize Common::deviceSize(QSize const& size, qreal widthFactor, qreal heightFactor)
+{
+    return QSize(static_cast<int>(size.width() * widthFactor), static_cast<int>(size.height() * heightFactor));
+}
+
+QPixmap Common::grabScreen()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return QPixmap();
+    QRect const geometry = screen->geometry();
+    QSize const size = deviceSize(geometry.size(), Os::scaleFactor(), Os::scaleFactor());
+    // Window 0 is the whole desktop.
+    return screen->grabWindow(0, geometry.x(), geometry.y(), size.width(), size.height());
+}
+
+} // namespace ZEDireroz

@@ -1,0 +1,281 @@
+#include "platform/audio/AudioMixer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+
+namespace TickwrenAudio {
+
+namespace {
+
+// Keeps a benchmark that never collects its figures from growing without end.
+constexpr std::size_t kMaxLatencySamples = 100000;
+// Fading tails at once; beyond this a cut sound simply stops.
+constexpr std::size_t kMaxTails = 64;
+
+// Four-point cubic (Catmull-Rom) interpolation: smooth enough for converting
+// between the usual rates without the dullness of a straight line.
+inline float cubic(float y0, float y1, float y2, float y3, float t)
+{
+    float const a = -0.5f * y0 + 1.5f * y1 - 1.5f * y2 + 0.5f * y3;
+    float const b = y0 - 2.5f * y1 + 2.0f * y2 - 0.5f * y3;
+    float const c = -0.5f * y0 + 0.5f * y2;
+    return ((a * t + b) * t + c) * t + y1;
+}
+
+void panGains(float volume, float pan, float& left, float& right)
+{
+    // A balance control: the centre leaves both sides at full level, turning
+    // toward one side lowers only the other.
+    left = volume * std::min(1.0f, 1.0f - pan);
+    right = volume * std::min(1.0f, 1.0f + pan);
+}
+
+} // namespace
+
+AudioMixer::AudioMixer(int outputRate)
+    : m_iOutputRate(outputRate > 0 ? outputRate : 48000)
+{
+}
+
+void AudioMixer::setOutputRate(int rate)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (rate > 0)
+        m_iOutputRate = rate;
+}
+
+std::int64_t AudioMixer::nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void AudioMixer::activateLocked(VoicePtr const& voice)
+{
+    if (!voice || voice->active)
+        return;
+    voice->active = true;
+    // From the start of a file the sound's own attack is kept; resumed in
+    // mid-sound it fades in over the first block instead of jumping in.
+    voice->gainsKnown = voice->position > 0.0;
+    voice->lastGainLeft = 0.0f;
+    voice->lastGainRight = 0.0f;
+    m_lActive.push_back(voice);
+}
+
+int AudioMixer::tailFrames() const
+{
+    return std::max(1, m_iOutputRate * kTailMs / 1000);
+}
+
+void AudioMixer::deactivateLocked(Voice& voice)
+{
+    if (!voice.active)
+        return;
+    voice.active = false;
+    // Cut off in mid-sound (pause, stop, a new file, the player deleted): the
+    // last few milliseconds fade out rather than dropping to zero with a click.
+    if (voice.gainsKnown && voice.sound && voice.position < double(voice.sound->frames) && m_lTails.size() < kMaxTails)
+        m_lTails.push_back(Tail{voice.sound, voice.position, voice.lastGainLeft, voice.lastGainRight, tailFrames()});
+    auto it =
+        std::find_if(m_lActive.begin(), m_lActive.end(), [&voice](VoicePtr const& v) { return v.get() == &voice; });
+    if (it != m_lActive.end())
+        m_lActive.erase(it);
+}
+
+double AudioMixer::mixSamples(DecodedSound const& s, double position, float fromLeft, float fromRight, float toLeft,
+                              float toRight, float* stereo, int frames) const
+{
+    std::int64_t const total = s.frames;
+    int const ch = s.channels;
+    int const right = ch > 1 ? 1 : 0;
+    double const step = double(s.sampleRate) / double(m_iOutputRate);
+    float const* data = s.samples.data();
+    // Gains glide over the block instead of stepping, which would click.
+    float const dl = (toLeft - fromLeft) / float(frames);
+    float const dr = (toRight - fromRight) / float(frames);
+    float gl = fromLeft;
+    float gr = fromRight;
+
+    auto at = [&](std::int64_t i, int c) -> float {
+        if (i < 0)
+            i = 0;
+        if (i >= total)
+            return 0.0f;
+        return data[i * ch + c];
+    };
+
+    double pos = position;
+    for (int n = 0; n < frames && pos < double(total); ++n) {
+        std::int64_t const i = std::int64_t(pos);
+        float const t = float(pos - double(i));
+        float l;
+        float r;
+        if (t == 0.0f) {
+            l = data[i * ch];
+            r = data[i * ch + right];
+        } else {
+            l = cubic(at(i - 1, 0), at(i, 0), at(i + 1, 0), at(i + 2, 0), t);
+            r = right ? cubic(at(i - 1, 1), at(i, 1), at(i + 1, 1), at(i + 2, 1), t) : l;
+        }
+        gl += dl;
+        gr += dr;
+        stereo[2 * n] += l * gl;
+        stereo[2 * n + 1] += r * gr;
+        pos += step;
+    }
+    return pos;
+}
+
+void AudioMixer::mixVoice(Voice& voice, float* stereo, int frames)
+{
+    float targetLeft = 0.0f;
+    float targetRight = 0.0f;
+    panGains(voice.volume, voice.pan, targetLeft, targetRight);
+    if (!voice.gainsKnown) {
+        voice.lastGainLeft = targetLeft;
+        voice.lastGainRight = targetRight;
+        voice.gainsKnown = true;
+    }
+    double const pos = mixSamples(*voice.sound, voice.position, voice.lastGainLeft, voice.lastGainRight, targetLeft,
+                                  targetRight, stereo, frames);
+    voice.lastGainLeft = targetLeft;
+    voice.lastGainRight = targetRight;
+    if (pos >= double(voice.sound->frames)) {
+        // Played to its end: stopped and rewound, as a finished platform player is.
+        voice.playing = false;
+        voice.position = 0.0;
+    } else {
+        voice.position = pos;
+    }
+}
+
+void AudioMixer::mixTail(Tail& tail, float* stereo, int frames)
+{
+    int const total = tailFrames();
+    int const n = std::min(frames, tail.remaining);
+    float const from = float(tail.remaining) / float(total);
+    float const to = float(tail.remaining - n) / float(total);
+    tail.position = mixSamples(*tail.sound, tail.position, tail.gainLeft * from, tail.gainRight * from,
+                               tail.gainLeft * to, tail.gainRight * to, stereo, n);
+    tail.remaining -= n;
+}
+
+void AudioMixer::render(float* stereo, int frames)
+{
+    std::memset(stereo, 0, sizeof(float) * std::size_t(frames) * 2);
+    if (frames <= 0)
+        return;
+    std::int64_t const now = nowNs();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_iRenderedFrames += frames;
+    for (std::size_t k = 0; k < m_lActive.size();) {
+        Voice& v = *m_lActive[k];
+        if (v.playing && v.sound && v.sound->frames > 0) {
+            if (v.startRequestNs >= 0) {
+                if (m_bRecordLatencies && m_lLatencies.size() < kMaxLatencySamples)
+                    m_lLatencies.push_back(now - v.startRequestNs);
+                v.startRequestNs = -1;
+            }
+            mixVoice(v, stereo, frames);
+        } else if (v.playing) {
+            // Nothing to play: it ends at once.
+            v.playing = false;
+            v.position = 0.0;
+        }
+        if (!v.playing) {
+            v.active = false;
+            m_lActive.erase(m_lActive.begin() + std::ptrdiff_t(k));
+        } else {
+            ++k;
+        }
+    }
+    for (std::size_t k = 0; k < m_lTails.size();) {
+        mixTail(m_lTails[k], stereo, frames);
+        if (m_lTails[k].remaining <= 0 || m_lTails[k].position >= double(m_lTails[k].sound->frames))
+            m_lTails.erase(m_lTails.begin() + std::ptrdiff_t(k));
+        else
+            ++k;
+    }
+}
+
+int AudioMixer::renderTo(char* out, int frames, OutputFormat const& format)
+{
+    if (frames <= 0)
+        return 0;
+    m_lScratch.resize(std::size_t(frames) * 2);
+    render(m_lScratch.data(), frames);
+    convert(m_lScratch.data(), frames, format, out);
+    return frames * format.bytesPerFrame();
+}
+
+void AudioMixer::convert(float const* stereo, int frames, OutputFormat const& format, char* out)
+{
+    int const channels = std::max(1, format.channels);
+    for (int n = 0; n < frames; ++n) {
+        float const l = std::clamp(stereo[2 * n], -1.0f, 1.0f);
+        float const r = std::clamp(stereo[2 * n + 1], -1.0f, 1.0f);
+        for (int c = 0; c < channels; ++c) {
+            // Mono gets the middle; beyond two channels the extra ones stay silent.
+            float const v = channels == 1 ? 0.5f * (l + r) : c == 0 ? l : c == 1 ? r : 0.0f;
+            switch (format.type) {
+            case OutputFormat::Int16: {
+                std::int16_t const s = std::int16_t(std::lrint(v * 32767.0f));
+                std::memcpy(out, &s, 2);
+                out += 2;
+                break;
+            }
+            case OutputFormat::Int32: {
+                std::int32_t const s = std::int32_t(std::llrint(double(v) * 2147483647.0));
+                std::memcpy(out, &s, 4);
+                out += 4;
+                break;
+            }
+            case OutputFormat::Float32:
+                std::memcpy(out, &v, 4);
+                out += 4;
+                break;
+            case OutputFormat::UInt8:
+                *out++ = char(std::uint8_t(std::lrint(v * 127.0f) + 128));
+                break;
+            }
+        }
+    }
+}
+
+void AudioMixer::setLatencyRecording(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_bRecordLatencies = on;
+    if (!on)
+        std::vector<std::int64_t>().swap(m_lLatencies);
+}
+
+std::vector<std::int64_t> AudioMixer::takeLatencySamples()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<std::int64_t> out;
+    out.swap(m_lLatencies);
+    return out;
+}
+
+std::int64_t AudioMixer::renderedFrames() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_iRenderedFrames;
+}
+
+int AudioMixer::activeCount()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return int(m_lActive.size());
+}
+
+bool AudioMixer::busyLocked() const
+{
+    return !m_lActive.empty() || !m_lTails.empty();
+}
+
+} // namespace TickwrenAudio

@@ -1,0 +1,167 @@
+// The style-sheet document: its own look, and load, edit, save through the file
+// dialogs (driven here as a user would).
+#include "ZEDireroz/editors/CssDoc.h"
+#include "TestSupport/FileDialogDriver.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QtTest>
+
+using ZEDireroz::CssDoc;
+
+namespace {
+
+QString readFile(QString const& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("<unreadable>");
+    return QString::fromUtf8(file.readAll());
+}
+
+void writeFile(QString const& path, QByteArray const& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+} // namespace
+
+class TestCssDoc : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+    // Runs one of the document's slots with its dialog answered by typing the
+    // path (accept) or by cancelling (empty path).
+    void answerDialog(CssDoc& doc, void (CssDoc::*slot)(), QString const& path, QString* title = nullptr,
+                      QFileDialog::AcceptMode* mode = nullptr)
+    {
+        FileDialogDriver driver([&](QFileDialog* dialog) {
+            if (title)
+                *title = dialog->windowTitle();
+            if (mode)
+                *mode = dialog->acceptMode();
+            if (path.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            typeFileNames(dialog, path);
+            pressAccept(dialog);
+        });
+        (doc.*slot)();
+        QVERIFY2(driver.done(), "no file dialog was shown");
+    }
+
+private slots:
+    void ownLook()
+    {
+        CssDoc doc;
+        QFont const font = doc.document()->defaultFont();
+        QCOMPARE(font.family(), QStringLiteral("Lucida Console"));
+        QCOMPARE(font.pointSize(), 12);
+        QCOMPARE(font.weight(), 50);
+        QVERIFY(!font.italic());
+        QCOMPARE(doc.styleSheet(), QStringLiteral("QTextEdit{background: #000060; color: yellow;}"));
+        QCOMPARE(doc.fileName(), QString());
+    }
+
+    void loadEditSaveRoundTrip()
+    {
+        QString const path = m_dir.filePath(QStringLiteral("look.qss"));
+        writeFile(path, QByteArray("QPushButton { color: red; }\n/* note */\n"));
+        CssDoc doc;
+        doc.show();
+        doc.setPlainText(QStringLiteral("unsaved text, replaced without a question"));
+        QSignalSpy titles(&doc, &CssDoc::changeWindowTitle);
+
+        answerDialog(doc, &CssDoc::slotLoad, path);
+        QCOMPARE(doc.toPlainText(), QStringLiteral("QPushButton { color: red; }\n/* note */\n"));
+        QCOMPARE(doc.fileName(), path);
+        QCOMPARE(titles.count(), 1);
+        QCOMPARE(titles.at(0).at(0).toString(), path);
+        // The loaded text is coloured: the comment line is dark grey throughout.
+        QTextBlock const comment = doc.document()->findBlockByNumber(1);
+        QVERIFY(!comment.layout()->formats().isEmpty());
+        QCOMPARE(comment.layout()->formats().constFirst().format.foreground().color(), QColor(Qt::darkGray));
+
+        // Edited, then saved to the same file: shorter text leaves nothing of the old behind.
+        doc.setPlainText(QStringLiteral("QLabel{}"));
+        doc.slotSave();
+        QCOMPARE(readFile(path), QStringLiteral("QLabel{}"));
+        QCOMPARE(titles.count(), 2);
+        QCOMPARE(titles.at(1).at(0).toString(), path);
+    }
+
+    void loadCancelledChangesNothing()
+    {
+        CssDoc doc;
+        doc.setPlainText(QStringLiteral("kept"));
+        QSignalSpy titles(&doc, &CssDoc::changeWindowTitle);
+        answerDialog(doc, &CssDoc::slotLoad, QString());
+        QCOMPARE(doc.toPlainText(), QStringLiteral("kept"));
+        QCOMPARE(doc.fileName(), QString());
+        QCOMPARE(titles.count(), 0);
+    }
+
+    void saveOnANewDocumentAsksForAName()
+    {
+        CssDoc doc;
+        doc.setHtml(QStringLiteral("<b>QLabel</b> { color: <i>blue</i>; }"));
+        QSignalSpy titles(&doc, &CssDoc::changeWindowTitle);
+
+        // Cancelled: still bound to nothing, and the next Save asks again.
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+        answerDialog(doc, &CssDoc::slotSave, QString(), nullptr, &mode);
+        QCOMPARE(mode, QFileDialog::AcceptSave);
+        QCOMPARE(doc.fileName(), QString());
+        QCOMPARE(titles.count(), 0);
+
+        QString const path = m_dir.filePath(QStringLiteral("new.qss"));
+        answerDialog(doc, &CssDoc::slotSave, path);
+        QCOMPARE(doc.fileName(), path);
+        QCOMPARE(titles.count(), 1);
+        QCOMPARE(titles.at(0).at(0).toString(), path);
+        // Plain text only: no markup reaches the file.
+        QCOMPARE(readFile(path), QStringLiteral("QLabel { color: blue; }"));
+    }
+
+    void saveAsShowsTheCurrentNameAndRebinds()
+    {
+        QString const first = m_dir.filePath(QStringLiteral("first.qss"));
+        QString const second = m_dir.filePath(QStringLiteral("second.qss"));
+        CssDoc doc;
+        doc.setPlainText(QStringLiteral("QWidget{}"));
+        answerDialog(doc, &CssDoc::slotSaveAs, first);
+        QString title;
+        answerDialog(doc, &CssDoc::slotSaveAs, second, &title);
+        QCOMPARE(title, first);
+        QCOMPARE(doc.fileName(), second);
+        QCOMPARE(readFile(second), QStringLiteral("QWidget{}"));
+    }
+
+    void failedWriteEmitsNothing()
+    {
+        QString const folder = m_dir.filePath(QStringLiteral("gone"));
+        QVERIFY(QDir().mkpath(folder));
+        QString const path = folder + QStringLiteral("/sheet.qss");
+        CssDoc doc;
+        doc.setPlainText(QStringLiteral("a{}"));
+        answerDialog(doc, &CssDoc::slotSaveAs, path);
+        QVERIFY(QDir(folder).removeRecursively());
+
+        QSignalSpy titles(&doc, &CssDoc::changeWindowTitle);
+        doc.slotSave();
+        QCOMPARE(titles.count(), 0);
+        QCOMPARE(doc.fileName(), path);
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+QTEST_MAIN(TestCssDoc)
+#include "tst_cssdoc.moc"

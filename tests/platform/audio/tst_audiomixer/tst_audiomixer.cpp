@@ -1,0 +1,287 @@
+// The engine's mixer rendered offline (volume, pan, rate conversion, output
+// formats), and the engine's silent clock keeping real time.
+#include "platform/audio/AudioEngine.h"
+#include "platform/audio/AudioMixer.h"
+
+#include "TestSupport/TestTone.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <cstring>
+
+using namespace TickwrenAudio;
+
+namespace {
+
+SoundPtr constantSound(int rate, std::int64_t frames, float left, float right, int channels)
+{
+    auto s = std::make_shared<DecodedSound>();
+    s->sampleRate = rate;
+    s->channels = channels;
+    s->frames = frames;
+    for (std::int64_t n = 0; n < frames; ++n) {
+        s->samples.push_back(left);
+        if (channels == 2)
+            s->samples.push_back(right);
+    }
+    return s;
+}
+
+VoicePtr startVoice(AudioMixer& mixer, SoundPtr sound, float volume = 1.0f, float pan = 0.0f)
+{
+    auto v = std::make_shared<Voice>();
+    v->sound = std::move(sound);
+    v->volume = volume;
+    v->pan = pan;
+    std::lock_guard<std::mutex> lock(mixer.mutex());
+    v->playing = true;
+    mixer.activateLocked(v);
+    return v;
+}
+
+} // namespace
+
+class TestAudioMixer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void volumeAndPan_data()
+    {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<float>("volume");
+        QTest::addColumn<float>("pan");
+        QTest::addColumn<float>("left");
+        QTest::addColumn<float>("right");
+        // The source holds 0.5 (left) and -0.25 (right, stereo sources only).
+        QTest::newRow("mono, full, centre") << 1 << 1.0f << 0.0f << 0.5f << 0.5f;
+        QTest::newRow("mono, half volume") << 1 << 0.5f << 0.0f << 0.25f << 0.25f;
+        QTest::newRow("mono, hard right") << 1 << 1.0f << 1.0f << 0.0f << 0.5f;
+        QTest::newRow("mono, half left") << 1 << 1.0f << -0.5f << 0.5f << 0.25f;
+        QTest::newRow("mono, silent") << 1 << 0.0f << 0.0f << 0.0f << 0.0f;
+        QTest::newRow("stereo, centre") << 2 << 1.0f << 0.0f << 0.5f << -0.25f;
+        QTest::newRow("stereo, hard left, 0.8") << 2 << 0.8f << -1.0f << 0.4f << 0.0f;
+    }
+    void volumeAndPan()
+    {
+        QFETCH(int, channels);
+        QFETCH(float, volume);
+        QFETCH(float, pan);
+        QFETCH(float, left);
+        QFETCH(float, right);
+        AudioMixer mixer(48000);
+        startVoice(mixer, constantSound(48000, 1000, 0.5f, -0.25f, channels), volume, pan);
+        std::vector<float> out(200);
+        mixer.render(out.data(), 100);
+        for (int n = 0; n < 100; ++n) {
+            QVERIFY(qAbs(out[2 * n] - left) < 1e-6f);
+            QVERIFY(qAbs(out[2 * n + 1] - right) < 1e-6f);
+        }
+    }
+
+    void voicesAddUp()
+    {
+        AudioMixer mixer(48000);
+        startVoice(mixer, constantSound(48000, 100, 0.3f, 0, 1));
+        startVoice(mixer, constantSound(48000, 50, 0.2f, 0, 1), 0.5f);
+        std::vector<float> out(400);
+        mixer.render(out.data(), 200);
+        QVERIFY(qAbs(out[0] - 0.4f) < 1e-6f);   // both
+        QVERIFY(qAbs(out[120] - 0.3f) < 1e-6f); // the second has ended
+        QCOMPARE(out[250], 0.0f);               // both have ended
+        QCOMPARE(mixer.activeCount(), 0);
+    }
+
+    void rateConversion_data()
+    {
+        QTest::addColumn<int>("sourceRate");
+        QTest::addColumn<int>("sourceFrames");
+        QTest::addColumn<int>("outputRate");
+        QTest::newRow("24 kHz up to 48 kHz") << 24000 << 480 << 48000;
+        QTest::newRow("44.1 kHz up to 48 kHz") << 44100 << 4410 << 48000;
+        QTest::newRow("96 kHz down to 48 kHz") << 96000 << 960 << 48000;
+        QTest::newRow("48 kHz down to 44.1 kHz") << 48000 << 4800 << 44100;
+    }
+    void rateConversion()
+    {
+        QFETCH(int, sourceRate);
+        QFETCH(int, sourceFrames);
+        QFETCH(int, outputRate);
+        // A 440 Hz sine keeps its pitch, its level and its length in time.
+        auto s = std::make_shared<DecodedSound>();
+        s->sampleRate = sourceRate;
+        s->channels = 1;
+        s->frames = sourceFrames;
+        for (int n = 0; n < sourceFrames; ++n)
+            s->samples.push_back(float(0.5 * std::sin(2 * M_PI * 440.0 * n / sourceRate)));
+        AudioMixer mixer(outputRate);
+        VoicePtr v = startVoice(mixer, s);
+        int const expected = int(std::ceil(double(sourceFrames) * outputRate / sourceRate));
+        std::vector<float> out(std::size_t(expected + 100) * 2);
+        mixer.render(out.data(), expected + 100);
+        double worst = 0;
+        // Away from the very end (where the interpolation runs out of samples).
+        for (int n = 0; n < expected - 4; ++n) {
+            double const ideal = 0.5 * std::sin(2 * M_PI * 440.0 * n / outputRate);
+            worst = std::max(worst, std::fabs(out[2 * std::size_t(n)] - ideal));
+        }
+        QVERIFY2(worst < 5e-3, qPrintable(QString::number(worst)));
+        for (int n = expected; n < expected + 100; ++n)
+            QCOMPARE(out[2 * std::size_t(n)], 0.0f);
+        std::lock_guard<std::mutex> lock(mixer.mutex());
+        QVERIFY(!v->playing);
+        QCOMPARE(v->position, 0.0); // rewound, as a finished player is
+    }
+
+    void volumeChangeGlides()
+    {
+        AudioMixer mixer(48000);
+        VoicePtr v = startVoice(mixer, constantSound(48000, 10000, 0.5f, 0, 1));
+        std::vector<float> out(200);
+        mixer.render(out.data(), 100);
+        {
+            std::lock_guard<std::mutex> lock(mixer.mutex());
+            v->volume = 0.0f;
+        }
+        mixer.render(out.data(), 100);
+        // No step from 0.5 to 0: it falls by 1/100 of the way per frame.
+        QVERIFY(out[0] > 0.49f);
+        for (int n = 1; n < 100; ++n)
+            QVERIFY(out[2 * n] < out[2 * (n - 1)]);
+        QVERIFY(qAbs(out[198]) < 1e-6f);
+    }
+
+    void cutAndResumeFade_data()
+    {
+        QTest::addColumn<bool>("stop"); // stop rewinds; pause keeps the place
+        QTest::newRow("pause") << false;
+        QTest::newRow("stop") << true;
+    }
+    void cutAndResumeFade()
+    {
+        QFETCH(bool, stop);
+        AudioMixer mixer(48000);
+        VoicePtr v = startVoice(mixer, constantSound(48000, 48000, 0.5f, 0, 1));
+        std::vector<float> out(2 * 1000);
+        mixer.render(out.data(), 500);
+        {
+            std::lock_guard<std::mutex> lock(mixer.mutex());
+            v->playing = false;
+            mixer.deactivateLocked(*v);
+            if (stop)
+                v->position = 0.0;
+            QVERIFY(mixer.busyLocked()); // still fading
+        }
+        int const fade = 48000 * AudioMixer::kTailMs / 1000;
+        mixer.render(out.data(), 1000);
+        // Falls steadily from the level it had to silence within the fade, no step.
+        QVERIFY(out[0] > 0.45f);
+        for (int n = 1; n < fade; ++n)
+            QVERIFY(out[2 * n] < out[2 * (n - 1)]);
+        for (int n = fade; n < 1000; ++n)
+            QCOMPARE(out[2 * n], 0.0f);
+        {
+            std::lock_guard<std::mutex> lock(mixer.mutex());
+            QVERIFY(!mixer.busyLocked());
+            QCOMPARE(v->position, stop ? 0.0 : 500.0); // the fade does not move the voice
+            v->playing = true;
+            mixer.activateLocked(v);
+        }
+        mixer.render(out.data(), 100);
+        if (stop) {
+            QCOMPARE(out[0], 0.5f); // from the start of the file: its own attack, untouched
+        } else {
+            // Resumed in mid-sound: rises from silence over the block.
+            QVERIFY(out[0] < 0.01f);
+            QVERIFY(qAbs(out[198] - 0.5f) < 1e-6f);
+        }
+    }
+
+    void outputFormats_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<QByteArray>("expected"); // one frame, for left 0.5 and right -0.25
+        auto i16 = [](std::initializer_list<std::int16_t> v) {
+            return QByteArray(reinterpret_cast<char const*>(v.begin()), int(v.size() * 2));
+        };
+        auto i32 = [](std::initializer_list<std::int32_t> v) {
+            return QByteArray(reinterpret_cast<char const*>(v.begin()), int(v.size() * 4));
+        };
+        auto f32 = [](std::initializer_list<float> v) {
+            return QByteArray(reinterpret_cast<char const*>(v.begin()), int(v.size() * 4));
+        };
+        QTest::newRow("16-bit stereo") << int(OutputFormat::Int16) << 2 << i16({16384, -8192});
+        QTest::newRow("16-bit mono takes the middle") << int(OutputFormat::Int16) << 1 << i16({4096});
+        QTest::newRow("16-bit, 4 channels") << int(OutputFormat::Int16) << 4 << i16({16384, -8192, 0, 0});
+        QTest::newRow("32-bit stereo") << int(OutputFormat::Int32) << 2 << i32({1073741824, -536870912});
+        QTest::newRow("float stereo") << int(OutputFormat::Float32) << 2 << f32({0.5f, -0.25f});
+        QTest::newRow("8-bit unsigned stereo") << int(OutputFormat::UInt8) << 2 << QByteArray("\xc0\x60", 2);
+    }
+    void outputFormats()
+    {
+        QFETCH(int, type);
+        QFETCH(int, channels);
+        QFETCH(QByteArray, expected);
+        OutputFormat f;
+        f.type = OutputFormat::SampleType(type);
+        f.channels = channels;
+        float const stereo[2] = {0.5f, -0.25f};
+        QByteArray out(f.bytesPerFrame(), '\0');
+        AudioMixer::convert(stereo, 1, f, out.data());
+        // Exact up to one step of the integer formats.
+        for (int i = 0; i < out.size(); ++i)
+            QVERIFY2(qAbs(int(std::uint8_t(out[i])) - int(std::uint8_t(expected[i]))) <= 1
+                         || (i % f.bytesPerSample()) != 0,
+                     qPrintable(out.toHex() + " != " + expected.toHex()));
+        QCOMPARE(out.size(), expected.size());
+    }
+
+    void overloadIsClampedNotWrapped()
+    {
+        float const stereo[4] = {1.7f, -2.0f, 0.99f, -1.0f};
+        OutputFormat f;
+        std::int16_t out[4];
+        AudioMixer::convert(stereo, 2, f, reinterpret_cast<char*>(out));
+        QCOMPARE(out[0], std::int16_t(32767));
+        QCOMPARE(out[1], std::int16_t(-32767));
+        QVERIFY(out[2] > 32000);
+        QCOMPARE(out[3], std::int16_t(-32767));
+    }
+
+    void silentClockKeepsRealTime()
+    {
+        QTemporaryDir dir;
+        QString const path = dir.filePath("second.wav");
+        QVERIFY(TestTone::writeWavMs(path, 1000, 44100));
+        AudioEngine& engine = AudioEngine::instance();
+        engine.setForceSilent(true);
+        QVERIFY(engine.isSilent());
+        auto voice = AudioVoice::open(path);
+        QVERIFY(voice);
+        QCOMPARE(voice->duration(), 1.0);
+        engine.mixer().setLatencyRecording(true);
+        std::int64_t const before = engine.mixer().renderedFrames();
+        QElapsedTimer clock;
+        clock.start();
+        voice->play();
+        QTest::qWait(400);
+        double const t = voice->currentTime();
+        double const elapsed = clock.elapsed() / 1000.0;
+        QVERIFY2(t > elapsed - 0.05 && t <= elapsed + 0.01, qPrintable(QString("%1 vs %2").arg(t).arg(elapsed)));
+        double const rendered = double(engine.mixer().renderedFrames() - before) / engine.mixer().outputRate();
+        QVERIFY2(qAbs(rendered - elapsed) < 0.05, qPrintable(QString::number(rendered)));
+        std::vector<std::int64_t> const latencies = engine.mixer().takeLatencySamples();
+        QCOMPARE(int(latencies.size()), 1);
+        QVERIFY2(latencies[0] >= 0 && latencies[0] < 50 * 1000000, qPrintable(QString::number(latencies[0])));
+        QTRY_VERIFY_WITH_TIMEOUT(!voice->isPlaying(), 1500);
+        QVERIFY(clock.elapsed() >= 1000);
+        QCOMPARE(voice->currentTime(), 0.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAudioMixer)
+#include "tst_audiomixer.moc"
