@@ -3,7 +3,7 @@
 option(TW_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(TW_WERROR "Treat compiler warnings as errors" OFF)
 
-find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network Xml PrintSupport Multimedia DBus LinguistTools)
+find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network Xml PrintSupport Multimedia DBus Concurrent LinguistTools)
 if(BUILD_TESTING)
   find_package(Qt5 5.15 REQUIRED COMPONENTS Test)
 endif()
