@@ -1,9 +1,9 @@
 // Start-up of Tickwren: the display check and the application object; the
 // further steps are in Startup.cpp.
 #include "ZEDireroz/frame/App.h"
-#include "platform/desktop/DisplayProbe.h"
-#include "app/Startup.h"
 #include "ZEDireroz/frame/TranslationsManager.h"
+#include "app/Startup.h"
+#include "platform/desktop/DisplayProbe.h"
 
 #include <QtGlobal>
 
@@ -20,13 +20,17 @@ bool reportMissingDisplay(int argc, char** argv)
 {
     DisplayProbe::Environment const env = DisplayProbe::fromProcess(argc, argv);
     DisplayProbe::Result const result = DisplayProbe::check(env);
-    if (result == DisplayProbe::Result::Available)
+    if (result == DisplayProbe::Result::Available) {
+        QString const platform = DisplayProbe::platformToUse(env);
+        if (!platform.isEmpty())
+            qputenv("QT_QPA_PLATFORM", platform.toLocal8Bit());
         return false;
+    }
     using ZEDireroz::TranslationsManager;
     QString reason =
         TranslationsManager::translateEarly(kApplicationName, "DisplayProbe", DisplayProbe::reasonText(result));
-    if (result == DisplayProbe::Result::ConnectionFailed)
-        reason = reason.arg(env.display);
+    if (reason.contains(QLatin1String("%1")))
+        reason = reason.arg(DisplayProbe::displayName(env, result));
     QString const line = TranslationsManager::translateEarly(kApplicationName, "main",
                                                              QT_TRANSLATE_NOOP("main", "Tickwren cannot start: %1"))
                              .arg(reason);

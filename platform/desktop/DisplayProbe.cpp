@@ -4,8 +4,25 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <QDir>
+#include <QLibraryInfo>
+
 #include <cstdlib>
+#include <cstring>
 #include <dlfcn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+bool waylandPluginInstalled()
+{
+    QDir const platforms(QLibraryInfo::location(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return !platforms.entryList({QStringLiteral("libqwayland*.so")}, QDir::Files).isEmpty();
+}
+
+} // namespace
 
 DisplayProbe::Environment DisplayProbe::fromProcess(int argc, char** argv)
 {
@@ -19,11 +36,47 @@ DisplayProbe::Environment DisplayProbe::fromProcess(int argc, char** argv)
     env.display = qEnvironmentVariable("DISPLAY");
     env.waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY");
     env.runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    env.waylandPluginInstalled = waylandPluginInstalled();
     return env;
 }
 
-DisplayProbe::Result DisplayProbe::check(Environment const& env, Connector const& connectX11)
+QString DisplayProbe::waylandSocketPath(Environment const& env)
 {
+    QString const name = env.waylandDisplay.isEmpty() ? QStringLiteral("wayland-0") : env.waylandDisplay;
+    if (name.startsWith(QLatin1Char('/')))
+        return name;
+    if (env.runtimeDir.isEmpty())
+        return QString();
+    return env.runtimeDir + QLatin1Char('/') + name;
+}
+
+QString DisplayProbe::platformToUse(Environment const& env)
+{
+    // The toolkit's default platform is X11 even in a Wayland session; without
+    // an X display it would abort there.
+    if (env.platform.isEmpty() && env.display.isEmpty() && !env.waylandDisplay.isEmpty())
+        return QStringLiteral("wayland");
+    return QString();
+}
+
+QString DisplayProbe::displayName(Environment const& env, Result result)
+{
+    if (result == Result::WaylandConnectionFailed)
+        return env.waylandDisplay.isEmpty() ? waylandSocketPath(env) : env.waylandDisplay;
+    return env.display;
+}
+
+DisplayProbe::Result DisplayProbe::check(Environment const& env, Connector const& connectX11,
+                                         WaylandConnector const& connectWayland)
+{
+    auto wayland = [&]() {
+        if (!env.waylandPluginInstalled)
+            return Result::NoWaylandPlugin;
+        QString const socket = waylandSocketPath(env);
+        if (env.waylandDisplay.isEmpty() && (socket.isEmpty() || !QFileInfo::exists(socket)))
+            return Result::NoWaylandDisplay;
+        return connectWayland(socket) ? Result::Available : Result::WaylandConnectionFailed;
+    };
     // The toolkit tries the platforms of a ";" list in turn; one that works is enough.
     QStringList candidates = env.platform.split(QLatin1Char(';'));
     Result first = Result::Available;
@@ -34,13 +87,11 @@ DisplayProbe::Result DisplayProbe::check(Environment const& env, Connector const
             if (!env.display.isEmpty())
                 result = connectX11(env.display) ? Result::Available : Result::ConnectionFailed;
             else if (name.isEmpty() && !env.waylandDisplay.isEmpty())
-                result = Result::Available; // the toolkit may choose the Wayland session itself
+                result = wayland(); // the program then asks for the Wayland platform (platformToUse)
             else
                 result = Result::NoDisplaySet;
         } else if (name.startsWith(QLatin1String("wayland"))) {
-            bool const socket =
-                !env.runtimeDir.isEmpty() && QFileInfo::exists(env.runtimeDir + QStringLiteral("/wayland-0"));
-            result = (!env.waylandDisplay.isEmpty() || socket) ? Result::Available : Result::NoWaylandDisplay;
+            result = wayland();
         }
         if (result == Result::Available)
             return result;
@@ -75,6 +126,22 @@ bool DisplayProbe::connectX11(QString const& display)
     return ok;
 }
 
+bool DisplayProbe::connectWayland(QString const& socketPath)
+{
+    QByteArray const path = QFile::encodeName(socketPath);
+    sockaddr_un address{};
+    if (path.isEmpty() || size_t(path.size()) >= sizeof(address.sun_path))
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    int const fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    bool const ok = ::connect(fd, reinterpret_cast<sockaddr const*>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return ok;
+}
+
 char const* DisplayProbe::reasonText(Result result)
 {
     switch (result) {
@@ -87,6 +154,12 @@ char const* DisplayProbe::reasonText(Result result)
         return QT_TRANSLATE_NOOP("DisplayProbe", "no Wayland display is available (WAYLAND_DISPLAY is not set).");
     case Result::ConnectionFailed:
         return QT_TRANSLATE_NOOP("DisplayProbe", "cannot connect to the display \"%1\".");
+    case Result::NoWaylandPlugin:
+        return QT_TRANSLATE_NOOP("DisplayProbe", "only a Wayland display is available (DISPLAY is not set), and "
+                                                 "the toolkit's Wayland support (package qtwayland5) is not "
+                                                 "installed.");
+    case Result::WaylandConnectionFailed:
+        return QT_TRANSLATE_NOOP("DisplayProbe", "cannot connect to the Wayland display \"%1\".");
     }
     return "";
 }

@@ -15,5 +15,13 @@
         <source>cannot connect to the display &quot;%1&quot;.</source>
         <translation>تعذر الاتصال بالشاشة &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>only a Wayland display is available (DISPLAY is not set), and the toolkit&apos;s Wayland support (package qtwayland5) is not installed.</source>
+        <translation>لا تتوفر سوى شاشة Wayland (لم يُضبط DISPLAY)، ودعم Wayland في مجموعة الأدوات (الحزمة qtwayland5) غير مثبت.</translation>
+    </message>
+    <message>
+        <source>cannot connect to the Wayland display &quot;%1&quot;.</source>
+        <translation>تعذّر الاتصال بشاشة Wayland "%1".</translation>
+    </message>
 </context>
 </TS>

@@ -15,5 +15,13 @@
         <source>cannot connect to the display &quot;%1&quot;.</source>
         <translation>Verbindung zur Anzeige „%1“ nicht möglich.</translation>
     </message>
+    <message>
+        <source>only a Wayland display is available (DISPLAY is not set), and the toolkit&apos;s Wayland support (package qtwayland5) is not installed.</source>
+        <translation>nur eine Wayland-Anzeige ist verfügbar (DISPLAY ist nicht gesetzt), und die Wayland-Unterstützung des Toolkits (Paket qtwayland5) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>cannot connect to the Wayland display &quot;%1&quot;.</source>
+        <translation>Verbindung zur Wayland-Anzeige „%1“ nicht möglich.</translation>
+    </message>
 </context>
 </TS>

@@ -15,5 +15,13 @@
         <source>cannot connect to the display &quot;%1&quot;.</source>
         <translation>impossible de se connecter à l&apos;affichage « %1 ».</translation>
     </message>
+    <message>
+        <source>only a Wayland display is available (DISPLAY is not set), and the toolkit&apos;s Wayland support (package qtwayland5) is not installed.</source>
+        <translation>seul un affichage Wayland est disponible (DISPLAY n’est pas défini) et la prise en charge de Wayland par la boîte à outils (paquet qtwayland5) n’est pas installée.</translation>
+    </message>
+    <message>
+        <source>cannot connect to the Wayland display &quot;%1&quot;.</source>
+        <translation>impossible de se connecter à l’affichage Wayland « %1 ».</translation>
+    </message>
 </context>
 </TS>

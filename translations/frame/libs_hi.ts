@@ -15,5 +15,13 @@
         <source>cannot connect to the display &quot;%1&quot;.</source>
         <translation>डिस्प्ले &quot;%1&quot; से कनेक्ट नहीं हो सका।</translation>
     </message>
+    <message>
+        <source>only a Wayland display is available (DISPLAY is not set), and the toolkit&apos;s Wayland support (package qtwayland5) is not installed.</source>
+        <translation>केवल एक Wayland डिस्प्ले उपलब्ध है (DISPLAY सेट नहीं है), और टूलकिट का Wayland समर्थन (पैकेज qtwayland5) इंस्टॉल नहीं है।</translation>
+    </message>
+    <message>
+        <source>cannot connect to the Wayland display &quot;%1&quot;.</source>
+        <translation>Wayland डिस्प्ले "%1" से कनेक्ट नहीं हो सकता।</translation>
+    </message>
 </context>
 </TS>

@@ -15,5 +15,13 @@
         <source>cannot connect to the display &quot;%1&quot;.</source>
         <translation>impossibile connettersi al display &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>only a Wayland display is available (DISPLAY is not set), and the toolkit&apos;s Wayland support (package qtwayland5) is not installed.</source>
+        <translation>è disponibile solo uno schermo Wayland (DISPLAY non è impostata) e il supporto Wayland del toolkit (pacchetto qtwayland5) non è installato.</translation>
+    </message>
+    <message>
+        <source>cannot connect to the Wayland display &quot;%1&quot;.</source>
+        <translation>impossibile connettersi allo schermo Wayland «%1».</translation>
+    </message>
 </context>
 </TS>

@@ -15,5 +15,13 @@
         <source>cannot connect to the display &quot;%1&quot;.</source>
         <translation>não é possível conectar-se à tela &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>only a Wayland display is available (DISPLAY is not set), and the toolkit&apos;s Wayland support (package qtwayland5) is not installed.</source>
+        <translation>só está disponível um ecrã Wayland (DISPLAY não está definido) e o suporte Wayland do toolkit (pacote qtwayland5) não está instalado.</translation>
+    </message>
+    <message>
+        <source>cannot connect to the Wayland display &quot;%1&quot;.</source>
+        <translation>não é possível ligar ao ecrã Wayland «%1».</translation>
+    </message>
 </context>
 </TS>

@@ -15,5 +15,13 @@
         <source>cannot connect to the display &quot;%1&quot;.</source>
         <translation>не удаётся подключиться к дисплею «%1».</translation>
     </message>
+    <message>
+        <source>only a Wayland display is available (DISPLAY is not set), and the toolkit&apos;s Wayland support (package qtwayland5) is not installed.</source>
+        <translation>доступен только дисплей Wayland (DISPLAY не задан), а поддержка Wayland в наборе инструментов (пакет qtwayland5) не установлена.</translation>
+    </message>
+    <message>
+        <source>cannot connect to the Wayland display &quot;%1&quot;.</source>
+        <translation>не удаётся подключиться к дисплею Wayland «%1».</translation>
+    </message>
 </context>
 </TS>

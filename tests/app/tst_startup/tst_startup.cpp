@@ -31,21 +31,32 @@ private slots:
         QTest::addColumn<QString>("platform");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("mentions");
+        QTest::addColumn<QString>("wayland");
         QTest::newRow("nothing set") << ""
                                      << ""
-                                     << "DISPLAY";
+                                     << "DISPLAY"
+                                     << "";
         QTest::newRow("xcb, nothing set") << "xcb"
                                           << ""
-                                          << "DISPLAY";
+                                          << "DISPLAY"
+                                          << "";
         QTest::newRow("no server") << ""
                                    << ":59999"
-                                   << ":59999";
+                                   << ":59999"
+                                   << "";
+        // In a Wayland session with no X display the program asks for the
+        // Wayland platform; where that cannot work it says so instead of aborting.
+        QTest::newRow("Wayland only, nothing listening") << ""
+                                                         << ""
+                                                         << "Wayland"
+                                                         << "wayland-tw-none";
     }
     void noDisplay()
     {
         QFETCH(QString, platform);
         QFETCH(QString, display);
         QFETCH(QString, mentions);
+        QFETCH(QString, wayland);
         QTemporaryDir home;
         QProcessEnvironment env = baseEnvironment(home.path());
         env.remove("WAYLAND_DISPLAY");
@@ -56,6 +67,8 @@ private slots:
             env.insert("QT_QPA_PLATFORM", platform);
         if (!display.isEmpty())
             env.insert("DISPLAY", display);
+        if (!wayland.isEmpty())
+            env.insert("WAYLAND_DISPLAY", wayland);
         QProcess program;
         program.setProcessEnvironment(env);
         program.start(TICKWREN_PROGRAM, QStringList());
