@@ -35,7 +35,8 @@ update_area() {
     # shellcheck disable=SC2206
     local sources=($rest)
     for lang in "${LANGUAGES[@]}"; do
-      "$LUPDATE" -silent -locations none -no-obsolete "${sources[@]}" \
+      # The include roots let lupdate see the namespaces in the headers.
+      "$LUPDATE" -silent -locations none -no-obsolete -I libs/cpp -I . "${sources[@]}" \
         -ts "translations/$area/${stem}_${lang}.ts"
     done
   done < "$list"

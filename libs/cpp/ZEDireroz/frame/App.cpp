@@ -96,6 +96,11 @@ void App::setSettingsValue(QString const& key, QVariant const& value)
     m_pSettings->setValue(settingsKey(key), value);
 }
 
+void App::removeSettingsValue(QString const& key)
+{
+    m_pSettings->remove(settingsKey(key));
+}
+
 QSettings* App::settings()
 {
     return m_pSettings;

@@ -33,6 +33,8 @@ public:
     // Settings: keys live under the application name ("TickwrenTrial/Language").
     QVariant settingsValue(QString const& key, QVariant const& defaultValue = QVariant());
     void setSettingsValue(QString const& key, QVariant const& value);
+    // Removes the key (in the same key form) from the settings file.
+    void removeSettingsValue(QString const& key);
     QSettings* settings();
     void setOldSettingsMode(bool on);
 

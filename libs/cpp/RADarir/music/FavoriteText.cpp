@@ -1,0 +1,28 @@
+#include "RADarir/music/FavoriteText.h"
+
+namespace RADarir {
+namespace FavoriteText {
+
+namespace {
+
+QChar const kNameEnd = QLatin1Char(':');
+QChar const kEntrySeparator = QLatin1Char(',');
+
+} // namespace
+
+QString toText(QString const& name, QStringList const& chords)
+{
+    return name + kNameEnd + chords.join(kEntrySeparator);
+}
+
+Favorite fromText(QString const& value)
+{
+    int const nameEnd = value.lastIndexOf(kNameEnd);
+    Favorite favorite;
+    favorite.name = nameEnd < 0 ? value : value.left(nameEnd);
+    favorite.chords = value.mid(nameEnd + 1).split(kEntrySeparator, Qt::SkipEmptyParts);
+    return favorite;
+}
+
+} // namespace FavoriteText
+} // namespace RADarir

@@ -1,0 +1,26 @@
+#pragma once
+// How a transposer favorite is kept in the settings file: its name, ":", and
+// its chord entries joined with ",". Every chord entry is a root name, a line
+// feed and a type suffix, so entries never hold ":" or ","; the name is
+// everything before the value's last ":", which lets a name hold ":" and ","
+// and still read back whole. Pure functions, no settings access.
+
+#include <QString>
+#include <QStringList>
+
+namespace RADarir {
+namespace FavoriteText {
+
+struct Favorite
+{
+    QString name;
+    QStringList chords;
+};
+
+QString toText(QString const& name, QStringList const& chords);
+// A value without ":" is all name and all entries, as older files may hold.
+// Empty entries are dropped: a favorite stored without chords reads back empty.
+Favorite fromText(QString const& value);
+
+} // namespace FavoriteText
+} // namespace RADarir
