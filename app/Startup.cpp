@@ -1,16 +1,28 @@
 #include "app/Startup.h"
 
-#include "ZEDireroz/frame/App.h"
-#include "app/MainPageStartup.h"
 #include "RADarir/metronome/MetronomeMainPage.h"
-#include "app/StartupPrompts.h"
+#include "ZEDireroz/editors/EditorActions.h"
+#include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/TickwrenLinks.h"
+#include "ZEDireroz/promotion/PromotionActions.h"
+#include "ZEDireroz/promotionbar/ReminderActions.h"
+#include "app/MainPageStartup.h"
+#include "app/StartupPrompts.h"
 #include "app/TickwrenStyle.h"
 
 namespace Startup {
 
+void installActions()
+{
+    ZEDireroz::installPromotionActions();
+    ZEDireroz::installReminderActions();
+    ZEDireroz::installEditorActions();
+}
+
 int run(ZEDireroz::App& app)
 {
+    installActions();
+
     // 2. Identity and links.
     app.setAppId(QString::fromLatin1(TickwrenLinks::kStoreId));
     app.setPromotedLink(QString::fromLatin1(TickwrenLinks::kProductPage));

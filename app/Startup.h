@@ -10,6 +10,11 @@ class App;
 
 namespace Startup {
 
+// What the application object's promotion, help, reminder and style-editor slots
+// open: the windows and links of the areas above the frame. run() installs them
+// first.
+void installActions();
+
 int run(ZEDireroz::App& app);
 
 } // namespace Startup

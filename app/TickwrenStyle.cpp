@@ -1,6 +1,6 @@
 #include "app/TickwrenStyle.h"
 
-#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 
 namespace {
 
@@ -179,16 +179,10 @@ Placeholder const kPlaceholders[] = {
     {"<!TempoLabelWidth!>", "140px", "80px"}, {"<!ListFont!>", "20px", "17px"},
 };
 
-bool isPocketDevice()
-{
-    auto* app = ZEDireroz::App::theApp();
-    return app && app->isPocketDevice();
-}
-
 } // namespace
 
 TickwrenStyle::TickwrenStyle()
-    : TickwrenStyle(isPocketDevice())
+    : TickwrenStyle(ZEDireroz::Common::isPocketDevice())
 {
 }
 

@@ -116,10 +116,3 @@ function(tw_resource_object_library name)
   target_link_libraries(${name} PUBLIC Qt5::Core)
   target_compile_options(${name} PRIVATE -w)
 endfunction()
-
-# tw_area_alias(<name> <target>): a feature area's target name that, for now, stands
-# for the library that still builds the area.
-function(tw_area_alias name target)
-  add_library(${name} INTERFACE)
-  target_link_libraries(${name} INTERFACE ${target})
-endfunction()

@@ -7,11 +7,11 @@
 // --silent runs the silent clock even when a sound device is there;
 // --listen only plays four bars of the metronome (bell and three ticks at
 // 100 beats per minute) to check by ear that sound comes out.
+#include "TestSupport/TestTone.h"
 #include "platform/audio/AudioEngine.h"
 #include "platform/audio/DecodedSound.h"
 #include "platform/audio/NativeAudioPlayer.h"
 #include "platform/audio/NativeAudioPlayerInternal.h"
-#include "TestSupport/TestTone.h"
 
 #include <QCoreApplication>
 #include <QDir>

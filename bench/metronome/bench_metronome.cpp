@@ -8,11 +8,11 @@
 //  - the resident memory after 60 s of ticking.
 //
 //   bench_metronome [--ticks N] [--memory-after S]
-#include "ZEDireroz/frame/App.h"
-#include "app/MainPageStartup.h"
 #include "RADarir/metronome/Metronome.h"
 #include "RADarir/metronome/MetronomeControls.h"
 #include "RADarir/metronome/MetronomeMainPage.h"
+#include "ZEDireroz/frame/App.h"
+#include "app/MainPageStartup.h"
 #include "app/TickwrenStyle.h"
 
 #include <QElapsedTimer>

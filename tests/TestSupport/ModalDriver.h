@@ -2,8 +2,8 @@
 // Helpers for tests of modal windows (answered with ModalAnswer): a button by
 // its text, and a test program with the application object the widgets expect.
 
-#include "ZEDireroz/frame/App.h"
 #include "TestSupport/ModalAnswer.h"
+#include "ZEDireroz/frame/App.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,12 +1,13 @@
 // The introduction slide show opened over the metronome page on a real X
 // display, as a user sees it 500 ms after start; the screenshot is kept in the
 // test's build folder ("intro_over_page.png").
+#include "RADarir/metronome/MetronomeMainPage.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/promotion/HelpDialog.h"
 #include "ZEDireroz/promotion/HelpDisplay.h"
 #include "ZEDireroz/promotion/HelpViewArea.h"
 #include "app/MainPageStartup.h"
-#include "RADarir/metronome/MetronomeMainPage.h"
+#include "app/Startup.h"
 #include "app/TickwrenStyle.h"
 
 #include <QDir>
@@ -99,6 +100,7 @@ private slots:
 int main(int argc, char** argv)
 {
     App application(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
+    Startup::installActions();
     TestIntroScreenshot test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,10 +1,10 @@
 // The main page at start-up: its size from the settings "Width" and "Height",
 // within the minimum and the screen, its title, and the metronome filling it.
-#include "ZEDireroz/frame/App.h"
-#include "app/MainPageStartup.h"
 #include "RADarir/metronome/Metronome.h"
 #include "RADarir/metronome/MetronomeMainPage.h"
+#include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/promotionbar/PromoMenuBar.h"
+#include "app/MainPageStartup.h"
 
 #include <QPushButton>
 #include <QtTest>

@@ -3,13 +3,13 @@
 // across the top and no gap beneath, the More menu's rows, the Rate button
 // hidden, the introduction half a second after start, a picture of the whole
 // window, and Quit in the application menu ending the loop.
-#include "ZEDireroz/frame/App.h"
-#include "ZEDireroz/promotionbar/AppMenu.h"
 #include "RADarir/metronome/Metronome.h"
 #include "RADarir/metronome/MetronomeMainPage.h"
 #include "TestSupport/ModalAnswer.h"
-#include "ZEDireroz/promotionbar/PromoMenuBar.h"
 #include "TestSupport/PromotionTesting.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/promotionbar/AppMenu.h"
+#include "ZEDireroz/promotionbar/PromoMenuBar.h"
 #include "app/Startup.h"
 
 #include <QAction>

@@ -103,11 +103,11 @@ private slots:
         QVERIFY(program.waitForStarted());
 
         QString const file = home.path() + "/.local/share/Olvenar/TickwrenTrial/settings.plist";
-        QElapsedTimer timer;
-        timer.start();
-        while (!QFileInfo::exists(file) && timer.elapsed() < 60000 && program.state() == QProcess::Running)
-            QTest::qWait(100);
-        QTest::qWait(200); // let the write finish
+        // The program has written its settings once the language is in the file.
+        auto const written = [&file]() {
+            return !QSettings(file, QSettings::IniFormat).value("TickwrenTrial/Language").toString().isEmpty();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(written() || program.state() != QProcess::Running, 60000);
         program.kill();
         program.waitForFinished();
 

@@ -1,12 +1,13 @@
 // The start-up's prompts: the introduction slides of the slide language, the
 // More menu's rows of the maker's other applications, the introduction shortly
 // after start and the reminder schedule.
-#include "ZEDireroz/frame/App.h"
 #include "TestSupport/ModalAnswer.h"
-#include "ZEDireroz/promotionbar/PromoMenuBar.h"
-#include "app/StartupPrompts.h"
-#include "ZEDireroz/frame/TickwrenLinks.h"
 #include "TestSupport/UrlCatcher.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/TickwrenLinks.h"
+#include "ZEDireroz/promotionbar/PromoMenuBar.h"
+#include "app/Startup.h"
+#include "app/StartupPrompts.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -115,6 +116,7 @@ private slots:
 int main(int argc, char** argv)
 {
     App application(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
+    Startup::installActions();
     TestStartupPrompts test;
     return QTest::qExec(&test, argc, argv);
 }

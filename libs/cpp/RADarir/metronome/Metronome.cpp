@@ -1,8 +1,9 @@
 #include "RADarir/metronome/Metronome.h"
 
-#include "ZEDireroz/frame/App.h"
 #include "RADarir/metronome/MetronomeBeats.h"
 #include "RADarir/metronome/MetronomeControls.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 #include "platform/audio/NativeAudioPlayer.h"
 
 #include <QHBoxLayout>
@@ -47,14 +48,12 @@ Metronome::Metronome(QWidget* parent)
     m_timer.start();
 
     auto* column = new QVBoxLayout;
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
+    ZEDireroz::Common::zeroMargins(column, 0);
     column->addStretch(23);
     column->addWidget(m_pControls);
     column->addStretch(1);
     auto* controlsRow = new QHBoxLayout;
-    controlsRow->setContentsMargins(0, 0, 0, 0);
-    controlsRow->setSpacing(0);
+    ZEDireroz::Common::zeroMargins(controlsRow, 0);
     controlsRow->addStretch(1);
     controlsRow->addLayout(column);
     controlsRow->addStretch(1);

@@ -1,6 +1,6 @@
 #include "RADarir/metronome/MetronomeControls.h"
 
-#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -13,20 +13,10 @@
 
 namespace RADarir {
 
-MetronomeControls::TempoRange const MetronomeControls::sm_aRanges[6] = {
+MetronomeControls::TempoRange const MetronomeControls::sm_aRanges[kTempoRangeCount] = {
     {QT_TR_NOOP("Largo"), 38, 56},     {QT_TR_NOOP("Adagio"), 57, 70},    {QT_TR_NOOP("Andante"), 71, 96},
     {QT_TR_NOOP("Moderato"), 97, 108}, {QT_TR_NOOP("Allegro"), 109, 168}, {QT_TR_NOOP("Presto"), 169, 208},
 };
-
-namespace {
-
-bool isPocketDevice()
-{
-    auto* app = ZEDireroz::App::theApp();
-    return app && app->isPocketDevice();
-}
-
-} // namespace
 
 MetronomeControls::MetronomeControls(QWidget* parent)
     : QFrame(parent)
@@ -58,7 +48,7 @@ MetronomeControls::MetronomeControls(QWidget* parent)
     m_pTempoList->setColumnCount(2);
     m_pTempoList->setHeaderLabels({tr("Name"), tr("Range")});
     m_pTempoList->setHeaderHidden(true);
-    bool const pocket = isPocketDevice();
+    bool const pocket = ZEDireroz::Common::isPocketDevice();
     m_pTempoList->setColumnWidth(0, pocket ? 65 : 115);
     m_pTempoList->setColumnWidth(1, 30);
     m_pTempoList->setSortingEnabled(false);
@@ -66,7 +56,7 @@ MetronomeControls::MetronomeControls(QWidget* parent)
     m_pTempoList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pTempoList->setRootIsDecorated(false);
     m_pTempoList->setAttribute(Qt::WA_MacShowFocusRect, false);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kTempoRangeCount; ++i) {
         TempoRange const& r = sm_aRanges[i];
         //: A tempo range in beats per minute, lower and upper bound.
         QString const range = tr("%1-%2").arg(r.lower).arg(r.upper);
@@ -104,8 +94,7 @@ MetronomeControls::MetronomeControls(QWidget* parent)
     connect(m_pTempoDecButton, &QPushButton::clicked, this, &MetronomeControls::slotTempoDec);
 
     auto* tempoRow = new QHBoxLayout;
-    tempoRow->setContentsMargins(0, 0, 0, 0);
-    tempoRow->setSpacing(0);
+    ZEDireroz::Common::zeroMargins(tempoRow, 0);
     tempoRow->addStretch(1);
     tempoRow->addWidget(m_pTempoDecButton);
     tempoRow->addWidget(m_pTempoLabel);
@@ -113,15 +102,13 @@ MetronomeControls::MetronomeControls(QWidget* parent)
     tempoRow->addStretch(1);
 
     auto* listRow = new QHBoxLayout;
-    listRow->setContentsMargins(0, 0, 0, 0);
-    listRow->setSpacing(0);
+    ZEDireroz::Common::zeroMargins(listRow, 0);
     listRow->addStretch(1);
     listRow->addWidget(m_pTempoList);
     listRow->addStretch(1);
 
     auto* switchRow = new QHBoxLayout;
-    switchRow->setContentsMargins(0, 0, 0, 0);
-    switchRow->setSpacing(0);
+    ZEDireroz::Common::zeroMargins(switchRow, 0);
     switchRow->addSpacing(5);
     switchRow->addWidget(m_pVisibleTickButton);
     switchRow->addSpacing(5);
@@ -131,8 +118,7 @@ MetronomeControls::MetronomeControls(QWidget* parent)
     switchRow->addWidget(m_pBeatsButton);
 
     auto* column = new QVBoxLayout;
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(4);
+    ZEDireroz::Common::zeroMargins(column, 4);
     column->addLayout(tempoRow);
     column->addLayout(listRow);
     column->addLayout(switchRow);
@@ -157,7 +143,7 @@ void MetronomeControls::setInterval(int bpm)
 
 QTreeWidgetItem* MetronomeControls::rangeItem(int bpm) const
 {
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < kTempoRangeCount; ++i)
         if (bpm >= sm_aRanges[i].lower && bpm <= sm_aRanges[i].upper)
             return m_aRangeItems[i];
     return nullptr;
@@ -165,7 +151,7 @@ QTreeWidgetItem* MetronomeControls::rangeItem(int bpm) const
 
 int MetronomeControls::rangeLowerBound(QTreeWidgetItem const* item) const
 {
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < kTempoRangeCount; ++i)
         if (item && m_aRangeItems[i] == item)
             return sm_aRanges[i].lower;
     return 0;

@@ -52,7 +52,9 @@ private:
         int lower;
         int upper;
     };
-    static TempoRange const sm_aRanges[6];
+    // Largo to Presto.
+    static constexpr int kTempoRangeCount = 6;
+    static TempoRange const sm_aRanges[kTempoRangeCount];
 
     // The tempo range that holds bpm, or null.
     QTreeWidgetItem* rangeItem(int bpm) const;
@@ -68,7 +70,7 @@ private:
     QPushButton* m_pTempoIncButton;
     QPushButton* m_pTempoDecButton;
     int m_nBeatsCount;
-    QTreeWidgetItem* m_aRangeItems[6];
+    QTreeWidgetItem* m_aRangeItems[kTempoRangeCount];
 };
 
 } // namespace RADarir

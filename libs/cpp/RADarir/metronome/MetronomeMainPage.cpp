@@ -1,6 +1,7 @@
 #include "RADarir/metronome/MetronomeMainPage.h"
 
 #include "RADarir/metronome/Metronome.h"
+#include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/promotionbar/PromoMenuBar.h"
 
 #include <QVBoxLayout>
@@ -22,8 +23,7 @@ MetronomeMainPage::MetronomeMainPage(QWidget* parent)
     m_pMetronome = new Metronome(nullptr);
 
     auto* layout = new QVBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    ZEDireroz::Common::zeroMargins(layout, 0);
     layout->addWidget(m_pPromoMenuBar);
     layout->addWidget(m_pMetronome);
     setLayout(layout);

@@ -1,6 +1,5 @@
 #include "ZEDireroz/dialogs/InputDialog.h"
 
-#include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/Common.h"
 
 #include <QHBoxLayout>
@@ -33,8 +32,8 @@ InputDialog::InputDialog(QString const& label, QWidget* parent, char const*, boo
     connect(m_pOkButton, &QPushButton::clicked, this, &InputDialog::accept);
     connect(m_pCancelButton, &QPushButton::clicked, this, &InputDialog::reject);
 
-    QBoxLayout* buttonRow = App::theApp()->isPocketDevice() ? static_cast<QBoxLayout*>(new QVBoxLayout)
-                                                            : static_cast<QBoxLayout*>(new QHBoxLayout);
+    QBoxLayout* buttonRow = Common::isPocketDevice() ? static_cast<QBoxLayout*>(new QVBoxLayout)
+                                                     : static_cast<QBoxLayout*>(new QHBoxLayout);
     buttonRow->addStretch(1);
     buttonRow->addWidget(m_pOkButton);
     buttonRow->addWidget(m_pCancelButton);

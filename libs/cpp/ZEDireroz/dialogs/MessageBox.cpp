@@ -1,6 +1,5 @@
 #include "ZEDireroz/dialogs/MessageBox.h"
 
-#include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/Common.h"
 
 #include <QApplication>
@@ -53,8 +52,8 @@ MessageBox::MessageBox(Icon icon, QString const& title, QString const& text, int
         {QMessageBox::NoToAll, QT_TR_NOOP("NoAll"), &MessageBox::slotNoAll},
     };
 
-    QBoxLayout* buttonRow = App::theApp()->isPocketDevice() ? static_cast<QBoxLayout*>(new QVBoxLayout)
-                                                            : static_cast<QBoxLayout*>(new QHBoxLayout);
+    QBoxLayout* buttonRow = Common::isPocketDevice() ? static_cast<QBoxLayout*>(new QVBoxLayout)
+                                                     : static_cast<QBoxLayout*>(new QHBoxLayout);
     buttonRow->setContentsMargins(1, 1, 1, 1);
     buttonRow->setSpacing(3);
     buttonRow->addStretch(1);

@@ -160,11 +160,9 @@ TopWidget::TopWidget(bool decorated, QWidget* parent)
         auto* over = new QWidget;
         over->setObjectName("TopOverWidget");
         m_pTopLayout = new QVBoxLayout(over);
-        m_pTopLayout->setContentsMargins(0, 0, 0, 0);
-        m_pTopLayout->setSpacing(0);
+        Common::zeroMargins(m_pTopLayout, 0);
         auto* windowLayout = new QVBoxLayout(this);
-        windowLayout->setContentsMargins(0, 0, 0, 0);
-        windowLayout->setSpacing(0);
+        Common::zeroMargins(windowLayout, 0);
         windowLayout->addWidget(m_pTitleLabel);
         windowLayout->addWidget(over);
     } else {

@@ -1,7 +1,7 @@
 #include "ZEDireroz/editors/CssEditor.h"
 
-#include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/editors/CssDoc.h"
+#include "ZEDireroz/frame/App.h"
 
 #include <QApplication>
 #include <QKeySequence>

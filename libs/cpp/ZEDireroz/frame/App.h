@@ -15,11 +15,13 @@
 
 #include <functional>
 
+class QDialog;
 class QSettings;
 
 namespace ZEDireroz {
 
-class HelpDialog;
+enum class PromotionLink;
+struct PromotionContext;
 
 class App : public QApplication
 {
@@ -163,6 +165,8 @@ private:
     QString settingsKey(QString const& key) const;
     QString userFolder(QString const& base, QString const& name);
     void startReminderCheck();
+    PromotionContext promotionContext(PromotionLink link);
+    void openPromotionLink(PromotionLink link);
     void postMouseEvent(QWidget* widget, QEvent::Type type, QPoint const& pos, Qt::MouseButton button,
                         Qt::MouseButtons buttons);
 
@@ -177,7 +181,7 @@ private:
     int m_nReminderDelay = 4000;
     // Created on the first show and kept; guarded, because it goes with the window
     // that was active then.
-    QPointer<HelpDialog> m_pHelpDialog;
+    QPointer<QDialog> m_pHelpDialog;
     QStringList m_lIntroductionSlides;
     QString m_sPromotedAppId;
     QString m_sPromotedAppName;

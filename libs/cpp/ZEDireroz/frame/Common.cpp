@@ -4,6 +4,7 @@
 #include "platform/desktop/Os.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -63,6 +64,19 @@ void Common::applyToolButtonDetails(QPushButton* button)
 {
     button->setFlat(true);
     button->setFixedSize(32, 32);
+}
+
+bool Common::isPocketDevice()
+{
+    App const* app = App::theApp();
+    return app && app->isPocketDevice();
+}
+
+void Common::zeroMargins(QLayout* layout, int spacing)
+{
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (spacing >= 0)
+        layout->setSpacing(spacing);
 }
 
 QSize Common::deviceSize(QSize const& size, qreal widthFactor, qreal heightFactor)

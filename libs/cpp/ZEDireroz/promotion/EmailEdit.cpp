@@ -1,7 +1,7 @@
 #include "ZEDireroz/promotion/EmailEdit.h"
 
-#include "ZEDireroz/frame/Common.h"
 #include "MTools/RegExps.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -28,8 +28,7 @@ EmailEdit::EmailEdit(QWidget* parent)
     connect(m_pEmailButton, &QPushButton::clicked, this, &EmailEdit::slotSendEmail);
 
     QHBoxLayout* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    Common::zeroMargins(layout, 0);
     layout->addWidget(m_pLineEdit);
     layout->addWidget(m_pECardButton);
     layout->addWidget(m_pEmailButton);

@@ -36,11 +36,9 @@ HelpDialog::HelpDialog(QWidget* parent)
 
     m_pViewArea = new HelpViewArea;
 
-    App* app = App::theApp();
-    bool const pocket = app && app->isPocketDevice();
+    bool const pocket = Common::isPocketDevice();
     QBoxLayout* buttons = new QBoxLayout(pocket ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(5);
+    Common::zeroMargins(buttons, 5);
     buttons->addStretch(1);
     buttons->addWidget(m_pNeverButton);
     buttons->addWidget(m_pCloseButton);

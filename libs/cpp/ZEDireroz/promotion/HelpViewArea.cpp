@@ -1,6 +1,6 @@
 #include "ZEDireroz/promotion/HelpViewArea.h"
 
-#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/promotion/HelpDisplay.h"
 
 #include <QButtonGroup>
@@ -26,8 +26,7 @@ HelpViewArea::HelpViewArea(QWidget* parent)
     connect(m_pMapper, &QSignalMapper::mappedString, this, &HelpViewArea::slotShowSlide);
 
     m_pDisplay = new HelpDisplay;
-    App* app = App::theApp();
-    if (app && app->isPocketDevice())
+    if (Common::isPocketDevice())
         m_pDisplay->setMinimumSize(280, 220);
     else
         m_pDisplay->setMinimumSize(400, 300);
@@ -38,11 +37,10 @@ HelpViewArea::HelpViewArea(QWidget* parent)
             &HelpViewArea::slotButtonClicked);
 
     m_pButtonsLayout = new QHBoxLayout;
-    m_pButtonsLayout->setContentsMargins(0, 0, 0, 0);
-    m_pButtonsLayout->setSpacing(3);
+    Common::zeroMargins(m_pButtonsLayout, 3);
 
     QHBoxLayout* row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(row);
     row->addStretch(1);
     row->addLayout(m_pButtonsLayout);
     row->addStretch(1);

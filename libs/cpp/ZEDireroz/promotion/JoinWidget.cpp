@@ -1,9 +1,10 @@
 #include "ZEDireroz/promotion/JoinWidget.h"
 
-#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/promotion/PromotionLinks.h"
 #include "ZEDireroz/promotion/SharePanel.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -26,8 +27,7 @@ JoinWidget::JoinWidget(QWidget* parent)
     connect(m_pVKontakte, &QPushButton::clicked, this, &JoinWidget::slotVKontakteClicked);
     connect(m_pEmail, &QPushButton::clicked, this, &JoinWidget::slotEmailClicked);
 
-    App* app = App::theApp();
-    bool const pocket = app && app->isPocketDevice();
+    bool const pocket = Common::isPocketDevice();
     QString const heading = pocket ? QStringLiteral("H5") : QStringLiteral("H3");
     m_pText = new QLabel;
     m_pText->setTextFormat(Qt::RichText);
@@ -37,15 +37,13 @@ JoinWidget::JoinWidget(QWidget* parent)
                      + tr("   4. Important News<br>") + QStringLiteral("</H4>"));
 
     QHBoxLayout* row = new QHBoxLayout;
-    row->setSpacing(0);
-    row->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(row, 0);
     row->addStretch(0);
     row->addLayout(SharePanel::buttonColumn(buttons));
     row->addStretch(0);
 
     QVBoxLayout* main = new QVBoxLayout(this);
-    main->setSpacing(0);
-    main->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(main, 0);
     main->addWidget(m_pText);
     main->addLayout(row);
 }

@@ -45,15 +45,13 @@ LinkDialog::LinkDialog(QWidget* parent)
                              + tr("<BR>(Watch the Video Introduction)</H3></CENTER>"));
 
     QHBoxLayout* checkRow = new QHBoxLayout;
-    checkRow->setContentsMargins(0, 0, 0, 0);
-    checkRow->setSpacing(1);
+    Common::zeroMargins(checkRow, 1);
     checkRow->addWidget(m_pRememberBox);
     checkRow->addWidget(new QLabel(tr("Do not show this dialog again")));
     checkRow->addStretch(1);
 
     QHBoxLayout* buttonRow = new QHBoxLayout;
-    buttonRow->setContentsMargins(0, 0, 0, 0);
-    buttonRow->setSpacing(5);
+    Common::zeroMargins(buttonRow, 5);
     buttonRow->addWidget(m_pYesButton);
     buttonRow->addWidget(m_pNoButton);
 

@@ -65,8 +65,7 @@ void SharePanel::buildDialog(QDialog* dialog, QLabel* text, QWidget* panel)
     panelRow->addWidget(panel);
     panelRow->addStretch(1);
 
-    App* app = App::theApp();
-    bool const pocket = app && app->isPocketDevice();
+    bool const pocket = Common::isPocketDevice();
     QBoxLayout* buttonRow = new QBoxLayout(pocket ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
     buttonRow->setContentsMargins(10, 10, 10, 10);
     buttonRow->setSpacing(7);

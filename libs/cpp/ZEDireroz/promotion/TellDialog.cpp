@@ -1,9 +1,10 @@
 #include "ZEDireroz/promotion/TellDialog.h"
 
-#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/promotion/SharePanel.h"
 #include "ZEDireroz/promotion/TellWidget.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace ZEDireroz {
@@ -14,8 +15,7 @@ TellDialog::TellDialog(QWidget* parent)
     QString const name = QCoreApplication::applicationName();
     setWindowTitle(QStringLiteral("Share ") + name);
 
-    App* app = App::theApp();
-    QString const heading = (app && app->isPocketDevice()) ? QStringLiteral("H4") : QStringLiteral("H3");
+    QString const heading = Common::isPocketDevice() ? QStringLiteral("H4") : QStringLiteral("H3");
     m_pText = new QLabel;
     m_pText->setTextFormat(Qt::RichText);
     m_pText->setText(QStringLiteral("<CENTER><%1>").arg(heading) + tr("If you like \"") + name + QStringLiteral("\"")

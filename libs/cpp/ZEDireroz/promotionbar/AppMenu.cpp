@@ -1,7 +1,7 @@
 #include "ZEDireroz/promotionbar/AppMenu.h"
 
-#include "ZEDireroz/promotion/AboutDialog.h"
 #include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/promotion/AboutDialog.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,5 +1,6 @@
 #include "ZEDireroz/promotionbar/PromoMainPage.h"
 
+#include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/promotionbar/PromoMenuBar.h"
 
 #include <QVBoxLayout>
@@ -13,8 +14,7 @@ PromoMainPage::PromoMainPage(QWidget* parent)
     // The bar belongs in the page's layout: a bar without a parent would never be
     // shown and never be freed.
     QVBoxLayout* layout = new QVBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    Common::zeroMargins(layout, 0);
     // Kept at the top at its own height; the owner's content goes below it.
     layout->addWidget(m_pPromoMenuBar, 0, Qt::AlignTop);
     setLayout(layout);

@@ -1,8 +1,8 @@
 #include "ZEDireroz/promotionbar/PromoMenuBar.h"
 
 #include "ZEDireroz/frame/App.h"
-#include "ZEDireroz/promotionbar/AppMenu.h"
 #include "ZEDireroz/frame/Common.h"
+#include "ZEDireroz/promotionbar/AppMenu.h"
 #include "ZEDireroz/promotionbar/LinkMenu.h"
 
 #include <QHBoxLayout>

@@ -16,17 +16,10 @@ namespace ZEDireroz {
 
 namespace {
 
-bool pocketDevice()
-{
-    App* app = App::theApp();
-    return app && app->isPocketDevice();
-}
-
 QBoxLayout* newRow(bool column)
 {
     QBoxLayout* row = column ? static_cast<QBoxLayout*>(new QVBoxLayout) : new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(5);
+    Common::zeroMargins(row, 5);
     return row;
 }
 
@@ -34,7 +27,7 @@ QBoxLayout* newRow(bool column)
 
 ReminderDialog::ReminderDialog(QWidget* parent)
     : QDialog(parent)
-    , m_bPocket(pocketDevice())
+    , m_bPocket(Common::isPocketDevice())
 {
     QString const name = QCoreApplication::applicationName();
     setWindowTitle(tr("Help Spread the Word about \"") + name + QLatin1Char('"'));
@@ -64,8 +57,7 @@ ReminderDialog::ReminderDialog(QWidget* parent)
     m_pLogoLabel->setFixedSize(90, 90);
 
     m_pContentRow = new QHBoxLayout;
-    m_pContentRow->setContentsMargins(0, 0, 0, 0);
-    m_pContentRow->setSpacing(0);
+    Common::zeroMargins(m_pContentRow, 0);
 
     QBoxLayout* top = newRow(m_bPocket);
     if (m_bPocket) {

@@ -1,9 +1,9 @@
 #include "ZEDireroz/settings/SettingsDialog.h"
 
+#include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/frame/FileDialog.h"
-#include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/settings/SettingsWidget.h"
 
 #include <QChildEvent>
@@ -130,15 +130,13 @@ void SettingsDialog::buildControls()
     connect(cancel, &QPushButton::clicked, this, &SettingsDialog::reject);
 
     auto* top = new QHBoxLayout;
-    top->setContentsMargins(0, 0, 0, 0);
-    top->setSpacing(2);
+    Common::zeroMargins(top, 2);
     top->addWidget(save);
     top->addWidget(load);
     top->addStretch(1);
 
     auto* bottom = new QHBoxLayout;
-    bottom->setContentsMargins(0, 0, 0, 0);
-    bottom->setSpacing(2);
+    Common::zeroMargins(bottom, 2);
     bottom->addStretch(1);
     bottom->addWidget(ok);
     bottom->addWidget(apply);

@@ -1,7 +1,7 @@
 #include "ZEDireroz/settings/Updater.h"
 
-#include "ZEDireroz/frame/App.h"
 #include "QMRequest/Downloader.h"
+#include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/TickwrenLinks.h"
 #include "ZEDireroz/settings/UpdaterDialog.h"
 #include "ZEDireroz/settings/WaitLabel.h"

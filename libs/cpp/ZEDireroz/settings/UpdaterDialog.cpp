@@ -31,8 +31,7 @@ UpdaterDialog::UpdaterDialog(QWidget* parent)
     connect(no, &QPushButton::clicked, this, &UpdaterDialog::slotCancel);
 
     auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(0, 0, 0, 0);
-    buttons->setSpacing(3);
+    Common::zeroMargins(buttons, 3);
     buttons->addWidget(yes);
     buttons->addWidget(no);
 

@@ -1,10 +1,10 @@
 // The operating-system facade against a private D-Bus daemon that stands in for
 // both the session bus and the system bus, with fake login manager, file manager
 // and dock listeners of the test's own.
-#include "platform/desktop/Os.h"
-#include "platform/desktop/Os_Mac.h"
 #include "TestSupport/PrivateBus.h"
 #include "TestSupport/UrlCatcher.h"
+#include "platform/desktop/Os.h"
+#include "platform/desktop/Os_Mac.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -193,8 +193,12 @@ private slots:
                                                          QStringLiteral("PrepareForSleep"));
         signal << true;
         QVERIFY(impostor.send(signal));
-        // Sent after the impostor's notice; the bus keeps the order of the two.
-        QTest::qWait(100);
+        // Sent once the bus has answered the impostor, so after its notice: the
+        // bus handles a connection's messages in order.
+        QDBusMessage const ping = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"));
+        QCOMPARE(impostor.call(ping).type(), QDBusMessage::ReplyMessage);
         QSignalSpy marker(Os::instance(), &Os::atWakeUpFromStandBy);
         sendLoginSignal(loginPath, QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
                         {false});

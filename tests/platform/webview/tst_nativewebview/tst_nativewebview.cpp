@@ -1,10 +1,10 @@
 // The web view where the engine cannot run (the offscreen platform): pages go to
 // the system browser, caught here by a URL handler, so nothing leaves the machine.
 // Also the translation link and the view factory.
-#include "platform/webview/NativeWebView.h"
-#include "platform/webview/NativeWebViewInternal.h"
 #include "TestSupport/UrlCatcher.h"
 #include "ZEDireroz/frame/WebViewCreator.h"
+#include "platform/webview/NativeWebView.h"
+#include "platform/webview/NativeWebViewInternal.h"
 
 #include <QUrlQuery>
 #include <QtTest>

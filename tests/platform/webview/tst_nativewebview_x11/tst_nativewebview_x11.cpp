@@ -3,9 +3,9 @@
 // goes to the browser. As root the engine runs only with its sandbox switched
 // off, which this test does for itself.
 #include "TestSupport/CannedHttpServer.h"
+#include "TestSupport/UrlCatcher.h"
 #include "platform/webview/NativeWebView.h"
 #include "platform/webview/NativeWebViewInternal.h"
-#include "TestSupport/UrlCatcher.h"
 
 #include <QWebEngineView>
 #include <QtTest>

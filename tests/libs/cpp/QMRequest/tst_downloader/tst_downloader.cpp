@@ -1,6 +1,6 @@
 // The blocking downloader against canned answers of a server on 127.0.0.1.
-#include "TestSupport/CannedHttpServer.h"
 #include "QMRequest/Downloader.h"
+#include "TestSupport/CannedHttpServer.h"
 
 #include <QElapsedTimer>
 #include <QFile>

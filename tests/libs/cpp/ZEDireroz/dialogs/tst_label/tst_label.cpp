@@ -1,8 +1,8 @@
 // The picture label's placement on normal and high-density screens, and the
 // filter that centres a widget when it is shown.
 #include "TestSupport/ModalDriver.h"
-#include "ZEDireroz/frame/CenterFilter.h"
 #include "ZEDireroz/dialogs/Label.h"
+#include "ZEDireroz/frame/CenterFilter.h"
 
 #include <QDesktopWidget>
 

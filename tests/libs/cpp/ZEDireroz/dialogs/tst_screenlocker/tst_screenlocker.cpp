@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -26,6 +27,37 @@ public:
             ++count;
         return false;
     }
+};
+
+// Counts the key and mouse presses that reach the widgets of one window, so that
+// a test knows its input has arrived before it looks where it went.
+class InputArrivals : public QObject
+{
+public:
+    explicit InputArrivals(QWidget* window)
+        : m_window(window)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~InputArrivals() override { qApp->removeEventFilter(this); }
+
+    int keys = 0;
+    int clicks = 0;
+
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (widget && widget->window() == m_window) {
+            if (event->type() == QEvent::KeyPress)
+                ++keys;
+            else if (event->type() == QEvent::MouseButtonPress)
+                ++clicks;
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
 };
 
 } // namespace
@@ -51,7 +83,10 @@ class TestScreenLocker : public QObject
         QTRY_VERIFY(locker.isActiveWindow());
         QTRY_COMPARE(QWidget::keyboardGrabber(), static_cast<QWidget*>(locker.unlockButton()));
         QTRY_COMPARE(QWidget::mouseGrabber(), static_cast<QWidget*>(locker.unlockButton()));
-        QTest::qWait(100); // let the X server settle the grabs
+        // The X server's grab has taken effect once a key reaches the locker.
+        InputArrivals probe(&locker);
+        FakeInput::keys("Shift_L");
+        QTRY_VERIFY(probe.keys > 0);
     }
 
 private slots:
@@ -93,13 +128,14 @@ private slots:
         QVERIFY(locker.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(locker.windowState() & Qt::WindowFullScreen);
 
-        // Typing while locked does not reach the other window.
+        // Typing while locked does not reach the other window: the keys go to the locker.
+        InputArrivals arrivals(&locker);
         FakeInput::keys("b");
-        QTest::qWait(200);
+        QTRY_VERIFY(arrivals.keys > 0);
         QCOMPARE(m_pEdit->text(), QString("a"));
         // Nor does a click on it.
         FakeInput::click(m_pOther->mapToGlobal(m_pEdit->geometry().center()));
-        QTest::qWait(100);
+        QTRY_VERIFY(arrivals.clicks > 0);
         QCOMPARE(unlocked.count(), 0);
         QVERIFY(locker.isLocked());
 
@@ -107,6 +143,7 @@ private slots:
         WindowChurn churn;
         locker.installEventFilter(&churn);
         WId const id = locker.winId();
+        // A time with nothing in it: no event tells that nothing has happened.
         QTest::qWait(300);
         QCOMPARE(churn.count, 0);
         QCOMPARE(locker.winId(), id);
@@ -119,7 +156,9 @@ private slots:
         QTRY_VERIFY(!locker.isVisible());
         QVERIFY(!QWidget::keyboardGrabber());
         QVERIFY(!QWidget::mouseGrabber());
-        QTest::qWait(100); // no re-lock from the timer
+        // No re-lock: the check that takes the input back has stopped.
+        auto* check = locker.findChild<QTimer*>();
+        QVERIFY(check && !check->isActive());
         QVERIFY(!locker.isVisible());
         focusEdit();
         FakeInput::keys("c");
@@ -138,10 +177,10 @@ private slots:
         // Hidden, it comes back.
         locker.hide();
         QTRY_VERIFY(locker.isVisible());
-        QTRY_VERIFY(locker.isActiveWindow());
-        QTest::qWait(100);
+        waitUntilLocked(locker);
+        InputArrivals arrivals(&locker);
         FakeInput::keys("d");
-        QTest::qWait(200);
+        QTRY_VERIFY(arrivals.keys > 0);
         QCOMPARE(m_pEdit->text(), QString("a"));
     }
 
@@ -153,10 +192,11 @@ private slots:
         waitUntilLocked(locker);
         QVERIFY(!locker.unlockButton()->isVisible());
         // The hidden button cannot be pressed with the keys that press buttons.
+        InputArrivals arrivals(&locker);
         FakeInput::keys("space");
         FakeInput::keys("Return");
         FakeInput::keys("u");
-        QTest::qWait(200);
+        QTRY_VERIFY(arrivals.keys >= 3);
         QCOMPARE(unlocked.count(), 0);
         QVERIFY(locker.isVisible());
         FakeInput::keys("Control_L+Alt_L+u");

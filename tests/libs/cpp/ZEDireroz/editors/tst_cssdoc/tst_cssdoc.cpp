@@ -1,7 +1,7 @@
 // The style-sheet document: its own look, and load, edit, save through the file
 // dialogs (driven here as a user would).
-#include "ZEDireroz/editors/CssDoc.h"
 #include "TestSupport/FileDialogDriver.h"
+#include "ZEDireroz/editors/CssDoc.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -1,9 +1,9 @@
 // The style-sheet editor window on a running application object: its menus and
 // tool bar, Apply and Reset on the application's style sheet, the keys, the
 // SetInfo tool tips, and its end when closed.
-#include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/editors/CssDoc.h"
 #include "ZEDireroz/editors/CssEditor.h"
+#include "ZEDireroz/frame/App.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -107,7 +107,9 @@ private slots:
         doc->document()->setDefaultFont(QFont(QStringLiteral("Serif"), 30));
 
         m_editor->slotApply();
-        QTest::qWait(20); // let any re-polish after the new sheet happen
+        // Any re-polish the new sheet posted is done before the look is read.
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
         QCOMPARE(qApp->styleSheet(), text);
         QCOMPARE(doc->styleSheet(), ownSheet);
         QCOMPARE(doc->document()->defaultFont().family(), QStringLiteral("Lucida Console"));

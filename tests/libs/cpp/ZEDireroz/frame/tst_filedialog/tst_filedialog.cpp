@@ -1,7 +1,7 @@
 // The file dialogs: with a parent the toolkit's dialog attached to that window,
 // waited for in a local event loop; without one the platform's chooser.
-#include "ZEDireroz/frame/FileDialog.h"
 #include "TestSupport/FileDialogDriver.h"
+#include "ZEDireroz/frame/FileDialog.h"
 
 #include <QFile>
 #include <QTemporaryDir>

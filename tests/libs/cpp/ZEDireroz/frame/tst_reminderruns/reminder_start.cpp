@@ -2,8 +2,10 @@
 // reminder with the program's call, answers a reminder that comes up as the
 // argument says ("later", "never" or "close"), prints which dialog it saw
 // ("none" when none) and ends once the check has run.
-#include "ZEDireroz/frame/App.h"
 #include "TestSupport/ModalAnswer.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/promotion/PromotionActions.h"
+#include "ZEDireroz/promotionbar/ReminderActions.h"
 #include "ZEDireroz/promotionbar/ReminderDialog.h"
 
 #include <QElapsedTimer>
@@ -18,6 +20,8 @@ using ZEDireroz::ReminderDialog;
 int main(int argc, char** argv)
 {
     App app(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
+    ZEDireroz::installPromotionActions();
+    ZEDireroz::installReminderActions();
     QString const how = QCoreApplication::arguments().value(1);
     QVariant const before = app.settingsValue(QStringLiteral("AutoReminderCount"));
     bool const remindersOn = app.settingsValue(QStringLiteral("AutoReminder"), true).toBool();

@@ -1,11 +1,13 @@
 // The reminder schedule: which reminder a set of kinds gives, when the start
 // counter makes it due, and what each answer leaves in the settings.
-#include "ZEDireroz/frame/App.h"
 #include "TestSupport/ModalAnswer.h"
 #include "TestSupport/PromotionTesting.h"
-#include "ZEDireroz/promotionbar/ReminderDialog.h"
-#include "ZEDireroz/frame/TickwrenLinks.h"
 #include "TestSupport/UrlCatcher.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/TickwrenLinks.h"
+#include "ZEDireroz/promotion/PromotionActions.h"
+#include "ZEDireroz/promotionbar/ReminderActions.h"
+#include "ZEDireroz/promotionbar/ReminderDialog.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -86,6 +88,8 @@ private:
 private slots:
     void initTestCase()
     {
+        ZEDireroz::installPromotionActions();
+        ZEDireroz::installReminderActions();
         m_pCatcher = new UrlCatcher;
         app()->setAppId(QStringLiteral("id123456789"));
         app()->currentLanguage();

@@ -1,10 +1,10 @@
 // The About box, the tutorial question and the e-mail field.
-#include "ZEDireroz/promotion/AboutDialog.h"
+#include "TestSupport/UrlCatcher.h"
 #include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/TickwrenLinks.h"
+#include "ZEDireroz/promotion/AboutDialog.h"
 #include "ZEDireroz/promotion/EmailEdit.h"
 #include "ZEDireroz/promotion/LinkDialog.h"
-#include "ZEDireroz/frame/TickwrenLinks.h"
-#include "TestSupport/UrlCatcher.h"
 
 #include <QCheckBox>
 #include <QLabel>

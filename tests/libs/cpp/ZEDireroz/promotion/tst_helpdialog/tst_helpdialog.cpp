@@ -4,6 +4,7 @@
 #include "ZEDireroz/promotion/HelpDialog.h"
 #include "ZEDireroz/promotion/HelpDisplay.h"
 #include "ZEDireroz/promotion/HelpViewArea.h"
+#include "ZEDireroz/promotion/PromotionActions.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -321,6 +322,7 @@ private slots:
 int main(int argc, char** argv)
 {
     App application(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
+    ZEDireroz::installPromotionActions();
     TestHelpDialog test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -1,18 +1,20 @@
 // The links the promotion actions open: store, maker and join pages, the
 // contact and tell-a-friend mails, and the share and join panels and dialogs.
 // Every link is caught before it reaches a browser or a mail program.
+#include "TestSupport/ModalAnswer.h"
 #include "TestSupport/ModalDriver.h"
-#include "ZEDireroz/frame/App.h"
+#include "TestSupport/PromotionTesting.h"
+#include "TestSupport/UrlCatcher.h"
 #include "ZEDireroz/editors/CssEditor.h"
+#include "ZEDireroz/editors/EditorActions.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/TickwrenLinks.h"
 #include "ZEDireroz/promotion/JoinDialog.h"
 #include "ZEDireroz/promotion/JoinWidget.h"
-#include "TestSupport/ModalAnswer.h"
+#include "ZEDireroz/promotion/PromotionActions.h"
 #include "ZEDireroz/promotion/PromotionLinks.h"
-#include "TestSupport/PromotionTesting.h"
 #include "ZEDireroz/promotion/TellDialog.h"
 #include "ZEDireroz/promotion/TellWidget.h"
-#include "ZEDireroz/frame/TickwrenLinks.h"
-#include "TestSupport/UrlCatcher.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,6 +78,8 @@ private:
 private slots:
     void initTestCase()
     {
+        ZEDireroz::installPromotionActions();
+        ZEDireroz::installEditorActions();
         m_pCatcher = new UrlCatcher;
         QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
         app()->setAppId(kStoreId);

@@ -1,15 +1,16 @@
 // The promotion bar, its More menu of links, the application menu, the
 // stand-alone more-apps button and the bare promotion page. Links are caught
 // before they reach a browser; dialogs are closed as soon as they are up.
-#include "ZEDireroz/frame/App.h"
-#include "ZEDireroz/promotionbar/AppMenu.h"
 #include "TestSupport/ModalAnswer.h"
+#include "TestSupport/PromotionTesting.h"
+#include "TestSupport/UrlCatcher.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/TickwrenLinks.h"
+#include "ZEDireroz/promotion/PromotionActions.h"
+#include "ZEDireroz/promotionbar/AppMenu.h"
 #include "ZEDireroz/promotionbar/MoreAppsButton.h"
 #include "ZEDireroz/promotionbar/PromoMainPage.h"
 #include "ZEDireroz/promotionbar/PromoMenuBar.h"
-#include "TestSupport/PromotionTesting.h"
-#include "ZEDireroz/frame/TickwrenLinks.h"
-#include "TestSupport/UrlCatcher.h"
 
 #include <QAction>
 #include <QFile>
@@ -71,6 +72,7 @@ private:
 private slots:
     void initTestCase()
     {
+        ZEDireroz::installPromotionActions();
         m_pCatcher = new UrlCatcher;
         app()->setAppId(kStoreId);
         app()->setAppSupportPage(QStringLiteral("http://tickwren.example.org/apps/tickwren/"));

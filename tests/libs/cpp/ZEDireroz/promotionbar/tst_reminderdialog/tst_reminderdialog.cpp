@@ -1,11 +1,12 @@
 // The three reminder dialogs: which button ends them with which answer, what
 // they say and show, and where the keyboard focus goes.
-#include "ZEDireroz/frame/App.h"
-#include "ZEDireroz/promotion/JoinWidget.h"
 #include "TestSupport/ModalAnswer.h"
 #include "TestSupport/PromotionTesting.h"
-#include "ZEDireroz/promotionbar/ReminderDialog.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/promotion/JoinWidget.h"
+#include "ZEDireroz/promotion/PromotionActions.h"
 #include "ZEDireroz/promotion/TellWidget.h"
+#include "ZEDireroz/promotionbar/ReminderDialog.h"
 
 #include <QBoxLayout>
 #include <QLabel>
@@ -69,7 +70,11 @@ class TestReminderDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { App::theApp()->currentLanguage(); }
+    void initTestCase()
+    {
+        ZEDireroz::installPromotionActions();
+        App::theApp()->currentLanguage();
+    }
 
     void everyButtonAccepts_data()
     {

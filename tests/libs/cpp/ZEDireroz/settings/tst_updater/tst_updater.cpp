@@ -1,11 +1,11 @@
 // The update check against canned pages of a server on 127.0.0.1: which answer
 // the user sees, with which picture, and which web page "Yes" opens.
-#include "ZEDireroz/frame/App.h"
 #include "TestSupport/CannedHttpServer.h"
+#include "TestSupport/UrlCatcher.h"
+#include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/settings/UpdateIndicationDialog.h"
 #include "ZEDireroz/settings/Updater.h"
 #include "ZEDireroz/settings/UpdaterDialog.h"
-#include "TestSupport/UrlCatcher.h"
 #include "ZEDireroz/settings/WaitLabel.h"
 
 #include <QCheckBox>

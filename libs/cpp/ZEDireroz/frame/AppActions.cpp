@@ -1,0 +1,11 @@
+#include "ZEDireroz/frame/AppActions.h"
+
+namespace ZEDireroz {
+
+AppActions& AppActions::installed()
+{
+    static AppActions actions;
+    return actions;
+}
+
+} // namespace ZEDireroz
