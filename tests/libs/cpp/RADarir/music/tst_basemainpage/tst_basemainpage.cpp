@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QPointer>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -165,6 +166,21 @@ private slots:
         page.setShop(new FrenchUkulele(&page, links));
         page.slotWikipedia();
         QCOMPARE(catcher.takeOne().toEncoded(), QByteArray("http://fr.encyclopedia.example/wiki/Ukul%C3%A9l%C3%A9"));
+    }
+
+    // The entries follow the interface language through their own context.
+    void menuTextsAreTranslated()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(":/Translations/libs_fr.qm"));
+        QCoreApplication::installTranslator(&translator);
+        Page page;
+        page.addShopMenu();
+        QCoreApplication::removeTranslator(&translator);
+        QStringList const texts = entryTexts(page.promoMenuBar()->shopMenu());
+        QCOMPARE(texts.mid(texts.size() - 8),
+                 QStringList({"--", "Indispensable", QString::fromUtf8("Bon à avoir"), "Lire",
+                              QString::fromUtf8("Écouter"), "Voir", "--", QString::fromUtf8("Encyclopédie")}));
     }
 
     void pageOwnsBarShopAndActions()
