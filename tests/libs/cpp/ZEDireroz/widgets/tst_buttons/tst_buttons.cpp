@@ -1,6 +1,7 @@
 // The community button's menu and links, and the menu button's caption.
 #include "TestSupport/ModalDriver.h"
 #include "TestSupport/UrlCatcher.h"
+#include "ZEDireroz/promotion/PromotionActions.h"
 #include "ZEDireroz/widgets/CommunityButton.h"
 #include "ZEDireroz/widgets/MenuButton.h"
 
@@ -26,6 +27,9 @@ class TestButtons : public QObject
 {
     Q_OBJECT
 private slots:
+    // The share entry opens the share window through the application object, as
+    // in the program.
+    void initTestCase() { ZEDireroz::installPromotionActions(); }
     void init() { ModalAnswer::watchdogFired() = false; }
     void cleanup() { QVERIFY(!ModalAnswer::watchdogFired()); }
 
