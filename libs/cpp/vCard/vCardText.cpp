@@ -1,0 +1,408 @@
+#include "vCardText_p.h"
+
+#include <QTextCodec>
+
+Q_LOGGING_CATEGORY(lcVCard, "tickwren.vcard")
+
+namespace vCardText {
+
+namespace {
+
+const char kHexDigits[] = "0123456789ABCDEF";
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+bool isLineBreak(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+} // namespace
+
+QByteArray trimmed(const QByteArray& bytes)
+{
+    int begin = 0;
+    int end = bytes.size();
+    while (begin < end && (isBlank(bytes.at(begin)) || bytes.at(begin) == '\r'))
+        ++begin;
+    while (end > begin && (isBlank(bytes.at(end - 1)) || bytes.at(end - 1) == '\r'))
+        --end;
+    return bytes.mid(begin, end - begin);
+}
+
+QByteArray beforeNul(const QByteArray& bytes)
+{
+    const int nul = bytes.indexOf('\0');
+    return nul < 0 ? bytes : bytes.left(nul);
+}
+
+bool sameKeyword(const QString& text, const char* keyword)
+{
+    return text.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
+}
+
+bool sameKeyword(const QByteArray& bytes, const char* keyword)
+{
+    return qstricmp(bytes.constData(), keyword) == 0 && bytes.size() == int(qstrlen(keyword));
+}
+
+QString asciiUpper(const QString& text)
+{
+    QString result = text;
+    for (QChar& c : result) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 'a' + 'A');
+    }
+    return result;
+}
+
+QString decodeUtf8(const QByteArray& bytes)
+{
+    QTextCodec::ConverterState state;
+    const QString text = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars > 0 || state.remainingChars > 0)
+        return QString::fromLatin1(bytes);
+    return text;
+}
+
+QString decode(const QByteArray& bytes, const QString& charset)
+{
+    if (!charset.isEmpty() && !sameKeyword(charset, "UTF-8")) {
+        if (QTextCodec* codec = QTextCodec::codecForName(charset.toLatin1()))
+            return codec->toUnicode(bytes);
+    }
+    return decodeUtf8(bytes);
+}
+
+QByteArray encodeQuotedPrintable(const QByteArray& bytes)
+{
+    QByteArray result;
+    result.reserve(bytes.size() * 3);
+    for (int i = 0; i < bytes.size(); ++i) {
+        const uchar b = uchar(bytes.at(i));
+        // A space is kept, except at the end, where readers would trim it.
+        const bool plain = (b > 32 && b < 127 && b != '=') || (b == ' ' && i + 1 < bytes.size());
+        if (plain) {
+            result += char(b);
+        } else {
+            result += '=';
+            result += kHexDigits[b >> 4];
+            result += kHexDigits[b & 15];
+        }
+    }
+    return result;
+}
+
+QByteArray decodeQuotedPrintable(const QByteArray& bytes)
+{
+    QByteArray result;
+    result.reserve(bytes.size());
+    for (int i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c == '=' && i + 2 < bytes.size()) {
+            const int high = hexValue(bytes.at(i + 1));
+            const int low = hexValue(bytes.at(i + 2));
+            if (high >= 0 && low >= 0) {
+                result += char(high * 16 + low);
+                i += 2;
+                continue;
+            }
+        }
+        // A stray "=" that starts no code is kept as it stands.
+        result += c;
+    }
+    return result;
+}
+
+QString escapeValue(const QString& value, vCardVersion version)
+{
+    QString result;
+    result.reserve(value.size());
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c == QLatin1Char('\\') || c == QLatin1Char(';')) {
+            result += QLatin1Char('\\');
+            result += c;
+        } else if (version == VC30 && c == QLatin1Char(',')) {
+            result += QLatin1String("\\,");
+        } else if (version == VC30 && isLineBreak(c)) {
+            // CR LF, a lone CR and a lone LF are all one line break.
+            if (c == QLatin1Char('\r') && i + 1 < value.size() && value.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            result += QLatin1String("\\n");
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+QString unescapeValue(const QString& text, vCardVersion version)
+{
+    if (!text.contains(QLatin1Char('\\')))
+        return text;
+    QString result;
+    result.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\\') || i + 1 == text.size()) {
+            result += c;
+            continue;
+        }
+        const QChar next = text.at(i + 1);
+        if (next == QLatin1Char('\\') || next == QLatin1Char(';') || next == QLatin1Char(',')
+            || next == QLatin1Char(':')) {
+            result += next;
+            ++i;
+        } else if (version == VC30 && (next == QLatin1Char('n') || next == QLatin1Char('N'))) {
+            result += QLatin1Char('\n');
+            ++i;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+QList<QByteArray> splitValues(const QByteArray& raw)
+{
+    QList<QByteArray> values;
+    int start = 0;
+    for (int i = 0; i < raw.size(); ++i) {
+        if (raw.at(i) == '\\') {
+            ++i;
+        } else if (raw.at(i) == ';') {
+            values.append(raw.mid(start, i - start));
+            start = i + 1;
+        }
+    }
+    values.append(raw.mid(start));
+    return values;
+}
+
+int indexOutsideQuotes(const QString& text, QChar c)
+{
+    bool quoted = false;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (!quoted && text.at(i) == c)
+            return i;
+    }
+    return -1;
+}
+
+QStringList splitOutsideQuotes(const QString& text, QChar separator)
+{
+    QStringList parts;
+    bool quoted = false;
+    int start = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (!quoted && text.at(i) == separator) {
+            parts.append(text.mid(start, i - start));
+            start = i + 1;
+        }
+    }
+    parts.append(text.mid(start));
+    return parts;
+}
+
+QString quoteParamValue(const QString& value)
+{
+    QString text;
+    text.reserve(value.size());
+    bool needsQuotes = false;
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c == QLatin1Char('^')) {
+            text += QLatin1String("^^");
+        } else if (c == QLatin1Char('"')) {
+            text += QLatin1String("^'");
+        } else if (isLineBreak(c)) {
+            if (c == QLatin1Char('\r') && i + 1 < value.size() && value.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            text += QLatin1String("^n");
+        } else {
+            needsQuotes = needsQuotes || c == QLatin1Char(';') || c == QLatin1Char(':') || c == QLatin1Char(',')
+                          || c == QLatin1Char('=');
+            text += c;
+        }
+    }
+    // Readers drop white space around a parameter; quotes keep it.
+    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    if (!value.isEmpty() && (blank(value.front()) || blank(value.back())))
+        needsQuotes = true;
+    return needsQuotes ? QLatin1Char('"') + text + QLatin1Char('"') : text;
+}
+
+QString unquoteParamValue(const QString& text)
+{
+    QString bare = text;
+    bare.remove(QLatin1Char('"'));
+    if (!bare.contains(QLatin1Char('^')))
+        return bare;
+    QString result;
+    result.reserve(bare.size());
+    for (int i = 0; i < bare.size(); ++i) {
+        const QChar c = bare.at(i);
+        const QChar next = i + 1 < bare.size() ? bare.at(i + 1) : QChar();
+        if (c == QLatin1Char('^') && next == QLatin1Char('^')) {
+            result += QLatin1Char('^');
+            ++i;
+        } else if (c == QLatin1Char('^') && next == QLatin1Char('\'')) {
+            result += QLatin1Char('"');
+            ++i;
+        } else if (c == QLatin1Char('^') && (next == QLatin1Char('n') || next == QLatin1Char('N'))) {
+            result += QLatin1Char('\n');
+            ++i;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+bool isToken(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        const ushort u = c.unicode();
+        const bool ok =
+            (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '-' || u == '_';
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+bool isQuotedPrintable(const vCardParam& param)
+{
+    return (param.group() == vCardParam::Encoding || param.group() == vCardParam::Undefined)
+           && sameKeyword(param.value(), "QUOTED-PRINTABLE");
+}
+
+bool isBase64(const vCardParam& param)
+{
+    if (param.group() == vCardParam::Encoding)
+        return sameKeyword(param.value(), "BASE64") || sameKeyword(param.value(), "B");
+    return param.group() == vCardParam::Undefined && sameKeyword(param.value(), "BASE64");
+}
+
+int headEnd(const QByteArray& line)
+{
+    bool inParams = false;
+    bool quoted = false;
+    for (int i = 0; i < line.size(); ++i) {
+        const char c = line.at(i);
+        if (c == ';')
+            inParams = true;
+        if (inParams && c == '"')
+            quoted = !quoted;
+        else if (!quoted && c == ':')
+            return i;
+    }
+    return line.indexOf(':');
+}
+
+LineReader::LineReader(const QByteArray& data)
+    : m_data(data)
+{
+}
+
+void LineReader::setKeepFoldBlank(bool keep)
+{
+    m_keepFoldBlank = keep;
+}
+
+bool LineReader::atEnd() const
+{
+    return m_pos >= m_data.size();
+}
+
+QByteArray LineReader::peek(int* nextPos) const
+{
+    int end = m_data.indexOf('\n', m_pos);
+    if (end < 0)
+        end = m_data.size();
+    *nextPos = end + 1;
+    int length = end - m_pos;
+    if (length > 0 && m_data.at(m_pos + length - 1) == '\r')
+        --length;
+    return m_data.mid(m_pos, length);
+}
+
+namespace {
+
+// Whether the parameters of a line ask for quoted-printable values.
+bool isQuotedPrintableLine(const QByteArray& line)
+{
+    const int end = headEnd(line);
+    if (end < 0)
+        return false;
+    const int semicolon = line.indexOf(';');
+    if (semicolon < 0 || semicolon > end)
+        return false;
+    const QList<vCardParam> params = vCardParam::fromByteArray(line.mid(semicolon + 1, end - semicolon - 1));
+    for (const vCardParam& param : params) {
+        if (isQuotedPrintable(param))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool LineReader::next(QByteArray* line)
+{
+    if (atEnd())
+        return false;
+    int nextPos = 0;
+    *line = peek(&nextPos);
+    m_pos = nextPos;
+    // Whether this line is quoted-printable is asked once, at its first soft
+    // break, so that a long run of continuation lines costs no more than the text.
+    int quotedPrintable = -1;
+    while (!atEnd()) {
+        const QByteArray following = peek(&nextPos);
+        if (line->endsWith('=')) {
+            if (quotedPrintable < 0)
+                quotedPrintable = isQuotedPrintableLine(*line) ? 1 : 0;
+            if (quotedPrintable == 1) {
+                line->chop(1);
+                line->append(following);
+                m_pos = nextPos;
+                continue;
+            }
+        }
+        if (following.isEmpty() || !isBlank(following.at(0)))
+            break;
+        line->append(m_keepFoldBlank ? following : following.mid(1));
+        m_pos = nextPos;
+    }
+    return true;
+}
+
+QByteArray withoutByteOrderMark(const QByteArray& data)
+{
+    if (data.startsWith("\xEF\xBB\xBF"))
+        return data.mid(3);
+    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
+        // The codec reads the mark and drops it.
+        return QTextCodec::codecForName("UTF-16")->toUnicode(data).toUtf8();
+    }
+    return data;
+}
+
+} // namespace vCardText

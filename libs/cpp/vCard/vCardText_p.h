@@ -1,0 +1,118 @@
+#pragma once
+
+// Text helpers shared by the parameter, property and card classes; not part of
+// the library's interface.
+
+#include <QByteArray>
+#include <QLoggingCategory>
+#include <QString>
+#include <QStringList>
+
+#include "vCard/vCardParam.h"
+
+class vCardProperty;
+
+Q_DECLARE_LOGGING_CATEGORY(lcVCard)
+
+namespace vCardText {
+
+inline bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Without spaces, tabs and carriage returns at either end.
+QByteArray trimmed(const QByteArray& bytes);
+// The bytes up to, not including, the first NUL byte.
+QByteArray beforeNul(const QByteArray& bytes);
+// Case-insensitive comparison with an ASCII keyword.
+bool sameKeyword(const QString& text, const char* keyword);
+bool sameKeyword(const QByteArray& bytes, const char* keyword);
+// ASCII letters a to z in capitals; every other character unchanged.
+QString asciiUpper(const QString& text);
+
+// Decodes bytes in the named character set. Without one (or with one this system
+// does not know), UTF-8; bytes that are not valid UTF-8 are read as Latin-1 so
+// that none is lost.
+QString decode(const QByteArray& bytes, const QString& charset = QString());
+// UTF-8 bytes of a text already in memory, such as a name or a parameter text.
+QString decodeUtf8(const QByteArray& bytes);
+
+QByteArray encodeQuotedPrintable(const QByteArray& bytes);
+QByteArray decodeQuotedPrintable(const QByteArray& bytes);
+
+// Escapes one value of a property line; version 3.0 also escapes "," and writes
+// line breaks as "\n".
+QString escapeValue(const QString& value, vCardVersion version);
+// Undoes escapeValue; an unknown escape is kept as it stands.
+QString unescapeValue(const QString& text, vCardVersion version);
+// Splits the raw value text of a line at every ";" that no backslash escapes.
+QList<QByteArray> splitValues(const QByteArray& raw);
+
+// Index of the first `c` outside double quotes in `text`, or -1.
+int indexOutsideQuotes(const QString& text, QChar c);
+// Splits at every `separator` outside double quotes.
+QStringList splitOutsideQuotes(const QString& text, QChar separator);
+// A parameter value as written: "^" escapes, and double quotes where needed.
+QString quoteParamValue(const QString& value);
+// A parameter value as read: quotes removed and "^" escapes decoded.
+QString unquoteParamValue(const QString& text);
+// Letters, digits, "-" and "_": a name that needs no quoting.
+bool isToken(const QString& text);
+
+// Whether a parameter asks for quoted-printable or Base64 values; 2.1 allows the
+// bare words as well as the ENCODING= form.
+bool isQuotedPrintable(const vCardParam& param);
+bool isBase64(const vCardParam& param);
+
+// Index of the ":" that ends the name and parameters of a line: the first one
+// outside double-quoted parameter values (or, when quotes are left open, the
+// first one at all); -1 when the line has none.
+int headEnd(const QByteArray& line);
+
+// Turns a text into logical lines: lines end with LF or CR LF; a line that begins
+// with a space or a tab continues the line before it; a quoted-printable line
+// ending in "=" continues on the next line whatever that begins with.
+class LineReader
+{
+public:
+    explicit LineReader(const QByteArray& data);
+    // The next logical line; false when the text is used up.
+    bool next(QByteArray* line);
+    // By the rules of 2.1 the blank that leads a continuation line belongs to the
+    // text; by those of 3.0 it is part of the fold and dropped.
+    void setKeepFoldBlank(bool keep);
+
+private:
+    bool atEnd() const;
+    // The physical line at the current position, without its line end, and
+    // where the line after it begins.
+    QByteArray peek(int* nextPos) const;
+
+    QByteArray m_data;
+    int m_pos = 0;
+    bool m_keepFoldBlank = false;
+};
+
+// The input as UTF-8 bytes: a UTF-8 byte-order mark dropped, UTF-16 converted.
+QByteArray withoutByteOrderMark(const QByteArray& data);
+
+// What one logical line holds.
+struct Line
+{
+    enum Kind {
+        Nothing,
+        Begin,
+        End,
+        Version,
+        Property,
+    };
+    Kind kind = Nothing;
+    QByteArray version;
+};
+
+// Reads one logical line by the rules of a version; a property line fills
+// `property`.
+Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* property);
+
+} // namespace vCardText
