@@ -175,6 +175,11 @@ void TestVCardProperty::writeLine_data()
     QTest::newRow("non-ASCII 2.1 names its charset")
         << vCardProperty("FN", QStringLiteral("Zoë")) << VC21 << QByteArray("FN;CHARSET=UTF-8:Zo\xC3\xAB");
     QTest::newRow("non-ASCII 3.0") << vCardProperty("FN", QStringLiteral("Zoë")) << VC30 << QByteArray("FN:Zo\xC3\xAB");
+    // The text is UTF-8 whatever character set the property was given; the
+    // parameter must say so, or a reader decodes the bytes wrongly.
+    QTest::newRow("given character set names the real one")
+        << vCardProperty("FN", QStringLiteral("é"), Params{charset("iso-8859-1")}) << VC30
+        << QByteArray("FN;CHARSET=UTF-8:\xC3\xA9");
     // A quoted-printable parameter asks for the encoding in 2.1; 3.0 has none.
     const vCardProperty askedQp("NOTE", "plain", Params{encoding("quoted-printable")});
     QTest::newRow("asked quoted-printable 2.1")
