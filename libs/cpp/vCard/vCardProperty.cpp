@@ -91,8 +91,8 @@ QString writtenName(const QString& text, bool isName)
 {
     QString result = isName ? asciiUpper(text) : text;
     for (QChar& c : result) {
-        const bool kept = c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_')
-            || (isName && c == QLatin1Char('.'));
+        const bool kept =
+            c.isLetterOrNumber() || c == QLatin1Char('-') || c == QLatin1Char('_') || (isName && c == QLatin1Char('.'));
         if (!kept)
             c = QLatin1Char('-');
     }

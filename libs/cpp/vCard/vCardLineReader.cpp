@@ -1,0 +1,98 @@
+// Physical lines into logical ones: unfolding, quoted-printable soft breaks and
+// the byte-order mark.
+#include "vCardText_p.h"
+
+#include <QTextCodec>
+
+namespace vCardText {
+
+LineReader::LineReader(const QByteArray& data)
+    : m_data(data)
+{
+}
+
+void LineReader::setKeepFoldBlank(bool keep)
+{
+    m_keepFoldBlank = keep;
+}
+
+bool LineReader::atEnd() const
+{
+    return m_pos >= m_data.size();
+}
+
+QByteArray LineReader::peek(int* nextPos) const
+{
+    int end = m_data.indexOf('\n', m_pos);
+    if (end < 0)
+        end = m_data.size();
+    *nextPos = end + 1;
+    int length = end - m_pos;
+    if (length > 0 && m_data.at(m_pos + length - 1) == '\r')
+        --length;
+    return m_data.mid(m_pos, length);
+}
+
+namespace {
+
+// Whether the parameters of a line ask for quoted-printable values.
+bool isQuotedPrintableLine(const QByteArray& line)
+{
+    const int end = headEnd(line);
+    if (end < 0)
+        return false;
+    const int semicolon = line.indexOf(';');
+    if (semicolon < 0 || semicolon > end)
+        return false;
+    const QList<vCardParam> params = vCardParam::fromByteArray(line.mid(semicolon + 1, end - semicolon - 1));
+    for (const vCardParam& param : params) {
+        if (isQuotedPrintable(param))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool LineReader::next(QByteArray* line)
+{
+    if (atEnd())
+        return false;
+    int nextPos = 0;
+    *line = peek(&nextPos);
+    m_pos = nextPos;
+    // Whether this line is quoted-printable is asked once, at its first soft
+    // break, so that a long run of continuation lines costs no more than the text.
+    int quotedPrintable = -1;
+    while (!atEnd()) {
+        const QByteArray following = peek(&nextPos);
+        if (line->endsWith('=')) {
+            if (quotedPrintable < 0)
+                quotedPrintable = isQuotedPrintableLine(*line) ? 1 : 0;
+            if (quotedPrintable == 1) {
+                line->chop(1);
+                line->append(following);
+                m_pos = nextPos;
+                continue;
+            }
+        }
+        if (following.isEmpty() || !isBlank(following.at(0)))
+            break;
+        line->append(m_keepFoldBlank ? following : following.mid(1));
+        m_pos = nextPos;
+    }
+    return true;
+}
+
+QByteArray withoutByteOrderMark(const QByteArray& data)
+{
+    if (data.startsWith("\xEF\xBB\xBF"))
+        return data.mid(3);
+    if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
+        // The codec reads the mark and drops it.
+        return QTextCodec::codecForName("UTF-16")->toUnicode(data).toUtf8();
+    }
+    return data;
+}
+
+} // namespace vCardText
