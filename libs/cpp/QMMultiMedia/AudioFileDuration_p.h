@@ -1,0 +1,13 @@
+#pragma once
+// The playing time of an audio file from its header (frames and sample rate, as
+// the decoder library reports them after opening the file), without decoding
+// the sound. Safe to call from any thread.
+
+#include <QString>
+
+namespace QMMultiMedia {
+
+// Milliseconds, truncated; -1 when the file cannot be opened as sound.
+qint64 readAudioFileDurationMs(QString const& path);
+
+} // namespace QMMultiMedia
