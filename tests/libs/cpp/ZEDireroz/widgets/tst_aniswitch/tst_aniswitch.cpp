@@ -1,0 +1,149 @@
+// The animated switch and its check button: the built parts, the start state,
+// one toggled() per change whichever way it is made, and calls before init.
+#include "TestSupport/ModalDriver.h"
+#include "ZEDireroz/widgets/AniSwitch.h"
+#include "ZEDireroz/widgets/CheckButton.h"
+
+#include <QSignalSpy>
+#include <QStateMachine>
+
+using ZEDireroz::AniSwitch;
+using ZEDireroz::CheckButton;
+
+namespace {
+
+bool machineRunning(AniSwitch& aniSwitch)
+{
+    auto* machine = aniSwitch.findChild<QStateMachine*>();
+    return machine && machine->isRunning();
+}
+
+} // namespace
+
+class TestAniSwitch : public QObject
+{
+    Q_OBJECT
+private slots:
+    void checkButtonReportsEveryChangeOnce()
+    {
+        CheckButton button;
+        QVERIFY(button.isCheckable());
+        QVERIFY(!button.isChecked());
+        QSignalSpy on(&button, &CheckButton::onClicked);
+        QSignalSpy off(&button, &CheckButton::offClicked);
+        button.show();
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(on.count(), 1);
+        button.setChecked(false);
+        QCOMPARE(off.count(), 1);
+        button.setChecked(false);
+        QCOMPARE(off.count(), 1);
+        QCOMPARE(on.count(), 1);
+    }
+
+    void builtParts_data()
+    {
+        QTest::addColumn<bool>("withIcon");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QSize>("handleSize");
+        QTest::addColumn<int>("handleX");
+        QTest::addColumn<int>("toggledAtStart");
+        QTest::newRow("icon, on") << true << true << QSize(40, 20) << 40 << 1;
+        QTest::newRow("no icon, off") << false << false << QSize(50, 20) << 0 << 0;
+        QTest::newRow("no icon, on") << false << true << QSize(50, 20) << 50 << 1;
+    }
+    void builtParts()
+    {
+        QFETCH(bool, withIcon);
+        QFETCH(bool, on);
+        QFETCH(QSize, handleSize);
+        QFETCH(int, handleX);
+        QFETCH(int, toggledAtStart);
+        AniSwitch aniSwitch;
+        aniSwitch.resize(100, 20);
+        QSignalSpy toggled(&aniSwitch, &AniSwitch::toggled);
+        aniSwitch.init(withIcon, on);
+        aniSwitch.show();
+        QTRY_VERIFY(machineRunning(aniSwitch));
+        QCOMPARE(aniSwitch.handle()->size(), handleSize);
+        QCOMPARE(aniSwitch.handle()->objectName(), QString("AniSwitchHandler"));
+        QCOMPARE(aniSwitch.handle()->parentWidget(), aniSwitch.area());
+        QCOMPARE(aniSwitch.icon()->objectName(), QString("AniSwitchIcon"));
+        QCOMPARE(aniSwitch.icon()->isHidden(), !withIcon);
+        QTRY_COMPARE(aniSwitch.handle()->pos(), QPoint(handleX, 0));
+        QCOMPARE(aniSwitch.isChecked(), on);
+        QCOMPARE(toggled.count(), toggledAtStart);
+
+        // A second init changes nothing.
+        aniSwitch.resize(300, 60);
+        aniSwitch.init(!withIcon, !on);
+        QCOMPARE(aniSwitch.handle()->size(), handleSize);
+        QCOMPARE(aniSwitch.isChecked(), on);
+        QCOMPARE(aniSwitch.findChildren<QStateMachine*>().size(), 1);
+    }
+
+    void oneToggledPerChange_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::newRow("setOn") << "setOn";
+        QTest::newRow("slotSetOn and slotSetOff") << "slots";
+        QTest::newRow("icon click") << "icon";
+        QTest::newRow("handle click") << "handle";
+        QTest::newRow("area click") << "area";
+    }
+    void oneToggledPerChange()
+    {
+        QFETCH(QString, route);
+        AniSwitch aniSwitch;
+        aniSwitch.resize(100, 20);
+        aniSwitch.init(true, false);
+        aniSwitch.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&aniSwitch));
+        QTRY_VERIFY(machineRunning(aniSwitch));
+        QSignalSpy toggled(&aniSwitch, &AniSwitch::toggled);
+        auto change = [&](bool on) {
+            if (route == "setOn")
+                aniSwitch.setOn(on);
+            else if (route == "slots")
+                on ? aniSwitch.slotSetOn() : aniSwitch.slotSetOff();
+            else if (route == "icon")
+                QTest::mouseClick(aniSwitch.icon(), Qt::LeftButton);
+            else if (route == "handle")
+                QTest::mouseClick(aniSwitch.handle(), Qt::LeftButton);
+            else
+                QTest::mouseClick(
+                    aniSwitch.area()->findChild<QPushButton*>(on ? "AniSwitchOffArea" : "AniSwitchOnArea"),
+                    Qt::LeftButton);
+        };
+        for (bool on : {true, false, true}) {
+            int const before = toggled.count();
+            change(on);
+            // The handle slides over 400 ms to the side that shows the state.
+            QTRY_COMPARE(aniSwitch.handle()->pos(), QPoint(on ? 40 : 0, 0));
+            QCOMPARE(aniSwitch.isChecked(), on);
+            QCOMPARE(toggled.count(), before + 1);
+            QCOMPARE(toggled.last().first().toBool(), on);
+        }
+        // Asking for the state it is in emits nothing.
+        aniSwitch.setOn(true);
+        QCOMPARE(toggled.count(), 3);
+    }
+
+    void stateCallsBeforeInitAreIgnored()
+    {
+        AniSwitch aniSwitch;
+        QSignalSpy toggled(&aniSwitch, &AniSwitch::toggled);
+        aniSwitch.setOn(true);
+        aniSwitch.slotSetOn();
+        aniSwitch.slotSetOff();
+        QVERIFY(!aniSwitch.isChecked());
+        QVERIFY(!aniSwitch.isBuilt());
+        QCOMPARE(toggled.count(), 0);
+        aniSwitch.resize(100, 20);
+        aniSwitch.init(true, true);
+        QTRY_VERIFY(aniSwitch.isChecked());
+    }
+};
+
+TW_APP_TEST_MAIN(TestAniSwitch)
+#include "tst_aniswitch.moc"
