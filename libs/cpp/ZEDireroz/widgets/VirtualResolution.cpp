@@ -44,6 +44,12 @@ VirtualResolutionWidget::VirtualResolutionWidget(QWidget* parent)
 {
     m_pScene->setSceneRect(0, 0, 800, 800);
     m_pView->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    // The whole virtual surface is always stretched over the view: nothing to scroll.
+    m_pView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The view's viewport gets its final size after this widget's own resize
+    // (from the layout, and once the scroll bars are settled): fit it then too.
+    m_pView->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -59,7 +65,7 @@ void VirtualResolutionWidget::setWidget(QWidget* widget)
     m_pProxy = m_pScene->addWidget(widget);
     if (m_virtualSize.isValid())
         applySize();
-    m_pView->fitInView(m_pProxy, Qt::IgnoreAspectRatio);
+    fitView();
     m_pProxy->setPos(0, 0);
 }
 
@@ -100,17 +106,30 @@ void VirtualResolutionWidget::applySize()
         return;
     m_pProxy->widget()->setFixedSize(m_virtualSize);
     m_pScene->setSceneRect(0, 0, m_virtualSize.width(), m_virtualSize.height());
-    m_pView->fitInView(m_pProxy, Qt::IgnoreAspectRatio);
+    fitView();
     m_pProxy->setPos(0, 0);
+}
+
+void VirtualResolutionWidget::fitView()
+{
+    if (m_pProxy)
+        m_pView->fitInView(m_pProxy, Qt::IgnoreAspectRatio);
 }
 
 void VirtualResolutionWidget::resizeEvent(QResizeEvent* event)
 {
     if (m_pProxy) {
-        m_pView->fitInView(m_pProxy, Qt::IgnoreAspectRatio);
+        fitView();
         m_pView->ensureVisible(m_pProxy, 50, 50);
     }
     QWidget::resizeEvent(event);
+}
+
+bool VirtualResolutionWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pView->viewport() && event->type() == QEvent::Resize)
+        fitView();
+    return QWidget::eventFilter(watched, event);
 }
 
 VirtualResolutionWidget* VirtualResolutionSingleton::_uniqueInstanceP = nullptr;

@@ -41,9 +41,11 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void applySize();
+    void fitView();
 
     QGraphicsScene* m_pScene;
     QGraphicsView* m_pView;

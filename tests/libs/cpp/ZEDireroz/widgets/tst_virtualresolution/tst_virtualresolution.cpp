@@ -5,6 +5,7 @@
 #include "ZEDireroz/widgets/VirtualResolution.h"
 
 #include <QComboBox>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
@@ -92,6 +93,24 @@ private slots:
         host.slotSetWidth(1000);
         QCOMPARE(content->size(), QSize(1000, 600));
         QCOMPARE(host.virtualSize(), QSize(1000, 600));
+    }
+
+    void wholeSurfaceStretchedOverTheView()
+    {
+        VirtualResolutionWidget host;
+        host.setWidget(new QLabel("content"));
+        host.slotSetSize(QSize(800, 600));
+        host.setFixedSize(200, 150);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QWidget* viewport = host.view()->viewport();
+        // The virtual surface's corners land on the viewport's corners (fitInView keeps a small margin).
+        QTRY_VERIFY(qAbs(host.view()->mapFromScene(QPointF(800, 600)).x() - viewport->width()) <= 4);
+        QRect const shown = host.view()->mapFromScene(QRectF(0, 0, 800, 600)).boundingRect();
+        QVERIFY2(qAbs(shown.left()) <= 4 && qAbs(shown.top()) <= 4,
+                 qPrintable(QString("%1,%2").arg(shown.left()).arg(shown.top())));
+        QVERIFY(qAbs(shown.bottom() - viewport->height()) <= 4);
+        QVERIFY(viewport->width() >= 190);
     }
 
     void singletonIsShared()
