@@ -1,6 +1,7 @@
 // One of each shared widget on a page, shown on a real (virtual) X screen: the
 // screenshot and every widget's own picture come out, and none of them is blank.
 #include "TestSupport/ModalDriver.h"
+#include "ZEDireroz/widgets/AdvancedLabel.h"
 #include "ZEDireroz/widgets/AniSwitch.h"
 #include "ZEDireroz/widgets/CheckButton.h"
 #include "ZEDireroz/widgets/ColorWidget.h"
@@ -88,6 +89,15 @@ private slots:
         auto* progress = new ComboProgress;
         progress->slotSetProgress(40);
         add("Progress", progress);
+
+        auto* label = new AdvancedLabel;
+        QPixmap picture(64, 64);
+        picture.fill(QColor(60, 140, 90));
+        label->setBackgroundPixmap(picture);
+        label->setMargin(4);
+        label->setText("Caption");
+        label->setFixedSize(120, 48);
+        add("Advanced label", label);
 
         auto* host = new VirtualResolutionWidget;
         auto* content = new QLabel("Virtual 800 x 600");
