@@ -47,6 +47,12 @@
         <source>The settings could not be loaded from %1: %2 (line %3)</source>
         <translation>Die Einstellungen konnten nicht aus %1 geladen werden: %2 (Zeile %3)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::Updater</name>

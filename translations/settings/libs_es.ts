@@ -47,6 +47,12 @@
         <source>The settings could not be loaded from %1: %2 (line %3)</source>
         <translation>No se pudo cargar la configuración desde %1: %2 (línea %3)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::Updater</name>

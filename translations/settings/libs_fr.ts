@@ -47,6 +47,12 @@
         <source>The settings could not be loaded from %1: %2 (line %3)</source>
         <translation>Les paramètres n&apos;ont pas pu être chargés depuis %1 : %2 (ligne %3)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::Updater</name>

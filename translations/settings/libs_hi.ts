@@ -47,6 +47,12 @@
         <source>The settings could not be loaded from %1: %2 (line %3)</source>
         <translation>सेटिंग्स %1 से लोड नहीं की जा सकीं: %2 (पंक्ति %3)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 पहले से मौजूद है।
+क्या आप इसे बदलना चाहते हैं?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::Updater</name>

@@ -47,6 +47,12 @@
         <source>The settings could not be loaded from %1: %2 (line %3)</source>
         <translation>Impossibile caricare le impostazioni da %1: %2 (riga %3)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::Updater</name>

@@ -47,6 +47,12 @@
         <source>The settings could not be loaded from %1: %2 (line %3)</source>
         <translation>%1에서 설정을 불러올 수 없습니다: %2 (%3행)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1이(가) 이미 있습니다.
+바꾸시겠습니까?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::Updater</name>

@@ -47,6 +47,12 @@
         <source>The settings could not be loaded from %1: %2 (line %3)</source>
         <translation>Não foi possível carregar as configurações de %1: %2 (linha %3)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Pretende substituí-lo?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::Updater</name>

@@ -11,6 +11,7 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -174,18 +175,33 @@ void SettingsDialog::processDomRoot(QDomNode const& root)
     }
 }
 
+QString SettingsDialog::withSettingsSuffix(QString const& fileName)
+{
+    // Only the exact extension counts: "x.LFSETTINGS" or "x.xml" would be hidden
+    // by the load dialog's filter.
+    QString const extension = QLatin1Char('.') + kSuffix;
+    return fileName.endsWith(extension, Qt::CaseSensitive) ? fileName : fileName + extension;
+}
+
 void SettingsDialog::slotSaveSettings()
 {
     App* app = App::theApp();
-    QString fileName;
-    {
-        DefaultSuffixGuard suffix(this, kSuffix);
-        fileName = FileDialog::getSaveFileName(this, tr("Save Settings"),
-                                               QDir(app->saveDirPath()).filePath(QStringLiteral("Settings.lfsettings")),
-                                               kFilter);
+    QString fileName = QDir(app->saveDirPath()).filePath(QStringLiteral("Settings.lfsettings"));
+    for (;;) {
+        QString chosen;
+        {
+            // The dialog's own overwrite question would name the file it returns,
+            // which is not always the file written; this one asks about the real one.
+            DefaultSuffixGuard suffix(this, kSuffix);
+            chosen = FileDialog::getSaveFileName(this, tr("Save Settings"), fileName, kFilter, nullptr,
+                                                 QFileDialog::DontConfirmOverwrite);
+        }
+        if (chosen.isEmpty())
+            return;
+        fileName = withSettingsSuffix(chosen);
+        if (!QFileInfo::exists(fileName) || confirmReplace(fileName))
+            break;
     }
-    if (fileName.isEmpty())
-        return;
 
     QDomDocument document;
     QDomElement root = document.createElement(QStringLiteral("Settings"));
@@ -232,6 +248,15 @@ void SettingsDialog::slotLoadSettings()
     app->setOpenDirPath(fileName);
     if (!problem.isEmpty())
         showProblem(tr("Load Settings"), problem);
+}
+
+bool SettingsDialog::confirmReplace(QString const& fileName)
+{
+    QMessageBox::StandardButton const answer =
+        QMessageBox::question(this, tr("Save Settings"),
+                              tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(fileName).fileName()),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
 }
 
 void SettingsDialog::showProblem(QString const& title, QString const& text)

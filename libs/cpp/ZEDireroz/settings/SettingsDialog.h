@@ -45,6 +45,10 @@ private:
     static QList<SettingsWidget*> settingsPages();
     static void forgetPage(QString const& name, QObject* page);
     // Tells the user why a save or load failed, in a warning box over this dialog.
+    // The name written for a name the user chose: ".lfsettings" appended unless
+    // it ends in exactly that.
+    static QString withSettingsSuffix(QString const& fileName);
+    bool confirmReplace(QString const& fileName);
     void showProblem(QString const& title, QString const& text);
 
     static QMap<QString, QWidget*> m_mapWidgets;

@@ -383,11 +383,12 @@ void TestSettingsDialog::suffix_data()
                                   << "foo.lfsettings";
     QTest::newRow("with extension") << "foo.lfsettings"
                                     << "foo.lfsettings";
-    // A name the user gave an extension of their own is written as given.
+    // Only the exact extension counts; anything else would be hidden by the
+    // load dialog's "*.lfsettings" filter.
     QTest::newRow("capital extension") << "foo.LFSETTINGS"
-                                       << "foo.LFSETTINGS";
+                                       << "foo.LFSETTINGS.lfsettings";
     QTest::newRow("other extension") << "foo.xml"
-                                     << "foo.xml";
+                                     << "foo.xml.lfsettings";
 }
 
 void TestSettingsDialog::suffix()
@@ -406,29 +407,39 @@ void TestSettingsDialog::suffix()
 void TestSettingsDialog::overwriteIsAskedForTheRealFileName_data()
 {
     QTest::addColumn<bool>("replace");
-    QTest::newRow("replace") << true;
-    QTest::newRow("keep") << false;
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("existingName");
+    QTest::newRow("replace") << true << "foo"
+                             << "foo.lfsettings";
+    QTest::newRow("keep") << false << "foo"
+                          << "foo.lfsettings";
+    QTest::newRow("other extension, replace") << true << "foo.xml"
+                                              << "foo.xml.lfsettings";
+    QTest::newRow("other extension, keep") << false << "foo.xml"
+                                           << "foo.xml.lfsettings";
 }
 
 void TestSettingsDialog::overwriteIsAskedForTheRealFileName()
 {
     QFETCH(bool, replace);
-    QString const existing = m_dir.filePath(QStringLiteral("foo.lfsettings"));
+    QFETCH(QString, typed);
+    QFETCH(QString, existingName);
+    QString const existing = m_dir.filePath(existingName);
     writeFile(existing, "<Settings><old/></Settings>");
 
     SettingsDialog dialog;
     dialog.show();
     QString question;
     ModalScript script;
-    script.expect("QFileDialog", chooseFile(m_dir.filePath(QStringLiteral("foo"))));
+    script.expect("QFileDialog", chooseFile(m_dir.filePath(typed)));
     script.expect("QMessageBox", answer(replace ? QMessageBox::Yes : QMessageBox::No, &question));
     if (!replace)
         script.expect("QFileDialog", cancelDialog()); // back in the file dialog
     dialog.slotSaveSettings();
     QVERIFY(script.done());
-    QVERIFY2(question.contains(QStringLiteral("foo.lfsettings")), qPrintable(question));
+    QVERIFY2(question.contains(existingName), qPrintable(question));
     QCOMPARE(readFile(existing), replace ? QByteArray("<Settings/>\n") : QByteArray("<Settings><old/></Settings>"));
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"foo.lfsettings"});
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{existingName});
 }
 
 void TestSettingsDialog::cancelledDialogsChangeNothing()
