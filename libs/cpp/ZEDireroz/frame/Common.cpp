@@ -33,11 +33,12 @@ void Common::extend(QWidget* widget, QString const& objectName, QString const& t
 
 qreal Common::opacityFromSetting(int value)
 {
-    // Computed in single precision as it always was, so stored values keep their look.
-    float const opacity = static_cast<float>(value) / -100.0f + 1.3f;
+    // In double precision: in single precision 30 gave 254/255 instead of opaque
+    // and 50 gave 203/255 instead of 204/255 once the window stored it in steps.
+    qreal const opacity = 1.3 - value / 100.0;
     // A large stored value would make every menu invisible (and a window with
     // opacity 0 still takes the clicks); a small one asks for more than opaque.
-    return qBound(kMinimumOpacity, static_cast<qreal>(opacity), 1.0);
+    return qBound(kMinimumOpacity, opacity, 1.0);
 }
 
 void Common::setMenuOpacity(QMenu* menu)

@@ -74,8 +74,27 @@ private slots:
     {
         QFETCH(int, value);
         QFETCH(qreal, opacity);
-        QVERIFY2(qAbs(Common::opacityFromSetting(value) - opacity) < 1e-6,
-                 qPrintable(QString::number(Common::opacityFromSetting(value))));
+        QCOMPARE(Common::opacityFromSetting(value), opacity);
+    }
+
+    // A window keeps its opacity in steps of 1/255, rounded down: the rule must
+    // land on the step it names, not one below.
+    void opacitySteps_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("alpha");
+        QTest::newRow("30 is opaque") << 30 << 255;
+        QTest::newRow("50") << 50 << 204;
+        QTest::newRow("35") << 35 << 242;
+        QTest::newRow("100") << 100 << 76;
+    }
+    void opacitySteps()
+    {
+        QFETCH(int, value);
+        QFETCH(int, alpha);
+        QDialog dialog;
+        dialog.setWindowOpacity(Common::opacityFromSetting(value));
+        QCOMPARE(qRound(dialog.windowOpacity() * 255), alpha);
     }
 
     void menuOpacity_data()
