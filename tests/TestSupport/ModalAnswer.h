@@ -18,8 +18,10 @@ class ModalAnswer
 {
 public:
     // How long answerNextWindow() looks for a window, and how long the window's
-    // loop may still run after the answer before the watchdog ends it.
-    static constexpr int kLimitMs = 5000;
+    // loop may still run after the answer before the watchdog ends it. Generous:
+    // it only bounds a test that already failed, and on a loaded machine with
+    // the sanitizers a virtual display can take seconds to deliver a key.
+    static constexpr int kLimitMs = 20000;
 
     // `answer` is called once with the next modal dialog, looked for as long as
     // this object lives; it must end the dialog.
