@@ -1,12 +1,20 @@
 // Measures the audio engine as the metronome uses it:
-//  1. latency from play() to the first sample of that sound leaving the mixer;
+//  1. where sounds land: N clicks asked for at irregular due times, recorded
+//     from a PulseAudio null sink's monitor (a server of the benchmark's own),
+//     each click's first sample in the recording against its due time plus
+//     the engine's constant latency, in frames; beside it the same clicks
+//     played with a plain play() at the moment they are due, as callers
+//     without a due time do; and the constant latency itself;
 //  2. CPU and memory while 12 players sound at once;
 //  3. what 1000 one-shot players (played and missing files) leave behind.
 //
 // Usage: tw-bench-audio [--silent] [--plays N] [--rounds N] [--listen]
-// --silent runs the silent clock even when a sound device is there;
+// --silent runs the silent clock (placement then from the engine's own
+// record of where each sound went); without pulseaudio it runs silent too;
 // --listen only plays four bars of the metronome (bell and three ticks at
-// 100 beats per minute) to check by ear that sound comes out.
+// 100 beats per minute) on the session's sound server, to check by ear.
+#include "TestSupport/PrivateSoundServer.h"
+#include "TestSupport/SinkRecorder.h"
 #include "TestSupport/TestTone.h"
 #include "platform/audio/AudioEngine.h"
 #include "platform/audio/DecodedSound.h"
@@ -26,7 +34,10 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 using QMMultiMedia::NativeAudioPlayer;
@@ -116,6 +127,104 @@ double percentile(std::vector<double> v, double p)
     return v[i];
 }
 
+void sleepUntil(std::int64_t ns)
+{
+    std::this_thread::sleep_until(std::chrono::steady_clock::time_point(std::chrono::nanoseconds(ns)));
+}
+
+// Errors in frames of each start against its due time: start - rate * due,
+// less the constant that the latency and the recording's own start make
+// (the median, so that a few stray starts do not move it). Starts are
+// matched to due times by that constant; due times with no start within
+// 5 ms are counted in `missing` (a recording that lost audio).
+std::vector<double> placementErrors(std::vector<std::int64_t> const& starts, std::vector<std::int64_t> const& dues,
+                                    int rate, int& missing)
+{
+    auto offsetOf = [&](std::size_t s, std::size_t d) { return double(starts[s]) - double(dues[d]) * rate / 1e9; };
+    std::vector<double> first;
+    for (std::size_t k = 0; k < std::min<std::size_t>(10, std::min(starts.size(), dues.size())); ++k)
+        first.push_back(offsetOf(k, k));
+    double offset = percentile(first, 0.5);
+    std::vector<double> raw;
+    missing = 0;
+    std::size_t s = 0;
+    for (std::size_t d = 0; d < dues.size(); ++d) {
+        double const expected = double(dues[d]) * rate / 1e9 + offset;
+        while (s < starts.size() && double(starts[s]) < expected - rate * 0.005)
+            ++s;
+        if (s < starts.size() && std::fabs(double(starts[s]) - expected) <= rate * 0.005)
+            raw.push_back(offsetOf(s, d));
+        else
+            ++missing;
+    }
+    offset = percentile(raw, 0.5);
+    std::vector<double> errors;
+    for (double r : raw)
+        errors.push_back(std::fabs(r - offset));
+    return errors;
+}
+
+struct PlacementRun
+{
+    std::vector<std::int64_t> dues;
+    std::vector<std::int64_t> starts; // frames: in the recording, or the engine's record when silent
+    int late = 0;
+};
+
+// `plays` clicks 20 to 60 ms apart, each asked for at a random moment in the
+// 30 ms before it is due; with `withDue` false they are played plainly at
+// their due moment instead.
+PlacementRun placeClicks(QString const& click, int plays, bool withDue, SinkRecorder* recorder)
+{
+    AudioEngine& engine = AudioEngine::instance();
+    PlacementRun run;
+    engine.mixer().setPlacementRecording(true);
+    engine.mixer().takePlacements();
+    std::size_t const recordedBefore = recorder ? recorder->left().size() : 0;
+    std::vector<std::unique_ptr<AudioVoice>> voices;
+    std::int64_t due = AudioEngine::nowNs() + 200000000;
+    auto* random = QRandomGenerator::global();
+    for (int k = 0; k < plays; ++k) {
+        due += 20000000 + std::int64_t(random->bounded(40000000));
+        auto voice = AudioVoice::open(click);
+        voice->setVolume(1.0f);
+        if (withDue) {
+            sleepUntil(due - 30000000 + std::int64_t(random->bounded(30000000)));
+            voice->play(due);
+        } else {
+            sleepUntil(due);
+            voice->play();
+        }
+        run.dues.push_back(due);
+        voices.push_back(std::move(voice));
+        if (voices.size() > 8)
+            voices.erase(voices.begin()); // long over by now
+    }
+    sleepUntil(AudioEngine::nowNs() + 1000000000);
+    for (TickwrenAudio::Placement const& p : engine.mixer().takePlacements()) {
+        run.late += p.lateFrames > 0 ? 1 : 0;
+        if (!recorder)
+            run.starts.push_back(p.startFrame);
+    }
+    if (recorder) {
+        std::vector<std::int16_t> const left = recorder->left();
+        std::vector<std::int16_t> const part(left.begin() + std::ptrdiff_t(recordedBefore), left.end());
+        run.starts = SinkRecorder::onsets(part, 6000, 480);
+    }
+    return run;
+}
+
+void reportPlacement(char const* what, PlacementRun const& run, int rate)
+{
+    int missing = 0;
+    std::vector<double> const e = placementErrors(run.starts, run.dues, rate, missing);
+    std::printf("%s, %zu clicks: error median %.1f, p99 %.1f, max %.1f frames (%.3f / %.3f / %.3f ms); %d started "
+                "late; %d not found in the recording\n",
+                what, e.size(), percentile(e, 0.5), percentile(e, 0.99), percentile(e, 1.0),
+                percentile(e, 0.5) * 1000 / rate, percentile(e, 0.99) * 1000 / rate, percentile(e, 1.0) * 1000 / rate,
+                run.late, missing);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -159,37 +268,57 @@ int main(int argc, char** argv)
     // that the mixer converts the rate as well.
     QString const longTone = dir.filePath("long.wav");
     TestTone::writeWav(longTone, 44100 * 10, 44100, 2, 330.0, 0.3);
+    QString const click = dir.filePath("click.wav");
+    TestTone::writeClick(click, 8);
+    // Silence for as long as the placement runs take.
+    QString const hold = dir.filePath("hold.wav");
+    TestTone::writeWavOf(hold, std::int64_t(48000) * (plays / 10 + 30), 48000, 1, [](std::int64_t) { return 0.0; });
 
-    // Warm up: start the engine and fill the decode cache, as a running
-    // metronome has long done before the figures that matter.
-    engine.mixer().setLatencyRecording(true);
-    playAndForget(tick);
-    playAndForget(bell);
-    waitFor([] { return NativeAudioPlayerInternal::instanceCount() == 0; }, 3000);
-    TickwrenAudio::OutputFormat const format = engine.outputFormat();
-    if (engine.isSilent())
-        std::printf("output: silent clock at %d Hz\n", engine.mixer().outputRate());
-    else
-        std::printf("output: device \"%s\", %d Hz, %d channels, %d-byte samples, 20 ms buffer asked\n",
-                    qPrintable(engine.deviceName()), format.sampleRate, format.channels, format.bytesPerSample());
+    // 1. Placement, on a null sink of the benchmark's own, or the silent clock.
+    PrivateSoundServer server;
+    SinkRecorder recorder;
+    {
+        bool recording = false;
+        if (!engine.isForcedSilent() && server.start()) {
+            qputenv("PULSE_SERVER", server.address().toUtf8());
+            qunsetenv("TICKWREN_SILENT_AUDIO");
+            recording = recorder.start(server.address().toUtf8());
+        }
+        if (!recording)
+            engine.setForceSilent(true);
+        // A silent voice sounding throughout keeps the silent clock running,
+        // so that every placement is on one stretch of its frames.
+        NativeAudioPlayer keepAlive;
+        keepAlive.setMedia(hold);
+        keepAlive.setVolume(0);
+        keepAlive.play();
+        engine.prepare();
+        waitFor([&] { return recording ? !engine.isSilent() : true; }, 5000);
+        // A null sink that had no stream yet holds the first one back for up
+        // to two seconds; the stream's clock settles after that.
+        wait(3500);
+        int const rate = engine.mixer().outputRate();
+        if (recording)
+            std::printf("output: PulseAudio null sink (\"%s\"), %d Hz, recorded from its monitor\n",
+                        qPrintable(engine.deviceName()), rate);
+        else
+            std::printf("output: silent clock at %d Hz, starts from the engine's own record\n", rate);
 
-    std::vector<std::int64_t> const first = engine.mixer().takeLatencySamples();
-    if (!first.empty())
-        std::printf("first play, which opens the output: %.2f ms\n", double(first.front()) / 1e6);
-
-    // 1. Latency.
-    for (int i = 0; i < plays; ++i) {
-        playAndForget(tick);
-        // Irregular spacing, so that plays fall anywhere in the mixer's period.
-        wait(5 + int(QRandomGenerator::global()->bounded(15)));
+        PlacementRun withDue = placeClicks(click, plays, true, recording ? &recorder : nullptr);
+        PlacementRun plain = placeClicks(click, plays, false, recording ? &recorder : nullptr);
+        reportPlacement("placement, play with a due time", withDue, rate);
+        reportPlacement("placement, plain play() at the due moment (the alternative)", plain, rate);
+        std::printf("constant latency: %.1f ms from the due time to the sound's place in the stream",
+                    double(AudioEngine::kPlacementLatencyNs) / 1e6);
+        if (recording)
+            std::printf(", then %.1f ms in the stream's buffer before the sink: %.1f ms in all\n",
+                        double(AudioEngine::deviceBufferNs()) / 1e6,
+                        double(AudioEngine::kPlacementLatencyNs + AudioEngine::deviceBufferNs()) / 1e6);
+        else
+            std::printf("\n");
+        keepAlive.stop();
+        recorder.stop();
     }
-    waitFor([] { return NativeAudioPlayerInternal::instanceCount() == 0; }, 5000);
-    std::vector<double> ms;
-    for (std::int64_t ns : engine.mixer().takeLatencySamples())
-        ms.push_back(double(ns) / 1e6);
-    std::printf(
-        "latency play() -> first sample out of the mixer, %zu plays: median %.2f ms, p99 %.2f ms, max %.2f ms\n",
-        ms.size(), percentile(ms, 0.5), percentile(ms, 0.99), percentile(ms, 1.0));
 
     // 2. Twelve players at once.
     {
@@ -229,7 +358,6 @@ int main(int argc, char** argv)
     // 3. A thousand one-shot players, played and failed, several rounds: the
     // first rounds may still grow containers to their working size; after
     // that nothing may be left behind per play.
-    engine.mixer().setLatencyRecording(false);
     auto thousands = [&](char const* what, QString const& path) {
         wait(100);
         Snapshot const start = Snapshot::take(true);

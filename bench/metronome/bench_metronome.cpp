@@ -1,13 +1,21 @@
 // Runs the metronome page as the program does, on the offscreen platform, and
 // measures:
-//  - the time from process start (and from main) to the page's first paint;
-//  - every tick's deviation from the ideal grid at 208 bpm (288 ms), over 500
-//    ticks: median, 99th percentile and maximum, and the drift of the last tick,
-//    taken when the timer's event is dispatched; and the time each tick's own
-//    work takes (state, picture, sound);
+//  - what a listener hears: the program's sound goes to a PulseAudio null sink
+//    of the benchmark's own and is recorded from its monitor; the interval
+//    between each two onsets against the 288 ms grid of 208 bpm, over N ticks
+//    from the tempo change on (the first bar included), then over N more
+//    while the benchmark holds the GUI thread for 30 ms at random moments.
+//    The benchmark's own clicks stand in for the tick and the bell (a bell
+//    rings over the following ticks), so that every onset is one exact frame;
+//  - for comparison, when each tick's timer event is dispatched, against the
+//    same grid (what a sound started at that moment would follow);
+//  - the time from process start (and from main) to the page's first paint,
+//    and the time each tick's own work takes;
 //  - the resident memory after 60 s of ticking.
 //
 //   bench_metronome [--ticks N] [--memory-after S]
+// Without pulseaudio the sound goes to the silent clock and only the timer
+// figures are printed.
 #include "RADarir/metronome/Metronome.h"
 #include "RADarir/metronome/MetronomeControls.h"
 #include "RADarir/metronome/MetronomeMainPage.h"
@@ -15,8 +23,16 @@
 #include "app/MainPageStartup.h"
 #include "app/TickwrenStyle.h"
 
+#include "TestSupport/PrivateSoundServer.h"
+#include "TestSupport/ProcessMemory.h"
+#include "TestSupport/SinkRecorder.h"
+#include "TestSupport/TestTone.h"
+
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -45,17 +61,6 @@ double msSinceProcessStart()
     clock_gettime(CLOCK_BOOTTIME, &now);
     double const nowMs = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
     return nowMs - startTicks * 1000.0 / sysconf(_SC_CLK_TCK);
-}
-
-long residentKiB()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray const& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
 }
 
 double percentile(std::vector<double> sorted, double p)
@@ -106,6 +111,27 @@ public:
     std::vector<qint64> m_vDone;
 };
 
+// Onset intervals against the grid, in ms.
+void reportIntervals(char const* what, std::vector<std::int64_t> const& onsets, double gridFrames, int rate,
+                     bool listFirst)
+{
+    std::vector<double> errors;
+    for (std::size_t k = 1; k < onsets.size(); ++k)
+        errors.push_back(std::fabs(double(onsets[k] - onsets[k - 1]) - gridFrames) * 1000.0 / rate);
+    if (errors.empty()) {
+        std::printf("%s: no onsets recorded\n", what);
+        return;
+    }
+    std::printf("%s, %zu intervals: error median %.4f ms, p99 %.4f ms, max %.4f ms\n", what, errors.size(),
+                percentile(errors, 0.5), percentile(errors, 0.99), percentile(errors, 1.0));
+    if (listFirst) {
+        std::printf("  the first intervals (ms):");
+        for (std::size_t k = 1; k < std::min<std::size_t>(onsets.size(), 9); ++k)
+            std::printf(" %.3f", double(onsets[k] - onsets[k - 1]) * 1000.0 / rate);
+        std::printf("\n");
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -124,9 +150,27 @@ int main(int argc, char** argv)
             memoryAfterS = std::max(0, atoi(argv[++i]));
     }
 
+    // Clicks in place of the tick and the bell, from a resource folder of the
+    // benchmark's own.
+    QTemporaryDir sounds;
+    TestTone::writeClick(sounds.filePath("tick.wav"), 10);
+    TestTone::writeClick(sounds.filePath("bell.wav"), 10);
+    qputenv("TICKWREN_RESOURCE_DIR", QFile::encodeName(sounds.path()));
+
     // The program's own start-up: application object, style sheet, page.
     ZEDireroz::App app(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
     app.setStyleSheet(TickwrenStyle().m_sStyleSheet);
+
+    PrivateSoundServer server;
+    SinkRecorder recorder;
+    bool recording = false;
+    if (server.start()) {
+        qputenv("PULSE_SERVER", server.address().toUtf8());
+        qunsetenv("TICKWREN_SILENT_AUDIO");
+        recording = recorder.start(server.address().toUtf8());
+    } else {
+        std::printf("no pulseaudio to start: the sound runs on the silent clock, only the timer is measured\n");
+    }
     RADarir::MetronomeMainPage page;
     page.metronome()->installEventFilter(&firstPaint);
     MainPageStartup::sizeAndTitle(&page);
@@ -135,17 +179,28 @@ int main(int argc, char** argv)
     RADarir::Metronome* metronome = page.metronome();
     QTimer const& timer = metronome->tickTimer();
     TickStamps stamps;
-    stamps.m_nTicks = ticks;
+    stamps.m_nTicks = 2 * ticks;
     const_cast<QTimer&>(timer).installEventFilter(&stamps);
     long rssKiB = -1;
+    std::size_t boundary = 0; // recorded frames when the stalls began
 
-    QTimer::singleShot(500, [&] {
+    // 30 ms of other work in the GUI thread, at random moments.
+    QTimer stall;
+    stall.setSingleShot(true);
+    QObject::connect(&stall, &QTimer::timeout, [&stall] {
+        QThread::msleep(30);
+        stall.start(50 + int(QRandomGenerator::global()->bounded(450)));
+    });
+
+    // A fresh null sink holds the first stream back for up to two seconds:
+    // the tempo changes once the sound is flowing.
+    QTimer::singleShot(recording ? 3000 : 500, [&] {
         // 208 bpm, as the plus button would leave it; the timer starts afresh.
         metronome->controls()->setInterval(208);
         stamps.m_clock.start();
         stamps.m_bOn = true;
         if (memoryAfterS > 0)
-            QTimer::singleShot(memoryAfterS * 1000, [&] { rssKiB = residentKiB(); });
+            QTimer::singleShot(memoryAfterS * 1000, [&] { rssKiB = ProcessMemory::residentKiB(); });
     });
     // Connected after the metronome's own tick, so this runs when the tick is done.
     QObject::connect(&timer, &QTimer::timeout, &app, [&] {
@@ -153,16 +208,25 @@ int main(int argc, char** argv)
             return;
         if (stamps.m_vDone.size() < stamps.m_vDispatched.size())
             stamps.m_vDone.push_back(stamps.m_clock.nsecsElapsed());
+        if (int(stamps.m_vDone.size()) == ticks && !stall.isActive()) {
+            boundary = recorder.left().size();
+            stall.start(100);
+        }
         // With few ticks, keep ticking until the memory has been read.
-        if (int(stamps.m_vDone.size()) == ticks && (memoryAfterS == 0 || rssKiB >= 0))
-            app.quit();
+        if (int(stamps.m_vDone.size()) >= 2 * ticks && (memoryAfterS == 0 || rssKiB >= 0)) {
+            stall.stop();
+            // The last sound through the sink and its monitor.
+            QTimer::singleShot(500, &app, &QCoreApplication::quit);
+        }
     });
     app.exec();
+    recorder.stop();
 
     int const intervalMs = timer.interval();
     std::vector<qint64> const& times = stamps.m_vDispatched;
     std::vector<double> deviations, work;
     qint64 const t0 = times.front();
+    // The timer's own figures over the first half, without the stalls.
     for (int k = 0; k < ticks; ++k) {
         deviations.push_back(std::fabs((times[k] - t0) / 1e6 - double(k) * intervalMs));
         work.push_back((stamps.m_vDone[k] - times[k]) / 1e6);
@@ -178,6 +242,19 @@ int main(int argc, char** argv)
     std::printf("drift after the last tick: %+.3f ms\n", drift);
     std::printf("work of one tick: median %.3f ms, p99 %.3f ms, max %.3f ms\n", percentile(work, 0.5),
                 percentile(work, 0.99), percentile(work, 1.0));
+    if (recording) {
+        std::vector<std::int16_t> const left = recorder.left();
+        std::vector<std::int64_t> const all = SinkRecorder::onsets(left, 6000, 480);
+        std::vector<std::int64_t> calm;
+        std::vector<std::int64_t> stalled;
+        for (std::int64_t o : all)
+            (std::size_t(o) < boundary ? calm : stalled).push_back(o);
+        double const grid = 48000.0 * intervalMs / 1000.0;
+        std::printf("sound recorded from a null sink's monitor (%zu onsets), intervals against the %d ms grid:\n",
+                    all.size(), intervalMs);
+        reportIntervals("  onsets, first bar included", calm, grid, 48000, true);
+        reportIntervals("  onsets, GUI thread held for 30 ms at random moments", stalled, grid, 48000, false);
+    }
     if (memoryAfterS > 0)
         std::printf("resident memory after %d s of ticking: %.1f MiB\n", memoryAfterS, rssKiB / 1024.0);
     return 0;

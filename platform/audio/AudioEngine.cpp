@@ -1,351 +1,115 @@
 #include "platform/audio/AudioEngine.h"
 
-#include <QAudioDeviceInfo>
-#include <QAudioFormat>
-#include <QAudioOutput>
+#include "platform/audio/PulseOutput_p.h"
+
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QIODevice>
-#include <QPointer>
-#include <QThread>
-#include <QTimer>
+#include <QLoggingCategory>
 
 #include <pthread.h>
 #include <time.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <utility>
 
 namespace TickwrenAudio {
 
 namespace {
 
+// Warnings by default; QT_LOGGING_RULES="tickwren.audio.debug=true" shows more.
+Q_LOGGING_CATEGORY(lcAudio, "tickwren.audio", QtInfoMsg)
+
 std::atomic<AudioEngine*> s_engine{nullptr};
 std::mutex s_engineMutex;
 bool s_postRoutineAdded = false;
 
-// About 20 ms asked of the sound server: short enough that a tick starts when
-// it is due, long enough for a busy desktop not to starve the stream.
-constexpr int kDeviceBufferMs = 20;
+constexpr std::int64_t kMs = 1000000;
 // The silent clock's step.
-constexpr int kSilentTickMs = 5;
+constexpr std::int64_t kSilentStepNs = 5 * kMs;
 // A device left with nothing to play is closed after this long, so an idle
 // program does not keep the sound server busy; long enough that a player
 // pressing notes now and then does not wait for the stream to open each time.
-constexpr int kDeviceIdleCloseMs = 30000;
-// After the device failed, the silent clock serves at least this long.
-constexpr int kDeviceRetryMs = 10000;
+constexpr std::int64_t kDeviceIdleCloseNs = 30000 * kMs;
+// After the device failed, it is tried again this often while sounds play,
+// and at the first sound after that: a server that starts late or restarts
+// is heard again within about a second.
+constexpr std::int64_t kDeviceRetryNs = 1000 * kMs;
 
-bool toOutputFormat(QAudioFormat const& f, OutputFormat& out)
-{
-    if (!f.isValid() || f.codec() != QLatin1String("audio/pcm") || f.channelCount() < 1 || f.sampleRate() <= 0)
-        return false;
-    if (f.sampleSize() > 8 && f.byteOrder() != QAudioFormat::LittleEndian)
-        return false;
-    out.sampleRate = f.sampleRate();
-    out.channels = f.channelCount();
-    if (f.sampleType() == QAudioFormat::SignedInt && f.sampleSize() == 16)
-        out.type = OutputFormat::Int16;
-    else if (f.sampleType() == QAudioFormat::SignedInt && f.sampleSize() == 32)
-        out.type = OutputFormat::Int32;
-    else if (f.sampleType() == QAudioFormat::Float && f.sampleSize() == 32)
-        out.type = OutputFormat::Float32;
-    else if (f.sampleType() == QAudioFormat::UnSignedInt && f.sampleSize() == 8)
-        out.type = OutputFormat::UInt8;
-    else
-        return false;
-    return true;
-}
-
-// What QAudioOutput pulls the mix from.
-class MixerDevice : public QIODevice
+// The stream's clock, estimated from the output's pace. Rendering runs ahead
+// of what the server has played by at most the server's buffer plus one
+// block, so the frames rendered by a moment lie on or below a line of slope
+// `rate` whose height is the most ever seen; writes that wake late fall
+// below it. The estimate follows the highest recent observation, slowly
+// (drift between the sound card's clock and the steady clock is small), and
+// jumps only when the stream has really moved (an underrun, a new stream).
+class ClockEstimator
 {
 public:
-    MixerDevice(AudioMixer& mixer, OutputFormat const& format)
-        : m_mixer(mixer)
-        , m_format(format)
+    ClockEstimator(int rate, std::int64_t openedNs)
+        : m_iOpenedNs(openedNs)
     {
+        m_clock.rate = rate;
+        m_clock.epochNs = openedNs;
     }
-    bool isSequential() const override { return true; }
 
-protected:
-    qint64 readData(char* data, qint64 maxSize) override
+    StreamClock const& observe(std::int64_t ns, std::int64_t renderedEnd)
     {
-        qint64 const frames = std::min<qint64>(maxSize / m_format.bytesPerFrame(), 1 << 16);
-        if (frames <= 0)
-            return 0;
-        return m_mixer.renderTo(data, int(frames), m_format);
+        double const o = double(renderedEnd) - double(ns - m_clock.epochNs) * m_clock.rate / 1e9;
+        if (ns - m_iBucketStartNs >= kBucketNs || m_iBucketStartNs < 0) {
+            m_fPreviousMax = m_iBucketStartNs < 0 ? o : m_fCurrentMax;
+            m_fCurrentMax = o;
+            m_iBucketStartNs = ns;
+        } else {
+            m_fCurrentMax = std::max(m_fCurrentMax, o);
+        }
+        double const target = std::max(m_fCurrentMax, m_fPreviousMax);
+        bool const settling = ns - m_iOpenedNs < kSettleNs;
+        if (!m_clock.valid || settling || std::fabs(target - m_clock.offsetFrames) > m_clock.rate * kJumpSeconds) {
+            m_clock.offsetFrames = target;
+        } else {
+            double const elapsed = m_iLastNs > 0 ? double(ns - m_iLastNs) / 1e9 : 0.0;
+            double const step = kSlewFramesPerSecond * elapsed;
+            m_clock.offsetFrames += std::clamp(target - m_clock.offsetFrames, -step, step);
+        }
+        m_clock.valid = true;
+        m_iLastNs = ns;
+        return m_clock;
     }
-    qint64 writeData(char const*, qint64) override { return -1; }
 
 private:
-    AudioMixer& m_mixer;
-    OutputFormat m_format;
+    static constexpr std::int64_t kBucketNs = 500 * kMs;
+    static constexpr std::int64_t kSettleNs = 1000 * kMs;
+    static constexpr double kJumpSeconds = 0.010;
+    // 200 ppm: more than any sound card drifts, and at most 3 frames over
+    // the longest beat interval while it moves.
+    static constexpr double kSlewFramesPerSecond = 10.0;
+
+    StreamClock m_clock;
+    std::int64_t m_iOpenedNs;
+    std::int64_t m_iLastNs = -1;
+    std::int64_t m_iBucketStartNs = -1;
+    double m_fCurrentMax = 0.0;
+    double m_fPreviousMax = 0.0;
 };
 
 } // namespace
 
-// Lives in the engine's thread and consumes the mix: either a device through
-// QAudioOutput or the silent clock.
-class EngineWorker : public QObject
+AudioEngine::AudioEngine()
 {
-    Q_OBJECT
-public:
-    explicit EngineWorker(AudioEngine& engine)
-        : m_engine(engine)
-    {
-        m_silentTimer.setTimerType(Qt::PreciseTimer);
-        m_silentTimer.setInterval(kSilentTickMs);
-        connect(&m_silentTimer, &QTimer::timeout, this, &EngineWorker::silentTick);
-        m_idleTimer.setInterval(1000);
-        connect(&m_idleTimer, &QTimer::timeout, this, &EngineWorker::idleCheck);
-    }
-    ~EngineWorker() override { stopOutput(); }
-
-public slots:
-    void wake()
-    {
-        if (m_eMode != Off)
-            return;
-        // After a failure the device is tried again now and then, so that a
-        // sound server that comes back (or is restarted) is heard again.
-        bool const deviceResting = m_failedAt.isValid() && m_failedAt.elapsed() < kDeviceRetryMs;
-        bool const silent = m_engine.isForcedSilent() || AudioEngine::silentByEnvironment() || deviceResting;
-        if (silent || !openDevice())
-            startSilent();
-    }
-
-    void applyForceSilent()
-    {
-        if (m_eMode == Device && m_engine.isForcedSilent()) {
-            closeDevice();
-            startSilent();
-        }
-    }
-
-private slots:
-    void silentTick()
-    {
-        std::int64_t const rate = m_engine.m_mixer.outputRate();
-        std::int64_t const due = std::int64_t(m_clock.nsecsElapsed()) * rate / 1000000000 - m_iSilentFrames;
-        for (std::int64_t left = due; left > 0;) {
-            int const n = int(std::min<std::int64_t>(left, 2048));
-            m_lScratch.resize(std::size_t(n) * 2);
-            m_engine.m_mixer.render(m_lScratch.data(), n);
-            m_iSilentFrames += n;
-            left -= n;
-        }
-        bool idle = false;
-        {
-            std::lock_guard<std::mutex> lock(m_engine.m_mixer.mutex());
-            if (!m_engine.m_mixer.busyLocked()) {
-                m_engine.m_bOutputRunning = false;
-                idle = true;
-            }
-        }
-        if (idle) {
-            // Nothing sounds: the clock rests until the next play.
-            m_silentTimer.stop();
-            m_eMode = Off;
-        }
-    }
-
-    void idleCheck()
-    {
-        bool close = false;
-        {
-            std::lock_guard<std::mutex> lock(m_engine.m_mixer.mutex());
-            if (m_engine.m_mixer.busyLocked()) {
-                m_idleSince.invalidate();
-            } else if (!m_idleSince.isValid()) {
-                m_idleSince.start();
-            } else if (m_idleSince.elapsed() >= kDeviceIdleCloseMs) {
-                m_engine.m_bOutputRunning = false;
-                close = true;
-            }
-        }
-        if (close) {
-            // Off first: a play that arrives while the output is being deleted
-            // must open a new one rather than be taken for already served.
-            m_eMode = Off;
-            closeDevice();
-        }
-    }
-
-    void deviceStateChanged(QAudio::State state)
-    {
-        if (!m_pOutput || state != QAudio::StoppedState || m_pOutput->error() == QAudio::NoError)
-            return;
-        // The output says so from inside its own calls (start() when the stream
-        // cannot be opened, its feed when the server goes away): deleting it here
-        // would pull it out from under that call, and openDevice would find no
-        // output left to check. It is dropped once the call has returned.
-        QPointer<QAudioOutput> const failed(m_pOutput);
-        QMetaObject::invokeMethod(
-            this, [this, failed] { deviceFailed(failed); }, Qt::QueuedConnection);
-    }
-
-private:
-    enum Mode { Off, Silent, Device };
-
-    void deviceFailed(QPointer<QAudioOutput> const& failed)
-    {
-        // Gone already: openDevice saw the failure itself, or the device was closed.
-        if (!failed || failed != m_pOutput)
-            return;
-        // The device went away or refused the stream: carry on with the silent
-        // clock so that sounds still end and their players still finish.
-        m_failedAt.start();
-        closeDevice();
-        startSilent();
-    }
-
-    bool openDevice()
-    {
-        QAudioDeviceInfo const device = QAudioDeviceInfo::defaultOutputDevice();
-        if (device.isNull()) {
-            m_failedAt.start();
-            return false;
-        }
-        QAudioFormat wanted;
-        wanted.setSampleRate(48000);
-        wanted.setChannelCount(2);
-        wanted.setSampleSize(16);
-        wanted.setSampleType(QAudioFormat::SignedInt);
-        wanted.setByteOrder(QAudioFormat::LittleEndian);
-        wanted.setCodec(QStringLiteral("audio/pcm"));
-        QAudioFormat format = device.isFormatSupported(wanted) ? wanted : device.nearestFormat(wanted);
-        OutputFormat out;
-        if (!toOutputFormat(format, out)) {
-            m_failedAt.start();
-            return false;
-        }
-
-        m_engine.m_mixer.setOutputRate(out.sampleRate);
-        m_pDevice = new MixerDevice(m_engine.m_mixer, out);
-        // Unbuffered: QIODevice would otherwise read 16 KB (85 ms) of mix ahead.
-        m_pDevice->open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-        m_pOutput = new QAudioOutput(device, format, this);
-        // The sound server's low-latency class: the stream is fed every 10 ms
-        // instead of every 20 ms, which halves the delay before a tick starts.
-        m_pOutput->setCategory(QStringLiteral("game"));
-        m_pOutput->setBufferSize(out.bytesPerFrame() * out.sampleRate * kDeviceBufferMs / 1000);
-        connect(m_pOutput, &QAudioOutput::stateChanged, this, &EngineWorker::deviceStateChanged);
-        m_pOutput->start(m_pDevice);
-        if (m_pOutput->error() != QAudio::NoError || m_pOutput->state() == QAudio::StoppedState) {
-            m_failedAt.start();
-            closeDevice();
-            return false;
-        }
-        {
-            std::lock_guard<std::mutex> lock(m_engine.m_formatMutex);
-            m_engine.m_format = out;
-            m_engine.m_sDeviceName = device.deviceName();
-        }
-        m_engine.m_bSilentNow = false;
-        m_eMode = Device;
-        m_idleSince.invalidate();
-        m_idleTimer.start();
-        return true;
-    }
-
-    void closeDevice()
-    {
-        m_idleTimer.stop();
-        // Forgotten before they are deleted: an output delivers pending events
-        // while it goes away, and what runs then must find the device closed
-        // rather than close it a second time.
-        QAudioOutput* const output = std::exchange(m_pOutput, nullptr);
-        MixerDevice* const device = std::exchange(m_pDevice, nullptr);
-        if (output) {
-            output->disconnect(this);
-            output->stop();
-            delete output;
-        }
-        delete device;
-    }
-
-    void startSilent()
-    {
-        m_engine.m_bSilentNow = true;
-        m_eMode = Silent;
-        m_clock.start();
-        m_iSilentFrames = 0;
-        m_silentTimer.start();
-    }
-
-    void stopOutput()
-    {
-        m_silentTimer.stop();
-        closeDevice();
-        m_eMode = Off;
-    }
-
-    AudioEngine& m_engine;
-    Mode m_eMode = Off;
-    QTimer m_silentTimer;
-    QTimer m_idleTimer;
-    QElapsedTimer m_clock;
-    QElapsedTimer m_idleSince;
-    std::int64_t m_iSilentFrames = 0;
-    std::vector<float> m_lScratch;
-    QAudioOutput* m_pOutput = nullptr;
-    MixerDevice* m_pDevice = nullptr;
-    QElapsedTimer m_failedAt; // invalid until opening the device failed
-};
-
-class EngineThread : public QThread
-{
-public:
-    explicit EngineThread(AudioEngine& engine)
-        : m_engine(engine)
-    {
-        setObjectName(QStringLiteral("TickwrenAudio"));
-    }
-
-    EngineWorker* worker() const { return m_pWorker.load(std::memory_order_acquire); }
-    pthread_t nativeThread() const { return m_thread; }
-    void waitReady()
-    {
-        std::unique_lock<std::mutex> lock(m_readyMutex);
-        m_readyCondition.wait(lock, [this] { return m_bReady; });
-    }
-
-protected:
-    void run() override
-    {
-        EngineWorker worker(m_engine);
-        m_thread = pthread_self();
-        m_pWorker.store(&worker, std::memory_order_release);
-        {
-            std::lock_guard<std::mutex> lock(m_readyMutex);
-            m_bReady = true;
-        }
-        m_readyCondition.notify_all();
-        exec();
-        m_pWorker.store(nullptr, std::memory_order_release);
-    }
-
-private:
-    AudioEngine& m_engine;
-    std::atomic<EngineWorker*> m_pWorker{nullptr};
-    pthread_t m_thread{};
-    std::mutex m_readyMutex;
-    std::condition_variable m_readyCondition;
-    bool m_bReady = false;
-};
-
-AudioEngine::AudioEngine() = default;
+    std::lock_guard<std::mutex> lock(m_mixer.mutex());
+    m_mixer.setLatencyNsLocked(kPlacementLatencyNs);
+}
 
 AudioEngine::~AudioEngine()
 {
-    if (m_pThread) {
-        m_pThread->quit();
-        m_pThread->wait();
-        delete m_pThread;
+    {
+        std::lock_guard<std::mutex> lock(m_mixer.mutex());
+        m_bQuit = true;
     }
+    m_wake.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 AudioEngine& AudioEngine::instance()
@@ -375,27 +139,38 @@ void AudioEngine::shutdown()
     s_postRoutineAdded = false;
 }
 
+std::int64_t AudioEngine::deviceBufferNs()
+{
+    return std::int64_t(PulseOutput::kBufferMs) * kMs
+           + std::int64_t(PulseOutput::kBlockFrames) * 1000000000 / PulseOutput::kRate;
+}
+
 bool AudioEngine::silentByEnvironment()
 {
     QByteArray const v = qgetenv("TICKWREN_SILENT_AUDIO");
     return !v.isEmpty() && v != "0";
 }
 
-void AudioEngine::startThread()
+void AudioEngine::startThreadLocked()
 {
-    m_pThread = new EngineThread(*this);
-    m_pThread->start(QThread::TimeCriticalPriority);
-    m_pThread->waitReady();
+    if (!m_thread.joinable())
+        m_thread = std::thread([this] { run(); });
 }
 
 void AudioEngine::voiceActivatedLocked()
 {
-    if (m_bOutputRunning)
-        return;
-    m_bOutputRunning = true;
-    if (!m_pThread)
-        startThread();
-    QMetaObject::invokeMethod(m_pThread->worker(), "wake", Qt::QueuedConnection);
+    startThreadLocked();
+    m_wake.notify_all();
+}
+
+void AudioEngine::prepare()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mixer.mutex());
+        m_bPrepare = true;
+        startThreadLocked();
+    }
+    m_wake.notify_all();
 }
 
 void AudioEngine::setForceSilent(bool on)
@@ -403,9 +178,7 @@ void AudioEngine::setForceSilent(bool on)
     m_bForceSilent = on;
     if (on)
         m_bSilentNow = true;
-    std::lock_guard<std::mutex> lock(s_engineMutex);
-    if (m_pThread && m_pThread->worker())
-        QMetaObject::invokeMethod(m_pThread->worker(), "applyForceSilent", Qt::BlockingQueuedConnection);
+    m_wake.notify_all();
 }
 
 OutputFormat AudioEngine::outputFormat() const
@@ -422,32 +195,197 @@ QString AudioEngine::deviceName() const
 
 std::int64_t AudioEngine::threadCpuNs() const
 {
-    if (!m_pThread || !m_pThread->isRunning())
+    if (!m_thread.joinable())
         return 0;
     clockid_t clock;
     timespec ts{};
-    if (pthread_getcpuclockid(m_pThread->nativeThread(), &clock) != 0 || clock_gettime(clock, &ts) != 0)
+    if (pthread_getcpuclockid(const_cast<std::thread&>(m_thread).native_handle(), &clock) != 0
+        || clock_gettime(clock, &ts) != 0)
         return 0;
     return std::int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+bool AudioEngine::deviceWanted() const
+{
+    if (m_bForceSilent || silentByEnvironment())
+        return false;
+    std::int64_t const failed = m_iFailedAtNs.load();
+    return failed < 0 || nowNs() - failed >= kDeviceRetryNs;
+}
+
+void AudioEngine::noteDeviceFailure(QString const& why)
+{
+    m_iFailedAtNs = nowNs();
+    if (!m_bFailureReported) {
+        // Once per outage: the retries that follow fail the same way.
+        qCWarning(lcAudio).noquote() << "No sound from" << PulseOutput::serverName() << "(" + why + ")"
+                                     << "- sounds keep their time silently until it answers again.";
+        m_bFailureReported = true;
+    }
+}
+
+void AudioEngine::run()
+{
+    pthread_setname_np(pthread_self(), "TickwrenAudio");
+    std::unique_lock<std::mutex> lock(m_mixer.mutex());
+    while (!m_bQuit) {
+        m_wake.wait(lock, [this] { return m_bQuit || m_bPrepare || m_mixer.busyLocked(); });
+        if (m_bQuit)
+            break;
+        lock.unlock();
+        if (!deviceWanted() || !runDevice())
+            runSilent();
+        lock.lock();
+        m_bPrepare = false;
+    }
+}
+
+bool AudioEngine::runDevice()
+{
+    PulseOutput output;
+    if (!output.open()) {
+        noteDeviceFailure(output.error());
+        return false;
+    }
+    if (m_bFailureReported) {
+        qCInfo(lcAudio).noquote() << "Sound is back on" << PulseOutput::serverName();
+        m_bFailureReported = false;
+    }
+    m_iFailedAtNs = -1;
+    {
+        std::lock_guard<std::mutex> lock(m_formatMutex);
+        m_format = OutputFormat{PulseOutput::kRate, PulseOutput::kChannels, OutputFormat::Int16};
+        m_sDeviceName = PulseOutput::serverName();
+    }
+    m_mixer.setOutputRate(PulseOutput::kRate);
+
+    constexpr int kBlock = PulseOutput::kBlockFrames;
+    std::vector<float> mix(std::size_t(kBlock) * 2);
+    std::vector<std::int16_t> pcm(std::size_t(kBlock) * PulseOutput::kChannels);
+    OutputFormat const format{PulseOutput::kRate, PulseOutput::kChannels, OutputFormat::Int16};
+    ClockEstimator clock(PulseOutput::kRate, nowNs());
+    std::int64_t idleSince = -1;
+    bool ok = true;
+    for (;;) {
+        std::int64_t const now = nowNs();
+        {
+            std::lock_guard<std::mutex> lock(m_mixer.mutex());
+            if (m_bQuit || m_bForceSilent)
+                break;
+            if (m_mixer.busyLocked() || std::exchange(m_bPrepare, false)) {
+                idleSince = -1;
+            } else if (idleSince < 0) {
+                idleSince = now;
+            } else if (now - idleSince >= kDeviceIdleCloseNs) {
+                break;
+            }
+            m_mixer.setClockLocked(clock.observe(now, m_mixer.renderedFramesLocked() + kBlock));
+        }
+        m_bSilentNow = false;
+        m_mixer.render(mix.data(), kBlock);
+        AudioMixer::convert(mix.data(), kBlock, format, reinterpret_cast<char*>(pcm.data()));
+        std::int64_t const w0 = nowNs();
+        if (!output.write(pcm.data(), kBlock)) {
+            ok = false;
+            break;
+        }
+        // A write held up for longer than the stream's buffer means the server
+        // ran dry (a loaded machine): the stream's clock moves then.
+        if (nowNs() - w0 > std::int64_t(PulseOutput::kBufferMs) * kMs)
+            qCDebug(lcAudio) << "The sound server held a write for" << (nowNs() - w0) / kMs << "ms";
+    }
+    std::string const why = output.error().toStdString();
+    output.close();
+    m_bSilentNow = true;
+    {
+        std::lock_guard<std::mutex> lock(m_mixer.mutex());
+        m_mixer.setClockLocked(StreamClock{});
+    }
+    if (!ok) {
+        // The server went away: the silent clock carries on so that sounds
+        // still end and their players still finish.
+        noteDeviceFailure(QString::fromStdString(why));
+        return false;
+    }
+    return true;
+}
+
+void AudioEngine::runSilent()
+{
+    m_bSilentNow = true;
+    int const rate = m_mixer.outputRate();
+    std::int64_t const start = nowNs();
+    std::int64_t startFrame = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mixer.mutex());
+        startFrame = m_mixer.renderedFramesLocked();
+        StreamClock clock;
+        clock.valid = true;
+        clock.rate = rate;
+        clock.epochNs = start;
+        clock.offsetFrames = double(startFrame);
+        m_mixer.setClockLocked(clock);
+    }
+    std::vector<float> scratch;
+    std::int64_t rendered = 0;
+    for (std::int64_t step = 1;; ++step) {
+        {
+            std::unique_lock<std::mutex> lock(m_mixer.mutex());
+            // Woken early only to quit; the frames keep to the steady clock.
+            auto const until =
+                std::chrono::steady_clock::time_point(std::chrono::nanoseconds(start + step * kSilentStepNs));
+            m_wake.wait_until(lock, until, [this] { return m_bQuit; });
+            if (m_bQuit)
+                break;
+        }
+        std::int64_t const due = (nowNs() - start) * rate / 1000000000 - rendered;
+        for (std::int64_t left = due; left > 0;) {
+            int const n = int(std::min<std::int64_t>(left, 2048));
+            scratch.resize(std::size_t(n) * 2);
+            m_mixer.render(scratch.data(), n);
+            rendered += n;
+            left -= n;
+        }
+        std::lock_guard<std::mutex> lock(m_mixer.mutex());
+        // Nothing sounds: the clock rests until the next play.
+        if (!m_mixer.busyLocked())
+            break;
+        if (deviceWanted())
+            break;
+    }
+    std::lock_guard<std::mutex> lock(m_mixer.mutex());
+    m_mixer.setClockLocked(StreamClock{});
 }
 
 // ---------------------------------------------------------------------------
 
 std::atomic<int> AudioVoice::s_iLive{0};
 
-AudioVoice::AudioVoice(SoundPtr sound)
+AudioVoice::AudioVoice(SoundPtr sound, StreamPtr stream)
     : m_pVoice(std::make_shared<Voice>())
 {
     m_pVoice->sound = std::move(sound);
+    m_pVoice->stream = std::move(stream);
     ++s_iLive;
 }
 
 std::unique_ptr<AudioVoice> AudioVoice::open(QString const& path)
 {
+    std::int64_t const bytes = DecodedSoundCache::decodedBytes(path);
+    if (bytes < 0)
+        return {};
+    if (bytes > DecodedSoundCache::kMaxDecodedBytes) {
+        // Long files are read as they play, so that no play decodes a whole
+        // file and any number of plays holds no decoded copy at all.
+        StreamPtr stream = StreamedSound::open(path);
+        if (!stream)
+            return {};
+        return std::unique_ptr<AudioVoice>(new AudioVoice({}, std::move(stream)));
+    }
     SoundPtr sound = DecodedSoundCache::load(path);
     if (!sound)
         return {};
-    return std::unique_ptr<AudioVoice>(new AudioVoice(std::move(sound)));
+    return std::unique_ptr<AudioVoice>(new AudioVoice(std::move(sound), {}));
 }
 
 AudioVoice::~AudioVoice()
@@ -465,16 +403,26 @@ int AudioVoice::liveCount()
     return s_iLive.load();
 }
 
-void AudioVoice::play()
+void AudioVoice::play(std::int64_t dueNs)
 {
+    std::int64_t const now = AudioMixer::nowNs();
     AudioEngine& e = AudioEngine::instance();
     std::lock_guard<std::mutex> lock(e.mixer().mutex());
     if (m_pVoice->playing)
         return;
     m_pVoice->playing = true;
-    m_pVoice->startRequestNs = AudioMixer::nowNs();
+    m_pVoice->dueNs = dueNs >= 0 ? dueNs : now;
     e.mixer().activateLocked(m_pVoice);
     e.voiceActivatedLocked();
+}
+
+std::int64_t AudioVoice::startFrame() const
+{
+    AudioEngine* e = AudioEngine::existing();
+    if (!e)
+        return m_pVoice->startFrame;
+    std::lock_guard<std::mutex> lock(e->mixer().mutex());
+    return m_pVoice->startFrame;
 }
 
 void AudioVoice::pause()
@@ -509,7 +457,7 @@ bool AudioVoice::isPlaying() const
 
 double AudioVoice::currentTime() const
 {
-    int const rate = m_pVoice->sound->sampleRate;
+    int const rate = m_pVoice->sampleRate();
     AudioEngine* e = AudioEngine::existing();
     if (!e)
         return m_pVoice->position / rate;
@@ -521,7 +469,7 @@ void AudioVoice::setCurrentTime(double seconds)
 {
     if (!std::isfinite(seconds))
         return;
-    double const frames = std::clamp(seconds * m_pVoice->sound->sampleRate, 0.0, double(m_pVoice->sound->frames));
+    double const frames = std::clamp(seconds * m_pVoice->sampleRate(), 0.0, double(m_pVoice->frames()));
     AudioEngine& e = AudioEngine::instance();
     std::lock_guard<std::mutex> lock(e.mixer().mutex());
     m_pVoice->position = frames;
@@ -529,7 +477,8 @@ void AudioVoice::setCurrentTime(double seconds)
 
 double AudioVoice::duration() const
 {
-    return m_pVoice->sound->durationSeconds();
+    int const rate = m_pVoice->sampleRate();
+    return rate > 0 ? double(m_pVoice->frames()) / rate : 0.0;
 }
 
 void AudioVoice::setVolume(float volume)
@@ -547,5 +496,3 @@ void AudioVoice::setPan(float pan)
 }
 
 } // namespace TickwrenAudio
-
-#include "AudioEngine.moc"

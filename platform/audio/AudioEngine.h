@@ -1,24 +1,29 @@
 #pragma once
 // The process-wide audio engine: every sounding player is mixed into one stream
-// that a thread of its own hands to the sound server through QAudioOutput (which
-// reaches PulseAudio or PipeWire). Without an output device, with
-// TICKWREN_SILENT_AUDIO=1 in the environment, or when forced, a silent clock
-// consumes the mix at the same rate instead, so positions advance in real time
-// and sounds end exactly as they would on a sound card.
+// that a thread of its own writes to the sound server (PulseAudio, or
+// PipeWire's PulseAudio service). Without a server, with TICKWREN_SILENT_AUDIO=1
+// in the environment, or when forced, a silent clock consumes the mix at the
+// same rate instead, so positions advance in real time and sounds end exactly
+// as they would on a sound card. A server that is missing, starts late or
+// restarts is looked for again while sounds play and at the next sound.
+//
+// Every sound is placed at an exact frame of the stream: the moment it was
+// asked for (or the due time its player gave) plus one constant latency,
+// mapped onto the stream through a steady estimate of the stream's clock.
+// Sounds asked for at equal intervals come out at equal intervals, to the
+// frame, on the device and on the silent clock alike.
 
 #include "platform/audio/AudioMixer.h"
 
 #include <QString>
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
-
-class QThread;
+#include <thread>
 
 namespace TickwrenAudio {
-
-class EngineThread;
 
 class AudioEngine
 {
@@ -35,6 +40,9 @@ public:
     // With the mixer's mutex held, after a voice was activated: makes sure
     // something consumes the mix.
     void voiceActivatedLocked();
+    // Opens the output now, as a sound would, so that the first sound finds
+    // the stream running and its clock settled.
+    void prepare();
 
     // The silent clock in place of any device, whatever the environment says.
     void setForceSilent(bool on);
@@ -43,6 +51,15 @@ public:
     bool isSilent() const { return m_bSilentNow.load(); }
     OutputFormat outputFormat() const;
     QString deviceName() const;
+
+    // The constant time from a sound's due moment to its place in the stream.
+    static constexpr std::int64_t kPlacementLatencyNs = 5000000;
+    // What the device adds after that: the audio the server holds for the
+    // stream and the block written ahead (the sink's own latency comes on top).
+    static std::int64_t deviceBufferNs();
+
+    // The steady clock that due times are given in, in nanoseconds.
+    static std::int64_t nowNs() { return AudioMixer::nowNs(); }
 
     // CPU time used by the engine's thread so far (0 before it started).
     std::int64_t threadCpuNs() const;
@@ -56,16 +73,26 @@ private:
     AudioEngine(AudioEngine const&) = delete;
     AudioEngine& operator=(AudioEngine const&) = delete;
 
-    void startThread();
-
-    friend class EngineWorker;
+    void startThreadLocked();
+    void run();
+    // Each returns when nothing is left to play for long enough, on quit, or
+    // when the output should change; false from runDevice when it failed.
+    bool runDevice();
+    void runSilent();
+    bool deviceWanted() const;
+    void noteDeviceFailure(QString const& why);
 
     AudioMixer m_mixer;
-    EngineThread* m_pThread = nullptr;
-    // Guarded by the mixer's mutex: whether the worker consumes the mix now.
-    bool m_bOutputRunning = false;
+    std::thread m_thread;
+    // Guarded by the mixer's mutex.
+    std::condition_variable m_wake;
+    bool m_bQuit = false;
+    bool m_bPrepare = false;
+
     std::atomic<bool> m_bForceSilent{false};
     std::atomic<bool> m_bSilentNow{true};
+    std::atomic<std::int64_t> m_iFailedAtNs{-1}; // last failed attempt at the device
+    bool m_bFailureReported = false;             // engine thread only
     mutable std::mutex m_formatMutex;
     OutputFormat m_format;
     QString m_sDeviceName;
@@ -81,7 +108,9 @@ public:
     static std::unique_ptr<AudioVoice> open(QString const& path);
     ~AudioVoice();
 
-    void play();
+    // Starts at `dueNs` on the engine's clock plus the constant latency;
+    // -1 means now.
+    void play(std::int64_t dueNs = -1);
     void pause();
     // Stops and rewinds.
     void stop();
@@ -91,12 +120,14 @@ public:
     double duration() const; // seconds
     void setVolume(float volume);
     void setPan(float pan);
+    // The output frame its last start went to; -1 before it has started.
+    std::int64_t startFrame() const;
 
     // Voices in existence, for leak checks.
     static int liveCount();
 
 private:
-    explicit AudioVoice(SoundPtr sound);
+    AudioVoice(SoundPtr sound, StreamPtr stream);
 
     VoicePtr m_pVoice;
     static std::atomic<int> s_iLive;

@@ -10,7 +10,7 @@ namespace TickwrenAudio {
 namespace {
 
 // Keeps a benchmark that never collects its figures from growing without end.
-constexpr std::size_t kMaxLatencySamples = 100000;
+constexpr std::size_t kMaxPlacements = 100000;
 // Fading tails at once; beyond this a cut sound simply stops.
 constexpr std::size_t kMaxTails = 64;
 
@@ -62,6 +62,8 @@ void AudioMixer::activateLocked(VoicePtr const& voice)
     voice->gainsKnown = voice->position > 0.0;
     voice->lastGainLeft = 0.0f;
     voice->lastGainRight = 0.0f;
+    voice->pendingStart = true;
+    voice->startFrame = -1;
     m_lActive.push_back(voice);
 }
 
@@ -77,22 +79,25 @@ void AudioMixer::deactivateLocked(Voice& voice)
     voice.active = false;
     // Cut off in mid-sound (pause, stop, a new file, the player deleted): the
     // last few milliseconds fade out rather than dropping to zero with a click.
-    if (voice.gainsKnown && voice.sound && voice.position < double(voice.sound->frames) && m_lTails.size() < kMaxTails)
-        m_lTails.push_back(Tail{voice.sound, voice.position, voice.lastGainLeft, voice.lastGainRight, tailFrames()});
+    if (voice.gainsKnown && !voice.pendingStart && voice.position < double(voice.frames())
+        && m_lTails.size() < kMaxTails)
+        m_lTails.push_back(
+            Tail{voice.sound, voice.stream, voice.position, voice.lastGainLeft, voice.lastGainRight, tailFrames()});
+    voice.pendingStart = false;
     auto it =
         std::find_if(m_lActive.begin(), m_lActive.end(), [&voice](VoicePtr const& v) { return v.get() == &voice; });
     if (it != m_lActive.end())
         m_lActive.erase(it);
 }
 
-double AudioMixer::mixSamples(DecodedSound const& s, double position, float fromLeft, float fromRight, float toLeft,
-                              float toRight, float* stereo, int frames) const
+double AudioMixer::mixView(SampleView const& s, double position, float fromLeft, float fromRight, float toLeft,
+                           float toRight, float* stereo, int frames) const
 {
-    std::int64_t const total = s.frames;
+    std::int64_t const total = s.total;
     int const ch = s.channels;
     int const right = ch > 1 ? 1 : 0;
     double const step = double(s.sampleRate) / double(m_iOutputRate);
-    float const* data = s.samples.data();
+    float const* data = s.data;
     // Gains glide over the block instead of stepping, which would click.
     float const dl = (toLeft - fromLeft) / float(frames);
     float const dr = (toRight - fromRight) / float(frames);
@@ -104,7 +109,10 @@ double AudioMixer::mixSamples(DecodedSound const& s, double position, float from
             i = 0;
         if (i >= total)
             return 0.0f;
-        return data[i * ch + c];
+        std::int64_t const k = i - s.first;
+        if (k < 0 || k >= s.count)
+            return 0.0f;
+        return data[k * ch + c];
     };
 
     double pos = position;
@@ -114,8 +122,8 @@ double AudioMixer::mixSamples(DecodedSound const& s, double position, float from
         float l;
         float r;
         if (t == 0.0f) {
-            l = data[i * ch];
-            r = data[i * ch + right];
+            l = at(i, 0);
+            r = at(i, right);
         } else {
             l = cubic(at(i - 1, 0), at(i, 0), at(i + 1, 0), at(i + 2, 0), t);
             r = right ? cubic(at(i - 1, 1), at(i, 1), at(i + 1, 1), at(i + 2, 1), t) : l;
@@ -129,6 +137,38 @@ double AudioMixer::mixSamples(DecodedSound const& s, double position, float from
     return pos;
 }
 
+double AudioMixer::mixSamples(SoundPtr const& sound, StreamPtr const& stream, double position, float fromLeft,
+                              float fromRight, float toLeft, float toRight, float* stereo, int frames) const
+{
+    if (sound) {
+        SampleView v;
+        v.data = sound->samples.data();
+        v.count = v.total = sound->frames;
+        v.channels = sound->channels;
+        v.sampleRate = sound->sampleRate;
+        return mixView(v, position, fromLeft, fromRight, toLeft, toRight, stereo, frames);
+    }
+    if (!stream || frames <= 0)
+        return position;
+    // A streamed file is read in pieces of a bounded size, each with the few
+    // frames before and after it that the interpolation looks at.
+    constexpr int kPiece = 1024;
+    double const step = double(stream->sampleRate()) / double(m_iOutputRate);
+    for (int done = 0; done < frames && position < double(stream->frames());) {
+        int const n = std::min(kPiece, frames - done);
+        float const a = float(done) / float(frames);
+        float const b = float(done + n) / float(frames);
+        std::int64_t const from = std::int64_t(position) - 1;
+        std::int64_t const to = std::int64_t(position + n * step) + 3;
+        SampleView const v = stream->view(std::max<std::int64_t>(0, from), to - std::max<std::int64_t>(0, from));
+        position =
+            mixView(v, position, fromLeft + (toLeft - fromLeft) * a, fromRight + (toRight - fromRight) * a,
+                    fromLeft + (toLeft - fromLeft) * b, fromRight + (toRight - fromRight) * b, stereo + 2 * done, n);
+        done += n;
+    }
+    return position;
+}
+
 void AudioMixer::mixVoice(Voice& voice, float* stereo, int frames)
 {
     float targetLeft = 0.0f;
@@ -139,11 +179,11 @@ void AudioMixer::mixVoice(Voice& voice, float* stereo, int frames)
         voice.lastGainRight = targetRight;
         voice.gainsKnown = true;
     }
-    double const pos = mixSamples(*voice.sound, voice.position, voice.lastGainLeft, voice.lastGainRight, targetLeft,
-                                  targetRight, stereo, frames);
+    double const pos = mixSamples(voice.sound, voice.stream, voice.position, voice.lastGainLeft, voice.lastGainRight,
+                                  targetLeft, targetRight, stereo, frames);
     voice.lastGainLeft = targetLeft;
     voice.lastGainRight = targetRight;
-    if (pos >= double(voice.sound->frames)) {
+    if (pos >= double(voice.frames())) {
         // Played to its end: stopped and rewound, as a finished platform player is.
         voice.playing = false;
         voice.position = 0.0;
@@ -158,7 +198,7 @@ void AudioMixer::mixTail(Tail& tail, float* stereo, int frames)
     int const n = std::min(frames, tail.remaining);
     float const from = float(tail.remaining) / float(total);
     float const to = float(tail.remaining - n) / float(total);
-    tail.position = mixSamples(*tail.sound, tail.position, tail.gainLeft * from, tail.gainRight * from,
+    tail.position = mixSamples(tail.sound, tail.stream, tail.position, tail.gainLeft * from, tail.gainRight * from,
                                tail.gainLeft * to, tail.gainRight * to, stereo, n);
     tail.remaining -= n;
 }
@@ -168,18 +208,30 @@ void AudioMixer::render(float* stereo, int frames)
     std::memset(stereo, 0, sizeof(float) * std::size_t(frames) * 2);
     if (frames <= 0)
         return;
-    std::int64_t const now = nowNs();
     std::lock_guard<std::mutex> lock(m_mutex);
+    std::int64_t const blockStart = m_iRenderedFrames;
     m_iRenderedFrames += frames;
     for (std::size_t k = 0; k < m_lActive.size();) {
         Voice& v = *m_lActive[k];
-        if (v.playing && v.sound && v.sound->frames > 0) {
-            if (v.startRequestNs >= 0) {
-                if (m_bRecordLatencies && m_lLatencies.size() < kMaxLatencySamples)
-                    m_lLatencies.push_back(now - v.startRequestNs);
-                v.startRequestNs = -1;
+        int offset = 0;
+        if (v.playing && v.frames() > 0 && v.pendingStart) {
+            std::int64_t place = blockStart;
+            if (m_clock.valid && v.dueNs >= 0)
+                place = std::llround(m_clock.frameAt(v.dueNs + m_iLatencyNs));
+            if (place >= blockStart + frames) {
+                ++k; // its place lies in a block still to come
+                continue;
             }
-            mixVoice(v, stereo, frames);
+            std::int64_t const late = std::max<std::int64_t>(0, blockStart - place);
+            place = std::max(place, blockStart);
+            offset = int(place - blockStart);
+            v.pendingStart = false;
+            v.startFrame = place;
+            if (m_bRecordPlacements && m_lPlacements.size() < kMaxPlacements)
+                m_lPlacements.push_back(Placement{v.dueNs, place, late});
+        }
+        if (v.playing && v.frames() > 0) {
+            mixVoice(v, stereo + 2 * offset, frames - offset);
         } else if (v.playing) {
             // Nothing to play: it ends at once.
             v.playing = false;
@@ -193,8 +245,10 @@ void AudioMixer::render(float* stereo, int frames)
         }
     }
     for (std::size_t k = 0; k < m_lTails.size();) {
-        mixTail(m_lTails[k], stereo, frames);
-        if (m_lTails[k].remaining <= 0 || m_lTails[k].position >= double(m_lTails[k].sound->frames))
+        Tail& t = m_lTails[k];
+        mixTail(t, stereo, frames);
+        std::int64_t const total = t.sound ? t.sound->frames : t.stream ? t.stream->frames() : 0;
+        if (t.remaining <= 0 || t.position >= double(total))
             m_lTails.erase(m_lTails.begin() + std::ptrdiff_t(k));
         else
             ++k;
@@ -245,19 +299,19 @@ void AudioMixer::convert(float const* stereo, int frames, OutputFormat const& fo
     }
 }
 
-void AudioMixer::setLatencyRecording(bool on)
+void AudioMixer::setPlacementRecording(bool on)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_bRecordLatencies = on;
+    m_bRecordPlacements = on;
     if (!on)
-        std::vector<std::int64_t>().swap(m_lLatencies);
+        std::vector<Placement>().swap(m_lPlacements);
 }
 
-std::vector<std::int64_t> AudioMixer::takeLatencySamples()
+std::vector<Placement> AudioMixer::takePlacements()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    std::vector<std::int64_t> out;
-    out.swap(m_lLatencies);
+    std::vector<Placement> out;
+    out.swap(m_lPlacements);
     return out;
 }
 

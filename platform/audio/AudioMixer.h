@@ -16,23 +16,33 @@
 
 namespace TickwrenAudio {
 
-// One loaded file as the mixer sees it. Every field is guarded by the mixer's
-// mutex; the player side changes them between two rendered blocks.
+// One loaded file as the mixer sees it: a decoded sound or a streamed one.
+// Every field is guarded by the mixer's mutex; the player side changes them
+// between two rendered blocks.
 struct Voice
 {
     SoundPtr sound;
+    StreamPtr stream;
     double position = 0.0; // in frames of the sound
     bool playing = false;
     float volume = 1.0f; // 0..1, linear gain
     float pan = 0.0f;    // -1 left .. 0 centre .. 1 right
     bool active = false; // in the mixer's list of sounding voices
+    // When the sound should start, on the steady clock (AudioMixer::nowNs());
+    // it is placed at that moment plus the output's constant latency.
+    std::int64_t dueNs = -1;
 
     // The mixer's own: the gains of the last rendered frame (for smooth
-    // changes) and the moment play was asked for (for the latency figures).
+    // changes), whether its first frame still waits for its place, and the
+    // output frame its first sample went to.
     float lastGainLeft = 0.0f;
     float lastGainRight = 0.0f;
     bool gainsKnown = false;
-    std::int64_t startRequestNs = -1;
+    bool pendingStart = false;
+    std::int64_t startFrame = -1;
+
+    std::int64_t frames() const { return sound ? sound->frames : stream ? stream->frames() : 0; }
+    int sampleRate() const { return sound ? sound->sampleRate : stream ? stream->sampleRate() : 0; }
 };
 
 using VoicePtr = std::shared_ptr<Voice>;
@@ -46,6 +56,27 @@ struct OutputFormat
 
     int bytesPerSample() const { return type == Int16 ? 2 : type == UInt8 ? 1 : 4; }
     int bytesPerFrame() const { return bytesPerSample() * channels; }
+};
+
+// Where the output stream stands against the steady clock: the output frame
+// that is being rendered at a given moment, frame = rate * t + offset. Kept
+// by the engine from what the output consumes; the mixer places sounds by it.
+struct StreamClock
+{
+    bool valid = false;
+    int rate = 48000;
+    std::int64_t epochNs = 0; // keeps the numbers small
+    double offsetFrames = 0.0;
+
+    double frameAt(std::int64_t ns) const { return double(ns - epochNs) * rate / 1e9 + offsetFrames; }
+};
+
+// A sound as it was placed in the output stream.
+struct Placement
+{
+    std::int64_t dueNs;      // when it was asked to start
+    std::int64_t startFrame; // output frame of its first sample
+    std::int64_t lateFrames; // how much after its place it started (0: on time)
 };
 
 class AudioMixer
@@ -69,19 +100,29 @@ public:
     // How long a sound cut off in mid-play takes to fade out.
     static constexpr int kTailMs = 5;
 
-    // Mixes the next `frames` frames into `stereo` (2 floats per frame, overwritten).
-    // A voice that reaches its end stops, rewinds and leaves the list.
+    // With the mutex held: the clock that sounds are placed by, and the
+    // constant time from a sound's due moment to its place in the stream.
+    void setClockLocked(StreamClock const& clock) { m_clock = clock; }
+    StreamClock clockLocked() const { return m_clock; }
+    void setLatencyNsLocked(std::int64_t ns) { m_iLatencyNs = ns; }
+    std::int64_t latencyNsLocked() const { return m_iLatencyNs; }
+    std::int64_t renderedFramesLocked() const { return m_iRenderedFrames; }
+
+    // Mixes the next `frames` frames into `stereo` (2 floats per frame,
+    // overwritten). A voice waiting for its start begins at the frame its due
+    // time maps to, inside the block; one whose place has already been
+    // rendered begins at once. A voice that reaches its end stops, rewinds
+    // and leaves the list.
     void render(float* stereo, int frames);
     // Renders and converts in one go; returns the bytes written (frames * bytesPerFrame).
     int renderTo(char* out, int frames, OutputFormat const& format);
 
     static void convert(float const* stereo, int frames, OutputFormat const& format, char* out);
 
-    // Delay from a voice's play request to its first rendered sample, in
-    // nanoseconds, for every voice started since the last call, while recording
-    // is on (off by default: a metronome plays for hours).
-    void setLatencyRecording(bool on);
-    std::vector<std::int64_t> takeLatencySamples();
+    // Where every voice started since the last call was placed, while
+    // recording is on (off by default: a metronome plays for hours).
+    void setPlacementRecording(bool on);
+    std::vector<Placement> takePlacements();
     std::int64_t renderedFrames() const;
     int activeCount();
 
@@ -91,6 +132,7 @@ private:
     struct Tail
     {
         SoundPtr sound;
+        StreamPtr stream;
         double position;
         float gainLeft;
         float gainRight;
@@ -99,8 +141,10 @@ private:
 
     // Adds `frames` frames of `s` from `position`, the gains gliding from the
     // first pair to the second; returns the position after them.
-    double mixSamples(DecodedSound const& s, double position, float fromLeft, float fromRight, float toLeft,
-                      float toRight, float* stereo, int frames) const;
+    double mixSamples(SoundPtr const& sound, StreamPtr const& stream, double position, float fromLeft, float fromRight,
+                      float toLeft, float toRight, float* stereo, int frames) const;
+    double mixView(SampleView const& s, double position, float fromLeft, float fromRight, float toLeft, float toRight,
+                   float* stereo, int frames) const;
     void mixVoice(Voice& voice, float* stereo, int frames);
     void mixTail(Tail& tail, float* stereo, int frames);
     int tailFrames() const;
@@ -109,9 +153,11 @@ private:
     mutable std::mutex m_mutex;
     std::vector<VoicePtr> m_lActive;
     std::vector<Tail> m_lTails;
-    std::vector<std::int64_t> m_lLatencies;
-    bool m_bRecordLatencies = false;
+    std::vector<Placement> m_lPlacements;
+    bool m_bRecordPlacements = false;
     std::int64_t m_iRenderedFrames = 0;
+    StreamClock m_clock;
+    std::int64_t m_iLatencyNs = 0;
     std::vector<float> m_lScratch;
 };
 

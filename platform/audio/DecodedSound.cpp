@@ -6,6 +6,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <atomic>
 #include <list>
 #include <mutex>
 
@@ -40,7 +41,112 @@ std::int64_t byteSize(DecodedSound const& s)
     return std::int64_t(s.samples.size() * sizeof(float));
 }
 
+std::atomic<std::int64_t> s_liveBytes{0};
+std::atomic<int> s_openStreams{0};
+
+// Frames read from disk at once for a streamed file: about 85 ms at 48 kHz.
+constexpr std::int64_t kStreamChunkFrames = 4096;
+
 } // namespace
+
+DecodedSound::DecodedSound() = default;
+
+DecodedSound::~DecodedSound()
+{
+    s_liveBytes -= m_iCountedBytes;
+}
+
+void DecodedSound::countSamples()
+{
+    s_liveBytes -= m_iCountedBytes;
+    m_iCountedBytes = byteSize(*this);
+    s_liveBytes += m_iCountedBytes;
+}
+
+std::int64_t DecodedSoundCache::liveBytes()
+{
+    return s_liveBytes.load();
+}
+
+std::int64_t DecodedSoundCache::decodedBytes(QString const& path)
+{
+    SF_INFO info{};
+    SNDFILE* file = path.isEmpty() ? nullptr : sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file)
+        return -1;
+    sf_close(file);
+    if (info.samplerate <= 0 || info.channels <= 0 || info.frames < 0)
+        return -1;
+    return std::int64_t(info.frames) * info.channels * std::int64_t(sizeof(float));
+}
+
+std::shared_ptr<StreamedSound> StreamedSound::open(QString const& path)
+{
+    SF_INFO info{};
+    SNDFILE* file = path.isEmpty() ? nullptr : sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file)
+        return {};
+    if (info.samplerate <= 0 || info.channels <= 0 || info.frames <= 0 || !info.seekable) {
+        sf_close(file);
+        return {};
+    }
+    std::shared_ptr<StreamedSound> s(new StreamedSound);
+    s->m_pFile = file;
+    s->m_iSampleRate = info.samplerate;
+    s->m_iChannels = info.channels;
+    s->m_iFrames = info.frames;
+    ++s_openStreams;
+    return s;
+}
+
+StreamedSound::~StreamedSound()
+{
+    if (m_pFile) {
+        sf_close(static_cast<SNDFILE*>(m_pFile));
+        --s_openStreams;
+    }
+}
+
+int StreamedSound::openCount()
+{
+    return s_openStreams.load();
+}
+
+SampleView StreamedSound::view(std::int64_t from, std::int64_t count)
+{
+    from = std::clamp<std::int64_t>(from, 0, m_iFrames);
+    count = std::clamp<std::int64_t>(count, 0, m_iFrames - from);
+    if (from < m_iWindowFirst || from + count > m_iWindowFirst + m_iWindowCount) {
+        auto* file = static_cast<SNDFILE*>(m_pFile);
+        std::int64_t const want = std::min(std::max(count, kStreamChunkFrames), m_iFrames - from);
+        m_lWindow.resize(std::size_t(want) * std::size_t(m_iChannels));
+        std::int64_t got = 0;
+        if (m_iFilePos == from || sf_seek(file, from, SEEK_SET) == from) {
+            m_iFilePos = from;
+            while (got < want) {
+                sf_count_t const n = sf_readf_float(file, m_lWindow.data() + got * m_iChannels, want - got);
+                if (n <= 0)
+                    break;
+                got += n;
+            }
+            m_iFilePos += got;
+        } else {
+            m_iFilePos = -1;
+        }
+        // A file cut short on disk reads as silence from there on.
+        std::fill(m_lWindow.begin() + std::ptrdiff_t(got * m_iChannels), m_lWindow.end(), 0.0f);
+        m_iWindowFirst = from;
+        m_iWindowCount = want;
+    }
+    SampleView v;
+    v.data = m_lWindow.data();
+    v.first = m_iWindowFirst;
+    v.count = m_iWindowCount;
+    v.total = m_iFrames;
+    v.channels = m_iChannels;
+    v.sampleRate = m_iSampleRate;
+    return v;
+}
 
 SoundPtr DecodedSoundCache::decode(QString const& path)
 {
@@ -75,6 +181,7 @@ SoundPtr DecodedSoundCache::decode(QString const& path)
     if (!ok)
         return {};
     sound->samples.shrink_to_fit();
+    sound->countSamples();
     return sound;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
-// Whole sound files decoded into memory, shared between every player that plays
-// them. A metronome plays the same two short files again and again, so a decoded
-// file is kept by path, size and modification time: a repeated tick reads and
-// decodes nothing.
+// Where a voice's samples come from. Short files are decoded whole into memory
+// and shared between every player that plays them: a metronome plays the same
+// two short files again and again, so a decoded file is kept by path, size and
+// modification time and a repeated tick reads and decodes nothing. Long files
+// are never decoded whole: each player reads its own small window of the file
+// from disk as it plays, in the engine's thread.
 
 #include <QDateTime>
 #include <QString>
@@ -15,6 +17,11 @@ namespace TickwrenAudio {
 
 struct DecodedSound
 {
+    DecodedSound();
+    ~DecodedSound();
+    DecodedSound(DecodedSound const&) = delete;
+    DecodedSound& operator=(DecodedSound const&) = delete;
+
     int sampleRate = 0;
     int channels = 0;
     std::int64_t frames = 0;
@@ -22,9 +29,64 @@ struct DecodedSound
     std::vector<float> samples;
 
     double durationSeconds() const { return sampleRate > 0 ? double(frames) / sampleRate : 0.0; }
+
+    // Counts the samples in DecodedSoundCache::liveBytes() until destruction.
+    void countSamples();
+
+private:
+    std::int64_t m_iCountedBytes = 0;
 };
 
 using SoundPtr = std::shared_ptr<DecodedSound const>;
+
+// A stretch of a sound's samples as the mixer reads them: frames
+// [first, first + count) of a sound of `total` frames, interleaved.
+struct SampleView
+{
+    float const* data = nullptr;
+    std::int64_t first = 0;
+    std::int64_t count = 0;
+    std::int64_t total = 0;
+    int channels = 1;
+    int sampleRate = 0;
+};
+
+// A file read from disk while it plays, for files too long to decode whole.
+// One per player: it holds an open file and a window of a few thousand
+// frames. Used only with the mixer's mutex held.
+class StreamedSound
+{
+public:
+    // Null when the file cannot be opened or decoded.
+    static std::shared_ptr<StreamedSound> open(QString const& path);
+    ~StreamedSound();
+    StreamedSound(StreamedSound const&) = delete;
+    StreamedSound& operator=(StreamedSound const&) = delete;
+
+    int sampleRate() const { return m_iSampleRate; }
+    int channels() const { return m_iChannels; }
+    std::int64_t frames() const { return m_iFrames; }
+    // Frames [from, from + count) clipped to the file, read from disk unless
+    // the window holds them already; valid until the next call.
+    SampleView view(std::int64_t from, std::int64_t count);
+
+    // Streamed files open now, for leak checks.
+    static int openCount();
+
+private:
+    StreamedSound() = default;
+
+    void* m_pFile = nullptr; // SNDFILE*
+    int m_iSampleRate = 0;
+    int m_iChannels = 0;
+    std::int64_t m_iFrames = 0;
+    std::int64_t m_iFilePos = 0;
+    std::int64_t m_iWindowFirst = 0;
+    std::int64_t m_iWindowCount = 0;
+    std::vector<float> m_lWindow;
+};
+
+using StreamPtr = std::shared_ptr<StreamedSound>;
 
 class DecodedSoundCache
 {
@@ -38,9 +100,16 @@ public:
     // How many files have been decoded so far (cache misses).
     static int decodeCount();
     static std::int64_t cachedBytes();
+    // Bytes of decoded samples held by every decoded sound alive, cached or not.
+    static std::int64_t liveBytes();
 
-    // Files whose decoded samples are larger than this are played but not kept.
+    // Files whose decoded samples would be larger than this are streamed
+    // from disk instead: decoding them would hold the caller for long.
+    static constexpr std::int64_t kMaxDecodedBytes = 4 * 1024 * 1024;
+    // What the cache keeps at most of the decoded files.
     static constexpr std::int64_t kMaxCachedBytes = 64 * 1024 * 1024;
+    // Decoded bytes a file of this header would take; -1 when it cannot be opened.
+    static std::int64_t decodedBytes(QString const& path);
 };
 
 } // namespace TickwrenAudio

@@ -1,8 +1,45 @@
 #include "platform/audio/NativeAudioPlayer.h"
 
+#include "platform/audio/AudioEngine.h"
 #include "platform/audio/NativeAudioPlayerInternal.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QSet>
+
 namespace QMMultiMedia {
+
+namespace {
+
+// Every player in existence (GUI thread only).
+QSet<NativeAudioPlayer*>& livePlayers()
+{
+    static QSet<NativeAudioPlayer*> s_players;
+    return s_players;
+}
+
+bool s_releaseAdded = false;
+
+// When the application object goes away, one-shot players still sounding
+// (or whose failed load has not been reported yet) would never see the
+// finished() that deletes them, and ones whose deleteLater() came as the
+// event loop ended would never be deleted: both are released here.
+void releaseLeftPlayers()
+{
+    s_releaseAdded = false;
+    QList<QPointer<NativeAudioPlayer>> left;
+    for (NativeAudioPlayer* p : livePlayers())
+        left << p;
+    for (QPointer<NativeAudioPlayer> const& p : left)
+        if (p)
+            QCoreApplication::sendPostedEvents(p, QEvent::DeferredDelete);
+    for (QPointer<NativeAudioPlayer> const& p : left)
+        if (p && !p->parent() && p->awaitsFinished())
+            delete p;
+}
+
+} // namespace
 
 NativeAudioPlayer::NativeAudioPlayer(QObject* parent)
     : QObject(parent)
@@ -10,9 +47,22 @@ NativeAudioPlayer::NativeAudioPlayer(QObject* parent)
 {
     connect(m_pInternal, &NativeAudioPlayerInternal::finished, this, &NativeAudioPlayer::finished);
     connect(m_pInternal, &NativeAudioPlayerInternal::positionChanged, this, &NativeAudioPlayer::positionChanged);
+    livePlayers().insert(this);
+    if (!s_releaseAdded && QCoreApplication::instance()) {
+        qAddPostRoutine(&releaseLeftPlayers);
+        s_releaseAdded = true;
+    }
 }
 
-NativeAudioPlayer::~NativeAudioPlayer() = default;
+NativeAudioPlayer::~NativeAudioPlayer()
+{
+    livePlayers().remove(this);
+}
+
+bool NativeAudioPlayer::awaitsFinished() const
+{
+    return m_pInternal->awaitsFinished();
+}
 
 void NativeAudioPlayer::play(QString const& path)
 {
@@ -22,6 +72,21 @@ void NativeAudioPlayer::play(QString const& path)
 void NativeAudioPlayer::play()
 {
     m_pInternal->play();
+}
+
+void NativeAudioPlayer::play(QString const& path, qint64 dueNs)
+{
+    m_pInternal->play(path, dueNs);
+}
+
+void NativeAudioPlayer::playAt(qint64 dueNs)
+{
+    m_pInternal->play(dueNs);
+}
+
+qint64 NativeAudioPlayer::clockNs()
+{
+    return TickwrenAudio::AudioEngine::nowNs();
 }
 
 void NativeAudioPlayer::setMedia(QString const& path)

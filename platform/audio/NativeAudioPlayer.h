@@ -10,6 +10,14 @@
 //
 // A file that cannot be loaded plays nothing; a play(path) of such a file
 // still ends with finished(), so that such a player releases itself too.
+// Players without a parent that are still waiting for their finished() when
+// the application object goes away are deleted then; a player that outlives
+// the application object must have an owner that is gone before it.
+//
+// Every sound starts a constant latency after the moment it was asked for.
+// A caller that knows when a sound is due (a metronome's beat) gives that
+// moment instead, on clockNs(): the sound then starts exactly that latency
+// after it, however late the call came, as long as it came within it.
 
 #include <QObject>
 #include <QString>
@@ -27,6 +35,11 @@ public:
 
     void play(QString const& path);
     void play();
+    // As play(path) and play(), for a sound due at `dueNs` on clockNs().
+    void play(QString const& path, qint64 dueNs);
+    void playAt(qint64 dueNs);
+    // The steady clock of due times, in nanoseconds.
+    static qint64 clockNs();
     void setMedia(QString const& path);
     QString fileName() const { return m_sFileName; }
     qint64 duration() const;
@@ -42,6 +55,8 @@ public:
     bool isStopped() const;
     bool isPlaying() const;
     void setBalance(float pan);
+    // A sound was started and its finished() has not come yet.
+    bool awaitsFinished() const;
 
 signals:
     void finished();

@@ -44,16 +44,18 @@ void NativeAudioPlayerInternal::setMedia(QString const& path)
     // false end and throw the new file away.
     m_timer.stop();
     m_iState = Stopped;
+    m_bLoadFailurePending = false;
     m_pPlayer = TickwrenAudio::AudioVoice::open(path);
 }
 
-void NativeAudioPlayerInternal::play(QString const& path)
+void NativeAudioPlayerInternal::play(QString const& path, qint64 dueNs)
 {
     setMedia(path);
     if (m_pPlayer) {
-        play();
+        play(dueNs);
         return;
     }
+    m_bLoadFailurePending = true;
     // A one-shot player is released by its finished(); without a sound that
     // signal would never come and the object would live forever. Report the
     // failed play as an ended one, from the event loop so that the caller's
@@ -71,17 +73,24 @@ void NativeAudioPlayerInternal::play(QString const& path)
 
 void NativeAudioPlayerInternal::emitLoadFailure(unsigned generation)
 {
-    if (generation == m_uLoadGeneration && !m_pPlayer)
+    if (generation == m_uLoadGeneration && !m_pPlayer) {
+        m_bLoadFailurePending = false;
         emit finished();
+    }
 }
 
-void NativeAudioPlayerInternal::play()
+bool NativeAudioPlayerInternal::awaitsFinished() const
+{
+    return (m_iState == Playing && m_pPlayer) || m_bLoadFailurePending;
+}
+
+void NativeAudioPlayerInternal::play(qint64 dueNs)
 {
     if (!m_pPlayer)
         return;
     m_pPlayer->setVolume(float(m_dVolume));
     m_pPlayer->setPan(m_fBalance);
-    m_pPlayer->play();
+    m_pPlayer->play(dueNs);
     m_timer.start();
     m_iState = Playing;
 }

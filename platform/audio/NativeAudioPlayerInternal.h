@@ -23,8 +23,8 @@ public:
     explicit NativeAudioPlayerInternal(QObject* parent);
     ~NativeAudioPlayerInternal() override;
 
-    void play(QString const& path);
-    void play();
+    void play(QString const& path, qint64 dueNs = -1);
+    void play(qint64 dueNs = -1);
     void setMedia(QString const& path);
     qint64 duration() const;
     void setVolume(double v);
@@ -38,6 +38,10 @@ public:
     bool isPlaying() const;
     void setBalance(float pan);
     float balance() const { return m_fBalance; }
+
+    // A sound was started and its finished() has not come yet: it is
+    // sounding, or its file failed to load and the notice is on its way.
+    bool awaitsFinished() const;
 
     // Platform parts in existence, for leak checks.
     static int instanceCount();
@@ -60,6 +64,7 @@ private:
     double m_dVolume = 0.5;
     // Grows with every load, so that a late notice about an earlier load is dropped.
     unsigned m_uLoadGeneration = 0;
+    bool m_bLoadFailurePending = false;
 };
 
 } // namespace QMMultiMedia

@@ -4,6 +4,7 @@
 #include "RADarir/metronome/MetronomeControls.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/Common.h"
+#include "platform/audio/AudioEngine.h"
 #include "platform/audio/NativeAudioPlayer.h"
 
 #include <QHBoxLayout>
@@ -39,13 +40,18 @@ Metronome::Metronome(QWidget* parent)
     connect(m_pControls, &MetronomeControls::intervalChanged, this, &Metronome::slotTickIntervalChanged);
     connect(&m_timer, &QTimer::timeout, this, &Metronome::slotTick);
 
-    // The default coarse timer may move a tick by up to 5 % of the interval,
-    // which is clearly audible; the beat needs the precise one.
+    // The default coarse timer may move a tick by up to 5 % of the interval;
+    // the precise one keeps the timer near the grid the sounds are due on.
     m_timer.setTimerType(Qt::PreciseTimer);
     m_nTempo = qBound(int(MetronomeControls::kMinTempo), m_pControls->interval(), int(MetronomeControls::kMaxTempo));
-    m_timer.stop();
-    m_timer.setInterval(intervalForTempo(m_nTempo));
-    m_timer.start();
+    restartTimer(intervalForTempo(m_nTempo));
+
+    // A resize comes in bursts while the window is dragged: the pictures are
+    // scaled once it has settled.
+    m_prescaleTimer.setSingleShot(true);
+    connect(&m_prescaleTimer, &QTimer::timeout, this, &Metronome::slotPrescalePictures);
+    // The sound stream opened now, so that its clock has settled by the first sound.
+    TickwrenAudio::AudioEngine::instance().prepare();
 
     auto* column = new QVBoxLayout;
     ZEDireroz::Common::zeroMargins(column, 0);
@@ -77,8 +83,27 @@ int Metronome::intervalForTempo(int bpm)
     return 60000 / bpm;
 }
 
+void Metronome::restartTimer(int intervalMs)
+{
+    m_timer.stop();
+    m_timer.setInterval(intervalMs);
+    m_timer.start();
+    m_iGridStartNs = QMMultiMedia::NativeAudioPlayer::clockNs();
+    m_iGridTicks = 0;
+}
+
 void Metronome::slotTick()
 {
+    qint64 const intervalNs = qint64(m_timer.interval()) * 1000000;
+    qint64 const now = QMMultiMedia::NativeAudioPlayer::clockNs();
+    ++m_iGridTicks;
+    // The timer gives up on ticks it could not deliver for more than a whole
+    // interval and carries on one interval from there: the grid follows it.
+    if (now - (m_iGridStartNs + m_iGridTicks * intervalNs) > intervalNs) {
+        m_iGridStartNs = now;
+        m_iGridTicks = 0;
+    }
+    m_iTickDueNs = m_iGridStartNs + m_iGridTicks * intervalNs + kSoundLeadNs;
     updateState(true);
     update();
     // Only the parity matters; wrap instead of overflowing (INT_MAX is odd).
@@ -87,12 +112,13 @@ void Metronome::slotTick()
 
 void Metronome::setFirstBeatPicture(bool tick)
 {
+    // The sound first: a picture still to be scaled must not hold it up.
+    if (tick && m_bAudible)
+        play("bell.wav");
     if (m_bVisible)
         m_pixCurrent = m_bAudible ? beatPix() : muteBeatPix();
     else
         m_pixCurrent = m_bAudible ? eyesClosedPix() : closedMutePix();
-    if (tick && m_bAudible)
-        play("bell.wav");
 }
 
 void Metronome::updateState(bool tick)
@@ -115,6 +141,8 @@ void Metronome::updateState(bool tick)
 
 void Metronome::normalBehavior(bool tick)
 {
+    if (tick && m_bAudible)
+        play("tick.wav");
     bool const odd = m_nTickCounter % 2 != 0;
     if (m_bVisible && m_bAudible)
         m_pixCurrent = odd ? baseEyesLeftPix() : eyesRightPix();
@@ -122,15 +150,13 @@ void Metronome::normalBehavior(bool tick)
         m_pixCurrent = odd ? muteEyesLeftPix() : muteEyesRightPix();
     else
         m_pixCurrent = m_bAudible ? eyesClosedPix() : closedMutePix();
-    if (tick && m_bAudible)
-        play("tick.wav");
 }
 
 void Metronome::play(QString const& fileName)
 {
     auto* player = new QMMultiMedia::NativeAudioPlayer;
     connect(player, &QMMultiMedia::NativeAudioPlayer::finished, player, &QObject::deleteLater);
-    player->play(m_sResourcePath + fileName);
+    player->play(m_sResourcePath + fileName, m_iTickDueNs);
 }
 
 void Metronome::slotVisibleTickChanged(bool checked)
@@ -156,9 +182,35 @@ void Metronome::slotTickIntervalChanged(int bpm)
     if (bpm == m_nTempo)
         return;
     m_nTempo = bpm;
-    m_timer.stop();
-    m_timer.setInterval(intervalForTempo(bpm));
-    m_timer.start();
+    restartTimer(intervalForTempo(bpm));
+}
+
+bool Metronome::picturesScaled() const
+{
+    for (QPixmap const* p : {&m_pixBaseEyesLeft, &m_pixEyesRight, &m_pixBeat, &m_pixMuteEyesLeft, &m_pixMuteEyesRight,
+                             &m_pixMuteBeat, &m_pixEyesClosed, &m_pixClosedMute})
+        if (p->isNull())
+            return false;
+    return true;
+}
+
+void Metronome::slotPrescalePictures()
+{
+    // Scaling all eight takes a while: done just after a tick rather than
+    // just before one.
+    constexpr int kScaleBudgetMs = 150;
+    if (m_timer.isActive() && m_timer.remainingTime() < kScaleBudgetMs) {
+        m_prescaleTimer.start(m_timer.remainingTime() + 20);
+        return;
+    }
+    baseEyesLeftPix();
+    eyesRightPix();
+    beatPix();
+    muteEyesLeftPix();
+    muteEyesRightPix();
+    muteBeatPix();
+    eyesClosedPix();
+    closedMutePix();
 }
 
 QPixmap Metronome::cachedPix(QPixmap& cache, char const* resource)
@@ -244,6 +296,7 @@ void Metronome::paintEvent(QPaintEvent* event)
 void Metronome::resizeEvent(QResizeEvent* event)
 {
     setNeedsRecreatePixmaps();
+    m_prescaleTimer.start(100);
     // The layout has taken the new size already; twelve full-size lamps are
     // wider than the narrowest window.
     m_pBeats->setAvailableWidth(m_pLampRow->contentsRect().width());

@@ -3,6 +3,14 @@
 // turn with every tick, the beat lamps along its top and the controls near
 // its bottom. It ticks from construction to destruction; the first beat of a
 // bar shows its own picture and rings a bell, the other beats tick.
+//
+// The beat keeps its own grid: tick n after the timer's (re)start is due at
+// the start + n intervals + a short lead, and the sound is asked for with that
+// due time, before any of the tick's other work, so the audio engine starts it
+// at the exact frame whatever the GUI thread was doing. The timer fires the
+// lead ahead of the due time, so that a tick held up by other work still
+// asks for its sound before it is due. The pictures are scaled for the
+// window's size at start and after a resize, outside the ticks.
 
 #include <QFrame>
 #include <QPixmap>
@@ -49,8 +57,21 @@ public:
     // kept within 38..208.
     static int intervalForTempo(int bpm);
 
+    // How far ahead of its sound's due time a tick's timer fires: more than
+    // the GUI thread is ever held up, less than the ear notices between the
+    // picture and the sound.
+    static constexpr qint64 kSoundLeadNs = 40000000;
+    // The due time of the tick being handled or last handled, on the
+    // player's clock (QMMultiMedia::NativeAudioPlayer::clockNs()); -1 before
+    // the first tick.
+    qint64 tickDueNs() const { return m_iTickDueNs; }
+    // All eight pictures are scaled for the current size.
+    bool picturesScaled() const;
+
 public slots:
     void slotTick();
+    // Scales every picture for the current size, unless a tick is near.
+    void slotPrescalePictures();
     void slotVisibleTickChanged(bool checked);
     void slotAudibleTickChanged(bool checked);
     void slotTickIntervalChanged(int bpm);
@@ -64,6 +85,7 @@ protected:
 private:
     QPixmap cachedPix(QPixmap& cache, char const* resource);
     void setFirstBeatPicture(bool tick);
+    void restartTimer(int intervalMs);
 
     MetronomeControls* m_pControls;
     MetronomeBeats* m_pBeats;
@@ -78,6 +100,11 @@ private:
     QPixmap m_pixClosedMute;
     QPixmap m_pixCurrent;
     QTimer m_timer;
+    QTimer m_prescaleTimer;
+    // The beat grid: when the timer was (re)started, and ticks since then.
+    qint64 m_iGridStartNs = 0;
+    qint64 m_iGridTicks = 0;
+    qint64 m_iTickDueNs = -1;
     int m_nTickCounter;
     bool m_bVisible;
     bool m_bAudible;

@@ -1,74 +1,34 @@
 // The engine on a real sound server: a server of the test's own with a sink
 // that discards what it gets, so that the device path runs without a sound
-// card and nothing is heard. The server is then killed: sounds must still end,
-// and the engine must come back to the device later without falling over a
-// server that is no longer there.
+// card and nothing is heard. The server starts only after the first sound,
+// is killed in mid-sound and started again: each time the engine must find
+// it by itself at the next sound. Then what reaches the sink is recorded
+// from its monitor: clicks asked for at due times on a beat grid must start
+// on that grid to the frame.
 #include "platform/audio/AudioEngine.h"
 
+#include "TestSupport/PrivateSoundServer.h"
+#include "TestSupport/SinkRecorder.h"
 #include "TestSupport/TestTone.h"
 
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <chrono>
+#include <thread>
 
 using TickwrenAudio::AudioEngine;
 using TickwrenAudio::AudioVoice;
 
 namespace {
 
-// A sound server listening on a socket in a folder of its own, with no
-// configuration read from the machine.
-class PrivateSoundServer
+// Sleeps until a moment on the engine's clock: the test asks for sounds at
+// chosen moments, as a beat timer does.
+void sleepUntil(std::int64_t ns)
 {
-public:
-    ~PrivateSoundServer() { kill(); }
-
-    // The address for PULSE_SERVER, empty when the server did not come up.
-    QString start()
-    {
-        QString const program = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-        if (program.isEmpty() || !m_dir.isValid())
-            return QString();
-        QString const socket = m_dir.filePath(QStringLiteral("native"));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
-        env.insert(QStringLiteral("HOME"), m_dir.path());
-        m_server.setProcessEnvironment(env);
-        m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.start(program,
-                       {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                        // Should the test die without killing it, the server
-                        // leaves once its last client (the test) is gone.
-                        QStringLiteral("--exit-idle-time=5"), QStringLiteral("--use-pid-file=no"),
-                        QStringLiteral("--log-level=error"), QStringLiteral("-Lmodule-null-sink sink_name=discard"),
-                        QStringLiteral("-Lmodule-native-protocol-unix auth-anonymous=1 socket=") + socket});
-        if (!m_server.waitForStarted(5000))
-            return QString();
-        QElapsedTimer clock;
-        clock.start();
-        while (!QFileInfo::exists(socket)) {
-            if (m_server.state() == QProcess::NotRunning || clock.elapsed() > 10000)
-                return QString();
-            QTest::qWait(20);
-        }
-        return QStringLiteral("unix:") + socket;
-    }
-
-    // Gone at once, as a crashed server is.
-    void kill()
-    {
-        if (m_server.state() == QProcess::NotRunning)
-            return;
-        m_server.kill();
-        m_server.waitForFinished(5000);
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_server;
-};
+    std::this_thread::sleep_until(std::chrono::steady_clock::time_point(std::chrono::nanoseconds(ns)));
+}
 
 } // namespace
 
@@ -79,33 +39,67 @@ class TestAudioDevice : public QObject
     QTemporaryDir m_dir;
     PrivateSoundServer m_server;
     QString m_tone;
+    QString m_click;
+
+    // Plays the sound to its end, again and again, until one has gone to
+    // the device; false when none has within `timeoutMs`.
+    static bool reachesDevice(AudioVoice& voice, int timeoutMs)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            voice.play();
+            if (!QTest::qWaitFor([&] { return !voice.isPlaying(); }, 5000))
+                return false;
+            if (!AudioEngine::instance().isSilent())
+                return true;
+        } while (clock.elapsed() < timeoutMs);
+        return false;
+    }
 
 private slots:
     void initTestCase()
     {
+        if (!PrivateSoundServer::available())
+            QSKIP("no sound server program (pulseaudio) to start");
         QVERIFY(m_dir.isValid());
         m_tone = m_dir.filePath(QStringLiteral("tone.wav"));
+        m_click = m_dir.filePath(QStringLiteral("click.wav"));
         QVERIFY(TestTone::writeWavMs(m_tone, 300));
-        QString const address = m_server.start();
-        if (address.isEmpty())
-            QSKIP("no sound server program (pulseaudio) to start");
-        qputenv("PULSE_SERVER", address.toUtf8());
+        QVERIFY(TestTone::writeClick(m_click));
+        // The address of a server that is not there yet.
+        qputenv("PULSE_SERVER", m_server.address().toUtf8());
         // The device, not the silent clock the other tests run on.
         qunsetenv("TICKWREN_SILENT_AUDIO");
     }
 
-    void serverGoneAndBack()
+    void serverStartedAfterTheFirstSound()
     {
         auto voice = AudioVoice::open(m_tone);
         QVERIFY(voice);
         voice->setVolume(0.0f);
         AudioEngine& engine = AudioEngine::instance();
-
-        // A sound server's sink may take its time to start streaming.
+        // No server: the sound still takes its time, on the silent clock.
+        QElapsedTimer clock;
+        clock.start();
         voice->play();
-        QTRY_VERIFY_WITH_TIMEOUT(!voice->isPlaying(), 10000);
-        QVERIFY(!engine.isSilent());
+        QTRY_VERIFY_WITH_TIMEOUT(!voice->isPlaying(), 5000);
+        QVERIFY(clock.elapsed() >= 290);
+        QVERIFY(engine.isSilent());
+
+        // The server comes up, as one started after the program at login.
+        QVERIFY(m_server.start());
+        QVERIFY(reachesDevice(*voice, 5000));
         QVERIFY(!engine.deviceName().isEmpty());
+    }
+
+    void serverRestarted()
+    {
+        auto voice = AudioVoice::open(m_tone);
+        QVERIFY(voice);
+        voice->setVolume(0.0f);
+        AudioEngine& engine = AudioEngine::instance();
+        QVERIFY(reachesDevice(*voice, 5000));
 
         // The server dies in the middle of a sound: the silent clock takes
         // over and the sound still ends.
@@ -114,16 +108,50 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(engine.isSilent(), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!voice->isPlaying(), 5000);
 
-        // Long enough after the failure for the engine to try the device
-        // again; the server is still gone, so the try fails and the sound
-        // ends on the silent clock.
-        QTest::qWait(10500);
-        QElapsedTimer clock;
-        clock.start();
+        // Still gone a while later: the next sound ends on the silent clock.
+        QTest::qWait(1100);
         voice->play();
         QTRY_VERIFY_WITH_TIMEOUT(!voice->isPlaying(), 5000);
-        QVERIFY2(clock.elapsed() >= 280, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(engine.isSilent());
+
+        // Back again: the next sounds find it.
+        QVERIFY(m_server.start());
+        QVERIFY(reachesDevice(*voice, 5000));
+    }
+
+    void clicksLandOnTheGrid()
+    {
+        AudioEngine& engine = AudioEngine::instance();
+        SinkRecorder recorder;
+        QVERIFY(recorder.start(m_server.address().toUtf8()));
+        engine.prepare();
+        QTRY_VERIFY_WITH_TIMEOUT(!engine.isSilent(), 5000);
+
+        // Ten clicks 288 ms apart (208 beats a minute), each asked for at a
+        // random moment in the 30 ms before it is due to start.
+        constexpr std::int64_t kInterval = 288000000;
+        constexpr int kClicks = 10;
+        std::int64_t const first = AudioEngine::nowNs() + 1500000000;
+        std::vector<std::unique_ptr<AudioVoice>> clicks;
+        for (int k = 0; k < kClicks; ++k) {
+            std::int64_t const due = first + k * kInterval;
+            sleepUntil(due - 40000000 + std::int64_t(QRandomGenerator::global()->bounded(30000000)));
+            clicks.push_back(AudioVoice::open(m_click));
+            QVERIFY(clicks.back());
+            clicks.back()->setVolume(1.0f);
+            clicks.back()->play(due);
+        }
+        // Recorded until the last click has come through the sink.
+        std::int64_t const recordedAt = qint64(recorder.left().size());
+        QTRY_VERIFY_WITH_TIMEOUT(std::int64_t(recorder.left().size()) > recordedAt + 24000, 5000);
+        recorder.stop();
+
+        std::vector<std::int64_t> const onsets = SinkRecorder::onsets(recorder.left());
+        QCOMPARE(int(onsets.size()), kClicks);
+        for (int k = 1; k < kClicks; ++k) {
+            std::int64_t const interval = onsets[std::size_t(k)] - onsets[std::size_t(k - 1)];
+            QVERIFY2(qAbs(interval - 13824) <= 2, qPrintable(QString("interval %1: %2 frames").arg(k).arg(interval)));
+        }
     }
 };
 

@@ -4,6 +4,7 @@
 #include "RADarir/metronome/Metronome.h"
 #include "RADarir/metronome/MetronomeBeats.h"
 #include "RADarir/metronome/MetronomeControls.h"
+#include "platform/audio/NativeAudioPlayer.h"
 
 #include <QAction>
 #include <QLabel>
@@ -25,6 +26,7 @@ public:
         resize(60, 80);
     }
     QStringList sounds;
+    QVector<qint64> dues; // due time of every sound asked for
 
     // One tick, described as "lamp/picture/sound".
     QString tick()
@@ -80,7 +82,11 @@ public:
     void press(char const* button) { controls()->findChild<QPushButton*>(button)->click(); }
 
 protected:
-    void play(QString const& fileName) override { sounds << fileName; }
+    void play(QString const& fileName) override
+    {
+        sounds << fileName;
+        dues << tickDueNs();
+    }
 };
 
 } // namespace
@@ -289,6 +295,57 @@ private slots:
         m.controls()->setInterval(120);
         QCOMPARE(m.tickTimer().interval(), 500);
         QVERIFY(m.tickTimer().remainingTime() > 400);
+    }
+
+    void soundsAreDueOnTheBeatGrid()
+    {
+        // At 208 beats a minute, with the GUI thread held up for 30 ms now
+        // and then: every sound is still due exactly 288 ms after the one before.
+        ListeningMetronome m;
+        m.chooseBeats(0);         // every tick sounds
+        m.slotPrescalePictures(); // as showing the window does
+        qint64 const changed = QMMultiMedia::NativeAudioPlayer::clockNs();
+        m.slotTickIntervalChanged(208);
+        QTimer stall;
+        stall.setInterval(350);
+        connect(&stall, &QTimer::timeout, [] { QThread::msleep(30); });
+        stall.start();
+        QTRY_VERIFY_WITH_TIMEOUT(m.dues.size() >= 8, 5000);
+        // The first one interval after the change, plus the lead.
+        qint64 const first = m.dues[0] - changed;
+        qint64 const expected = 288000000 + Metronome::kSoundLeadNs;
+        QVERIFY2(first >= expected && first < expected + 5000000, qPrintable(QString::number(first)));
+        for (int i = 1; i < m.dues.size(); ++i)
+            QVERIFY2(m.dues[i] - m.dues[i - 1] == 288000000,
+                     qPrintable(QString("sound %1: %2 ns after the one before").arg(i).arg(m.dues[i] - m.dues[i - 1])));
+    }
+
+    void picturesAreScaledBeforeTheTick()
+    {
+        ListeningMetronome m;
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        QTRY_VERIFY_WITH_TIMEOUT(m.picturesScaled(), 1000);
+        // And again for a new size.
+        m.resize(300, 400);
+        QVERIFY(!m.picturesScaled());
+        QTRY_VERIFY_WITH_TIMEOUT(m.picturesScaled(), 1000);
+        QCOMPARE(m.beatPix().size(), QSize(300 * 2, 400 * 2));
+        // The ticks that follow show them as they are, scaling nothing.
+        auto keys = [&m] {
+            QList<qint64> k;
+            for (auto get : {&Metronome::baseEyesLeftPix, &Metronome::eyesRightPix, &Metronome::beatPix,
+                             &Metronome::muteEyesLeftPix, &Metronome::muteEyesRightPix, &Metronome::muteBeatPix,
+                             &Metronome::eyesClosedPix, &Metronome::closedMutePix})
+                k << (m.*get)().cacheKey();
+            return k;
+        };
+        QList<qint64> const before = keys();
+        for (int i = 0; i < 6; ++i) {
+            m.tick();
+            QVERIFY(before.contains(m.currentPix().cacheKey()));
+        }
+        QCOMPARE(keys(), before);
     }
 
     void pictureStandsCentred_data()
