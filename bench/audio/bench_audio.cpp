@@ -132,35 +132,43 @@ void sleepUntil(std::int64_t ns)
     std::this_thread::sleep_until(std::chrono::steady_clock::time_point(std::chrono::nanoseconds(ns)));
 }
 
-// Errors in frames of each start against its due time: start - rate * due,
-// less the constant that the latency and the recording's own start make
-// (the median, so that a few stray starts do not move it). Starts are
-// matched to due times by that constant; due times with no start within
-// 5 ms are counted in `missing` (a recording that lost audio).
+// Errors in frames of each start against its due time: the frames between
+// a start and the one before against the due times' distance, so that the
+// constant latency and the recording's own start drop out, and a recording
+// that lost audio somewhere spoils one pair rather than all that follow.
+// Starts are matched to due times in order; a due time with no start within
+// 5 ms of where it belongs counts in `missing`.
 std::vector<double> placementErrors(std::vector<std::int64_t> const& starts, std::vector<std::int64_t> const& dues,
                                     int rate, int& missing)
 {
-    auto offsetOf = [&](std::size_t s, std::size_t d) { return double(starts[s]) - double(dues[d]) * rate / 1e9; };
-    std::vector<double> first;
-    for (std::size_t k = 0; k < std::min<std::size_t>(10, std::min(starts.size(), dues.size())); ++k)
-        first.push_back(offsetOf(k, k));
-    double offset = percentile(first, 0.5);
-    std::vector<double> raw;
+    std::vector<double> errors;
     missing = 0;
     std::size_t s = 0;
+    std::int64_t previousStart = -1;
+    std::size_t previousDue = 0;
     for (std::size_t d = 0; d < dues.size(); ++d) {
-        double const expected = double(dues[d]) * rate / 1e9 + offset;
+        if (previousStart < 0) {
+            // The first, or after a gap: take the next start as this one's.
+            if (s >= starts.size()) {
+                ++missing;
+                continue;
+            }
+            previousStart = starts[s++];
+            previousDue = d;
+            continue;
+        }
+        double const expected = double(previousStart) + double(dues[d] - dues[previousDue]) * rate / 1e9;
         while (s < starts.size() && double(starts[s]) < expected - rate * 0.005)
             ++s;
-        if (s < starts.size() && std::fabs(double(starts[s]) - expected) <= rate * 0.005)
-            raw.push_back(offsetOf(s, d));
-        else
+        if (s < starts.size() && std::fabs(double(starts[s]) - expected) <= rate * 0.005) {
+            errors.push_back(std::fabs(double(starts[s]) - expected));
+            previousStart = starts[s++];
+            previousDue = d;
+        } else {
             ++missing;
+            previousStart = -1;
+        }
     }
-    offset = percentile(raw, 0.5);
-    std::vector<double> errors;
-    for (double r : raw)
-        errors.push_back(std::fabs(r - offset));
     return errors;
 }
 
@@ -218,8 +226,8 @@ void reportPlacement(char const* what, PlacementRun const& run, int rate)
 {
     int missing = 0;
     std::vector<double> const e = placementErrors(run.starts, run.dues, rate, missing);
-    std::printf("%s, %zu clicks: error median %.1f, p99 %.1f, max %.1f frames (%.3f / %.3f / %.3f ms); %d started "
-                "late; %d not found in the recording\n",
+    std::printf("%s, %zu clicks: interval error median %.1f, p99 %.1f, max %.1f frames (%.3f / %.3f / %.3f ms); "
+                "%d started late; %d not found in the recording\n",
                 what, e.size(), percentile(e, 0.5), percentile(e, 0.99), percentile(e, 1.0),
                 percentile(e, 0.5) * 1000 / rate, percentile(e, 0.99) * 1000 / rate, percentile(e, 1.0) * 1000 / rate,
                 run.late, missing);

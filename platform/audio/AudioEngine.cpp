@@ -40,9 +40,11 @@ constexpr std::int64_t kDeviceRetryNs = 1000 * kMs;
 // of what the server has played by at most the server's buffer plus one
 // block, so the frames rendered by a moment lie on or below a line of slope
 // `rate` whose height is the most ever seen; writes that wake late fall
-// below it. The estimate follows the highest recent observation, slowly
-// (drift between the sound card's clock and the steady clock is small), and
-// jumps only when the stream has really moved (an underrun, a new stream).
+// below it. The estimate follows the highest observation of the last second
+// or so: slowly while the two differ by less than a millisecond (drift
+// between the sound card's clock and the steady clock), at once when they
+// differ by more (the stream has really moved: a new stream, or one the
+// server ran dry and skipped ahead).
 class ClockEstimator
 {
 public:
@@ -68,9 +70,12 @@ public:
         if (!m_clock.valid || settling || std::fabs(target - m_clock.offsetFrames) > m_clock.rate * kJumpSeconds) {
             m_clock.offsetFrames = target;
         } else {
+            // A lower maximum is mostly a stretch without a prompt write, so
+            // the estimate comes down more slowly than it goes up.
             double const elapsed = m_iLastNs > 0 ? double(ns - m_iLastNs) / 1e9 : 0.0;
-            double const step = kSlewFramesPerSecond * elapsed;
-            m_clock.offsetFrames += std::clamp(target - m_clock.offsetFrames, -step, step);
+            double const up = kSlewFramesPerSecond * elapsed;
+            double const down = kSlewDownFramesPerSecond * elapsed;
+            m_clock.offsetFrames += std::clamp(target - m_clock.offsetFrames, -down, up);
         }
         m_clock.valid = true;
         m_iLastNs = ns;
@@ -80,10 +85,12 @@ public:
 private:
     static constexpr std::int64_t kBucketNs = 500 * kMs;
     static constexpr std::int64_t kSettleNs = 1000 * kMs;
-    static constexpr double kJumpSeconds = 0.010;
-    // 200 ppm: more than any sound card drifts, and at most 3 frames over
-    // the longest beat interval while it moves.
-    static constexpr double kSlewFramesPerSecond = 10.0;
+    static constexpr double kJumpSeconds = 0.001;
+    // 100 ppm up, 40 ppm down: about what sound cards drift, and at most
+    // 1.5 frames over a beat of 288 ms while it moves. A card drifting
+    // faster than that is followed by jumps of a millisecond now and then.
+    static constexpr double kSlewFramesPerSecond = 5.0;
+    static constexpr double kSlewDownFramesPerSecond = 2.0;
 
     StreamClock m_clock;
     std::int64_t m_iOpenedNs;
@@ -227,6 +234,11 @@ void AudioEngine::noteDeviceFailure(QString const& why)
 void AudioEngine::run()
 {
     pthread_setname_np(pthread_self(), "TickwrenAudio");
+    // Real-time scheduling where the system grants it (it usually does not to
+    // a desktop program, and then the thread runs at normal priority).
+    sched_param param{};
+    param.sched_priority = 5;
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
     std::unique_lock<std::mutex> lock(m_mixer.mutex());
     while (!m_bQuit) {
         m_wake.wait(lock, [this] { return m_bQuit || m_bPrepare || m_mixer.busyLocked(); });

@@ -47,7 +47,10 @@ public:
                         // Should the test die without killing it, the server
                         // leaves once its last client has been gone a while.
                         QStringLiteral("--exit-idle-time=20"), QStringLiteral("--use-pid-file=no"),
-                        QStringLiteral("--log-level=error"), QStringLiteral("--disable-shm=yes"),
+                        QStringLiteral("--log-level=error"),
+                        // Ahead of the build jobs of a busy machine where it may.
+                        QStringLiteral("--high-priority=yes"), QStringLiteral("--realtime=yes"),
+                        QStringLiteral("--disable-shm=yes"),
                         QStringLiteral("-Lmodule-null-sink sink_name=discard rate=48000 channels=2 format=s16le"),
                         QStringLiteral("-Lmodule-native-protocol-unix auth-anonymous=1 socket=") + socket()});
         if (!m_server.waitForStarted(5000))
