@@ -61,6 +61,31 @@ Hsv toolkitHsv(QRgb rgb)
     return {roundHalfUp(hue * 100) / 100, div257(roundHalfUp((delta / max) * 65535)), value};
 }
 
+// Whether the hue of an 8-bit colour may lie within hf ± 9 after the
+// toolkit's rounding: a test of the exact hue in whole numbers, widened by one
+// degree, that needs no division, so that most pixels are passed over without
+// working out their HSV.
+bool mayMatchHue(QRgb rgb, int hf)
+{
+    const int r = qRed(rgb), g = qGreen(rgb), b = qBlue(rgb);
+    const int max = std::max({r, g, b});
+    const int d = max - std::min({r, g, b});
+    if (d == 0)
+        return std::abs(-1 - hf) <= kHueWindow;
+    // The hue times d, in degrees: 60 (g - b), 60 (2d + b - r) or 60 (4d + r - g).
+    int hueTimesD = 0;
+    if (r == max) {
+        hueTimesD = 60 * (g - b);
+        if (hueTimesD < 0)
+            hueTimesD += kHueCircle * d;
+    } else if (g == max) {
+        hueTimesD = 60 * (2 * d + b - r);
+    } else {
+        hueTimesD = 60 * (4 * d + r - g);
+    }
+    return hueTimesD >= (hf - kHueWindow - 1) * d && hueTimesD <= (hf + kHueWindow + 1) * d;
+}
+
 // A saturation or value scaled by to / from in single precision, truncated and
 // held within 0..255; 0 when from's component is 0, which has no scale.
 int scaledComponent(int component, int to, int from)
@@ -93,6 +118,8 @@ QImage DrawTools::colorizeImage(const QImage& image, const QColor& from, const Q
                 row[x] = lastOut;
                 continue;
             }
+            if (!mayMatchHue(pixel, hf))
+                continue;
             const Hsv c = toolkitHsv(pixel);
             if (std::abs(c.h - hf) > kHueWindow)
                 continue;

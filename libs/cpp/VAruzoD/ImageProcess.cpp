@@ -183,9 +183,33 @@ void ImageProcessT<T>::swap(ImageProcessT& other) noexcept
     std::swap(m_nMin, other.m_nMin);
 }
 
-template <typename T>
-void ImageProcessT<T>::readImage(const QImage& image)
+namespace {
+
+// A colour table too short for the indexes in the picture (a damaged file) is
+// filled up with 0: QImage::pixel answers 0 for an index past the table, where
+// a conversion would make it some colour of its own.
+QImage withFullColorTable(const QImage& image)
 {
+    const QImage::Format format = image.format();
+    const int needed = format == QImage::Format_Mono || format == QImage::Format_MonoLSB ? 2
+                       : format == QImage::Format_Indexed8                               ? 256
+                                                                                         : 0;
+    if (image.colorCount() >= needed)
+        return image;
+    QVector<QRgb> table = image.colorTable();
+    table.resize(needed);
+    std::fill(table.begin() + image.colorCount(), table.end(), 0);
+    QImage full = image;
+    full.setColorTable(table);
+    return full;
+}
+
+} // namespace
+
+template <typename T>
+void ImageProcessT<T>::readImage(const QImage& source)
+{
+    const QImage image = withFullColorTable(source);
     // Premultiplied pictures keep their premultiplied colours, as QImage::pixel
     // gives them; both 32-bit forms lie in memory as blue, green, red, alpha.
     const bool premultiplied = image.pixelFormat().premultiplied() == QPixelFormat::Premultiplied;

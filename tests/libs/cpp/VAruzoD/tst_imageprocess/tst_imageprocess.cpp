@@ -90,6 +90,8 @@ private slots:
     void everyImageFormatReadsBack_data();
     void everyImageFormatReadsBack();
     void paddedRowsReadBack();
+    void shortColourTableReadsBack_data();
+    void shortColourTableReadsBack();
     void pictureFile();
     void imageDataIsReadOnlyAsFarAsItGoes();
     void impossibleSizesGiveAnEmptyPicture_data();
@@ -270,6 +272,38 @@ void TestImageProcess::paddedRowsReadBack()
             reinterpret_cast<QRgb*>(memory.data() + y * stride)[x] = qRgba(x * 80, y * 60, 7, 200);
     const ImageProcess picture(image, nullptr);
     compareWithImage(picture, image);
+}
+
+void TestImageProcess::shortColourTableReadsBack_data()
+{
+    QTest::addColumn<QImage::Format>("format");
+    QTest::newRow("1-bit") << QImage::Format_Mono;
+    QTest::newRow("1-bit, low bit first") << QImage::Format_MonoLSB;
+    QTest::newRow("8-bit") << QImage::Format_Indexed8;
+}
+
+void TestImageProcess::shortColourTableReadsBack()
+{
+    // A damaged file may use indexes its colour table does not have; they read
+    // back as QImage::pixel gives them, not as a colour of the conversion's own.
+    QFETCH(QImage::Format, format);
+    QImage image(5, 2, format);
+    image.setColorTable({qRgba(10, 20, 30, 255)});
+    image.fill(0);
+    for (const QPoint& p : {QPoint(1, 0), QPoint(4, 1)}) {
+        if (format == QImage::Format_Indexed8)
+            image.scanLine(p.y())[p.x()] = 1; // setPixel refuses the index
+        else
+            image.setPixel(p, 1);
+    }
+    QCOMPARE(image.pixel(1, 0), 0u);
+    const ImageProcess picture(image, nullptr);
+    QCOMPARE(picture.getPixel(0, 0), 0x0A141E);
+    QCOMPARE(int(picture.alpha()[0]), 255);
+    QCOMPARE(picture.getPixel(1, 0), 0);
+    QCOMPARE(int(picture.alpha()[1]), 0);
+    QCOMPARE(picture.getPixel(4, 1), 0);
+    QCOMPARE(int(picture.alpha()[9]), 0);
 }
 
 void TestImageProcess::pictureFile()
