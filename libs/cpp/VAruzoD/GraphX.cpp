@@ -263,7 +263,7 @@ int GraphX::lineFill(int x, int y, int dir, int parentLeft, int parentRight, int
     int left = x, right = x;
     fillSpan(x, y, left, right);
     const int seedRight = right;
-    pushNeighbours(y, dir, left, right, parentLeft, static_cast<long long>(parentRight) - 1);
+    pushNeighbours(y, dir < 0 ? -1 : 1, left, right, parentLeft, static_cast<long long>(parentRight) - 1);
 
     while (!stack.empty()) {
         const Seed s = stack.back();

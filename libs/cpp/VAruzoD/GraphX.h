@@ -46,8 +46,9 @@ public:
     void fillEllipse(int xc, int yc, int rx, int ry, int color) const;
 
     // Seed fill of the 4-connected run of pixels that have the colour of (x, y),
-    // bounded by the surface. The neighbour row y - dir is not searched within
-    // parentLeft .. parentRight of the seed's own span (a caller's span already
+    // bounded by the surface. dir is the sign of the direction the fill came
+    // from (1 or -1); the neighbour row y - dir is not searched within
+    // parentLeft .. parentRight - 1 of the seed's own span (a caller's span already
     // filled). Returns the rightmost pixel of the seed's span; nothing is drawn
     // when the seed lies outside the surface or already has the colour. Works
     // with an explicit stack, so any region size is safe.

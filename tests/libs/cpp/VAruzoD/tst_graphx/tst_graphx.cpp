@@ -192,19 +192,23 @@ void TestGraphX::fillStopsAtItsBorder_data()
     QTest::addColumn<QPoint>("seed");
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<int>("right");
+    QTest::addColumn<int>("dir");
 
     QTest::newRow("inside a frame") << QStringList{"999999", "900009", "900909", "999999"} << QPoint(1, 1)
-                                    << QStringList{"999999", "955559", "955959", "999999"} << 4;
+                                    << QStringList{"999999", "955559", "955959", "999999"} << 4 << 1;
     QTest::newRow("to the surface edge, not past it")
-        << QStringList{"0000", "0990", "0000"} << QPoint(0, 0) << QStringList{"5555", "5995", "5555"} << 3;
+        << QStringList{"0000", "0990", "0000"} << QPoint(0, 0) << QStringList{"5555", "5995", "5555"} << 3 << 1;
     QTest::newRow("not through a diagonal gap")
-        << QStringList{"0900", "9090", "0900"} << QPoint(0, 0) << QStringList{"5900", "9090", "0900"} << 0;
+        << QStringList{"0900", "9090", "0900"} << QPoint(0, 0) << QStringList{"5900", "9090", "0900"} << 0 << 1;
     // The corner (4, 0) touches the seed's row only at the span's right end.
     QTest::newRow("above the right end of the seed's span")
-        << QStringList{"99990", "00000", "99999"} << QPoint(0, 1) << QStringList{"99995", "55555", "99999"} << 4;
+        << QStringList{"99990", "00000", "99999"} << QPoint(0, 1) << QStringList{"99995", "55555", "99999"} << 4 << 1;
     QTest::newRow("around a walled room, both ways")
         << QStringList{"0000000", "0999990", "0900090", "0999990", "0000000"} << QPoint(3, 4)
-        << QStringList{"5555555", "5999995", "5900095", "5999995", "5555555"} << 6;
+        << QStringList{"5555555", "5999995", "5900095", "5999995", "5555555"} << 6 << 1;
+    // Only the sign of the direction counts: -4 is one row up, not four.
+    QTest::newRow("direction -4") << QStringList{"0000", "0000", "0000", "0000", "0000"} << QPoint(1, 4)
+                                  << QStringList{"5555", "5555", "5555", "5555", "5555"} << 3 << -4;
 }
 
 void TestGraphX::fillStopsAtItsBorder()
@@ -213,9 +217,10 @@ void TestGraphX::fillStopsAtItsBorder()
     QFETCH(QPoint, seed);
     QFETCH(QStringList, after);
     QFETCH(int, right);
+    QFETCH(int, dir);
     RecordingSurface s(before[0].size(), before.size());
     s.setRows(before);
-    QCOMPARE(s.lineFill(seed.x(), seed.y(), 1, seed.x(), seed.x(), 5), right);
+    QCOMPARE(s.lineFill(seed.x(), seed.y(), dir, seed.x(), seed.x(), 5), right);
     QCOMPARE(s.rows(), after);
     for (const QPoint& p : s.touched())
         QVERIFY2(s.contains(p.x(), p.y()), qPrintable(QStringLiteral("set outside: %1,%2").arg(p.x()).arg(p.y())));
