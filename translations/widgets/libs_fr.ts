@@ -16,6 +16,20 @@
     </message>
 </context>
 <context>
+    <name>ZEDireroz::DirView</name>
+    <message>
+        <source>Dir View</source>
+        <translation>Vue des dossiers</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::IconView</name>
+    <message>
+        <source>&amp;Open In Separate View</source>
+        <translation>&amp;Ouvrir dans une vue séparée</translation>
+    </message>
+</context>
+<context>
     <name>ZEDireroz::MenuButton</name>
     <message>
         <source>Menu</source>

@@ -16,6 +16,20 @@
     </message>
 </context>
 <context>
+    <name>ZEDireroz::DirView</name>
+    <message>
+        <source>Dir View</source>
+        <translation>फ़ोल्डर दृश्य</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::IconView</name>
+    <message>
+        <source>&amp;Open In Separate View</source>
+        <translation>अलग दृश्य में खोलें (&amp;O)</translation>
+    </message>
+</context>
+<context>
     <name>ZEDireroz::MenuButton</name>
     <message>
         <source>Menu</source>

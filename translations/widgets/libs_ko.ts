@@ -16,6 +16,20 @@
     </message>
 </context>
 <context>
+    <name>ZEDireroz::DirView</name>
+    <message>
+        <source>Dir View</source>
+        <translation>폴더 보기</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::IconView</name>
+    <message>
+        <source>&amp;Open In Separate View</source>
+        <translation>별도 보기로 열기(&amp;O)</translation>
+    </message>
+</context>
+<context>
     <name>ZEDireroz::MenuButton</name>
     <message>
         <source>Menu</source>

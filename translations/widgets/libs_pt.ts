@@ -16,6 +16,20 @@
     </message>
 </context>
 <context>
+    <name>ZEDireroz::DirView</name>
+    <message>
+        <source>Dir View</source>
+        <translation>Vista de pastas</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::IconView</name>
+    <message>
+        <source>&amp;Open In Separate View</source>
+        <translation>&amp;Abrir numa vista separada</translation>
+    </message>
+</context>
+<context>
     <name>ZEDireroz::MenuButton</name>
     <message>
         <source>Menu</source>

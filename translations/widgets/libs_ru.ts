@@ -16,6 +16,20 @@
     </message>
 </context>
 <context>
+    <name>ZEDireroz::DirView</name>
+    <message>
+        <source>Dir View</source>
+        <translation>Папки</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::IconView</name>
+    <message>
+        <source>&amp;Open In Separate View</source>
+        <translation>&amp;Открыть в отдельном окне</translation>
+    </message>
+</context>
+<context>
     <name>ZEDireroz::MenuButton</name>
     <message>
         <source>Menu</source>

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>QMViewer::PreviewArea</name>
+    <message>
+        <source>Cannot load %1.</source>
+        <translation>无法加载 %1。</translation>
+    </message>
+</context>
+</TS>
