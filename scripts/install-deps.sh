@@ -9,7 +9,7 @@ PACKAGES=(
   qttools5-dev qttools5-dev-tools qttranslations5-l10n qtwebengine5-dev
   libsndfile1-dev libpulse-dev zlib1g-dev libfftw3-dev
   clang libclang-rt-14-dev clang-format
-  xvfb dbus fonts-dejavu-core libxtst-dev pulseaudio
+  xvfb dbus fonts-dejavu-core libxtst-dev pulseaudio python3-pyftpdlib
 )
 
 missing=()

@@ -1,0 +1,456 @@
+// The blocking FTP client against a real server on 127.0.0.1 (pyftpdlib over a
+// temporary folder), and the parsing of the server's answers on their own.
+#include "QMRequest/FtpClient.h"
+#include "TestSupport/LocalFtpServer.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using QMRequest::FtpClient;
+using QMRequest::FtpEntry;
+namespace FtpReplies = QMRequest::FtpReplies;
+
+Q_DECLARE_METATYPE(FtpClient::Error)
+
+namespace {
+
+QString const kUser = QStringLiteral("tester");
+QString const kPassword = QStringLiteral("s3cret pass");
+constexpr int kBigFileBytes = 5 * 1024 * 1024;
+
+QByteArray randomBytes(int count)
+{
+    QByteArray bytes(count, Qt::Uninitialized);
+    QRandomGenerator generator(20261210);
+    for (char& c : bytes)
+        c = char(generator.bounded(256));
+    return bytes;
+}
+
+bool writeFile(QString const& path, QByteArray const& content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray readFile(QString const& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QStringList names(QList<FtpEntry> const& entries)
+{
+    QStringList result;
+    for (FtpEntry const& entry : entries)
+        result.append(entry.name + (entry.isDir ? QStringLiteral("/") : QString()));
+    result.sort();
+    return result;
+}
+
+} // namespace
+
+class TestFtpClient : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_root;
+    LocalFtpServer m_server;
+
+    QString rootPath(QString const& name) const { return m_root.filePath(name); }
+    // A client logged in to the test's server.
+    bool logIn(FtpClient& client)
+    {
+        return client.connectToHost(QStringLiteral("127.0.0.1"), m_server.port()) == FtpClient::NoError
+               && client.login(kUser, kPassword) == FtpClient::NoError;
+    }
+
+private slots:
+    void initTestCase();
+
+    void login_data();
+    void login();
+    void refusedConnection();
+    void commandsWithoutConnection();
+
+    void listingAndChangingFolder();
+    void missingFolderAndFileLeaveClientUsable();
+    void bigFileBothWaysByteIdentical();
+    void fetchDataIntoBufferAndFile();
+    void namesThatWouldInjectCommandsAreRefused_data();
+    void namesThatWouldInjectCommandsAreRefused();
+    void commandFromNestedLoopIsTurnedAway();
+
+    void serverThatStopsAnswering_data();
+    void serverThatStopsAnswering();
+
+    void progressPercent_data();
+    void progressPercent();
+
+    void mlsdLine_data();
+    void mlsdLine();
+    void passivePorts_data();
+    void passivePorts();
+};
+
+void TestFtpClient::initTestCase()
+{
+    QVERIFY(m_root.isValid());
+    QVERIFY(QDir(m_root.path()).mkpath(QStringLiteral("sub/deeper")));
+    QVERIFY(writeFile(rootPath(QStringLiteral("sub/inner.txt")), "inside"));
+    QVERIFY(writeFile(rootPath(QStringLiteral("a file.txt")), "twelve bytes"));
+    QVERIFY2(m_server.start(m_root.path(), kUser, kPassword), qPrintable(m_server.error()));
+}
+
+void TestFtpClient::login_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<FtpClient::Error>("error");
+    QTest::newRow("right password") << kUser << kPassword << FtpClient::NoError;
+    QTest::newRow("wrong password") << kUser << "wrong" << FtpClient::LoginFailed;
+    QTest::newRow("empty password") << kUser << "" << FtpClient::LoginFailed;
+    QTest::newRow("unknown user") << "nobody" << kPassword << FtpClient::LoginFailed;
+}
+
+void TestFtpClient::login()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(FtpClient::Error, error);
+    FtpClient client;
+    QSignalSpy done(&client, &FtpClient::done);
+    QCOMPARE(client.connectToHost(QStringLiteral("127.0.0.1"), m_server.port()), int(FtpClient::NoError));
+    QVERIFY(client.isConnected());
+    QCOMPARE(client.login(user, password), int(error));
+    QCOMPARE(client.error(), error);
+    QCOMPARE(done.count(), 2);
+    QCOMPARE(done.at(1).at(0).toBool(), error == FtpClient::NoError);
+    if (error == FtpClient::NoError) {
+        QVERIFY(client.errorString().isEmpty());
+    } else {
+        QCOMPARE(client.replyCode(), 530);
+        QVERIFY(!client.errorString().isEmpty());
+        // Not logged in: the server refuses everything else.
+        QCOMPARE(client.cd(QStringLiteral("sub")), int(FtpClient::CommandFailed));
+    }
+    QCOMPARE(client.close(), int(FtpClient::NoError));
+    QVERIFY(!client.isConnected());
+}
+
+void TestFtpClient::refusedConnection()
+{
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    quint16 const closedPort = probe.serverPort();
+    probe.close();
+
+    FtpClient client;
+    QSignalSpy done(&client, &FtpClient::done);
+    QCOMPARE(client.connectToHost(QStringLiteral("127.0.0.1"), closedPort), int(FtpClient::ConnectionRefused));
+    QVERIFY(!client.isConnected());
+    QVERIFY(client.errorString().contains(QStringLiteral("127.0.0.1")));
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(done.at(0).at(0).toBool(), false);
+}
+
+void TestFtpClient::commandsWithoutConnection()
+{
+    FtpClient client;
+    QByteArray data;
+    QBuffer buffer(&data);
+    QList<FtpEntry> entries;
+    QCOMPARE(client.login(kUser, kPassword), int(FtpClient::NotConnected));
+    QCOMPARE(client.cd(QStringLiteral("sub")), int(FtpClient::NotConnected));
+    QCOMPARE(client.get(QStringLiteral("x"), &buffer), int(FtpClient::NotConnected));
+    QCOMPARE(client.put(QByteArray("x"), QStringLiteral("x")), int(FtpClient::NotConnected));
+    QCOMPARE(client.list(QString(), &entries), int(FtpClient::NotConnected));
+    QVERIFY(!client.fetchData(QStringLiteral("x"), buffer));
+    QCOMPARE(client.get(QStringLiteral("x"), nullptr), int(FtpClient::InvalidArgument));
+    // Nothing to close is no failure.
+    QCOMPARE(client.close(), int(FtpClient::NoError));
+}
+
+void TestFtpClient::listingAndChangingFolder()
+{
+    FtpClient client;
+    QVERIFY(logIn(client));
+    QList<FtpEntry> entries;
+    QCOMPARE(client.list(QString(), &entries), int(FtpClient::NoError));
+    QCOMPARE(names(entries), QStringList({"a file.txt", "sub/"}));
+    for (FtpEntry const& entry : qAsConst(entries)) {
+        if (entry.name == QLatin1String("a file.txt")) {
+            QCOMPARE(entry.size, qint64(12));
+            QDateTime const onDisk = QFileInfo(rootPath(entry.name)).lastModified().toUTC();
+            QVERIFY2(qAbs(entry.lastModified.secsTo(onDisk)) <= 1, qPrintable(entry.lastModified.toString()));
+        }
+    }
+
+    QCOMPARE(client.cd(QStringLiteral("sub")), int(FtpClient::NoError));
+    QCOMPARE(client.list(QString(), &entries), int(FtpClient::NoError));
+    QCOMPARE(names(entries), QStringList({"deeper/", "inner.txt"}));
+    QCOMPARE(client.cd(QStringLiteral("..")), int(FtpClient::NoError));
+    QCOMPARE(client.list(QString(), &entries), int(FtpClient::NoError));
+    QCOMPARE(names(entries), QStringList({"a file.txt", "sub/"}));
+    // A folder named in the call, without going there.
+    QCOMPARE(client.list(QStringLiteral("sub/deeper"), &entries), int(FtpClient::NoError));
+    QVERIFY(entries.isEmpty());
+}
+
+void TestFtpClient::missingFolderAndFileLeaveClientUsable()
+{
+    FtpClient client;
+    QVERIFY(logIn(client));
+    QCOMPARE(client.cd(QStringLiteral("no such folder")), int(FtpClient::CommandFailed));
+    QCOMPARE(client.replyCode(), 550);
+
+    QByteArray data("old");
+    QBuffer buffer(&data);
+    QVERIFY(!client.fetchData(QStringLiteral("missing.bin"), buffer));
+    QCOMPARE(client.error(), FtpClient::CommandFailed);
+    QVERIFY(client.errorString().contains(QStringLiteral("550")));
+
+    // Every reply was read to its end: the next command gets its own answer.
+    QVERIFY(client.fetchData(QStringLiteral("a file.txt"), buffer));
+    QCOMPARE(data, QByteArray("twelve bytes"));
+}
+
+void TestFtpClient::bigFileBothWaysByteIdentical()
+{
+    QTemporaryDir local;
+    QVERIFY(local.isValid());
+    QByteArray const content = randomBytes(kBigFileBytes);
+    QString const source = local.filePath(QStringLiteral("up.bin"));
+    QVERIFY(writeFile(source, content));
+
+    FtpClient client;
+    QVERIFY(logIn(client));
+    QCOMPARE(client.cd(QStringLiteral("sub")), int(FtpClient::NoError));
+    QSignalSpy percents(&client, &FtpClient::progressPercent);
+    QSignalSpy bytes(&client, &FtpClient::progress);
+    QFile upload(source);
+    QCOMPARE(client.put(&upload, QStringLiteral("big.bin")), int(FtpClient::NoError));
+    QCOMPARE(readFile(rootPath(QStringLiteral("sub/big.bin"))), content);
+    QVERIFY(percents.count() > 1);
+    QCOMPARE(percents.last().at(0).toInt(), 100);
+    QCOMPARE(bytes.last().at(0).toInt(), kBigFileBytes);
+
+    percents.clear();
+    bytes.clear();
+    QString const target = local.filePath(QStringLiteral("down.bin"));
+    QFile download(target);
+    QCOMPARE(client.get(QStringLiteral("big.bin"), &download), int(FtpClient::NoError));
+    download.close();
+    QCOMPARE(readFile(target), content);
+    QVERIFY(percents.count() > 1);
+    int previous = -1;
+    for (QList<QVariant> const& signal : qAsConst(percents)) {
+        QVERIFY(signal.at(0).toInt() >= previous);
+        previous = signal.at(0).toInt();
+    }
+    QCOMPARE(previous, 100);
+    QCOMPARE(bytes.last().at(0).toInt(), kBigFileBytes);
+}
+
+void TestFtpClient::fetchDataIntoBufferAndFile()
+{
+    FtpClient client;
+    QVERIFY(logIn(client));
+    QCOMPARE(client.put(QByteArray("from bytes"), QStringLiteral("fetched.txt")), int(FtpClient::NoError));
+    QCOMPARE(readFile(rootPath(QStringLiteral("fetched.txt"))), QByteArray("from bytes"));
+
+    QBuffer buffer;
+    QVERIFY(client.fetchData(QStringLiteral("fetched.txt"), buffer));
+    QCOMPARE(buffer.data(), QByteArray("from bytes"));
+
+    QTemporaryDir local;
+    QFile file(local.filePath(QStringLiteral("fetched.txt")));
+    QVERIFY(client.fetchData(QStringLiteral("fetched.txt"), &file));
+    file.close();
+    QCOMPARE(readFile(file.fileName()), QByteArray("from bytes"));
+
+    // An empty file is a file too.
+    QCOMPARE(client.put(QByteArray(), QStringLiteral("empty.txt")), int(FtpClient::NoError));
+    QVERIFY(QFileInfo::exists(rootPath(QStringLiteral("empty.txt"))));
+    QCOMPARE(QFileInfo(rootPath(QStringLiteral("empty.txt"))).size(), qint64(0));
+}
+
+void TestFtpClient::namesThatWouldInjectCommandsAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("line feed") << "x\nDELE a file.txt";
+    QTest::newRow("carriage return") << "x\r\nDELE a file.txt";
+    QTest::newRow("NUL") << QString("x") + QChar(0) + "y";
+}
+
+void TestFtpClient::namesThatWouldInjectCommandsAreRefused()
+{
+    QFETCH(QString, name);
+    FtpClient client;
+    QVERIFY(logIn(client));
+    QCOMPARE(client.put(QByteArray("bad"), name), int(FtpClient::InvalidArgument));
+    QCOMPARE(client.cd(name), int(FtpClient::InvalidArgument));
+    QBuffer buffer;
+    QCOMPARE(client.get(name, &buffer), int(FtpClient::InvalidArgument));
+    QCOMPARE(readFile(rootPath(QStringLiteral("a file.txt"))), QByteArray("twelve bytes"));
+    // Still in step with the server.
+    QCOMPARE(client.cd(QStringLiteral("sub")), int(FtpClient::NoError));
+}
+
+void TestFtpClient::commandFromNestedLoopIsTurnedAway()
+{
+    FtpClient client;
+    QVERIFY(logIn(client));
+    QCOMPARE(client.put(randomBytes(kBigFileBytes), QStringLiteral("busy.bin")), int(FtpClient::NoError));
+    int nested = -1;
+    connect(&client, &FtpClient::progress, this, [&] {
+        if (nested == -1)
+            nested = client.cd(QStringLiteral("sub"));
+    });
+    QBuffer buffer;
+    QCOMPARE(client.get(QStringLiteral("busy.bin"), &buffer), int(FtpClient::NoError));
+    QCOMPARE(nested, int(FtpClient::Busy));
+    QCOMPARE(buffer.data().size(), kBigFileBytes);
+}
+
+void TestFtpClient::serverThatStopsAnswering_data()
+{
+    QTest::addColumn<bool>("beforeGreeting");
+    QTest::newRow("before the greeting") << true;
+    QTest::newRow("after the login") << false;
+}
+
+void TestFtpClient::serverThatStopsAnswering()
+{
+    QFETCH(bool, beforeGreeting);
+    FtpClient client;
+    client.setTimeout(500);
+    QSignalSpy done(&client, &FtpClient::done);
+    if (!beforeGreeting)
+        QVERIFY(logIn(client));
+    done.clear();
+    m_server.freeze();
+    QElapsedTimer clock;
+    clock.start();
+    int const result = beforeGreeting ? client.connectToHost(QStringLiteral("127.0.0.1"), m_server.port())
+                                      : client.cd(QStringLiteral("sub"));
+    qint64 const waited = clock.elapsed();
+    m_server.thaw();
+    QCOMPARE(result, int(FtpClient::TimedOut));
+    QVERIFY2(waited >= 450 && waited < 5000, qPrintable(QString::number(waited)));
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(done.at(0).at(0).toBool(), false);
+    QVERIFY(!client.errorString().isEmpty());
+}
+
+void TestFtpClient::progressPercent_data()
+{
+    QTest::addColumn<qint64>("done");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<int>("percent"); // -1: none sent
+    QTest::newRow("a quarter") << qint64(50) << qint64(200) << 25;
+    QTest::newRow("truncated") << qint64(2) << qint64(3) << 66;
+    QTest::newRow("all") << qint64(7) << qint64(7) << 100;
+    QTest::newRow("beyond 2 GB") << qint64(3) * 1024 * 1024 * 1024 << qint64(6) * 1024 * 1024 * 1024 << 50;
+    QTest::newRow("total unknown") << qint64(10) << qint64(-1) << -1;
+    QTest::newRow("total zero") << qint64(10) << qint64(0) << -1;
+}
+
+void TestFtpClient::progressPercent()
+{
+    QFETCH(qint64, done);
+    QFETCH(qint64, total);
+    QFETCH(int, percent);
+    FtpClient client;
+    QSignalSpy bytes(&client, &FtpClient::progress);
+    QSignalSpy percents(&client, &FtpClient::progressPercent);
+    client.slotReadProgress(done, total);
+    QCOMPARE(bytes.count(), 1);
+    QCOMPARE(qint64(bytes.at(0).at(0).toInt()), qMin<qint64>(done, std::numeric_limits<int>::max()));
+    QCOMPARE(percents.count(), percent < 0 ? 0 : 1);
+    if (percent >= 0)
+        QCOMPARE(percents.at(0).at(0).toInt(), percent);
+}
+
+void TestFtpClient::mlsdLine_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("entry");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("isDir");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("modified"); // ISO UTC, empty for none
+    QTest::newRow("file") << QByteArray("type=file;size=12;modify=20261210183000; notes.txt\r\n") << true << "notes.txt"
+                          << false << qint64(12) << "2026-12-10T18:30:00Z";
+    QTest::newRow("folder, facts in other case") << QByteArray("Type=DIR;Modify=20250101000000.123; My Folder") << true
+                                                 << "My Folder" << true << qint64(-1) << "2025-01-01T00:00:00Z";
+    QTest::newRow("spaces kept in name") << QByteArray("type=file;size=1;  two  spaces ") << true << " two  spaces "
+                                         << false << qint64(1) << "";
+    QTest::newRow("utf-8 name") << QByteArray("type=file; \xc3\xa9t\xc3\xa9.txt") << true
+                                << QString::fromUtf8("\xc3\xa9t\xc3\xa9.txt") << false << qint64(-1) << "";
+    QTest::newRow("bad size and date") << QByteArray("type=file;size=12x;modify=2026; f") << true << "f" << false
+                                       << qint64(-1) << "";
+    QTest::newRow("impossible date") << QByteArray("type=file;modify=20261340250000; f") << true << "f" << false
+                                     << qint64(-1) << "";
+    QTest::newRow("current folder") << QByteArray("type=cdir;modify=20261210183000; /home") << false << "" << false
+                                    << qint64(-1) << "";
+    QTest::newRow("parent folder") << QByteArray("type=pdir; ..") << false << "" << false << qint64(-1) << "";
+    QTest::newRow("NUL in name") << QByteArray("type=file; a\0b", 14) << false << "" << false << qint64(-1) << "";
+    QTest::newRow("no name") << QByteArray("type=file;size=1;") << false << "" << false << qint64(-1) << "";
+    QTest::newRow("empty") << QByteArray("") << false << "" << false << qint64(-1) << "";
+}
+
+void TestFtpClient::mlsdLine()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, entry);
+    QFETCH(QString, name);
+    QFETCH(bool, isDir);
+    QFETCH(qint64, size);
+    QFETCH(QString, modified);
+    FtpEntry parsed;
+    QCOMPARE(FtpReplies::parseMlsdLine(line, &parsed), entry);
+    if (!entry)
+        return;
+    QCOMPARE(parsed.name, name);
+    QCOMPARE(parsed.isDir, isDir);
+    QCOMPARE(parsed.size, size);
+    QCOMPARE(parsed.lastModified.isValid(), !modified.isEmpty());
+    if (!modified.isEmpty())
+        QCOMPARE(parsed.lastModified, QDateTime::fromString(modified, Qt::ISODate));
+}
+
+void TestFtpClient::passivePorts_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<int>("port");
+    QTest::newRow("EPSV") << QByteArray("Entering extended passive mode (|||6446|).") << true << 6446;
+    QTest::newRow("EPSV other delimiter") << QByteArray("ok (!!!21!)") << true << 21;
+    QTest::newRow("EPSV port too big") << QByteArray("(|||70000|)") << true << 0;
+    QTest::newRow("EPSV with address") << QByteArray("(|1|10.0.0.1|6446|)") << true << 0;
+    QTest::newRow("EPSV no parentheses") << QByteArray("|||6446|") << true << 0;
+    QTest::newRow("PASV") << QByteArray("Entering Passive Mode (127,0,0,1,195,80).") << false << 195 * 256 + 80;
+    QTest::newRow("PASV without parentheses") << QByteArray("=10,1,2,3,4,5") << false << 1029;
+    QTest::newRow("PASV number over 255") << QByteArray("(127,0,0,1,256,1)") << false << 0;
+    QTest::newRow("PASV five numbers") << QByteArray("(127,0,0,1,4)") << false << 0;
+    QTest::newRow("PASV port 0") << QByteArray("(127,0,0,1,0,0)") << false << 0;
+}
+
+void TestFtpClient::passivePorts()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, extended);
+    QFETCH(int, port);
+    QCOMPARE(int(extended ? FtpReplies::parseEpsvPort(text) : FtpReplies::parsePasvPort(text)), port);
+}
+
+QTEST_GUILESS_MAIN(TestFtpClient)
+#include "tst_ftpclient.moc"

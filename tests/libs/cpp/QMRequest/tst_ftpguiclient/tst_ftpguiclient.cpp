@@ -1,0 +1,203 @@
+// The FTP test window on a real server on 127.0.0.1 (pyftpdlib over a
+// temporary folder): log in, list, change folder both ways, store the test file.
+#include "QMRequest/FtpClient.h"
+#include "QMRequest/FtpGuiClient.h"
+#include "TestSupport/LocalFtpServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using QMRequest::FtpGuiClient;
+
+namespace {
+
+QString const kUser = QStringLiteral("tester");
+QString const kPassword = QStringLiteral("pw");
+
+QStringList listed(FtpGuiClient const& window)
+{
+    auto* listing = window.findChild<QTreeWidget*>(QStringLiteral("FtpListing"));
+    QStringList names;
+    for (int i = 0; i < listing->topLevelItemCount(); ++i)
+        names.append(listing->topLevelItem(i)->text(0));
+    return names;
+}
+
+QTreeWidgetItem* itemNamed(FtpGuiClient const& window, QString const& name)
+{
+    auto* listing = window.findChild<QTreeWidget*>(QStringLiteral("FtpListing"));
+    QList<QTreeWidgetItem*> const found = listing->findItems(name, Qt::MatchExactly, 0);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+} // namespace
+
+class TestFtpGuiClient : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_root;
+    LocalFtpServer m_server;
+
+    QLineEdit* field(FtpGuiClient& window, char const* name)
+    {
+        return window.findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    void click(FtpGuiClient& window, char const* name)
+    {
+        QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    void fillLogin(FtpGuiClient& window, QString const& password)
+    {
+        field(window, "FtpHost")->setText(QStringLiteral("127.0.0.1:%1").arg(m_server.port()));
+        field(window, "FtpUser")->setText(kUser);
+        field(window, "FtpPassword")->setText(password);
+    }
+    QString status(FtpGuiClient& window) { return window.findChild<QLabel*>(QStringLiteral("FtpStatus"))->text(); }
+
+private slots:
+    void initTestCase();
+    void fieldsStartEmptyAndPasswordIsHidden();
+    void loginShowsEntriesWithOneWayUp();
+    void wrongPasswordIsShown();
+    void doubleClickGoesIntoFolderAndBack();
+    void goChangesToThePathTyped();
+    void testButtonStoresTestFile();
+    void splitHostPort_data();
+    void splitHostPort();
+};
+
+void TestFtpGuiClient::initTestCase()
+{
+    QVERIFY(m_root.isValid());
+    QVERIFY(QDir(m_root.path()).mkpath(QStringLiteral("music/scores")));
+    QFile file(m_root.filePath(QStringLiteral("readme.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("hello");
+    file.close();
+    QVERIFY2(m_server.start(m_root.path(), kUser, kPassword), qPrintable(m_server.error()));
+}
+
+void TestFtpGuiClient::fieldsStartEmptyAndPasswordIsHidden()
+{
+    FtpGuiClient window;
+    for (char const* name : {"FtpHost", "FtpUser", "FtpPassword", "FtpPath"})
+        QVERIFY2(field(window, name)->text().isEmpty(), name);
+    QCOMPARE(field(window, "FtpPassword")->echoMode(), QLineEdit::Password);
+    QCOMPARE(window.findChild<QTreeWidget*>(QStringLiteral("FtpListing"))->headerItem()->text(1),
+             QStringLiteral("LastModified"));
+}
+
+void TestFtpGuiClient::loginShowsEntriesWithOneWayUp()
+{
+    FtpGuiClient window;
+    fillLogin(window, kPassword);
+    click(window, "FtpLogin");
+    QVERIFY2(window.client()->isConnected(), qPrintable(status(window)));
+    QCOMPARE(listed(window), QStringList({"..", "music", "readme.txt"}));
+    QVERIFY(!itemNamed(window, QStringLiteral("readme.txt"))->text(1).isEmpty());
+    // Refreshing again replaces the entries, the way up included.
+    click(window, "FtpRefresh");
+    click(window, "FtpRefresh");
+    QCOMPARE(listed(window), QStringList({"..", "music", "readme.txt"}));
+}
+
+void TestFtpGuiClient::wrongPasswordIsShown()
+{
+    FtpGuiClient window;
+    fillLogin(window, QStringLiteral("wrong"));
+    click(window, "FtpLogin");
+    QVERIFY(status(window).contains(QStringLiteral("530")));
+    QVERIFY(listed(window).isEmpty());
+    // Where no server is given, the window says what it needs.
+    field(window, "FtpHost")->clear();
+    click(window, "FtpLogin");
+    QVERIFY(status(window).contains(QStringLiteral("host")));
+}
+
+void TestFtpGuiClient::doubleClickGoesIntoFolderAndBack()
+{
+    FtpGuiClient window;
+    fillLogin(window, kPassword);
+    window.slotLogin();
+    QTreeWidgetItem* music = itemNamed(window, QStringLiteral("music"));
+    QVERIFY(music);
+    // Whatever column is double-clicked, the name is what counts.
+    window.slotItemDoubleClicked(music, 1);
+    QCOMPARE(listed(window), QStringList({"..", "scores"}));
+    window.slotItemDoubleClicked(itemNamed(window, QStringLiteral("..")), 0);
+    QCOMPARE(listed(window), QStringList({"..", "music", "readme.txt"}));
+    // A file is no folder: the window says so and keeps the listing.
+    window.slotItemDoubleClicked(itemNamed(window, QStringLiteral("readme.txt")), 0);
+    QVERIFY(status(window).contains(QStringLiteral("550")));
+    QCOMPARE(listed(window), QStringList({"..", "music", "readme.txt"}));
+}
+
+void TestFtpGuiClient::goChangesToThePathTyped()
+{
+    FtpGuiClient window;
+    fillLogin(window, kPassword);
+    window.slotLogin();
+    field(window, "FtpPath")->setText(QStringLiteral("/music/scores"));
+    click(window, "FtpGo");
+    QCOMPARE(listed(window), QStringList({".."}));
+    QVERIFY(status(window).isEmpty());
+    window.slotCd(QStringLiteral("/music"));
+    QCOMPARE(listed(window), QStringList({"..", "scores"}));
+}
+
+void TestFtpGuiClient::testButtonStoresTestFile()
+{
+    FtpGuiClient window;
+    fillLogin(window, kPassword);
+    window.slotLogin();
+    window.slotCd(QStringLiteral("music"));
+    click(window, "FtpTest");
+    QFile stored(m_root.filePath(QStringLiteral("music/TestFile.txt")));
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), QByteArray("!!!TESTTEST!!!"));
+    QCOMPARE(listed(window), QStringList({"..", "scores", "TestFile.txt"}));
+}
+
+void TestFtpGuiClient::splitHostPort_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("port");
+    QTest::newRow("host alone") << "ftp.example.org" << true << "ftp.example.org" << 21;
+    QTest::newRow("host and port") << " 127.0.0.1:2121 " << true << "127.0.0.1" << 2121;
+    QTest::newRow("bracketed v6") << "[::1]:990" << true << "::1" << 990;
+    QTest::newRow("bare v6") << "fe80::1" << true << "fe80::1" << 21;
+    QTest::newRow("empty") << "" << false << "" << 0;
+    QTest::newRow("port missing") << "host:" << false << "" << 0;
+    QTest::newRow("port not a number") << "host:ftp" << false << "" << 0;
+    QTest::newRow("port too big") << "host:65536" << false << "" << 0;
+    QTest::newRow("port zero") << "host:0" << false << "" << 0;
+    QTest::newRow("unclosed bracket") << "[::1:21" << false << "" << 0;
+    QTest::newRow("space in host") << "my host" << false << "" << 0;
+}
+
+void TestFtpGuiClient::splitHostPort()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(QString, host);
+    QFETCH(int, port);
+    QString parsedHost;
+    quint16 parsedPort = 0;
+    QCOMPARE(FtpGuiClient::splitHostPort(text, &parsedHost, &parsedPort), valid);
+    if (valid) {
+        QCOMPARE(parsedHost, host);
+        QCOMPARE(int(parsedPort), port);
+    }
+}
+
+QTEST_MAIN(TestFtpGuiClient)
+#include "tst_ftpguiclient.moc"
