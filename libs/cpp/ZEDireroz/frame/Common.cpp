@@ -1,7 +1,6 @@
 #include "ZEDireroz/frame/Common.h"
 
 #include "ZEDireroz/frame/App.h"
-#include "platform/desktop/Os.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -91,9 +90,11 @@ QPixmap Common::grabScreen()
     if (!screen)
         return QPixmap();
     QRect const geometry = screen->geometry();
-    QSize const size = deviceSize(geometry.size(), Os::scaleFactor(), Os::scaleFactor());
+    // The screen takes the rectangle in its own (scaled) units and grabs it
+    // in device pixels, so the picture comes at the screen's native size;
+    // scaling the size here as well would grab an area twice as large.
     // Window 0 is the whole desktop.
-    return screen->grabWindow(0, geometry.x(), geometry.y(), size.width(), size.height());
+    return screen->grabWindow(0, geometry.x(), geometry.y(), geometry.width(), geometry.height());
 }
 
 } // namespace ZEDireroz
