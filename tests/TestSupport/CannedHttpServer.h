@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <memory>
 
@@ -50,6 +51,14 @@ public:
     }
     void setSilent() { setReply(QByteArray(), Silent); }
 
+    // Sends each reply a few bytes at a time with a pause between (a slow
+    // server or line); 0 bytes sends it whole, as by default.
+    void setTrickle(int bytesPerStep, int intervalMs)
+    {
+        m_nTrickleBytes = bytesPerStep;
+        m_nTrickleMs = intervalMs;
+    }
+
     // Answers every request that is still waiting (Silent or KeepOpen), then closes.
     void answerWaiting(QByteArray const& bytes)
     {
@@ -63,6 +72,8 @@ public:
 
     // The request lines ("GET /path HTTP/1.1") received so far, in order.
     QList<QByteArray> const& requests() const { return m_requests; }
+    // The whole heads of those requests (request line and headers).
+    QList<QByteArray> const& requestHeads() const { return m_requestHeads; }
 
     // A complete HTTP/1.1 answer with a Content-Length.
     static QByteArray answer(int status, QByteArray const& body, QByteArray const& extraHeaders = QByteArray())
@@ -85,18 +96,49 @@ private:
                 return;
             socket->setProperty("answered", true);
             m_requests.append(buffer->left(buffer->indexOf("\r\n")));
-            socket->write(m_reply);
-            socket->flush();
-            if (m_ending == CloseAfterReply)
-                socket->disconnectFromHost();
+            m_requestHeads.append(buffer->left(end + 4));
+            if (m_nTrickleBytes > 0)
+                trickle(socket, m_reply, m_ending);
             else
-                m_waiting.append(socket);
+                reply(socket, m_reply, m_ending);
         });
+    }
+
+    void reply(QTcpSocket* socket, QByteArray const& bytes, Ending ending)
+    {
+        socket->write(bytes);
+        socket->flush();
+        if (ending == CloseAfterReply)
+            socket->disconnectFromHost();
+        else
+            m_waiting.append(socket);
+    }
+
+    void trickle(QTcpSocket* socket, QByteArray const& bytes, Ending ending)
+    {
+        auto* timer = new QTimer(socket);
+        timer->setInterval(m_nTrickleMs);
+        auto sent = std::make_shared<int>(0);
+        int const step = m_nTrickleBytes;
+        connect(timer, &QTimer::timeout, socket, [this, socket, timer, bytes, ending, sent, step] {
+            if (*sent + step >= bytes.size()) {
+                timer->stop();
+                reply(socket, bytes.mid(*sent), ending);
+                return;
+            }
+            socket->write(bytes.mid(*sent, step));
+            socket->flush();
+            *sent += step;
+        });
+        timer->start();
     }
 
     QTcpServer m_server;
     QByteArray m_reply;
     Ending m_ending = CloseAfterReply;
     QList<QByteArray> m_requests;
+    QList<QByteArray> m_requestHeads;
     QList<QTcpSocket*> m_waiting;
+    int m_nTrickleBytes = 0;
+    int m_nTrickleMs = 0;
 };

@@ -30,6 +30,16 @@ int Downloader::timeout() const
     return m_pManager->timeout();
 }
 
+void Downloader::setMaxBodySize(qint64 bytes)
+{
+    m_pManager->setMaxBodySize(bytes);
+}
+
+qint64 Downloader::maxBodySize() const
+{
+    return m_pManager->maxBodySize();
+}
+
 QString Downloader::fullRequest(QString const& url) const
 {
     // The scheme of an address is case-insensitive, and an https address must
@@ -55,8 +65,7 @@ bool Downloader::request(QString const& url, QEventLoop::ProcessEventsFlags flag
     m_sError.clear();
     m_pManager->download(QUrl(fullRequest(url), QUrl::TolerantMode));
     m_bFinished = false;
-    // The reply may already have ended (an address Qt rejects at once); the
-    // loop then has nothing to wait for.
+    // Should the reply already have ended, the loop has nothing to wait for.
     if (m_eStatus == Running)
         m_loop.exec(flags);
     return true;
@@ -126,6 +135,9 @@ void Downloader::slotReplyEnded(QUrl const&, DownloadManager::Failure failure, i
         break;
     case DownloadManager::TimeOutFailure:
         m_eStatus = TimedOut;
+        break;
+    case DownloadManager::TooLargeFailure:
+        m_eStatus = TooLarge;
         break;
     }
 }

@@ -25,6 +25,7 @@ public:
         ConnectionFailed, // no connection, refused, dropped in the middle
         ServerError,      // the server answered with an HTTP error status (see httpStatus())
         TimedOut,         // nothing arrived within timeout()
+        TooLarge,         // the body is longer than maxBodySize()
         Busy,             // turned away: another request of this object was running
         FileNotWritten    // getToFile: the transfer worked but the file could not be written
     };
@@ -48,12 +49,17 @@ public:
     Status status() const { return m_eStatus; }
     // The HTTP status of the last answer, 0 when none arrived.
     int httpStatus() const { return m_nHttpStatus; }
-    // Qt's description of the last failure, empty after a success.
+    // A description of the last failure for logs (not translated), empty after a success.
     QString errorString() const { return m_sError; }
 
-    // Milliseconds without any data after which a request is given up (TimedOut); 0 waits forever.
+    // Milliseconds without any byte arriving, of the head or the body, after
+    // which a request is given up (TimedOut); 0 waits forever.
     void setTimeout(int milliseconds);
     int timeout() const;
+
+    // Bytes of body after which a request is given up (TooLarge); 0 sets no limit.
+    void setMaxBodySize(qint64 bytes);
+    qint64 maxBodySize() const;
 
     // The address actually requested for the given text.
     QString fullRequest(QString const& url) const;

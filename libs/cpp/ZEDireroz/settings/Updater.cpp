@@ -82,6 +82,10 @@ bool Updater::doUpdate(QLabel* waitLabel)
     case QMRequest::Downloader::TimedOut:
         failure = tr("The update server did not answer in time.\nTry to go to the update web page?");
         break;
+    case QMRequest::Downloader::TooLarge:
+        // No update page is that large: whatever answered is not our server.
+        failure = tr("The update information could not be read.\nTry to go to the update web page?");
+        break;
     default:
         failure = tr("No internet connection is available.\nTry to go to the update web page?");
         break;

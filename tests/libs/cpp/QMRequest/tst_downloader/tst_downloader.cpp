@@ -21,6 +21,19 @@ constexpr int kTestTimeoutMs = 400;
 QByteArray const kDroppedMidBody = "HTTP/1.1 200 OK\r\nContent-Length: 100\r\nConnection: close\r\n\r\n0123456789";
 // No length: the body ends when the connection closes.
 QByteArray const kUnknownLength = "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\nsome body ";
+// The body in chunks, with a chunk extension and a trailer.
+QByteArray const kChunked = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
+                            "4\r\nWiki\r\n5;note=x\r\npedia\r\nC\r\n in\r\nchunks.\r\n0\r\nTrailer: t\r\n\r\n";
+
+QByteArray chunked(QByteArray const& body, int chunkSize)
+{
+    QByteArray reply = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n";
+    for (int i = 0; i < body.size(); i += chunkSize) {
+        QByteArray const chunk = body.mid(i, chunkSize);
+        reply += QByteArray::number(chunk.size(), 16) + "\r\n" + chunk + "\r\n";
+    }
+    return reply + "0\r\n\r\n";
+}
 
 quint16 closedPort()
 {
@@ -45,6 +58,12 @@ private slots:
     void cannedReplies();
     void refusedConnectionIsConnectionFailure();
     void defaultTimeoutIsFifteenSeconds();
+    void slowServer_data();
+    void slowServer();
+    void encodedBodyIsNotInflated();
+    void bodyLimit_data();
+    void bodyLimit();
+    void defaultLimitStopsAHugeBody();
 
     void eachRequestReturnsOnlyItsOwnBody();
     void busyCallIsTurnedAwayAndFirstRequestGoesOn();
@@ -126,6 +145,23 @@ void TestDownloader::cannedReplies_data()
                                       << 200;
     QTest::newRow("no answer until the time-out")
         << QByteArray() << CannedHttpServer::Silent << QByteArray() << Downloader::TimedOut << 0;
+    QTest::newRow("chunked body") << kChunked << close << QByteArray("Wikipedia in\r\nchunks.") << Downloader::Succeeded
+                                  << 200;
+    QTest::newRow("bad chunk size") << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\nab\r\n")
+                                    << close << QByteArray() << Downloader::ConnectionFailed << 200;
+    QTest::newRow("chunks cut short") << QByteArray("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n9\r\nWiki")
+                                      << close << QByteArray() << Downloader::ConnectionFailed << 200;
+    QTest::newRow("interim answer skipped")
+        << "HTTP/1.1 100 Continue\r\nX: y\r\n\r\n" + CannedHttpServer::answer(200, "final") << close
+        << QByteArray("final") << Downloader::Succeeded << 200;
+    QTest::newRow("not HTTP") << QByteArray("SSH-2.0-OpenSSH\r\n\r\n") << close << QByteArray()
+                              << Downloader::ConnectionFailed << 0;
+    QTest::newRow("head cut short") << QByteArray("HTTP/1.1 200 OK\r\nContent-Le") << close << QByteArray()
+                                    << Downloader::ConnectionFailed << 0;
+    QTest::newRow("bad length") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: -5\r\n\r\nabc") << close
+                                << QByteArray() << Downloader::ConnectionFailed << 200;
+    QTest::newRow("400 is a server error")
+        << CannedHttpServer::answer(400, "bad") << close << QByteArray() << Downloader::ServerError << 400;
 }
 
 void TestDownloader::cannedReplies()
@@ -175,6 +211,124 @@ void TestDownloader::defaultTimeoutIsFifteenSeconds()
     QCOMPARE(downloader.timeout(), 15000);
     downloader.setTimeout(-5);
     QCOMPARE(downloader.timeout(), 0);
+}
+
+void TestDownloader::slowServer_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<CannedHttpServer::Ending>("ending");
+    QTest::addColumn<Downloader::Status>("status");
+
+    QByteArray const answer =
+        CannedHttpServer::answer(200, "slow but alive", "X-Padding: " + QByteArray(30, '-') + "\r\n");
+    // The head alone takes several time-outs to arrive, a few bytes at a time.
+    QTest::newRow("slow head") << answer << CannedHttpServer::CloseAfterReply << Downloader::Succeeded;
+    // Silence after the last byte of half a head: given up one time-out later.
+    QTest::newRow("half a head, then silence")
+        << answer.left(answer.indexOf("\r\n\r\n") / 2) << CannedHttpServer::KeepOpen << Downloader::TimedOut;
+}
+
+void TestDownloader::slowServer()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(CannedHttpServer::Ending, ending);
+    QFETCH(Downloader::Status, status);
+
+    constexpr int kBytesPerStep = 3;
+    constexpr int kStepMs = 80;
+    CannedHttpServer server;
+    server.setReply(reply, ending);
+    server.setTrickle(kBytesPerStep, kStepMs);
+    int const trickleMs = (reply.size() / kBytesPerStep) * kStepMs;
+    QVERIFY(trickleMs > 3 * kTestTimeoutMs);
+
+    Downloader downloader;
+    downloader.setTimeout(kTestTimeoutMs);
+    Downloader::Status reported = Downloader::NotStarted;
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray const body = downloader.get(server.url(), QEventLoop::AllEvents, &reported);
+    qint64 const elapsed = clock.elapsed();
+    QCOMPARE(reported, status);
+    QCOMPARE(body, status == Downloader::Succeeded ? QByteArray("slow but alive") : QByteArray());
+    // The time-out ran from the last byte received, not from the request.
+    QVERIFY2(elapsed >= trickleMs + (status == Downloader::TimedOut ? kTestTimeoutMs - 50 : 0),
+             qPrintable(QString::number(elapsed)));
+}
+
+void TestDownloader::encodedBodyIsNotInflated()
+{
+    // 100 MB of zeros, deflated to about 100 KB.
+    QByteArray const bomb = qCompress(QByteArray(100 * 1024 * 1024, '\0'), 9).mid(4);
+    QVERIFY(bomb.size() < 200 * 1024);
+    CannedHttpServer server;
+    server.setReply(CannedHttpServer::answer(200, bomb, "Content-Encoding: deflate\r\n"));
+    Downloader downloader;
+    downloader.setMaxBodySize(0);
+    Downloader::Status status = Downloader::NotStarted;
+    QByteArray const body = downloader.get(server.url(), QEventLoop::AllEvents, &status);
+    // The body is asked for as it is stored, and an inflated one never comes back.
+    QCOMPARE(server.requestHeads().size(), 1);
+    QVERIFY2(server.requestHeads().first().toLower().contains("\r\naccept-encoding: identity\r\n"),
+             server.requestHeads().first().constData());
+    QCOMPARE(body.size(), 0);
+    QCOMPARE(status, Downloader::ConnectionFailed);
+    QCOMPARE(downloader.httpStatus(), 200);
+    QVERIFY(!downloader.errorString().isEmpty());
+}
+
+void TestDownloader::bodyLimit_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<Downloader::Status>("status");
+
+    constexpr int kLimit = 1000;
+    QByteArray const atLimit(kLimit, 'a');
+    QByteArray const overLimit(kLimit + 1, 'o');
+    QTest::newRow("length at the limit") << CannedHttpServer::answer(200, atLimit) << Downloader::Succeeded;
+    QTest::newRow("length over the limit") << CannedHttpServer::answer(200, overLimit) << Downloader::TooLarge;
+    QTest::newRow("announced over, short body")
+        << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 1001\r\n\r\nabc") << Downloader::TooLarge;
+    QTest::newRow("to the close, at the limit")
+        << "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + atLimit << Downloader::Succeeded;
+    QTest::newRow("to the close, over the limit")
+        << "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + overLimit << Downloader::TooLarge;
+    QTest::newRow("chunks at the limit") << chunked(atLimit, 300) << Downloader::Succeeded;
+    QTest::newRow("chunks over the limit") << chunked(overLimit, 300) << Downloader::TooLarge;
+}
+
+void TestDownloader::bodyLimit()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(Downloader::Status, status);
+
+    CannedHttpServer server;
+    server.setReply(reply);
+    Downloader downloader;
+    downloader.setMaxBodySize(1000);
+    QCOMPARE(downloader.maxBodySize(), qint64(1000));
+    downloader.setTimeout(5000);
+    Downloader::Status reported = Downloader::NotStarted;
+    QByteArray const body = downloader.get(server.url(), QEventLoop::AllEvents, &reported);
+    QCOMPARE(reported, status);
+    QCOMPARE(body.size(), status == Downloader::Succeeded ? 1000 : 0);
+    QCOMPARE(downloader.errorString().isEmpty(), status == Downloader::Succeeded);
+}
+
+void TestDownloader::defaultLimitStopsAHugeBody()
+{
+    // A caller that sets no limit is still protected: 17 MB without a length
+    // is given up, and nothing that large is handed back.
+    QTemporaryDir dir;
+    QString const target = dir.filePath("huge.bin");
+    CannedHttpServer server;
+    server.setReply("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + QByteArray(17 * 1024 * 1024, 'h'));
+    Downloader downloader;
+    downloader.setTimeout(10000);
+    Downloader::Status status = Downloader::NotStarted;
+    QVERIFY(!downloader.getToFile(server.url(), target, QEventLoop::AllEvents, &status));
+    QCOMPARE(status, Downloader::TooLarge);
+    QVERIFY(!QFile::exists(target));
 }
 
 void TestDownloader::eachRequestReturnsOnlyItsOwnBody()
@@ -341,7 +495,7 @@ void TestDownloader::progressOverNetwork()
     QCOMPARE(percentSpy.last().at(0).toInt(), 100);
     QCOMPARE(progressSpy.last().at(0).toInt(), 5000);
 
-    // While the length is unknown Qt reports a total of -1; only its closing
+    // While the length is unknown the total is reported as -1; only the closing
     // report (received = total) gives a percentage.
     percentSpy.clear();
     progressSpy.clear();
