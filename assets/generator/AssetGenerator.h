@@ -27,6 +27,8 @@ public:
 
     QStringList const& pictures() const { return m_lPictures; }
     bool ok() const { return m_bOk; }
+    // For a group that could not make one of its assets: the run fails.
+    void fail() { m_bOk = false; }
 
 private:
     void writeFile(QString const& path, QByteArray const& data);

@@ -9,13 +9,18 @@
 //  3. what 1000 one-shot players (played and missing files) leave behind.
 //
 // Usage: tw-bench-audio [--silent] [--plays N] [--rounds N] [--listen]
+//                       [--listen-strings STEM [PITCH]]
 // --silent runs the silent clock (placement then from the engine's own
 // record of where each sound went); without pulseaudio it runs silent too;
 // --listen only plays four bars of the metronome (bell and three ticks at
-// 100 beats per minute) on the session's sound server, to check by ear.
+// 100 beats per minute) on the session's sound server, to check by ear;
+// --listen-strings plays the strings of one tuner (a sample stem such as
+// "guitar" or "violine") at a concert pitch (440 unless given), low to high,
+// or, for a chord page's prefix ("bass", "piano"), its whole chromatic set.
 #include "TestSupport/PrivateSoundServer.h"
 #include "TestSupport/SinkRecorder.h"
 #include "TestSupport/TestTone.h"
+#include "assets/generator/InstrumentSamples.h"
 #include "platform/audio/AudioEngine.h"
 #include "platform/audio/DecodedSound.h"
 #include "platform/audio/NativeAudioPlayer.h"
@@ -254,6 +259,31 @@ int main(int argc, char** argv)
     QString resources = QString::fromLocal8Bit(qgetenv("TICKWREN_RESOURCE_DIR"));
     if (resources.isEmpty())
         resources = QStringLiteral(TW_BUILD_RESOURCE_DIR);
+    int const stringsAt = int(args.indexOf("--listen-strings"));
+    if (stringsAt >= 0) {
+        QString const prefix = args.value(stringsAt + 1);
+        int const pitch = args.value(stringsAt + 2, "440").toInt();
+        QVector<InstrumentSamples::Sample> notes;
+        for (InstrumentSamples::Sample const& s : InstrumentSamples::all())
+            if (s.prefix == prefix && s.pitch == pitch)
+                notes << s;
+        if (notes.isEmpty()) {
+            std::fprintf(stderr, "no notes named %s_%d_*.mp3\n", qPrintable(prefix), pitch);
+            return 1;
+        }
+        std::sort(notes.begin(), notes.end(), [](auto const& a, auto const& b) { return a.midi < b.midi; });
+        for (InstrumentSamples::Sample const& s : notes) {
+            std::printf("%s (%.2f Hz)\n", qPrintable(s.fileName()), s.frequency());
+            std::fflush(stdout);
+            playAndForget(QDir(resources).filePath(s.fileName()));
+            wait(int(InstrumentSamples::kSeconds * 1000) + 300);
+        }
+        waitFor([] { return NativeAudioPlayerInternal::instanceCount() == 0; }, 3000);
+        std::printf("played through %s\n",
+                    engine.isSilent() ? "the silent clock (no sound device)" : qPrintable(engine.deviceName()));
+        return 0;
+    }
+
     QString const tick = QDir(resources).filePath("tick.wav");
     QString const bell = QDir(resources).filePath("bell.wav");
     if (!QFile::exists(tick) || !QFile::exists(bell)) {
