@@ -8,6 +8,7 @@ PACKAGES=(
   qtbase5-dev qtmultimedia5-dev libqt5multimedia5-plugins
   qttools5-dev qttools5-dev-tools qttranslations5-l10n qtwebengine5-dev
   libsndfile1-dev libpulse-dev zlib1g-dev libfftw3-dev
+  libavcodec-dev libavformat-dev libavutil-dev
   clang libclang-rt-14-dev clang-format
   xvfb dbus fonts-dejavu-core libxtst-dev pulseaudio python3-pyftpdlib
 )

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
+    <name>QMMultiMedia::PlayListModel</name>
+    <message>
+        <source>This file cannot be played: it is missing, unreadable or not a sound file.</source>
+        <translation>لا يمكن تشغيل هذا الملف: فهو غير موجود أو غير قابل للقراءة أو ليس ملفًا صوتيًا.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>الرقم</translation>
+    </message>
+</context>
+<context>
     <name>QMRequest::FtpClient</name>
     <message>
         <source>Not connected to a server.</source>
@@ -113,6 +124,73 @@
     <message>
         <source>Stored %1.</source>
         <translation>تم حفظ %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TickwrenAudio::AudioRecorder</name>
+    <message>
+        <source>The recording settings are not valid: %1 Hz, %2 channels.</source>
+        <translation>إعدادات التسجيل غير صالحة: %1 هرتز، %2 قنوات.</translation>
+    </message>
+    <message>
+        <source>AAC needs a bit rate above 0, not %1.</source>
+        <translation>يحتاج AAC إلى معدل بت أكبر من 0، وليس %1.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the recording.</source>
+        <translation>لم يُحدَّد اسم ملف للتسجيل.</translation>
+    </message>
+    <message>
+        <source>No sound input was found: the sound server is not running or has no input.</source>
+        <translation>لم يُعثر على مدخل صوت: خادم الصوت لا يعمل أو لا يملك مدخلًا.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 does not take %2 Hz with %3 channels.</source>
+        <translation>مدخل الصوت %1 لا يقبل %2 هرتز مع %3 قنوات.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 could not be opened.</source>
+        <translation>تعذّر فتح مدخل الصوت %1.</translation>
+    </message>
+    <message>
+        <source>The recording could not be completed: %1</source>
+        <translation>تعذّر إكمال التسجيل: %1</translation>
+    </message>
+    <message>
+        <source>The recording could not be written: %1</source>
+        <translation>تعذّرت كتابة التسجيل: %1</translation>
+    </message>
+    <message>
+        <source>The sound input stopped during the recording.</source>
+        <translation>توقف مدخل الصوت أثناء التسجيل.</translation>
+    </message>
+    <message>
+        <source>The file format does not take %1 Hz with %2 channels.</source>
+        <translation>تنسيق الملف لا يقبل %1 هرتز مع %2 قنوات.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>تعذّرت كتابة الملف %1: %2</translation>
+    </message>
+    <message>
+        <source>The recording settings name no known encoding.</source>
+        <translation>لا تحدد إعدادات التسجيل ترميزًا معروفًا.</translation>
+    </message>
+    <message>
+        <source>Linear PCM is recorded into .wav, .aif, .aiff or .caf files, not into %1.</source>
+        <translation>يُسجَّل PCM الخطي في ملفات ‎.wav أو ‎.aif أو ‎.aiff أو ‎.caf، وليس في %1.</translation>
+    </message>
+    <message>
+        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
+        <translation>يُسجَّل AAC في ملفات ‎.m4a أو ‎.mp4 أو ‎.aac، وليس في %1.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder is not available.</source>
+        <translation>مُرمِّز AAC غير متاح.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder does not take %1 Hz with %2 channels at %3 bits per second.</source>
+        <translation>مُرمِّز AAC لا يقبل %1 هرتز مع %2 قنوات بمعدل %3 بت في الثانية.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>QMMultiMedia::PlayListModel</name>
+    <message>
+        <source>This file cannot be played: it is missing, unreadable or not a sound file.</source>
+        <translation>Diese Datei kann nicht abgespielt werden: Sie fehlt, ist nicht lesbar oder ist keine Audiodatei.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+</context>
+<context>
     <name>QMRequest::FtpClient</name>
     <message>
         <source>Not connected to a server.</source>
@@ -113,6 +124,73 @@
     <message>
         <source>Stored %1.</source>
         <translation>%1 abgelegt.</translation>
+    </message>
+</context>
+<context>
+    <name>TickwrenAudio::AudioRecorder</name>
+    <message>
+        <source>The recording settings are not valid: %1 Hz, %2 channels.</source>
+        <translation>Die Aufnahmeeinstellungen sind ungültig: %1 Hz, %2 Kanäle.</translation>
+    </message>
+    <message>
+        <source>AAC needs a bit rate above 0, not %1.</source>
+        <translation>AAC braucht eine Bitrate über 0, nicht %1.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the recording.</source>
+        <translation>Für die Aufnahme wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>No sound input was found: the sound server is not running or has no input.</source>
+        <translation>Kein Audioeingang gefunden: Der Soundserver läuft nicht oder hat keinen Eingang.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 does not take %2 Hz with %3 channels.</source>
+        <translation>Der Audioeingang %1 unterstützt %2 Hz mit %3 Kanälen nicht.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 could not be opened.</source>
+        <translation>Der Audioeingang %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The recording could not be completed: %1</source>
+        <translation>Die Aufnahme konnte nicht abgeschlossen werden: %1</translation>
+    </message>
+    <message>
+        <source>The recording could not be written: %1</source>
+        <translation>Die Aufnahme konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The sound input stopped during the recording.</source>
+        <translation>Der Audioeingang ist während der Aufnahme ausgefallen.</translation>
+    </message>
+    <message>
+        <source>The file format does not take %1 Hz with %2 channels.</source>
+        <translation>Das Dateiformat unterstützt %1 Hz mit %2 Kanälen nicht.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The recording settings name no known encoding.</source>
+        <translation>Die Aufnahmeeinstellungen nennen keine bekannte Kodierung.</translation>
+    </message>
+    <message>
+        <source>Linear PCM is recorded into .wav, .aif, .aiff or .caf files, not into %1.</source>
+        <translation>Lineares PCM wird in .wav-, .aif-, .aiff- oder .caf-Dateien aufgenommen, nicht in %1.</translation>
+    </message>
+    <message>
+        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
+        <translation>AAC wird in .m4a-, .mp4- oder .aac-Dateien aufgenommen, nicht in %1.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder is not available.</source>
+        <translation>Der AAC-Encoder ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder does not take %1 Hz with %2 channels at %3 bits per second.</source>
+        <translation>Der AAC-Encoder unterstützt %1 Hz mit %2 Kanälen bei %3 Bit pro Sekunde nicht.</translation>
     </message>
 </context>
 </TS>

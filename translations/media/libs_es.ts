@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>QMMultiMedia::PlayListModel</name>
+    <message>
+        <source>This file cannot be played: it is missing, unreadable or not a sound file.</source>
+        <translation>Este archivo no se puede reproducir: falta, no se puede leer o no es un archivo de sonido.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+</context>
+<context>
     <name>QMRequest::FtpClient</name>
     <message>
         <source>Not connected to a server.</source>
@@ -113,6 +124,73 @@
     <message>
         <source>Stored %1.</source>
         <translation>%1 guardado.</translation>
+    </message>
+</context>
+<context>
+    <name>TickwrenAudio::AudioRecorder</name>
+    <message>
+        <source>The recording settings are not valid: %1 Hz, %2 channels.</source>
+        <translation>Los ajustes de grabación no son válidos: %1 Hz, %2 canales.</translation>
+    </message>
+    <message>
+        <source>AAC needs a bit rate above 0, not %1.</source>
+        <translation>AAC necesita una tasa de bits mayor que 0, no %1.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the recording.</source>
+        <translation>No se indicó un nombre de archivo para la grabación.</translation>
+    </message>
+    <message>
+        <source>No sound input was found: the sound server is not running or has no input.</source>
+        <translation>No se encontró ninguna entrada de sonido: el servidor de sonido no está en marcha o no tiene entradas.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 does not take %2 Hz with %3 channels.</source>
+        <translation>La entrada de sonido %1 no admite %2 Hz con %3 canales.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 could not be opened.</source>
+        <translation>No se pudo abrir la entrada de sonido %1.</translation>
+    </message>
+    <message>
+        <source>The recording could not be completed: %1</source>
+        <translation>No se pudo completar la grabación: %1</translation>
+    </message>
+    <message>
+        <source>The recording could not be written: %1</source>
+        <translation>No se pudo escribir la grabación: %1</translation>
+    </message>
+    <message>
+        <source>The sound input stopped during the recording.</source>
+        <translation>La entrada de sonido se detuvo durante la grabación.</translation>
+    </message>
+    <message>
+        <source>The file format does not take %1 Hz with %2 channels.</source>
+        <translation>El formato de archivo no admite %1 Hz con %2 canales.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>No se pudo escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The recording settings name no known encoding.</source>
+        <translation>Los ajustes de grabación no indican ninguna codificación conocida.</translation>
+    </message>
+    <message>
+        <source>Linear PCM is recorded into .wav, .aif, .aiff or .caf files, not into %1.</source>
+        <translation>El PCM lineal se graba en archivos .wav, .aif, .aiff o .caf, no en %1.</translation>
+    </message>
+    <message>
+        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
+        <translation>El AAC se graba en archivos .m4a, .mp4 o .aac, no en %1.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder is not available.</source>
+        <translation>El codificador AAC no está disponible.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder does not take %1 Hz with %2 channels at %3 bits per second.</source>
+        <translation>El codificador AAC no admite %1 Hz con %2 canales a %3 bits por segundo.</translation>
     </message>
 </context>
 </TS>

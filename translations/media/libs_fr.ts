@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>QMMultiMedia::PlayListModel</name>
+    <message>
+        <source>This file cannot be played: it is missing, unreadable or not a sound file.</source>
+        <translation>Impossible de lire ce fichier : il est introuvable, illisible ou ce n’est pas un fichier audio.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+</context>
+<context>
     <name>QMRequest::FtpClient</name>
     <message>
         <source>Not connected to a server.</source>
@@ -113,6 +124,73 @@
     <message>
         <source>Stored %1.</source>
         <translation>%1 enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>TickwrenAudio::AudioRecorder</name>
+    <message>
+        <source>The recording settings are not valid: %1 Hz, %2 channels.</source>
+        <translation>Les réglages d’enregistrement ne sont pas valides : %1 Hz, %2 canaux.</translation>
+    </message>
+    <message>
+        <source>AAC needs a bit rate above 0, not %1.</source>
+        <translation>L’AAC demande un débit supérieur à 0, pas %1.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the recording.</source>
+        <translation>Aucun nom de fichier n’a été donné pour l’enregistrement.</translation>
+    </message>
+    <message>
+        <source>No sound input was found: the sound server is not running or has no input.</source>
+        <translation>Aucune entrée audio trouvée : le serveur de son ne fonctionne pas ou n’a pas d’entrée.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 does not take %2 Hz with %3 channels.</source>
+        <translation>L’entrée audio %1 n’accepte pas %2 Hz avec %3 canaux.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 could not be opened.</source>
+        <translation>Impossible d’ouvrir l’entrée audio %1.</translation>
+    </message>
+    <message>
+        <source>The recording could not be completed: %1</source>
+        <translation>Impossible de terminer l’enregistrement : %1</translation>
+    </message>
+    <message>
+        <source>The recording could not be written: %1</source>
+        <translation>Impossible d’écrire l’enregistrement : %1</translation>
+    </message>
+    <message>
+        <source>The sound input stopped during the recording.</source>
+        <translation>L’entrée audio s’est arrêtée pendant l’enregistrement.</translation>
+    </message>
+    <message>
+        <source>The file format does not take %1 Hz with %2 channels.</source>
+        <translation>Le format de fichier n’accepte pas %1 Hz avec %2 canaux.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Impossible d’écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The recording settings name no known encoding.</source>
+        <translation>Les réglages d’enregistrement n’indiquent aucun encodage connu.</translation>
+    </message>
+    <message>
+        <source>Linear PCM is recorded into .wav, .aif, .aiff or .caf files, not into %1.</source>
+        <translation>Le PCM linéaire s’enregistre dans des fichiers .wav, .aif, .aiff ou .caf, pas dans %1.</translation>
+    </message>
+    <message>
+        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
+        <translation>L’AAC s’enregistre dans des fichiers .m4a, .mp4 ou .aac, pas dans %1.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder is not available.</source>
+        <translation>L’encodeur AAC n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder does not take %1 Hz with %2 channels at %3 bits per second.</source>
+        <translation>L’encodeur AAC n’accepte pas %1 Hz avec %2 canaux à %3 bits par seconde.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi_IN">
 <context>
+    <name>QMMultiMedia::PlayListModel</name>
+    <message>
+        <source>This file cannot be played: it is missing, unreadable or not a sound file.</source>
+        <translation>यह फ़ाइल नहीं चलाई जा सकती: यह मौजूद नहीं है, पढ़ी नहीं जा सकती या ध्वनि फ़ाइल नहीं है।</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>क्रमांक</translation>
+    </message>
+</context>
+<context>
     <name>QMRequest::FtpClient</name>
     <message>
         <source>Not connected to a server.</source>
@@ -113,6 +124,73 @@
     <message>
         <source>Stored %1.</source>
         <translation>%1 सहेजा गया।</translation>
+    </message>
+</context>
+<context>
+    <name>TickwrenAudio::AudioRecorder</name>
+    <message>
+        <source>The recording settings are not valid: %1 Hz, %2 channels.</source>
+        <translation>रिकॉर्डिंग सेटिंग्स मान्य नहीं हैं: %1 Hz, %2 चैनल।</translation>
+    </message>
+    <message>
+        <source>AAC needs a bit rate above 0, not %1.</source>
+        <translation>AAC को 0 से अधिक बिट दर चाहिए, %1 नहीं।</translation>
+    </message>
+    <message>
+        <source>No file name was given for the recording.</source>
+        <translation>रिकॉर्डिंग के लिए कोई फ़ाइल नाम नहीं दिया गया।</translation>
+    </message>
+    <message>
+        <source>No sound input was found: the sound server is not running or has no input.</source>
+        <translation>कोई ध्वनि इनपुट नहीं मिला: ध्वनि सर्वर नहीं चल रहा है या उसमें कोई इनपुट नहीं है।</translation>
+    </message>
+    <message>
+        <source>The sound input %1 does not take %2 Hz with %3 channels.</source>
+        <translation>ध्वनि इनपुट %1, %3 चैनलों के साथ %2 Hz स्वीकार नहीं करता।</translation>
+    </message>
+    <message>
+        <source>The sound input %1 could not be opened.</source>
+        <translation>ध्वनि इनपुट %1 खोला नहीं जा सका।</translation>
+    </message>
+    <message>
+        <source>The recording could not be completed: %1</source>
+        <translation>रिकॉर्डिंग पूरी नहीं की जा सकी: %1</translation>
+    </message>
+    <message>
+        <source>The recording could not be written: %1</source>
+        <translation>रिकॉर्डिंग लिखी नहीं जा सकी: %1</translation>
+    </message>
+    <message>
+        <source>The sound input stopped during the recording.</source>
+        <translation>रिकॉर्डिंग के दौरान ध्वनि इनपुट रुक गया।</translation>
+    </message>
+    <message>
+        <source>The file format does not take %1 Hz with %2 channels.</source>
+        <translation>फ़ाइल फ़ॉर्मैट %2 चैनलों के साथ %1 Hz स्वीकार नहीं करता।</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>फ़ाइल %1 लिखी नहीं जा सकी: %2</translation>
+    </message>
+    <message>
+        <source>The recording settings name no known encoding.</source>
+        <translation>रिकॉर्डिंग सेटिंग्स में कोई ज्ञात एन्कोडिंग नहीं है।</translation>
+    </message>
+    <message>
+        <source>Linear PCM is recorded into .wav, .aif, .aiff or .caf files, not into %1.</source>
+        <translation>लीनियर PCM .wav, .aif, .aiff या .caf फ़ाइलों में रिकॉर्ड होता है, %1 में नहीं।</translation>
+    </message>
+    <message>
+        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
+        <translation>AAC .m4a, .mp4 या .aac फ़ाइलों में रिकॉर्ड होता है, %1 में नहीं।</translation>
+    </message>
+    <message>
+        <source>The AAC encoder is not available.</source>
+        <translation>AAC एन्कोडर उपलब्ध नहीं है।</translation>
+    </message>
+    <message>
+        <source>The AAC encoder does not take %1 Hz with %2 channels at %3 bits per second.</source>
+        <translation>AAC एन्कोडर %2 चैनलों के साथ %1 Hz को %3 बिट प्रति सेकंड पर स्वीकार नहीं करता।</translation>
     </message>
 </context>
 </TS>

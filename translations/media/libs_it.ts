@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>QMMultiMedia::PlayListModel</name>
+    <message>
+        <source>This file cannot be played: it is missing, unreadable or not a sound file.</source>
+        <translation>Impossibile riprodurre questo file: manca, non è leggibile o non è un file audio.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+</context>
+<context>
     <name>QMRequest::FtpClient</name>
     <message>
         <source>Not connected to a server.</source>
@@ -113,6 +124,73 @@
     <message>
         <source>Stored %1.</source>
         <translation>%1 salvato.</translation>
+    </message>
+</context>
+<context>
+    <name>TickwrenAudio::AudioRecorder</name>
+    <message>
+        <source>The recording settings are not valid: %1 Hz, %2 channels.</source>
+        <translation>Le impostazioni di registrazione non sono valide: %1 Hz, %2 canali.</translation>
+    </message>
+    <message>
+        <source>AAC needs a bit rate above 0, not %1.</source>
+        <translation>L&apos;AAC richiede un bitrate maggiore di 0, non %1.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the recording.</source>
+        <translation>Non è stato indicato un nome di file per la registrazione.</translation>
+    </message>
+    <message>
+        <source>No sound input was found: the sound server is not running or has no input.</source>
+        <translation>Nessun ingresso audio trovato: il server audio non è in esecuzione o non ha ingressi.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 does not take %2 Hz with %3 channels.</source>
+        <translation>L&apos;ingresso audio %1 non accetta %2 Hz con %3 canali.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 could not be opened.</source>
+        <translation>Impossibile aprire l&apos;ingresso audio %1.</translation>
+    </message>
+    <message>
+        <source>The recording could not be completed: %1</source>
+        <translation>Impossibile completare la registrazione: %1</translation>
+    </message>
+    <message>
+        <source>The recording could not be written: %1</source>
+        <translation>Impossibile scrivere la registrazione: %1</translation>
+    </message>
+    <message>
+        <source>The sound input stopped during the recording.</source>
+        <translation>L&apos;ingresso audio si è fermato durante la registrazione.</translation>
+    </message>
+    <message>
+        <source>The file format does not take %1 Hz with %2 channels.</source>
+        <translation>Il formato di file non accetta %1 Hz con %2 canali.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Impossibile scrivere il file %1: %2</translation>
+    </message>
+    <message>
+        <source>The recording settings name no known encoding.</source>
+        <translation>Le impostazioni di registrazione non indicano una codifica nota.</translation>
+    </message>
+    <message>
+        <source>Linear PCM is recorded into .wav, .aif, .aiff or .caf files, not into %1.</source>
+        <translation>Il PCM lineare si registra in file .wav, .aif, .aiff o .caf, non in %1.</translation>
+    </message>
+    <message>
+        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
+        <translation>L&apos;AAC si registra in file .m4a, .mp4 o .aac, non in %1.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder is not available.</source>
+        <translation>Il codificatore AAC non è disponibile.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder does not take %1 Hz with %2 channels at %3 bits per second.</source>
+        <translation>Il codificatore AAC non accetta %1 Hz con %2 canali a %3 bit al secondo.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>QMMultiMedia::PlayListModel</name>
+    <message>
+        <source>This file cannot be played: it is missing, unreadable or not a sound file.</source>
+        <translation>이 파일을 재생할 수 없습니다. 파일이 없거나, 읽을 수 없거나, 소리 파일이 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>번호</translation>
+    </message>
+</context>
+<context>
     <name>QMRequest::FtpClient</name>
     <message>
         <source>Not connected to a server.</source>
@@ -113,6 +124,73 @@
     <message>
         <source>Stored %1.</source>
         <translation>%1을(를) 저장했습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>TickwrenAudio::AudioRecorder</name>
+    <message>
+        <source>The recording settings are not valid: %1 Hz, %2 channels.</source>
+        <translation>녹음 설정이 올바르지 않습니다: %1 Hz, 채널 %2개.</translation>
+    </message>
+    <message>
+        <source>AAC needs a bit rate above 0, not %1.</source>
+        <translation>AAC에는 0보다 큰 비트 전송률이 필요합니다(%1 아님).</translation>
+    </message>
+    <message>
+        <source>No file name was given for the recording.</source>
+        <translation>녹음할 파일 이름이 지정되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>No sound input was found: the sound server is not running or has no input.</source>
+        <translation>소리 입력을 찾을 수 없습니다. 사운드 서버가 실행 중이 아니거나 입력이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 does not take %2 Hz with %3 channels.</source>
+        <translation>소리 입력 %1은(는) 채널 %3개의 %2 Hz를 지원하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 could not be opened.</source>
+        <translation>소리 입력 %1을(를) 열 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The recording could not be completed: %1</source>
+        <translation>녹음을 완료할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The recording could not be written: %1</source>
+        <translation>녹음을 기록할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>The sound input stopped during the recording.</source>
+        <translation>녹음 중에 소리 입력이 멈췄습니다.</translation>
+    </message>
+    <message>
+        <source>The file format does not take %1 Hz with %2 channels.</source>
+        <translation>이 파일 형식은 채널 %2개의 %1 Hz를 지원하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>%1 파일을 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The recording settings name no known encoding.</source>
+        <translation>녹음 설정에 알려진 인코딩이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Linear PCM is recorded into .wav, .aif, .aiff or .caf files, not into %1.</source>
+        <translation>선형 PCM은 .wav, .aif, .aiff, .caf 파일에 녹음되며 %1에는 녹음되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
+        <translation>AAC는 .m4a, .mp4, .aac 파일에 녹음되며 %1에는 녹음되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder is not available.</source>
+        <translation>AAC 인코더를 사용할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder does not take %1 Hz with %2 channels at %3 bits per second.</source>
+        <translation>AAC 인코더는 초당 %3비트에서 채널 %2개의 %1 Hz를 지원하지 않습니다.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>QMMultiMedia::PlayListModel</name>
+    <message>
+        <source>This file cannot be played: it is missing, unreadable or not a sound file.</source>
+        <translation>Não é possível reproduzir este arquivo: ele não existe, não pode ser lido ou não é um arquivo de som.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+</context>
+<context>
     <name>QMRequest::FtpClient</name>
     <message>
         <source>Not connected to a server.</source>
@@ -113,6 +124,73 @@
     <message>
         <source>Stored %1.</source>
         <translation>%1 gravado.</translation>
+    </message>
+</context>
+<context>
+    <name>TickwrenAudio::AudioRecorder</name>
+    <message>
+        <source>The recording settings are not valid: %1 Hz, %2 channels.</source>
+        <translation>As configurações de gravação não são válidas: %1 Hz, %2 canais.</translation>
+    </message>
+    <message>
+        <source>AAC needs a bit rate above 0, not %1.</source>
+        <translation>AAC precisa de uma taxa de bits acima de 0, não %1.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the recording.</source>
+        <translation>Nenhum nome de arquivo foi dado para a gravação.</translation>
+    </message>
+    <message>
+        <source>No sound input was found: the sound server is not running or has no input.</source>
+        <translation>Nenhuma entrada de som encontrada: o servidor de som não está em execução ou não tem entrada.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 does not take %2 Hz with %3 channels.</source>
+        <translation>A entrada de som %1 não aceita %2 Hz com %3 canais.</translation>
+    </message>
+    <message>
+        <source>The sound input %1 could not be opened.</source>
+        <translation>Não foi possível abrir a entrada de som %1.</translation>
+    </message>
+    <message>
+        <source>The recording could not be completed: %1</source>
+        <translation>Não foi possível concluir a gravação: %1</translation>
+    </message>
+    <message>
+        <source>The recording could not be written: %1</source>
+        <translation>Não foi possível gravar a gravação no arquivo: %1</translation>
+    </message>
+    <message>
+        <source>The sound input stopped during the recording.</source>
+        <translation>A entrada de som parou durante a gravação.</translation>
+    </message>
+    <message>
+        <source>The file format does not take %1 Hz with %2 channels.</source>
+        <translation>O formato de arquivo não aceita %1 Hz com %2 canais.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Não foi possível gravar o arquivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The recording settings name no known encoding.</source>
+        <translation>As configurações de gravação não indicam nenhuma codificação conhecida.</translation>
+    </message>
+    <message>
+        <source>Linear PCM is recorded into .wav, .aif, .aiff or .caf files, not into %1.</source>
+        <translation>PCM linear é gravado em arquivos .wav, .aif, .aiff ou .caf, não em %1.</translation>
+    </message>
+    <message>
+        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
+        <translation>AAC é gravado em arquivos .m4a, .mp4 ou .aac, não em %1.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder is not available.</source>
+        <translation>O codificador AAC não está disponível.</translation>
+    </message>
+    <message>
+        <source>The AAC encoder does not take %1 Hz with %2 channels at %3 bits per second.</source>
+        <translation>O codificador AAC não aceita %1 Hz com %2 canais a %3 bits por segundo.</translation>
     </message>
 </context>
 </TS>

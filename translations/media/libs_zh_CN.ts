@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>QMMultiMedia::PlayListModel</name>
+    <message>
+        <source>This file cannot be played: it is missing, unreadable or not a sound file.</source>
+        <translation>无法播放此文件：文件不存在、无法读取或不是声音文件。</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>编号</translation>
+    </message>
+</context>
+<context>
     <name>QMRequest::FtpClient</name>
     <message>
         <source>Not connected to a server.</source>
@@ -113,6 +124,73 @@
     <message>
         <source>Stored %1.</source>
         <translation>已存储 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>TickwrenAudio::AudioRecorder</name>
+    <message>
+        <source>The recording settings are not valid: %1 Hz, %2 channels.</source>
+        <translation>录音设置无效：%1 Hz，%2 个声道。</translation>
+    </message>
+    <message>
+        <source>AAC needs a bit rate above 0, not %1.</source>
+        <translation>AAC 需要大于 0 的比特率，而不是 %1。</translation>
+    </message>
+    <message>
+        <source>No file name was given for the recording.</source>
+        <translation>未指定录音的文件名。</translation>
+    </message>
+    <message>
+        <source>No sound input was found: the sound server is not running or has no input.</source>
+        <translation>未找到声音输入：声音服务器未运行或没有输入。</translation>
+    </message>
+    <message>
+        <source>The sound input %1 does not take %2 Hz with %3 channels.</source>
+        <translation>声音输入 %1 不支持 %2 Hz、%3 个声道。</translation>
+    </message>
+    <message>
+        <source>The sound input %1 could not be opened.</source>
+        <translation>无法打开声音输入 %1。</translation>
+    </message>
+    <message>
+        <source>The recording could not be completed: %1</source>
+        <translation>无法完成录音：%1</translation>
+    </message>
+    <message>
+        <source>The recording could not be written: %1</source>
+        <translation>无法写入录音：%1</translation>
+    </message>
+    <message>
+        <source>The sound input stopped during the recording.</source>
+        <translation>录音期间声音输入已停止。</translation>
+    </message>
+    <message>
+        <source>The file format does not take %1 Hz with %2 channels.</source>
+        <translation>该文件格式不支持 %1 Hz、%2 个声道。</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>无法写入文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>The recording settings name no known encoding.</source>
+        <translation>录音设置未指定已知的编码。</translation>
+    </message>
+    <message>
+        <source>Linear PCM is recorded into .wav, .aif, .aiff or .caf files, not into %1.</source>
+        <translation>线性 PCM 只能录制到 .wav、.aif、.aiff 或 .caf 文件中，不能录制到 %1。</translation>
+    </message>
+    <message>
+        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
+        <translation>AAC 只能录制到 .m4a、.mp4 或 .aac 文件中，不能录制到 %1。</translation>
+    </message>
+    <message>
+        <source>The AAC encoder is not available.</source>
+        <translation>AAC 编码器不可用。</translation>
+    </message>
+    <message>
+        <source>The AAC encoder does not take %1 Hz with %2 channels at %3 bits per second.</source>
+        <translation>AAC 编码器不支持以每秒 %3 比特编码 %1 Hz、%2 个声道。</translation>
     </message>
 </context>
 </TS>
