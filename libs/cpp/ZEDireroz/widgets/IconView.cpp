@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDrag>
 #include <QDragMoveEvent>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPersistentModelIndex>
 #include <QPointer>
+#include <QTimer>
 #include <QtConcurrent>
 
 Q_LOGGING_CATEGORY(lcIconView, "tickwren.widgets.iconview")
@@ -29,6 +31,8 @@ constexpr int kSpacing = 10;
 constexpr qreal kMenuOpacity = 0.6;
 constexpr int kPixmapRole = Qt::UserRole;
 constexpr int kLocationRole = Qt::UserRole + 1;
+// The longest the view appends icons before it lets other events through.
+constexpr int kAppendSliceMs = 10;
 
 // Runs in the thread pool: the picture read no larger than an icon.
 QImage readIconPicture(QString const& path)
@@ -49,6 +53,8 @@ IconView::IconView(QWidget* parent)
     setSpacing(kSpacing);
     setAcceptDrops(true);
     setDropIndicatorShown(true);
+    // Thousands of icons are laid out in batches between other events.
+    setLayoutMode(QListView::Batched);
     createMenu();
     connect(this, &QListWidget::itemClicked, this, &IconView::slotItemClicked);
     connect(this, &QListWidget::itemDoubleClicked, this, &IconView::slotItemDoubleClicked);
@@ -115,17 +121,32 @@ void IconView::addItems(QString const& folder)
 
 void IconView::takeReadyPictures()
 {
-    if (!m_fill || sender() != m_fill)
+    if (m_fill && sender() == m_fill)
+        appendReadyPictures();
+}
+
+void IconView::appendReadyPictures()
+{
+    if (!m_fill)
         return;
     // Pictures come back in any order; icons go in the folder's order, so each
-    // waits for the ones before it.
-    // Appending an icon tells the list's watchers, which may start another fill
-    // or delete the view: the loop stops as soon as this fill is no longer the
-    // current one.
+    // waits for the ones before it. Appending an icon tells the list's watchers,
+    // which may start another fill or delete the view: the loop stops as soon as
+    // this fill is no longer the current one. A long run of ready pictures is
+    // appended over several turns of the event loop, so the window stays live.
     QFutureWatcher<QImage>* const fill = m_fill;
     QPointer<IconView> const alive(this);
     QFuture<QImage> const future = fill->future();
+    QElapsedTimer turn;
+    turn.start();
     while (m_nextResult < m_fillPaths.size() && future.isResultReadyAt(m_nextResult)) {
+        if (turn.elapsed() >= kAppendSliceMs) {
+            QTimer::singleShot(0, this, [this, fill] {
+                if (m_fill == fill)
+                    appendReadyPictures();
+            });
+            return;
+        }
         QImage const picture = future.resultAt(m_nextResult);
         QString const path = m_fillPaths.at(m_nextResult);
         ++m_nextResult;
@@ -135,7 +156,8 @@ void IconView::takeReadyPictures()
         if (!alive || m_fill != fill)
             return;
     }
-    if (m_nextResult >= m_fillPaths.size() || m_fill->isFinished()) {
+    bool const allIn = m_nextResult >= m_fillPaths.size();
+    if (allIn || (fill->isFinished() && !future.isResultReadyAt(m_nextResult))) {
         // Dropping the watcher frees the pictures its future still holds.
         m_fill->disconnect(this);
         m_fill->deleteLater();

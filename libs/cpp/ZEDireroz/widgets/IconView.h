@@ -62,6 +62,7 @@ private:
     void createMenu();
     void cancelFill();
     void takeReadyPictures();
+    void appendReadyPictures();
 
     QMenu* m_menu = nullptr;
     QString m_folder;
