@@ -341,11 +341,19 @@ void ScreenCropper::drawHintBox(QPainter& painter, QRect const& box, int pixelSi
     QFont font = this->font();
     font.setPixelSize(pixelSize);
     painter.setFont(font);
+    QString const text = m_sMessage.isEmpty() ? defaultText : m_sMessage;
+    int const flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap;
+    // The box keeps its place in the middle but grows to hold the whole text
+    // (a small window, a long translation), never past the window's edges.
+    int const margin = pixelSize / 2;
+    QRect const inner = box.adjusted(margin, margin, -margin, -margin);
+    int const needed = painter.fontMetrics().boundingRect(QRect(0, 0, inner.width(), 0), flags, text).height();
+    int const grow = qMax(0, needed - inner.height() + 1) / 2 + 1;
+    QRect const fitted = (needed > inner.height() ? box.adjusted(0, -grow, 0, grow) : box).intersected(rect());
     painter.setPen(QPen(QBrush(QColor(200, 200, 200)), 4, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     painter.setBrush(QColor(0, 0, 0, 180));
-    painter.drawRoundedRect(box, 5, 20, Qt::RelativeSize);
-    painter.drawText(box, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap,
-                     m_sMessage.isEmpty() ? defaultText : m_sMessage);
+    painter.drawRoundedRect(fitted, 5, 20, Qt::RelativeSize);
+    painter.drawText(fitted.adjusted(margin, margin, -margin, -margin), flags, text);
 }
 
 void ScreenCropper::resizeEvent(QResizeEvent*)

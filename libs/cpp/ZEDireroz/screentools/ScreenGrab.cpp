@@ -6,7 +6,8 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDBusReply>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
@@ -53,6 +54,12 @@ bool listen(QDBusConnection bus, QString const& path, PortalResponse* response)
                        SLOT(onResponse(uint, QVariantMap)));
 }
 
+void unlisten(QDBusConnection bus, QString const& path, PortalResponse* response)
+{
+    bus.disconnect(QString(), path, kRequestInterface, QStringLiteral("Response"), response,
+                   SLOT(onResponse(uint, QVariantMap)));
+}
+
 } // namespace
 
 QScreen* screenUnderPointer()
@@ -94,7 +101,7 @@ QPixmap grabThroughPortal(QDBusConnection const& connection, qreal scale, int ti
     }
     QString const token = QStringLiteral("tickwren") + QUuid::createUuid().toString(QUuid::Id128);
     PortalResponse response;
-    // Listen before asking: the answer may come before the call returns.
+    // Listen before asking: the answer may come before the call's reply.
     QString path = requestPath(bus, token);
     listen(bus, path, &response);
 
@@ -105,36 +112,40 @@ QPixmap grabThroughPortal(QDBusConnection const& connection, qreal scale, int ti
     options.insert(QStringLiteral("interactive"), false);
     options.insert(QStringLiteral("modal"), true);
     call << QString() << options;
-    QDBusReply<QDBusObjectPath> const reply = bus.call(call, QDBus::Block, timeoutMs);
-    if (!reply.isValid()) {
-        bus.disconnect(QString(), path, kRequestInterface, QStringLiteral("Response"), &response,
-                       SLOT(onResponse(uint, QVariantMap)));
-        setError(error, QStringLiteral("the screenshot portal did not take the request: ") + reply.error().message());
-        return QPixmap();
-    }
-    // Older portals choose the request path themselves.
-    QString const given = reply.value().path();
-    if (given != path && !response.answered) {
-        bus.disconnect(QString(), path, kRequestInterface, QStringLiteral("Response"), &response,
-                       SLOT(onResponse(uint, QVariantMap)));
-        path = given;
-        listen(bus, path, &response);
-    }
 
-    if (!response.answered) {
-        QEventLoop loop;
-        QTimer limit;
-        limit.setSingleShot(true);
-        QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-        QObject::connect(&response, &PortalResponse::arrived, &loop, &QEventLoop::quit);
-        limit.start(timeoutMs);
+    // Call and answer are both waited for in one local loop, so the window keeps
+    // painting while the desktop asks the user.
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&response, &PortalResponse::arrived, &loop, &QEventLoop::quit);
+    QString callError;
+    QDBusPendingCallWatcher watcher(bus.asyncCall(call, timeoutMs));
+    QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, [&] {
+        QDBusPendingReply<QDBusObjectPath> const reply = watcher;
+        if (reply.isError()) {
+            callError = reply.error().message();
+            loop.quit();
+            return;
+        }
+        // Older portals choose the request path themselves.
+        QString const given = reply.value().path();
+        if (given != path && !response.answered) {
+            unlisten(bus, path, &response);
+            path = given;
+            listen(bus, path, &response);
+        }
+    });
+    limit.start(timeoutMs);
+    if (!response.answered)
         loop.exec();
-    }
-    bus.disconnect(QString(), path, kRequestInterface, QStringLiteral("Response"), &response,
-                   SLOT(onResponse(uint, QVariantMap)));
+    unlisten(bus, path, &response);
 
     if (!response.answered) {
-        setError(error, QStringLiteral("the screenshot portal did not answer"));
+        setError(error, callError.isEmpty()
+                            ? QStringLiteral("the screenshot portal did not answer")
+                            : QStringLiteral("the screenshot portal did not take the request: ") + callError);
         return QPixmap();
     }
     if (response.code != 0) {

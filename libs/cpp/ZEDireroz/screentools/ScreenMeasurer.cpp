@@ -14,13 +14,16 @@ QColor const kSelectionLine(210, 210, 210);
 QColor const kSelectionFill(10, 10, 80, 100);
 QColor const kBackground(71, 71, 71);
 
-QFont labelFont(int pointSize)
+// Sizes in pixels: the label is sized to the rectangle it is drawn in, which is
+// measured in pixels, whatever the screen's dots per inch.
+QFont labelFont(int pixelSize)
 {
     QFont font(QStringLiteral("Times"));
+    font.setStyleHint(QFont::Serif);
     font.setBold(true);
     font.setItalic(false);
     // A very thin rectangle gives 0, which QFont refuses with a warning.
-    font.setPointSize(qMax(1, pointSize));
+    font.setPixelSize(qMax(1, pixelSize));
     return font;
 }
 
@@ -59,7 +62,7 @@ ScreenMeasurer::SizeLabel ScreenMeasurer::sizeLabel(QPoint const& start, QPoint 
     label.text = QStringLiteral("%1x%2").arg(static_cast<int>(w * k)).arg(static_cast<int>(h * k));
     if (QFontMetrics(label.font).height() < kSmallestLabelHeight) {
         label.tag = true;
-        label.font = labelFont(kTagPointSize);
+        label.font = labelFont(kTagPixelSize);
     }
     return label;
 }

@@ -34,7 +34,7 @@ public:
 
     // Below this height in pixels the label font is unreadable inside the rectangle.
     static constexpr int kSmallestLabelHeight = 9;
-    static constexpr int kTagPointSize = 13;
+    static constexpr int kTagPixelSize = 13;
 
 public slots:
     void slotClose() override;
