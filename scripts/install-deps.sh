@@ -11,6 +11,7 @@ PACKAGES=(
   libavcodec-dev libavformat-dev libavutil-dev
   clang libclang-rt-14-dev clang-format
   xvfb dbus fonts-dejavu-core libxtst-dev pulseaudio python3-pyftpdlib
+  poppler-utils
 )
 
 missing=()

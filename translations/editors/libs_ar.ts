@@ -2,6 +2,203 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
+    <name>TextEdit</name>
+    <message>
+        <source>File Actions</source>
+        <translation>إجراءات الملف</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;جديد</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;فتح...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>حفظ &amp;باسم...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;طباعة...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation>معاينة الطباعة...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;تصدير PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>Edit Actions</source>
+        <translation>إجراءات التحرير</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;تحرير</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;تراجع</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>إ&amp;عادة</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;قص</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;لصق</translation>
+    </message>
+    <message>
+        <source>Format Actions</source>
+        <translation>إجراءات التنسيق</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>ت&amp;نسيق</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;عريض</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;مائل</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;تسطير</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>إلى ال&amp;يسار</translation>
+    </message>
+    <message>
+        <source>C&amp;enter</source>
+        <translation>في ال&amp;وسط</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>إلى الي&amp;مين</translation>
+    </message>
+    <message>
+        <source>&amp;Justify</source>
+        <translation>&amp;ضبط</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;لون...</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>Rich Text</source>
+        <translation>نص منسق</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Rich Text edits one formatted document and saves it as OpenDocument text, HTML or plain text, or exports it as PDF.</source>
+        <translation>يحرر النص المنسق مستندًا منسقًا واحدًا ويحفظه كنص OpenDocument أو HTML أو نص عادي، أو يصدّره بصيغة PDF.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>التطبيق</translation>
+    </message>
+    <message>
+        <source>The document has been modified.
+Do you want to save your changes?</source>
+        <translation>تم تعديل المستند.
+هل تريد حفظ التغييرات؟</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>فتح ملف...</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;All Files (*)</source>
+        <translation>ملفات HTML (*.htm *.html);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>الملف غير موجود.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>تعذرت قراءة الملف.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened:
+%2</source>
+        <translation>تعذر فتح الملف %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved in this format.
+Choose a name ending in .odt, .html or .txt.</source>
+        <translation>لا يمكن حفظ %1 بهذه الصيغة.
+اختر اسمًا ينتهي بـ ‎.odt أو ‎.html أو ‎.txt.</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>حفظ باسم...</translation>
+    </message>
+    <message>
+        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
+        <translation>ملفات ODF (*.odt);;ملفات HTML (*.htm *.html);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The document could not be converted.</source>
+        <translation>تعذر تحويل المستند.</translation>
+    </message>
+    <message>
+        <source>The document could not be saved as %1:
+%2</source>
+        <translation>تعذر حفظ المستند باسم %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Print Document</source>
+        <translation>طباعة المستند</translation>
+    </message>
+    <message>
+        <source>The document could not be printed.</source>
+        <translation>تعذرت طباعة المستند.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1:
+%2</source>
+        <translation>تعذرت كتابة ملف PDF في %1:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>ZEDireroz::CssEditor</name>
     <message>
         <source>&amp;File</source>
@@ -54,6 +251,85 @@
     <message>
         <source>CSS Style Editor</source>
         <translation>محرر أنماط CSS</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::EditorPanel</name>
+    <message>
+        <source>File</source>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>عريض</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>تسطير</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>مائل</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>محاذاة إلى اليسار</translation>
+    </message>
+    <message>
+        <source>Align Center</source>
+        <translation>توسيط</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>محاذاة إلى اليمين</translation>
+    </message>
+    <message>
+        <source>Align Justify</source>
+        <translation>ضبط</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>فتح...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>حفظ باسم...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>طباعة...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation>معاينة الطباعة...</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>إنشاء PDF</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,203 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>TextEdit</name>
+    <message>
+        <source>File Actions</source>
+        <translation>Acciones de archivo</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation>Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>&amp;Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Edit Actions</source>
+        <translation>Acciones de edición</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Format Actions</source>
+        <translation>Acciones de formato</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>F&amp;ormato</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Negrita</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Cursiva</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Subrayado</translation>
+    </message>
+    <message>
+        <source>&amp;Left</source>
+        <translation>&amp;Izquierda</translation>
+    </message>
+    <message>
+        <source>C&amp;enter</source>
+        <translation>C&amp;entrado</translation>
+    </message>
+    <message>
+        <source>&amp;Right</source>
+        <translation>&amp;Derecha</translation>
+    </message>
+    <message>
+        <source>&amp;Justify</source>
+        <translation>&amp;Justificado</translation>
+    </message>
+    <message>
+        <source>&amp;Color...</source>
+        <translation>&amp;Color...</translation>
+    </message>
+    <message>
+        <source>%1[*] - %2</source>
+        <translation>%1[*] - %2</translation>
+    </message>
+    <message>
+        <source>Rich Text</source>
+        <translation>Texto enriquecido</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Rich Text edits one formatted document and saves it as OpenDocument text, HTML or plain text, or exports it as PDF.</source>
+        <translation>Texto enriquecido edita un documento con formato y lo guarda como texto OpenDocument, HTML o texto sin formato, o lo exporta como PDF.</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplicación</translation>
+    </message>
+    <message>
+        <source>The document has been modified.
+Do you want to save your changes?</source>
+        <translation>El documento ha sido modificado.
+¿Desea guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Open File...</source>
+        <translation>Abrir archivo...</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;All Files (*)</source>
+        <translation>Archivos HTML (*.htm *.html);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be opened:
+%2</source>
+        <translation>No se pudo abrir el archivo %1:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved in this format.
+Choose a name ending in .odt, .html or .txt.</source>
+        <translation>%1 no se puede guardar en este formato.
+Elija un nombre que termine en .odt, .html o .txt.</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
+        <translation>Archivos ODF (*.odt);;Archivos HTML (*.htm *.html);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The document could not be converted.</source>
+        <translation>No se pudo convertir el documento.</translation>
+    </message>
+    <message>
+        <source>The document could not be saved as %1:
+%2</source>
+        <translation>No se pudo guardar el documento como %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Print Document</source>
+        <translation>Imprimir documento</translation>
+    </message>
+    <message>
+        <source>The document could not be printed.</source>
+        <translation>No se pudo imprimir el documento.</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1:
+%2</source>
+        <translation>No se pudo escribir el PDF en %1:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>ZEDireroz::CssEditor</name>
     <message>
         <source>&amp;File</source>
@@ -54,6 +251,85 @@
     <message>
         <source>CSS Style Editor</source>
         <translation>Editor de estilos CSS</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::EditorPanel</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Negrita</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Subrayado</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Cursiva</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Alinear a la izquierda</translation>
+    </message>
+    <message>
+        <source>Align Center</source>
+        <translation>Centrar</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Alinear a la derecha</translation>
+    </message>
+    <message>
+        <source>Align Justify</source>
+        <translation>Justificar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Preview...</source>
+        <translation>Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>Create PDF</source>
+        <translation>Crear PDF</translation>
     </message>
 </context>
 </TS>

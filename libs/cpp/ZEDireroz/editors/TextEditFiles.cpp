@@ -1,0 +1,238 @@
+// The file side of the rich-text window: new, open, save, the question about
+// unsaved changes, printing, print preview and PDF export.
+#include "ZEDireroz/editors/TextEdit.h"
+
+#include "ZEDireroz/dialogs/MessageBox.h"
+#include "ZEDireroz/frame/FileDialog.h"
+
+#include <QBuffer>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <QTextCodec>
+#include <QTextCursor>
+#include <QTextDocumentWriter>
+#include <QTextEdit>
+
+namespace {
+
+// The writer's format for a file name, by its suffix without regard to case;
+// empty for a suffix the document cannot be written in.
+QByteArray writerFormat(QString const& path)
+{
+    QByteArray const suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    if (suffix == "odt" || suffix == "htm" || suffix == "html" || suffix == "txt")
+        return suffix;
+    return QByteArray();
+}
+
+QString shownPath(QString const& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+bool TextEdit::load(QString const& f)
+{
+    if (!QFile::exists(f))
+        return false;
+    QFile file(f);
+    if (!file.open(QFile::ReadOnly))
+        return false;
+    QByteArray const data = file.readAll();
+    if (file.error() != QFile::NoError)
+        return false;
+
+    QTextCodec* codec = Qt::codecForHtml(data);
+    QString const str = codec->toUnicode(data);
+    if (Qt::mightBeRichText(str)) {
+        m_pTextEdit->setHtml(str);
+    } else {
+        // Every byte is decoded, zero bytes included: text after a zero byte
+        // must still be there when the file is saved again.
+        m_pTextEdit->setPlainText(QTextCodec::codecForLocale()->toUnicode(data));
+    }
+    setCurrentFileName(f);
+    return true;
+}
+
+bool TextEdit::maybeSave()
+{
+    if (!m_pTextEdit->document()->isModified())
+        return true;
+    // A document from the program's own resources cannot be saved back.
+    if (m_fileName.startsWith(QLatin1String(":/")))
+        return true;
+    QMessageBox::StandardButton const ret = QMessageBox::warning(
+        this, tr("Application"), tr("The document has been modified.\nDo you want to save your changes?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
+    if (ret == QMessageBox::Save)
+        return slotFileSave();
+    if (ret == QMessageBox::Cancel)
+        return false;
+    return true;
+}
+
+void TextEdit::slotFileNew()
+{
+    if (!maybeSave())
+        return;
+    m_pTextEdit->clear();
+    setCurrentFileName(QString());
+}
+
+void TextEdit::slotFileOpen()
+{
+    if (!maybeSave())
+        return;
+    QString const fn = ZEDireroz::FileDialog::getOpenFileName(this, tr("Open File..."), QString(),
+                                                              tr("HTML-Files (*.htm *.html);;All Files (*)"));
+    if (fn.isEmpty())
+        return;
+    if (load(fn))
+        return;
+    QFile file(fn);
+    QString const reason = !file.exists()                ? tr("The file does not exist.")
+                           : !file.open(QFile::ReadOnly) ? file.errorString()
+                                                         : tr("The file could not be read.");
+    showFileError(tr("The file %1 could not be opened:\n%2").arg(shownPath(fn), reason));
+}
+
+bool TextEdit::slotFileSave()
+{
+    if (m_fileName.isEmpty())
+        return slotFileSaveAs();
+    if (writerFormat(m_fileName).isEmpty()) {
+        showFileError(tr("%1 cannot be saved in this format.\nChoose a name ending in .odt, .html or .txt.")
+                          .arg(QFileInfo(m_fileName).fileName()));
+        return slotFileSaveAs();
+    }
+    if (!writeDocument(m_fileName))
+        return false;
+    m_pTextEdit->document()->setModified(false);
+    return true;
+}
+
+bool TextEdit::slotFileSaveAs()
+{
+    QString fn = ZEDireroz::FileDialog::getSaveFileName(
+        this, tr("Save as..."), QString(), tr("ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)"));
+    if (fn.isEmpty())
+        return false;
+    if (!(fn.endsWith(QLatin1String(".odt"), Qt::CaseInsensitive)
+          || fn.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive)
+          || fn.endsWith(QLatin1String(".html"), Qt::CaseInsensitive)))
+        fn += QLatin1String(".odt");
+    // The new name is taken only once the document is in the file, so that a
+    // failed write never looks saved.
+    if (!writeDocument(fn))
+        return false;
+    setCurrentFileName(fn);
+    return true;
+}
+
+bool TextEdit::writeDocument(QString const& path)
+{
+    // The writer closes its device when it is done with an OpenDocument file,
+    // which a save file does not allow before commit(): the document is
+    // written to memory first, then put in place in one step.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&buffer, writerFormat(path));
+    QString error;
+    if (!writer.write(m_pTextEdit->document())) {
+        error = tr("The document could not be converted.");
+    } else {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.data().size() || !file.commit())
+            error = file.errorString();
+    }
+    if (error.isEmpty())
+        return true;
+    showFileError(tr("The document could not be saved as %1:\n%2").arg(shownPath(path), error));
+    return false;
+}
+
+void TextEdit::showFileError(QString const& text)
+{
+    ZEDireroz::MessageBox::warning(this, tr("Rich Text"), text, QMessageBox::Ok);
+}
+
+void TextEdit::slotFilePrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPointer<QPrintDialog> dlg = new QPrintDialog(&printer, this);
+    if (m_pTextEdit->textCursor().hasSelection())
+        dlg->setOption(QAbstractPrintDialog::PrintSelection);
+    dlg->setWindowTitle(tr("Print Document"));
+    if (dlg->exec() == QDialog::Accepted) {
+        m_pTextEdit->print(&printer);
+        if (printer.printerState() == QPrinter::Error)
+            showFileError(tr("The document could not be printed."));
+    }
+    delete dlg.data();
+}
+
+void TextEdit::slotFilePrintPreview()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &TextEdit::printPreview);
+    preview.exec();
+}
+
+void TextEdit::printPreview(QPrinter* printer)
+{
+    m_pTextEdit->print(printer);
+}
+
+void TextEdit::slotFilePrintPdf()
+{
+    QString fileName =
+        ZEDireroz::FileDialog::getSaveFileName(this, QStringLiteral("Export PDF"), QString(), QStringLiteral("*.pdf"));
+    if (fileName.isEmpty())
+        return;
+    // A PDF always carries its own suffix, so that it never lands in a file
+    // that claims to hold something else.
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        fileName += QLatin1String(".pdf");
+
+    // The printer writes to a file of its own; the chosen file is replaced only
+    // by a complete PDF, so a failed export leaves an earlier one whole.
+    QTemporaryFile temp(QDir::tempPath() + QStringLiteral("/richtext-XXXXXX.pdf"));
+    QByteArray pdf;
+    if (temp.open()) {
+        temp.close();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(temp.fileName());
+        m_pTextEdit->document()->print(&printer);
+        if (printer.printerState() != QPrinter::Error && temp.open())
+            pdf = temp.readAll();
+    }
+    if (!pdf.startsWith("%PDF")) {
+        showFileError(tr("The PDF could not be written to %1:\n%2")
+                          .arg(shownPath(fileName), tr("The document could not be printed.")));
+        return;
+    }
+    QSaveFile out(fileName);
+    if (!out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size() || !out.commit())
+        showFileError(tr("The PDF could not be written to %1:\n%2").arg(shownPath(fileName), out.errorString()));
+}
+
+void TextEdit::closeEvent(QCloseEvent* event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
+}

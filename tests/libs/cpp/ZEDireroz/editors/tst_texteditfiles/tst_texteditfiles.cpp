@@ -1,0 +1,603 @@
+// The rich-text window's files: the Save As suffixes, the writer chosen by the
+// suffix, the question about unsaved changes before New, Open and closing,
+// failures shown to the user with nothing lost, plain text with zero bytes,
+// PDF export (rendered back to a picture) and the print dialogs. Dialogs are
+// answered as a user would.
+#include "TestSupport/FileDialogDriver.h"
+#include "TestSupport/ModalDriver.h"
+#include "ZEDireroz/dialogs/MessageBox.h"
+#include "ZEDireroz/editors/TextEdit.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+void writeFile(QString const& path, QByteArray const& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(QString const& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// What a file holds, told by its content: "odt", "html", "txt" or "pdf".
+QString kindOf(QByteArray const& bytes, QString const& text)
+{
+    if (bytes.startsWith("PK") && bytes.contains("application/vnd.oasis.opendocument.text"))
+        return QStringLiteral("odt");
+    if (bytes.startsWith("%PDF"))
+        return QStringLiteral("pdf");
+    if (bytes.contains("<html")) {
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(bytes));
+        return document.toPlainText() == text ? QStringLiteral("html") : QStringLiteral("html, other text");
+    }
+    if (bytes == text.toUtf8())
+        return QStringLiteral("txt");
+    return QStringLiteral("unknown");
+}
+
+// Answers every message box while it lives: the standard warning box with
+// `button`, the application's own message box with its Ok. File and print
+// dialogs are left alone.
+struct BoxAnswer
+{
+    int shown = 0;
+    QString className;
+    QString text;
+    QPointer<QWidget> parent;
+    QTimer timer;
+    explicit BoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok)
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this, button] {
+            QWidget* window = QApplication::activeModalWidget();
+            if (!window || !window->isVisible())
+                return;
+            if (auto* box = qobject_cast<QMessageBox*>(window)) {
+                record(window, box->text());
+                box->button(button)->click();
+            } else if (qobject_cast<ZEDireroz::MessageBox*>(window)) {
+                QString labels;
+                for (QLabel* label : window->findChildren<QLabel*>())
+                    labels += label->text();
+                record(window, labels);
+                ModalDriver::buttonWithText(window, QStringLiteral("Ok"))->click();
+            }
+        });
+        timer.start();
+    }
+    void record(QWidget* window, QString const& boxText)
+    {
+        ++shown;
+        className = QString::fromLatin1(window->metaObject()->className());
+        text = boxText;
+        parent = window->parentWidget();
+    }
+};
+
+// Answers every file dialog until it goes: types path and accepts, or cancels
+// when path is empty; counts the dialogs and keeps the last title.
+struct FileAnswer
+{
+    int shown = 0;
+    QString title;
+    QTimer timer;
+    explicit FileAnswer(QString const& path)
+    {
+        timer.setInterval(20);
+        QObject::connect(&timer, &QTimer::timeout, [this, path] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QFileDialog*>(widget);
+                if (!dialog || !dialog->isVisible())
+                    continue;
+                ++shown;
+                title = dialog->windowTitle();
+                if (path.isEmpty()) {
+                    dialog->reject();
+                } else {
+                    typeFileNames(dialog, path);
+                    pressAccept(dialog);
+                }
+                return;
+            }
+        });
+        timer.start();
+    }
+};
+
+void typeInto(TextEdit& window, QString const& text)
+{
+    window.textArea()->moveCursor(QTextCursor::End);
+    window.textArea()->insertPlainText(text);
+}
+
+QString untitled()
+{
+    return QStringLiteral("untitled.txt[*] - Rich Text");
+}
+
+} // namespace
+
+class TestTextEditFiles : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+
+    QString path(QString const& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void saveAsSuffixes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("kind");
+        QTest::addRow("no suffix") << "notes"
+                                   << "notes.odt"
+                                   << "odt";
+        QTest::addRow("upper-case html kept") << "NOTES.HTML"
+                                              << "NOTES.HTML"
+                                              << "html";
+        QTest::addRow("htm kept") << "page.htm"
+                                  << "page.htm"
+                                  << "html";
+        QTest::addRow("upper-case odt kept") << "Report.ODT"
+                                             << "Report.ODT"
+                                             << "odt";
+        // Plain text would drop the formatting: the document stays rich.
+        QTest::addRow("txt gets odt") << "notes.txt"
+                                      << "notes.txt.odt"
+                                      << "odt";
+    }
+    void saveAsSuffixes()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        TextEdit window(nullptr);
+        window.setHtml(QStringLiteral("<b>Rich</b> words"));
+        typeInto(window, QStringLiteral("!"));
+        QVERIFY(window.textArea()->document()->isModified());
+
+        FileAnswer answer(dir.filePath(typed));
+        QVERIFY(window.slotFileSaveAs());
+        QCOMPARE(answer.shown, 1);
+        QCOMPARE(answer.title, QStringLiteral("Save as..."));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({written}));
+        QCOMPARE(kindOf(readFile(dir.filePath(written)), QStringLiteral("Rich words!")), kind);
+        QCOMPARE(window.fileName(), dir.filePath(written));
+        QCOMPARE(window.windowTitle(), written + QStringLiteral("[*] - Rich Text"));
+        QVERIFY(!window.textArea()->document()->isModified());
+        QVERIFY(!window.isWindowModified());
+    }
+
+    // An opened file is saved back in the format its suffix names.
+    void writerBySuffix_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addRow("odt") << "letter.odt"
+                             << "odt";
+        QTest::addRow("html") << "letter.html"
+                              << "html";
+        QTest::addRow("htm") << "letter.htm"
+                             << "html";
+        QTest::addRow("txt") << "letter.txt"
+                             << "txt";
+        QTest::addRow("upper-case TXT") << "LETTER.TXT"
+                                        << "txt";
+    }
+    void writerBySuffix()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QString const file = path(name);
+        writeFile(file, "first line\n");
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        QCOMPARE(window.fileName(), file);
+        QCOMPARE(window.windowTitle(), name + QStringLiteral("[*] - Rich Text"));
+        typeInto(window, QStringLiteral("second line"));
+        QVERIFY(window.isWindowModified());
+        QVERIFY(window.slotFileSave());
+        QCOMPARE(kindOf(readFile(file), QStringLiteral("first line\nsecond line")), kind);
+        QVERIFY(!window.isWindowModified());
+    }
+
+    // A suffix the writer does not know: the user is told, and Save As takes over.
+    void unknownSuffixFallsBackToSaveAs_data()
+    {
+        QTest::addColumn<QString>("newName"); // empty: Save As cancelled
+        QTest::addRow("cancelled") << QString();
+        QTest::addRow("new name") << QStringLiteral("letter-copy");
+    }
+    void unknownSuffixFallsBackToSaveAs()
+    {
+        QFETCH(QString, newName);
+        QString const file = path(QStringLiteral("letter.rtf"));
+        writeFile(file, "plain words");
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        typeInto(window, QStringLiteral(" and more"));
+
+        BoxAnswer box;
+        FileAnswer answer(newName.isEmpty() ? QString() : path(newName));
+        bool const saved = window.slotFileSave();
+        QCOMPARE(box.shown, 1);
+        QCOMPARE(box.className, QStringLiteral("ZEDireroz::MessageBox"));
+        QVERIFY2(box.text.contains(QStringLiteral("letter.rtf")), qPrintable(box.text));
+        QCOMPARE(answer.shown, 1);
+        QCOMPARE(readFile(file), QByteArray("plain words"));
+        if (newName.isEmpty()) {
+            QVERIFY(!saved);
+            QCOMPARE(window.fileName(), file);
+            QVERIFY(window.isWindowModified());
+        } else {
+            QVERIFY(saved);
+            QCOMPARE(window.fileName(), path(newName + QStringLiteral(".odt")));
+            QCOMPARE(kindOf(readFile(window.fileName()), QString()), QStringLiteral("odt"));
+            QVERIFY(!window.isWindowModified());
+        }
+    }
+
+    // New on a modified document asks first; every answer of the box.
+    void unsavedChangesOnNew_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveAs"); // "-": no Save As expected; empty: cancelled
+        QTest::addColumn<bool>("cleared");
+        QTest::addRow("discard") << int(QMessageBox::Discard) << "-" << true;
+        QTest::addRow("cancel") << int(QMessageBox::Cancel) << "-" << false;
+        QTest::addRow("save, name cancelled") << int(QMessageBox::Save) << "" << false;
+        QTest::addRow("save under a name") << int(QMessageBox::Save) << "kept" << true;
+    }
+    void unsavedChangesOnNew()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, cleared);
+        QTemporaryDir dir;
+        TextEdit window(nullptr);
+        typeInto(window, QStringLiteral("draft"));
+
+        BoxAnswer box{QMessageBox::StandardButton(answer)};
+        FileAnswer names(saveAs == QLatin1String("-") || saveAs.isEmpty() ? QString() : dir.filePath(saveAs));
+        window.slotFileNew();
+        QCOMPARE(box.shown, 1);
+        QCOMPARE(box.parent.data(), &window);
+        QCOMPARE(box.text, QStringLiteral("The document has been modified.\nDo you want to save your changes?"));
+        QCOMPARE(names.shown, saveAs == QLatin1String("-") ? 0 : 1);
+        QCOMPARE(window.textArea()->toPlainText(), cleared ? QString() : QStringLiteral("draft"));
+        QCOMPARE(window.isWindowModified(), !cleared);
+        QCOMPARE(window.windowTitle(), untitled());
+        QCOMPARE(window.fileName(), QString());
+        if (saveAs == QLatin1String("kept"))
+            QCOMPARE(kindOf(readFile(dir.filePath("kept.odt")), QStringLiteral("draft")), QStringLiteral("odt"));
+        else
+            QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    // No question for an unmodified document, nor for one from the resources.
+    void newWithoutQuestion_data()
+    {
+        QTest::addColumn<QString>("resource");
+        QTest::addRow("unmodified") << QString();
+        QTest::addRow("from the resources") << QStringLiteral(":/images/mac/textbold.png");
+    }
+    void newWithoutQuestion()
+    {
+        QFETCH(QString, resource);
+        TextEdit window(nullptr);
+        if (resource.isEmpty()) {
+            typeInto(window, QStringLiteral("saved"));
+            window.textArea()->document()->setModified(false);
+        } else {
+            QVERIFY(window.load(resource));
+            typeInto(window, QStringLiteral("edited"));
+        }
+        BoxAnswer box{QMessageBox::Cancel};
+        window.slotFileNew();
+        QCOMPARE(box.shown, 0);
+        QCOMPARE(window.textArea()->toPlainText(), QString());
+        QCOMPARE(window.windowTitle(), untitled());
+    }
+
+    void openAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("opened");
+        QTest::addRow("cancel keeps the document") << int(QMessageBox::Cancel) << false;
+        QTest::addRow("discard opens") << int(QMessageBox::Discard) << true;
+    }
+    void openAsksFirst()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, opened);
+        QString const file = path(QStringLiteral("opened.html"));
+        writeFile(file, "<html><body><p><b>Bold</b> news</p></body></html>");
+        TextEdit window(nullptr);
+        typeInto(window, QStringLiteral("draft"));
+
+        BoxAnswer box{QMessageBox::StandardButton(answer)};
+        FileAnswer names(file);
+        window.slotFileOpen();
+        QCOMPARE(box.shown, 1);
+        QCOMPARE(names.shown, opened ? 1 : 0);
+        if (!opened) {
+            QCOMPARE(window.textArea()->toPlainText(), QStringLiteral("draft"));
+            QVERIFY(window.isWindowModified());
+            return;
+        }
+        QCOMPARE(names.title, QStringLiteral("Open File..."));
+        QCOMPARE(window.textArea()->toPlainText(), QStringLiteral("Bold news"));
+        QTextCursor cursor(window.textArea()->document());
+        cursor.setPosition(2);
+        QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+        QCOMPARE(window.fileName(), file);
+        QCOMPARE(window.windowTitle(), QStringLiteral("opened.html[*] - Rich Text"));
+        QVERIFY(!window.isWindowModified());
+    }
+
+    // A file that exists but cannot be read: the user is told, nothing changes.
+    void openFailureIsShown()
+    {
+        TextEdit window(nullptr);
+        window.setHtml(QStringLiteral("kept"));
+        window.textArea()->document()->setModified(false);
+        QVERIFY(!window.load(path(QStringLiteral("missing.html"))));
+
+        BoxAnswer box;
+        // Reading a process's memory file from its start fails after a successful open.
+        FileAnswer names(QStringLiteral("/proc/self/mem"));
+        window.slotFileOpen();
+        QCOMPARE(names.shown, 1);
+        QCOMPARE(box.shown, 1);
+        QVERIFY2(box.text.contains(QStringLiteral("/proc/self/mem")), qPrintable(box.text));
+        QCOMPARE(window.textArea()->toPlainText(), QStringLiteral("kept"));
+        QCOMPARE(window.fileName(), QString());
+    }
+
+    // Closing through the window or through Quit asks about unsaved changes,
+    // and Cancel keeps the window open.
+    void closeAsksFirst_data()
+    {
+        QTest::addColumn<bool>("quit");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("open");
+        QTest::addRow("close, cancel") << false << int(QMessageBox::Cancel) << true;
+        QTest::addRow("close, discard") << false << int(QMessageBox::Discard) << false;
+        QTest::addRow("quit, cancel") << true << int(QMessageBox::Cancel) << true;
+        QTest::addRow("quit, discard") << true << int(QMessageBox::Discard) << false;
+    }
+    void closeAsksFirst()
+    {
+        QFETCH(bool, quit);
+        QFETCH(int, answer);
+        QFETCH(bool, open);
+        TextEdit window(nullptr);
+        window.show();
+        typeInto(window, QStringLiteral("unsaved"));
+        BoxAnswer box{QMessageBox::StandardButton(answer)};
+        if (quit) {
+            QAction* action = nullptr;
+            for (QAction* a : window.findChildren<QAction*>()) {
+                if (a->text() == QLatin1String("&Quit"))
+                    action = a;
+            }
+            QVERIFY(action);
+            action->trigger();
+        } else {
+            window.close();
+        }
+        QCOMPARE(box.shown, 1);
+        QCOMPARE(window.isVisible(), open);
+        QCOMPARE(window.textArea()->toPlainText(), QStringLiteral("unsaved"));
+    }
+
+    void closeUnmodifiedAsksNothing()
+    {
+        TextEdit window(nullptr);
+        window.show();
+        BoxAnswer box{QMessageBox::Cancel};
+        QVERIFY(window.close());
+        QCOMPARE(box.shown, 0);
+        QVERIFY(!window.isVisible());
+    }
+
+    // Every byte of a plain-text file survives load and save, a zero byte included.
+    void zeroByteRoundTrip()
+    {
+        static char const raw[] = "abc\0def\nzweite Zeile \xc3\xa9t\xc3\xa9\n";
+        QByteArray const bytes(raw, sizeof(raw) - 1);
+        QString const file = path(QStringLiteral("zero.txt"));
+        writeFile(file, bytes);
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        QString const text = window.textArea()->toPlainText();
+        QCOMPARE(text.size(), 25);
+        QCOMPARE(text.at(3), QChar(0));
+        QVERIFY(text.endsWith(QStringLiteral("\u00e9t\u00e9\n")));
+        QVERIFY(window.slotFileSave());
+        QCOMPARE(readFile(file), bytes);
+    }
+
+    // A failed write is shown, and the document keeps its name and its mark.
+    void failedSaveAsKeepsState()
+    {
+        TextEdit window(nullptr);
+        typeInto(window, QStringLiteral("precious"));
+        QString const target = path(QStringLiteral("no-such-folder/precious"));
+        BoxAnswer box;
+        FileAnswer names(target);
+        QVERIFY(!window.slotFileSaveAs());
+        QCOMPARE(box.shown, 1);
+        QVERIFY2(box.text.contains(QStringLiteral("precious.odt")), qPrintable(box.text));
+        QCOMPARE(window.fileName(), QString());
+        QCOMPARE(window.windowTitle(), untitled());
+        QVERIFY(window.isWindowModified());
+        QVERIFY(window.textArea()->document()->isModified());
+    }
+
+    void failedSaveKeepsTheMark()
+    {
+        QString const folder = path(QStringLiteral("goes-away"));
+        QVERIFY(QDir().mkpath(folder));
+        QString const file = folder + QStringLiteral("/doc.html");
+        writeFile(file, "<p>start</p>");
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        typeInto(window, QStringLiteral(" more"));
+        QVERIFY(QDir(folder).removeRecursively());
+
+        BoxAnswer box;
+        QVERIFY(!window.slotFileSave());
+        QCOMPARE(box.shown, 1);
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(window.fileName(), file);
+    }
+
+    void pdfName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::addRow("no suffix") << "report"
+                                   << "report.pdf";
+        QTest::addRow("pdf kept") << "Report.PDF"
+                                  << "Report.PDF";
+        QTest::addRow("other suffix") << "report.txt"
+                                      << "report.txt.pdf";
+    }
+    void pdfName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        TextEdit window(nullptr);
+        typeInto(window, QStringLiteral("exported"));
+        FileAnswer names(dir.filePath(typed));
+        window.slotFilePrintPdf();
+        QCOMPARE(names.shown, 1);
+        QCOMPARE(names.title, QStringLiteral("Export PDF"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({written}));
+        QCOMPARE(kindOf(readFile(dir.filePath(written)), QString()), QStringLiteral("pdf"));
+        // The document itself is untouched.
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(window.fileName(), QString());
+    }
+
+    // The PDF shows the document: rendered back to a picture, the text is
+    // there as dark pixels in the upper half of the page, where an empty
+    // document has none (the page number stands at the foot of both).
+    void pdfShowsTheText()
+    {
+        QString const pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        QVERIFY2(!pdftoppm.isEmpty(), "pdftoppm (poppler-utils) is needed");
+        auto darkPixelsInUpperHalf = [&](QString const& html, QString const& name) {
+            TextEdit window(nullptr);
+            window.setHtml(html);
+            FileAnswer names(path(name + QStringLiteral(".pdf")));
+            window.slotFilePrintPdf();
+            QProcess render;
+            render.start(pdftoppm, {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"),
+                                    QStringLiteral("-singlefile"), path(name + QStringLiteral(".pdf")), path(name)});
+            if (!render.waitForFinished(60000) || render.exitCode() != 0)
+                return -1;
+            QImage const page(path(name + QStringLiteral(".png")));
+            if (page.isNull())
+                return -1;
+            int dark = 0;
+            for (int y = 0; y < page.height() / 2; ++y) {
+                for (int x = 0; x < page.width(); ++x) {
+                    if (qGray(page.pixel(x, y)) < 100)
+                        ++dark;
+                }
+            }
+            return dark;
+        };
+        int const text = darkPixelsInUpperHalf(
+            QStringLiteral("<p style=\"font-size:40pt\"><b>Tickwren writes PDF</b></p>"), QStringLiteral("text"));
+        QVERIFY2(text > 300, qPrintable(QString::number(text)));
+        QCOMPARE(darkPixelsInUpperHalf(QString(), QStringLiteral("empty")), 0);
+    }
+
+    void pdfFailureIsShown()
+    {
+        TextEdit window(nullptr);
+        typeInto(window, QStringLiteral("x"));
+        BoxAnswer box;
+        FileAnswer names(path(QStringLiteral("no-such-folder/out.pdf")));
+        window.slotFilePrintPdf();
+        QCOMPARE(box.shown, 1);
+        QVERIFY2(box.text.contains(QStringLiteral("out.pdf")), qPrintable(box.text));
+        QVERIFY(!QFile::exists(path(QStringLiteral("no-such-folder/out.pdf"))));
+    }
+
+    // The print dialog offers the selection only while text is selected.
+    void printDialogOffersTheSelection_data()
+    {
+        QTest::addColumn<bool>("selected");
+        QTest::addRow("selection") << true;
+        QTest::addRow("no selection") << false;
+    }
+    void printDialogOffersTheSelection()
+    {
+        QFETCH(bool, selected);
+        TextEdit window(nullptr);
+        window.setHtml(QStringLiteral("some text"));
+        if (selected)
+            window.textArea()->selectAll();
+        bool offered = !selected;
+        QString title;
+        ModalAnswer answer([&](QDialog* dialog) {
+            auto* print = qobject_cast<QPrintDialog*>(dialog);
+            if (print) {
+                offered = print->testOption(QAbstractPrintDialog::PrintSelection);
+                title = print->windowTitle();
+            }
+            dialog->reject();
+        });
+        window.slotFilePrint();
+        QCOMPARE(answer.seenClass(), QStringLiteral("QPrintDialog"));
+        QCOMPARE(title, QStringLiteral("Print Document"));
+        QCOMPARE(offered, selected);
+    }
+
+    // The preview draws its pages through the window.
+    void printPreviewShowsPages()
+    {
+        TextEdit window(nullptr);
+        window.setHtml(QStringLiteral("<h1>Preview</h1><p>text</p>"));
+        int pages = -1;
+        ModalAnswer answer([&](QDialog* dialog) {
+            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            pages = preview ? preview->pageCount() : -2;
+            dialog->reject();
+        });
+        window.slotFilePrintPreview();
+        QCOMPARE(answer.seenClass(), QStringLiteral("QPrintPreviewDialog"));
+        QCOMPARE(pages, 1);
+    }
+};
+
+QTEST_MAIN(TestTextEditFiles)
+#include "tst_texteditfiles.moc"
