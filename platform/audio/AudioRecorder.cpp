@@ -140,9 +140,7 @@ bool AudioRecorder::record(QString const& fileName, QVariantMap const& settings)
     QString error;
     m_pSink = RecordingSink::create(fileName, format, &error);
     if (!m_pSink) {
-        m_bStopping = true;
-        m_pInput->stop();
-        m_bStopping = false;
+        haltInput();
         m_pInput.reset();
         m_pCapture.reset();
         return fail(error);
@@ -173,12 +171,8 @@ bool AudioRecorder::stop()
 {
     if (!m_pSink)
         return true;
-    if (m_pInput) {
-        m_bStopping = true;
-        m_pInput->stop();
-        m_bStopping = false;
-        m_pInput.reset();
-    }
+    haltInput();
+    m_pInput.reset();
     m_pCapture.reset();
     m_bPaused = false;
     bool const ok = m_pSink->finish();
@@ -186,6 +180,16 @@ bool AudioRecorder::stop()
         m_sError = tr("The recording could not be completed: %1").arg(m_pSink->error());
     m_pSink.reset();
     return ok;
+}
+
+void AudioRecorder::haltInput()
+{
+    if (!m_pInput)
+        return;
+    // Our own stop is no failure of the input.
+    m_bStopping = true;
+    m_pInput->stop();
+    m_bStopping = false;
 }
 
 void AudioRecorder::consume(char const* data, qint64 bytes)
@@ -217,12 +221,9 @@ void AudioRecorder::slotInputStateChanged()
 void AudioRecorder::breakOff(QString const& message)
 {
     // Called from the input's own signal: it goes once control is back in the loop.
-    if (m_pInput) {
-        m_bStopping = true;
-        m_pInput->stop();
-        m_bStopping = false;
+    haltInput();
+    if (m_pInput)
         m_pInput.release()->deleteLater();
-    }
     if (m_pCapture)
         m_pCapture.release()->deleteLater();
     m_bPaused = false;

@@ -83,6 +83,7 @@ private:
     void consume(char const* data, qint64 bytes);
     void slotInputStateChanged();
     void breakOff(QString const& message);
+    void haltInput();
     bool fail(QString const& message);
 
     std::unique_ptr<QAudioInput> m_pInput;

@@ -152,12 +152,14 @@ Decoded decode(QString const& path)
     return result;
 }
 
-// The share of the signal's power at `hz` over one second from `startSeconds`:
-// near 1 for a pure tone of that frequency, near 0 for anything else.
+// The share of the signal's power at `hz` over 0.4 s from `startSeconds` (400
+// whole periods of the tone): near 1 for a pure tone of that frequency, near 0
+// for anything else. A short window keeps a pause's splice, where the tone's
+// phase jumps, out of it.
 double toneShare(Decoded const& sound, double hz, double startSeconds)
 {
     std::size_t const first = std::size_t(startSeconds * sound.rate);
-    std::size_t const count = std::size_t(sound.rate);
+    std::size_t const count = std::size_t(0.4 * sound.rate);
     if (first + count > sound.samples.size())
         return 0.0;
     double re = 0.0;
@@ -205,12 +207,15 @@ class TestAudioRecording : public QObject
         qint64 const until = recorder.processedUSecs() + ms;
         return QTest::qWaitFor([&] { return recorder.processedUSecs() >= until; }, 10000);
     }
-    static void verifyTone(Decoded const& sound, double startSeconds)
+    // The tone near the start and near the end of the recording.
+    static void verifyTone(Decoded const& sound)
     {
         QVERIFY2(rms(sound) > 0.1, qPrintable(QString::number(rms(sound))));
-        double const share = toneShare(sound, kToneHz, startSeconds);
-        QVERIFY2(share > 0.8, qPrintable(QString::number(share)));
-        QVERIFY(toneShare(sound, 1500.0, startSeconds) < 0.05);
+        for (double const start : {0.1, sound.seconds() - 0.5}) {
+            double const share = toneShare(sound, kToneHz, start);
+            QVERIFY2(share > 0.8, qPrintable(QStringLiteral("%1 at %2 s").arg(share).arg(start)));
+            QVERIFY(toneShare(sound, 1500.0, start) < 0.05);
+        }
     }
 
 private slots:
@@ -222,6 +227,8 @@ private slots:
     void startWhileRecordingFinishesTheFirstFile();
     void refusedStartsStayStopped_data();
     void refusedStartsStayStopped();
+    // Last: it kills the server.
+    void serverGoneEndsTheRecordingWithItsFile();
 };
 
 void TestAudioRecording::initTestCase()
@@ -288,7 +295,7 @@ void TestAudioRecording::recordsTheToneIntoEachContainer()
     QVERIFY2(qAbs(seconds - 1.5) <= 0.1, qPrintable(QString::number(sound.seconds())));
     QVERIFY2(qAbs(seconds * 1000.0 - double(recorder.processedUSecs())) <= 50.0,
              qPrintable(QString::number(recorder.processedUSecs())));
-    verifyTone(sound, 0.25);
+    verifyTone(sound);
 }
 
 void TestAudioRecording::pauseAndResumeContinueOneFile()
@@ -317,7 +324,7 @@ void TestAudioRecording::pauseAndResumeContinueOneFile()
     QVERIFY2(sound.seconds() >= 1.35 && sound.seconds() <= 1.7, qPrintable(QString::number(sound.seconds())));
     QVERIFY2(qAbs(sound.seconds() * 1000.0 - double(recorder.processedUSecs())) <= 50.0,
              qPrintable(QString::number(recorder.processedUSecs())));
-    verifyTone(sound, 0.2);
+    verifyTone(sound);
 }
 
 void TestAudioRecording::startWhileRecordingFinishesTheFirstFile()
@@ -334,14 +341,14 @@ void TestAudioRecording::startWhileRecordingFinishesTheFirstFile()
     Decoded const first = decode(path(QStringLiteral("first.m4a")));
     QVERIFY2(first.error.isEmpty(), qPrintable(first.error));
     QVERIFY2(first.seconds() >= 1.1 && first.seconds() <= 1.4, qPrintable(QString::number(first.seconds())));
-    verifyTone(first, 0.1);
+    verifyTone(first);
 
     QVERIFY(recordFor(recorder, 1200));
     recorder.slotStop();
     QCOMPARE(finished.count(), 2);
     Decoded const second = decode(path(QStringLiteral("second.m4a")));
     QVERIFY2(second.error.isEmpty(), qPrintable(second.error));
-    verifyTone(second, 0.1);
+    verifyTone(second);
 }
 
 void TestAudioRecording::refusedStartsStayStopped_data()
@@ -407,6 +414,25 @@ void TestAudioRecording::refusedStartsStayStopped()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("keep"));
     }
+}
+
+void TestAudioRecording::serverGoneEndsTheRecordingWithItsFile()
+{
+    NativeAudioRecorder recorder;
+    QSignalSpy finished(&recorder, &NativeAudioRecorder::finished);
+    QSignalSpy failed(&recorder, &NativeAudioRecorder::failed);
+    QVERIFY2(recorder.slotStart(path(QStringLiteral("cut.wav"))), qPrintable(recorder.errorString()));
+    QVERIFY(recordFor(recorder, 600));
+    m_server.kill();
+    QVERIFY(failed.wait(10000));
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(recorder.isStopped());
+    // Whatever came before is a complete file.
+    Decoded const sound = decode(path(QStringLiteral("cut.wav")));
+    QVERIFY2(sound.error.isEmpty(), qPrintable(sound.error));
+    QVERIFY2(sound.seconds() >= 0.55, qPrintable(QString::number(sound.seconds())));
+    recorder.slotStop();
+    QCOMPARE(finished.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestAudioRecording)
