@@ -58,6 +58,9 @@ int run(ZEDireroz::App& app)
     // 8. Shown and registered as the main widget.
     MainPageStartup::showAndRegister(&page);
 
+    // Told once, before anything else, when nothing can be saved.
+    StartupPrompts::warnIfSettingsCannotBeSaved(app, &page);
+
     // 9. and 10. The introduction shortly after start, and the reminder.
     StartupPrompts::schedulePrompts(app);
 

@@ -1,9 +1,14 @@
 #include "app/StartupPrompts.h"
 
+#include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/promotionbar/PromoMenuBar.h"
 #include "app/PromotedApps.h"
 
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QMessageBox>
 #include <QPixmap>
 
 namespace StartupPrompts {
@@ -36,6 +41,20 @@ void fillPromotionMenu(ZEDireroz::PromoMenuBar* bar, QString const& makerSite)
             bar->addMenuLink(icon, title, productPage(makerSite, name));
         }
     }
+}
+
+bool warnIfSettingsCannotBeSaved(ZEDireroz::App& app, QWidget* parent)
+{
+    if (app.canSaveSettings())
+        return false;
+    QString const folder = QDir::toNativeSeparators(app.supportDirectory());
+    qWarning().noquote() << "Tickwren cannot write to" << folder << "- settings will not be saved";
+    QString const text =
+        QCoreApplication::translate("StartupPrompts",
+                                    "Tickwren cannot write to its folder %1.\nSettings and changes will not be saved.")
+            .arg(folder);
+    ZEDireroz::MessageBox::warning(parent, QStringLiteral("Tickwren"), text, QMessageBox::Ok);
+    return true;
 }
 
 void schedulePrompts(ZEDireroz::App& app)

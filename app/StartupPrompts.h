@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace ZEDireroz {
 class App;
 class PromoMenuBar;
@@ -21,6 +23,11 @@ QString productPage(QString const& makerSite, QString const& internalName);
 
 // Five page links, a separator, one store link and two page links.
 void fillPromotionMenu(ZEDireroz::PromoMenuBar* bar, QString const& makerSite);
+
+// Tells the user once, in a warning over parent, when the support folder
+// cannot be written, so that nothing set or changed would be kept. Returns
+// whether it told.
+bool warnIfSettingsCannotBeSaved(ZEDireroz::App& app, QWidget* parent);
 
 // The introduction 500 ms after start unless the user turned it off, and the
 // reminder every fourth start, tell a friend or join at random.

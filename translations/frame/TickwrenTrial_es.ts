@@ -2,6 +2,15 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>StartupPrompts</name>
+    <message>
+        <source>Tickwren cannot write to its folder %1.
+Settings and changes will not be saved.</source>
+        <translation>Tickwren no puede escribir en su carpeta %1.
+Los ajustes y los cambios no se guardarán.</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Tickwren cannot start: %1</source>

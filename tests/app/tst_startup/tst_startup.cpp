@@ -1,11 +1,14 @@
 // The program itself: it refuses to start without a display in one clear line,
-// and a start with a fresh home folder creates its settings file.
+// a start with a fresh home folder creates its settings file, and a SIGTERM or
+// SIGHUP closes it the way Quit does.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
 
 namespace {
 
@@ -18,6 +21,43 @@ QProcessEnvironment baseEnvironment(QString const& home)
     env.insert("XDG_CACHE_HOME", home + "/.cache");
     env.remove("TICKWREN_RESOURCE_DIR");
     return env;
+}
+
+QString settingsFile(QString const& home)
+{
+    return home + "/.local/share/Olvenar/TickwrenTrial/settings.plist";
+}
+
+// The program has written its settings once the language is in the file.
+bool languageWritten(QString const& file)
+{
+    return !QSettings(file, QSettings::IniFormat).value("TickwrenTrial/Language").toString().isEmpty();
+}
+
+// Starts the program with a fresh home, on the test's own X display when it
+// has one, else headless.
+void startProgram(QProcess* program, QString const& home)
+{
+    QProcessEnvironment env = baseEnvironment(home);
+    bool const x11 = !qEnvironmentVariable("DISPLAY").isEmpty();
+    env.insert("QT_QPA_PLATFORM", x11 ? "xcb" : "offscreen");
+    // The X keyboard library reads its keymap names with strndup beyond the
+    // string's end, which strict string checking reports; that code is not ours.
+    if (x11)
+        env.insert("ASAN_OPTIONS",
+                   env.value("ASAN_OPTIONS").replace("strict_string_checks=1", "strict_string_checks=0"));
+    program->setProcessEnvironment(env);
+    program->start(TICKWREN_PROGRAM, QStringList());
+}
+
+// Starts the program and waits until it has written its settings file (or
+// ended); the caller checks QTest::currentTestFailed().
+void startAndWaitForSettings(QProcess* program, QString const& home)
+{
+    startProgram(program, home);
+    QVERIFY(program->waitForStarted());
+    QString const file = settingsFile(home);
+    QTRY_VERIFY_WITH_TIMEOUT(languageWritten(file) || program->state() != QProcess::Running, 60000);
 }
 
 } // namespace
@@ -88,26 +128,11 @@ private slots:
     void freshHomeGetsTheSettingsFile()
     {
         QTemporaryDir home;
-        QProcessEnvironment env = baseEnvironment(home.path());
-        // On the test's own X display when it has one, else headless.
-        bool const x11 = !qEnvironmentVariable("DISPLAY").isEmpty();
-        env.insert("QT_QPA_PLATFORM", x11 ? "xcb" : "offscreen");
-        // The X keyboard library reads its keymap names with strndup beyond the
-        // string's end, which strict string checking reports; that code is not ours.
-        if (x11)
-            env.insert("ASAN_OPTIONS",
-                       env.value("ASAN_OPTIONS").replace("strict_string_checks=1", "strict_string_checks=0"));
         QProcess program;
-        program.setProcessEnvironment(env);
-        program.start(TICKWREN_PROGRAM, QStringList());
-        QVERIFY(program.waitForStarted());
-
-        QString const file = home.path() + "/.local/share/Olvenar/TickwrenTrial/settings.plist";
-        // The program has written its settings once the language is in the file.
-        auto const written = [&file]() {
-            return !QSettings(file, QSettings::IniFormat).value("TickwrenTrial/Language").toString().isEmpty();
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(written() || program.state() != QProcess::Running, 60000);
+        startAndWaitForSettings(&program, home.path());
+        if (QTest::currentTestFailed())
+            return;
+        QString const file = settingsFile(home.path());
         program.kill();
         program.waitForFinished();
 
@@ -118,6 +143,35 @@ private slots:
         QCOMPARE(settings.value("TickwrenTrial/Language").toString(), QStringLiteral("en"));
         // The work folder lies in the same data folder.
         QVERIFY(QDir(home.path() + "/.local/share/Olvenar/TickwrenTrial/Work").exists());
+    }
+
+    // A session that ends (SIGHUP) or a `kill` (SIGTERM) closes the program as
+    // Quit does: a normal exit with status 0, the settings kept, no lock left.
+    void signalClosesLikeQuit_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void signalClosesLikeQuit()
+    {
+        QFETCH(int, number);
+        QTemporaryDir home;
+        QProcess program;
+        startAndWaitForSettings(&program, home.path());
+        if (QTest::currentTestFailed())
+            return;
+        QString const file = settingsFile(home.path());
+        QCOMPARE(program.state(), QProcess::Running);
+
+        QCOMPARE(::kill(pid_t(program.processId()), number), 0);
+        QVERIFY(program.waitForFinished(60000));
+        QByteArray const err = program.readAllStandardError();
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit, err.right(2000).constData());
+        QVERIFY2(program.exitCode() == 0, err.right(2000).constData());
+        QVERIFY(!QFile::exists(file + ".lock"));
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value("TickwrenTrial/Language").toString(),
+                 QStringLiteral("en"));
     }
 };
 

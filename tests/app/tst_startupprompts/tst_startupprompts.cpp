@@ -10,8 +10,11 @@
 #include "app/StartupPrompts.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QtTest>
 
 using ZEDireroz::App;
@@ -31,6 +34,45 @@ class TestStartupPrompts : public QObject
 {
     Q_OBJECT
 private slots:
+    // A support folder that cannot be written is told once; a writable one is not.
+    void supportFolderNotice_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("writable") << false;
+        QTest::newRow("a file in the folder's place") << true;
+    }
+    void supportFolderNotice()
+    {
+        QFETCH(bool, blocked);
+        QString const folder = app()->supportDirectory();
+        QString const path = folder.chopped(1);
+        QString const aside = path + QStringLiteral(".aside");
+        auto const restore = qScopeGuard([&] {
+            if (blocked && QFile::remove(path))
+                QDir().rename(aside, path);
+        });
+        if (blocked) {
+            // Not writable for anyone, whatever the permissions.
+            QVERIFY(QDir().rename(path, aside));
+            QFile blocker(path);
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(app()->canSaveSettings(), !blocked);
+
+        QString shownText;
+        ModalAnswer answer([&](QDialog* d) {
+            for (QLabel const* label : d->findChildren<QLabel*>())
+                shownText += label->text();
+            d->reject();
+        });
+        QCOMPARE(StartupPrompts::warnIfSettingsCannotBeSaved(*app(), nullptr), blocked);
+        QCOMPARE(answer.seen(), blocked);
+        if (blocked) {
+            QCOMPARE(answer.seenClass(), QStringLiteral("ZEDireroz::MessageBox"));
+            QVERIFY2(shownText.contains(QDir::toNativeSeparators(folder)), qPrintable(shownText));
+        }
+    }
+
     void slides_data()
     {
         QTest::addColumn<QString>("language");

@@ -6,6 +6,7 @@
 #include "ZEDireroz/frame/App.h"
 
 #include "platform/desktop/App_mac.h"
+#include "platform/desktop/TerminationSignals.h"
 
 #include <QDebug>
 #include <QDesktopWidget>
@@ -29,6 +30,10 @@ App::App(int& argc, char** argv, QString const& organizationName, QString const&
     , m_sCurrentLanguage(QStringLiteral("en"))
 {
     connect(App_mac::instance(), &App_mac::dockClicked, this, &App::dockClicked);
+    // A session that ends (SIGHUP) or a `kill` (SIGTERM) closes the program the
+    // way Quit does: the event loop ends, the settings are saved, and a save
+    // already under way is finished first.
+    connect(new TerminationSignals(this), &TerminationSignals::received, this, [] { QCoreApplication::quit(); });
 
     QCoreApplication::setOrganizationName(organizationName);
     QCoreApplication::setApplicationName(applicationName);

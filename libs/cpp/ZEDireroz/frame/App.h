@@ -38,6 +38,9 @@ public:
     // Removes the key (in the same key form) from the settings file.
     void removeSettingsValue(QString const& key);
     QSettings* settings();
+    // Whether the settings file can be written: a file can be created in the
+    // support folder, and the settings file, when there is one, is writable.
+    bool canSaveSettings();
     void setOldSettingsMode(bool on);
 
     // Per-user folders, each created when missing and ending in "/".

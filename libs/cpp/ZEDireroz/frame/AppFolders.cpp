@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace ZEDireroz {
 
@@ -47,6 +48,17 @@ void App::removeSettingsValue(QString const& key)
 QSettings* App::settings()
 {
     return m_pSettings;
+}
+
+bool App::canSaveSettings()
+{
+    // A real attempt: permission bits say nothing of a read-only file system
+    // or of a folder that could not be created.
+    QTemporaryFile probe(supportDirectory() + QStringLiteral("write-test-XXXXXX"));
+    if (!probe.open())
+        return false;
+    QFileInfo const file(m_pSettings->fileName());
+    return !file.exists() || file.isWritable();
 }
 
 void App::setOldSettingsMode(bool on)

@@ -1,0 +1,96 @@
+// SIGTERM and SIGHUP as a Qt signal: a signal that comes while a settings file
+// is being saved is taken up after the save, which leaves no lock file behind,
+// and a signal that was ignored at start stays ignored.
+#include "platform/desktop/TerminationSignals.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <atomic>
+#include <csignal>
+#include <pthread.h>
+#include <thread>
+
+class TestTerminationSignals : public QObject
+{
+    Q_OBJECT
+private slots:
+    void signalDuringSaves_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void signalDuringSaves()
+    {
+        QFETCH(int, number);
+        QTemporaryDir dir;
+        QString const file = dir.filePath("settings.plist");
+        TerminationSignals handler;
+        QVERIFY(handler.isActive());
+        QSignalSpy received(&handler, &TerminationSignals::received);
+
+        // The signal is sent to this (the saving) thread while it saves again
+        // and again; without the handler it would end the test program.
+        pthread_t const saver = pthread_self();
+        constexpr int kSaves = 100;
+        std::atomic<int> saves{0};
+        int sentAfter = -1;
+        std::thread sender([&] {
+            while (saves.load() < 5)
+                std::this_thread::yield();
+            pthread_kill(saver, number);
+            sentAfter = saves.load();
+        });
+        QSettings settings(file, QSettings::IniFormat);
+        for (int i = 0; i < kSaves; ++i) {
+            settings.setValue("Round", i);
+            settings.setValue("Payload", QByteArray(10000, char('a' + i % 26)));
+            settings.sync();
+            QCOMPARE(settings.status(), QSettings::NoError);
+            ++saves;
+        }
+        sender.join();
+        QVERIFY2(sentAfter < kSaves, "the signal came only after the saves");
+
+        // Nothing was reported in the middle of the saves; the event loop reports it.
+        QCOMPARE(received.size(), 0);
+        QVERIFY(!QFile::exists(file + ".lock"));
+        QVERIFY(received.wait(5000));
+        QCOMPARE(received.size(), 1);
+        QCOMPARE(received.at(0).at(0).toInt(), number);
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value("Round").toInt(), kSaves - 1);
+    }
+
+    void ignoredSignalStaysIgnored()
+    {
+        // As under nohup.
+        std::signal(SIGHUP, SIG_IGN);
+        {
+            TerminationSignals handler;
+            QSignalSpy received(&handler, &TerminationSignals::received);
+            ::raise(SIGHUP);
+            ::raise(SIGTERM);
+            QVERIFY(received.wait(5000));
+            QCOMPARE(received.size(), 1);
+            QCOMPARE(received.at(0).at(0).toInt(), int(SIGTERM));
+        }
+        QVERIFY(std::signal(SIGHUP, SIG_DFL) == SIG_IGN);
+    }
+
+    void oneHandlerAtATime()
+    {
+        TerminationSignals first;
+        TerminationSignals second;
+        QVERIFY(first.isActive());
+        QVERIFY(!second.isActive());
+        QSignalSpy received(&first, &TerminationSignals::received);
+        ::raise(SIGTERM);
+        QVERIFY(received.wait(5000));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTerminationSignals)
+#include "tst_terminationsignals.moc"
