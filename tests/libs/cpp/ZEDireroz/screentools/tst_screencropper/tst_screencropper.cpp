@@ -116,6 +116,18 @@ private slots:
         QVERIFY(!f.cropper.isVisible());
     }
 
+    // The release of the click that started the capture arrives without a press.
+    void releaseWithoutPress()
+    {
+        Fixture f(ScreenPictures::filled(200, 150, Qt::green));
+        QSignalSpy done(&f.cropper, SIGNAL(done()));
+        f.cropper.grabScreen();
+        QTest::mouseRelease(&f.cropper, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+        QCOMPARE(done.count(), 0);
+        QVERIFY(f.cropper.isVisible());
+        QVERIFY(f.cropper.result().isNull());
+    }
+
     void signalOrder_data()
     {
         QTest::addColumn<bool>("escape");
