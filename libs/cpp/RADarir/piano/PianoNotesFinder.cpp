@@ -1,0 +1,72 @@
+#include "RADarir/piano/PianoNotesFinder.h"
+
+#include "RADarir/music/MusicShops.h"
+#include "RADarir/piano/NotesWidget.h"
+#include "RADarir/piano/PianoBoard.h"
+#include "RADarir/piano/PianoNotesFinderMainPage.h"
+#include "ZEDireroz/dialogs/Label.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace RADarir {
+
+namespace {
+
+ZEDireroz::Label* sidePicture(char const* objectName, char const* picture)
+{
+    auto* label = new ZEDireroz::Label;
+    label->setObjectName(QLatin1String(objectName));
+    label->setMode(ZEDireroz::Label::Fill);
+    label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    label->setRetinaPixmap(QPixmap(QLatin1String(picture)));
+    return label;
+}
+
+} // namespace
+
+PianoNotesFinder::PianoNotesFinder(QWidget* parent)
+    : QFrame(parent)
+    , m_pDecoratedNotesWidget(new DecoratedNotesWidget(nullptr))
+    , m_pPianoBoard(new PianoBoard(nullptr))
+{
+    connect(m_pDecoratedNotesWidget, SIGNAL(noteChanged(QString const&, int)), m_pPianoBoard,
+            SLOT(slotSetNote(QString const&, int)));
+    connect(m_pPianoBoard, SIGNAL(noteChanged(QString const&, int)), m_pDecoratedNotesWidget,
+            SLOT(slotShowNote(QString const&, int)));
+    createLayout();
+}
+
+void PianoNotesFinder::createLayout()
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(sidePicture("PianoLeftLabel", ":/pianoleft.png"), 0);
+    row->addWidget(m_pDecoratedNotesWidget, 0);
+    row->addWidget(sidePicture("PianoRightLabel", ":/pianoright.png"), 0);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addLayout(row);
+    column->addWidget(m_pPianoBoard);
+}
+
+PianoNotesFinderMainPage::PianoNotesFinderMainPage(QWidget* parent)
+    : BaseMainPage(parent)
+{
+    setObjectName(QStringLiteral("PianoNotesFinderMainPage"));
+    setMinimumSize(200, 200);
+    m_pFinder = new PianoNotesFinder(nullptr);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(promoMenuBar(), 0);
+    layout->addWidget(m_pFinder, 0);
+}
+
+void PianoNotesFinderMainPage::addShopMenu()
+{
+    m_pShop = new PianoShop(this);
+    doShopConnections();
+}
+
+} // namespace RADarir
