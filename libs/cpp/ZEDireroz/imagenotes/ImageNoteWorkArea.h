@@ -1,0 +1,133 @@
+#pragma once
+// The drawing surface of the image-note editor. It shows one picture at its own
+// size and lets the user annotate it with freehand pen, eraser, highlighter,
+// rectangles, blur, ovals, lines, arrows and text notes. Annotations go into a
+// transparent layer over the picture, never into the picture itself. A gesture
+// is drawn provisionally while the button is down and committed into the layer
+// by the mouse handlers, so painting never changes the model. Undo and redo keep
+// whole layers, bounded by memory.
+
+#include <QColor>
+#include <QFont>
+#include <QLine>
+#include <QList>
+#include <QPixmap>
+#include <QPoint>
+#include <QStack>
+#include <QWidget>
+
+class QPainter;
+
+namespace ZEDireroz {
+
+class NoteEditWidget;
+
+class ImageNoteWorkArea : public QWidget
+{
+    Q_OBJECT
+public:
+    enum Mode : int {
+        Pen = 0,
+        Eraser = 1,
+        Highlighter = 2,
+        Rectangle = 3,
+        FilledRectangle = 4,
+        Blur = 5,
+        Oval = 6,
+        FilledOval = 7,
+        Line = 8,
+        Arrow = 9,
+        Text = 10,
+        TextCancelled = 11,
+        TextAccepted = 12
+    };
+
+    // Undo and redo together keep at most this many bytes of layers by default.
+    static constexpr qint64 kDefaultUndoMemory = qint64(256) * 1024 * 1024;
+    static constexpr int kBlurRadius = 10;
+    // A text click (or a short drag) places a box of this size.
+    static constexpr int kTextBoxWidth = 220;
+    static constexpr int kTextBoxHeight = 90;
+
+    explicit ImageNoteWorkArea(QWidget* parent = nullptr);
+    ~ImageNoteWorkArea() override;
+
+    // The picture with the layer painted over it, at the picture's device pixels.
+    QPixmap const& pixContent();
+    bool isDirty() const { return m_bDirty; }
+    void applyToTextEdit();
+    void drawArrow(QPainter* painter);
+
+    QPixmap const& layer() const { return m_layer; }
+    NoteEditWidget* textBox() const { return m_pTextBox; }
+    int mode() const { return m_mode; }
+    int undoCount() const { return m_undo.size(); }
+    int redoCount() const { return m_redo.size(); }
+    // The oldest undo steps are dropped when undo and redo together would hold
+    // more than bytes; at least one step is always kept.
+    void setUndoMemoryLimit(qint64 bytes);
+    qint64 undoMemory() const;
+
+signals:
+    void changed();
+    void redoAvailable(bool available);
+    void undoAvailable(bool available);
+
+public slots:
+    void slotSetPixmap(QPixmap const& picture);
+    void slotSetMode(int const& mode);
+    void slotSetColor(QColor const& colour);
+    void slotSetFont(QFont const& font);
+    void slotSetThikness(int const& thickness);
+    void slotSetDashLine(bool on);
+    // Asks for a file and writes the annotated picture; true when it was written.
+    bool slotSave();
+    void slotUndo();
+    void slotRedo();
+    void slotEditCanceled();
+    void slotEditAccepted();
+    void slotSwitchToEdit();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool isFreehand() const;
+    bool isShape() const;
+    // Draws the gesture under way with painter; onLayer selects the committed form.
+    void drawGesture(QPainter& painter, bool onLayer);
+    void drawSegments(QPainter& painter) const;
+    void commitGesture();
+    void placeTextBox();
+    void writeText();
+    void pushUndo();
+    void trimUndo();
+    void finishTextBox(int mode);
+    QPixmap newLayer() const;
+
+    QPixmap m_base;
+    QPixmap m_layer;
+    QPixmap m_content;
+    QPoint m_previous;
+    QPoint m_current;
+    QPoint m_press;
+    int m_mode = Pen;
+    QColor m_color = Qt::yellow;
+    QFont m_font;
+    int m_thickness = 1;
+    bool m_bDash = false;
+    bool m_bButtonDown = false;
+    NoteEditWidget* m_pTextBox;
+    QStack<QPixmap> m_undo;
+    QStack<QPixmap> m_redo;
+    QList<QLine> m_segments;
+    bool m_bDirty = true;
+    qint64 m_undoMemoryLimit = kDefaultUndoMemory;
+};
+
+} // namespace ZEDireroz

@@ -1,0 +1,44 @@
+#pragma once
+// The floating text box of the image-note editor's text tool: a rich-text field
+// over accept, cancel, increase and decrease buttons. It knows nothing of
+// pictures; it reports the two clicks and changes the size of its text.
+
+#include <QWidget>
+
+class QPushButton;
+class QTextEdit;
+
+namespace ZEDireroz {
+
+class NoteEditWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    // Decrease never goes below this size, so the text stays readable.
+    static constexpr int kMinimumPointSize = 1;
+    static constexpr int kSizeStep = 5;
+
+    explicit NoteEditWidget(QWidget* parent = nullptr);
+
+    void hideAll();
+    void showAll();
+    QTextEdit* textEdit() const { return m_pTextEdit; }
+    qreal fontPointSize() const;
+
+signals:
+    void cancelClicked();
+    void okClicked();
+
+public slots:
+    void slotIncrease();
+    void slotDecrease();
+
+private:
+    void changeSize(int delta);
+
+    QTextEdit* m_pTextEdit;
+    QPushButton* m_pAccept;
+    QPushButton* m_pCancel;
+};
+
+} // namespace ZEDireroz

@@ -1,0 +1,301 @@
+// The image-note editor window: its size for each picture and scale factor, the
+// pictures it keeps at full resolution, its tools, the new-screen-shot, close
+// and quit questions, and a look at the window on a virtual screen.
+#include "TestSupport/FileDialogDriver.h"
+#include "TestSupport/ModalAnswer.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/imagenotes/ImageNoteEditor.h"
+#include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
+#include "ZEDireroz/imagenotes/NoteEditDragPreview.h"
+
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using ZEDireroz::App;
+using ZEDireroz::ImageNoteEditor;
+using ZEDireroz::ImageNoteWorkArea;
+
+namespace {
+
+QPixmap picture(QSize const& size, QColor const& colour = QColor(70, 110, 150))
+{
+    QPixmap pixmap(size);
+    pixmap.fill(colour);
+    return pixmap;
+}
+
+struct Fixture
+{
+    explicit Fixture(qreal scale = 1.0)
+    {
+        editor.setScreenMetrics([scale] { return scale; }, [] { return QSize(1920, 1080); });
+    }
+    void stroke(QPoint const& from, QPoint const& to)
+    {
+        ImageNoteWorkArea* area = editor.workArea();
+        QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, from);
+        QMouseEvent move(QEvent::MouseMove, to, area->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(area, &move);
+        QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, to);
+    }
+    void saveInto(QString const& path)
+    {
+        FileDialogDriver driver([&](QFileDialog* dialog) {
+            typeFileNames(dialog, path);
+            pressAccept(dialog);
+        });
+        QVERIFY(editor.workArea()->slotSave());
+    }
+    ImageNoteEditor editor;
+};
+
+void answerWith(int button)
+{
+    ModalAnswer::answerNextWindow([button](QWidget* window) {
+        auto* dialog = static_cast<QDialog*>(window);
+        if (button)
+            dialog->done(button);
+        else
+            dialog->reject();
+    });
+}
+
+} // namespace
+
+class TestImageNoteEditor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sizing_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<QSize>("window");
+        QTest::newRow("fits") << QSize(1000, 600) << 1.0 << QSize(1000, 600) << QSize(1100, 690);
+        QTest::newRow("same scene on a 2x screen") << QSize(2000, 1200) << 2.0 << QSize(1000, 600) << QSize(1100, 690);
+        QTest::newRow("odd size on a 2x screen") << QSize(2001, 1201) << 2.0 << QSize(1001, 601) << QSize(1101, 691);
+        QTest::newRow("too tall takes the limit") << QSize(400, 700) << 1.0 << QSize(400, 700) << QSize(1280, 720);
+        QTest::newRow("equal to the limit is not too large")
+            << QSize(1180, 600) << 1.0 << QSize(1180, 600) << QSize(1280, 690);
+    }
+    void sizing()
+    {
+        QFETCH(QSize, pixels);
+        QFETCH(qreal, scale);
+        QFETCH(QSize, area);
+        QFETCH(QSize, window);
+        Fixture f(scale);
+        f.editor.slotSetPixmap(picture(pixels));
+        QCOMPARE(f.editor.size(), window);
+        QCOMPARE(f.editor.workArea()->size(), area);
+        // Every device pixel is kept: what is saved has the screen's full resolution.
+        QCOMPARE(f.editor.workArea()->pixContent().size(), pixels);
+        QVERIFY(!f.editor.isVisible());
+    }
+
+    void pixelsKeptOnA2xScreen()
+    {
+        Fixture f(2.0);
+        f.editor.slotSetPixmap(picture(QSize(1001, 601)));
+        QCOMPARE(f.editor.workArea()->size(), QSize(501, 301));
+        f.editor.workArea()->slotSetThikness(4);
+        f.stroke(QPoint(10, 100), QPoint(400, 100));
+        QImage const content = f.editor.workArea()->pixContent().toImage();
+        QCOMPARE(content.size(), QSize(1001, 601));
+        // The stroke at point row 100 lies at device row 200.
+        QColor const drawn = content.pixelColor(400, 200);
+        QVERIFY(drawn.red() > 200 && drawn.green() > 200 && drawn.blue() < 100);
+    }
+
+    void toolsAndSettingsReachTheWorkArea()
+    {
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(200, 150)));
+        auto* oval = f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorOval"));
+        QTest::mouseClick(oval, Qt::LeftButton);
+        QCOMPARE(f.editor.workArea()->mode(), int(ImageNoteWorkArea::Oval));
+        QVERIFY(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorFilledOval"))->isHidden());
+        QVERIFY(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorPen"))->isChecked() == false);
+        QVERIFY(oval->isChecked());
+        // A thickness from the menu reaches the next stroke.
+        auto* menu = f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorThikness"))->menu();
+        QAction* ten = nullptr;
+        for (QAction* action : menu->actions())
+            ten = action->text() == QStringLiteral("10px") ? action : ten;
+        QVERIFY(ten);
+        ten->trigger();
+        QVERIFY(ten->isChecked());
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorLine")), Qt::LeftButton);
+        f.stroke(QPoint(10, 70), QPoint(190, 70));
+        QImage const layer = f.editor.workArea()->layer().toImage();
+        QVERIFY(qAlpha(layer.pixel(100, 66)) > 0);
+        QVERIFY(qAlpha(layer.pixel(100, 74)) > 0);
+        QVERIFY(qAlpha(layer.pixel(100, 78)) == 0);
+        // The preview already shows the change when changed() reaches outside.
+        QSignalSpy changed(&f.editor, &ImageNoteEditor::changed);
+        QImage seen;
+        connect(&f.editor, &ImageNoteEditor::changed, this, [&] { seen = f.editor.dragPreview()->pixmap().toImage(); });
+        f.stroke(QPoint(10, 20), QPoint(190, 20));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(seen, f.editor.workArea()->pixContent().toImage());
+        // Undo and Redo follow the work area.
+        auto* undo = f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorUndo"));
+        auto* redo = f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorRedo"));
+        QVERIFY(undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        QTest::mouseClick(undo, Qt::LeftButton);
+        QVERIFY(redo->isEnabled());
+    }
+
+    void newScreenShotQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("proceeds");
+        QTest::newRow("yes") << int(QMessageBox::Yes) << true;
+        QTest::newRow("no") << int(QMessageBox::No) << false;
+        QTest::newRow("closed without an answer keeps the work") << 0 << false;
+    }
+    void newScreenShotQuestion()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, proceeds);
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(200, 150)));
+        f.editor.show();
+        QSignalSpy request(&f.editor, &ImageNoteEditor::doNewScreenShot);
+        answerWith(answer);
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("NewScreenShowButton")), Qt::LeftButton);
+        QCOMPARE(request.count(), proceeds ? 1 : 0);
+        QCOMPARE(f.editor.isVisible(), !proceeds);
+    }
+
+    void newScreenShotWithoutChangesAsksNothing()
+    {
+        QTemporaryDir folder;
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(200, 150)));
+        f.saveInto(folder.path() + QStringLiteral("/a.png"));
+        f.editor.show();
+        QSignalSpy request(&f.editor, &ImageNoteEditor::doNewScreenShot);
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("NewScreenShowButton")), Qt::LeftButton);
+        QCOMPARE(request.count(), 1);
+        QVERIFY(!f.editor.isVisible());
+    }
+
+    void closeQuestion_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("no hides and keeps the picture") << int(QMessageBox::No) << false;
+        QTest::newRow("cancel stays open") << int(QMessageBox::Cancel) << true;
+        QTest::newRow("closed without an answer stays open") << 0 << true;
+    }
+    void closeQuestion()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, visible);
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(200, 150)));
+        f.stroke(QPoint(10, 10), QPoint(100, 100));
+        QImage const before = f.editor.workArea()->pixContent().toImage();
+        f.editor.show();
+        answerWith(answer);
+        QVERIFY(!f.editor.close());
+        QCOMPARE(f.editor.isVisible(), visible);
+        QVERIFY(f.editor.workArea()->isDirty());
+        QCOMPARE(f.editor.workArea()->pixContent().toImage(), before);
+    }
+
+    void closeAfterSavingWithYes()
+    {
+        QTemporaryDir folder;
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(200, 150)));
+        f.editor.show();
+        answerWith(QMessageBox::Yes);
+        QString const path = folder.path() + QStringLiteral("/saved.png");
+        FileDialogDriver driver([&](QFileDialog* dialog) {
+            typeFileNames(dialog, path);
+            pressAccept(dialog);
+        });
+        QVERIFY(!f.editor.close());
+        QVERIFY(f.editor.isVisible());
+        QVERIFY(QFile::exists(path));
+        // Nothing unsaved now: the window closes without a question.
+        QVERIFY(f.editor.close());
+        QVERIFY(!f.editor.isVisible());
+    }
+
+    void screenshotOfTheEditor()
+    {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+            QSKIP("needs the virtual display");
+        Fixture f;
+        QImage scene(640, 400, QImage::Format_RGB32);
+        QPainter painter(&scene);
+        QLinearGradient sky(0, 0, 0, 400);
+        sky.setColorAt(0, QColor(0x3a, 0x6e, 0xa5));
+        sky.setColorAt(1, QColor(0xdf, 0xe8, 0xf1));
+        painter.fillRect(scene.rect(), sky);
+        painter.fillRect(QRect(60, 60, 260, 180), QColor(0xfa, 0xfa, 0xfa));
+        painter.setPen(QColor(0x33, 0x33, 0x33));
+        painter.drawText(QRect(80, 80, 220, 40), Qt::AlignLeft, QStringLiteral("Tempo 120 BPM"));
+        painter.end();
+        f.editor.slotSetPixmap(QPixmap::fromImage(scene));
+        f.editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.editor));
+        ImageNoteWorkArea* area = f.editor.workArea();
+        area->slotSetColor(Qt::red);
+        area->slotSetThikness(3);
+        area->slotSetMode(ImageNoteWorkArea::Rectangle);
+        f.stroke(QPoint(70, 70), QPoint(310, 130));
+        area->slotSetMode(ImageNoteWorkArea::Arrow);
+        f.stroke(QPoint(500, 300), QPoint(320, 140));
+        area->slotSetMode(ImageNoteWorkArea::Highlighter);
+        f.stroke(QPoint(80, 200), QPoint(300, 200));
+        QTRY_VERIFY([&] {
+            QImage const shown = f.editor.screen()->grabWindow(f.editor.winId()).toImage();
+            QPoint const edge = area->mapTo(&f.editor, QPoint(190, 70));
+            QColor const c = shown.pixelColor(edge);
+            return c.red() > 200 && c.green() < 60;
+        }());
+        QString const folder = qEnvironmentVariable("TW_SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            f.editor.screen()->grabWindow(f.editor.winId()).save(folder + QStringLiteral("/imagenoteeditor.png"));
+    }
+
+    // Quitting ends the application's event loops for good, so these run last.
+    void quitAsksFirst()
+    {
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(200, 150)));
+        answerWith(QMessageBox::Cancel);
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorQuit")), Qt::LeftButton);
+        QEventLoop stillRunning;
+        QTimer::singleShot(0, &stillRunning, [&] { stillRunning.exit(7); });
+        QCOMPARE(stillRunning.exec(), 7);
+
+        answerWith(QMessageBox::No);
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorQuit")), Qt::LeftButton);
+        QEventLoop quitting;
+        QTimer::singleShot(0, &quitting, [&] { quitting.exit(7); });
+        QCOMPARE(quitting.exec(), -1);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    App app(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
+    TestImageNoteEditor test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_imagenoteeditor.moc"

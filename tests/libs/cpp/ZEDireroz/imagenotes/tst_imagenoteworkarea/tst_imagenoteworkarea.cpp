@@ -1,0 +1,609 @@
+// The image-note work area on a 64 x 48 picture driven by synthesized mouse
+// events: what each tool leaves in the layer, the undo and redo history and its
+// memory bound, text notes, that painting changes nothing, saving, and cursors.
+#include "TestSupport/FileDialogDriver.h"
+#include "TestSupport/ModalAnswer.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
+#include "ZEDireroz/imagenotes/NoteEditWidget.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <cmath>
+
+using ZEDireroz::App;
+using ZEDireroz::ImageNoteWorkArea;
+using ZEDireroz::NoteEditWidget;
+
+namespace {
+
+QSize const kSize(64, 48);
+QColor const kBase(40, 80, 120);
+
+QPixmap basePicture()
+{
+    QPixmap picture(kSize);
+    picture.fill(kBase);
+    return picture;
+}
+
+// A picture with sharp vertical stripes, for the blur.
+QPixmap stripedPicture()
+{
+    QImage image(kSize, QImage::Format_ARGB32);
+    for (int y = 0; y < kSize.height(); ++y)
+        for (int x = 0; x < kSize.width(); ++x)
+            image.setPixel(x, y, (x / 2) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    return QPixmap::fromImage(image);
+}
+
+void move(QWidget* widget, QPoint const& pos)
+{
+    QMouseEvent event(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+struct Fixture
+{
+    explicit Fixture(QPixmap const& picture = basePicture()) { area.slotSetPixmap(picture); }
+
+    void drag(QList<QPoint> const& points)
+    {
+        QTest::mousePress(&area, Qt::LeftButton, Qt::NoModifier, points.first());
+        for (int i = 1; i < points.size(); ++i)
+            move(&area, points.at(i));
+        QTest::mouseRelease(&area, Qt::LeftButton, Qt::NoModifier, points.last());
+    }
+    void drag(QPoint const& from, QPoint const& to) { drag(QList<QPoint>{from, to}); }
+
+    QImage layer() const { return area.layer().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied); }
+    int alpha(QPoint const& p) const { return qAlpha(layer().pixel(p)); }
+
+    ImageNoteWorkArea area;
+};
+
+// What the tool is meant to draw, painted independently from its pen table.
+QImage expected(std::function<void(QPainter&)> const& draw)
+{
+    QImage image(kSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    return image;
+}
+
+QPen toolPen(QColor const& colour, int width, Qt::PenStyle style, Qt::PenCapStyle cap = Qt::SquareCap)
+{
+    return QPen(QBrush(colour, Qt::SolidPattern), width, style, cap, Qt::BevelJoin);
+}
+
+bool transparent(QImage const& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return false;
+    return true;
+}
+
+using Draw = std::function<void(QPainter&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Draw)
+
+class TestImageNoteWorkArea : public QObject
+{
+    Q_OBJECT
+private slots:
+    void shapes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("thickness");
+        QTest::addColumn<bool>("dash");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<Draw>("draw");
+        QColor const red(Qt::red);
+        QColor fill = red;
+        fill.setAlpha(200);
+        QTest::newRow("oval 5 wide stays solid with dash on")
+            << int(ImageNoteWorkArea::Oval) << 1 << true << QPoint(10, 5) << QPoint(14, 40) << Draw([=](QPainter& p) {
+                   p.setPen(toolPen(red, 1, Qt::SolidLine));
+                   p.drawEllipse(QRect(10, 5, 5, 36));
+               });
+        QTest::newRow("oval 6 wide is dashed")
+            << int(ImageNoteWorkArea::Oval) << 1 << true << QPoint(10, 5) << QPoint(15, 40) << Draw([=](QPainter& p) {
+                   p.setPen(toolPen(red, 1, Qt::DashLine));
+                   p.drawEllipse(QRect(10, 5, 6, 36));
+               });
+        QTest::newRow("oval dragged up and left is normalised")
+            << int(ImageNoteWorkArea::Oval) << 2 << false << QPoint(50, 40) << QPoint(10, 8) << Draw([=](QPainter& p) {
+                   p.setPen(toolPen(red, 2, Qt::SolidLine));
+                   p.drawEllipse(QRect(QPoint(10, 8), QPoint(50, 40)));
+               });
+        QTest::newRow("filled oval") << int(ImageNoteWorkArea::FilledOval) << 1 << false << QPoint(5, 5)
+                                     << QPoint(40, 30) << Draw([=](QPainter& p) {
+                                            p.setPen(toolPen(red, 1, Qt::SolidLine));
+                                            p.setBrush(fill);
+                                            p.drawEllipse(QRect(QPoint(5, 5), QPoint(40, 30)));
+                                        });
+        QTest::newRow("rectangle dragged up and left is normalised")
+            << int(ImageNoteWorkArea::Rectangle) << 3 << false << QPoint(50, 40) << QPoint(10, 8)
+            << Draw([=](QPainter& p) {
+                   p.setPen(toolPen(red, 3, Qt::SolidLine));
+                   p.drawRect(QRect(QPoint(10, 8), QPoint(50, 40)));
+               });
+        QTest::newRow("filled rectangle dashed") << int(ImageNoteWorkArea::FilledRectangle) << 1 << true << QPoint(4, 4)
+                                                 << QPoint(30, 20) << Draw([=](QPainter& p) {
+                                                        p.setPen(toolPen(red, 1, Qt::DashLine));
+                                                        p.setBrush(fill);
+                                                        p.drawRect(QRect(QPoint(4, 4), QPoint(30, 20)));
+                                                    });
+        QTest::newRow("line") << int(ImageNoteWorkArea::Line) << 4 << false << QPoint(3, 40) << QPoint(60, 5)
+                              << Draw([=](QPainter& p) {
+                                     p.setPen(toolPen(red, 4, Qt::SolidLine));
+                                     p.drawLine(QPoint(3, 40), QPoint(60, 5));
+                                 });
+        QTest::newRow("pen stroke") << int(ImageNoteWorkArea::Pen) << 2 << false << QPoint(5, 5) << QPoint(50, 30)
+                                    << Draw([=](QPainter& p) {
+                                           p.setPen(toolPen(red, 2, Qt::SolidLine, Qt::RoundCap));
+                                           QLine const dot(QPoint(5, 5), QPoint(5, 5));
+                                           QLine const stroke(QPoint(5, 5), QPoint(50, 30));
+                                           p.drawLines(&dot, 1);
+                                           p.drawLines(&stroke, 1);
+                                       });
+    }
+    void shapes()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, thickness);
+        QFETCH(bool, dash);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(Draw, draw);
+        Fixture f;
+        f.area.slotSetMode(mode);
+        f.area.slotSetColor(Qt::red);
+        f.area.slotSetThikness(thickness);
+        f.area.slotSetDashLine(dash);
+        f.drag(from, to);
+        QCOMPARE(f.layer(), expected(draw));
+    }
+
+    // Solid and dashed outlines must really differ for the oval rows to tell them apart.
+    void dashedOvalDiffersFromSolid()
+    {
+        QImage const dashed = expected([](QPainter& p) {
+            p.setPen(toolPen(Qt::red, 1, Qt::DashLine));
+            p.drawEllipse(QRect(10, 5, 6, 36));
+        });
+        QImage const solid = expected([](QPainter& p) {
+            p.setPen(toolPen(Qt::red, 1, Qt::SolidLine));
+            p.drawEllipse(QRect(10, 5, 6, 36));
+        });
+        QVERIFY(dashed != solid);
+    }
+
+    void eraserClearsToTransparent()
+    {
+        Fixture f;
+        f.area.slotSetThikness(8);
+        f.drag(QPoint(5, 24), QPoint(60, 24));
+        QCOMPARE(f.alpha(QPoint(32, 24)), 255);
+        f.area.slotSetMode(ImageNoteWorkArea::Eraser);
+        f.area.slotSetThikness(1);
+        f.drag(QPoint(32, 5), QPoint(32, 44));
+        // A 10-pixel round eraser: transparent on its line, the stroke kept beside it.
+        for (int x = 28; x <= 36; ++x)
+            QCOMPARE(f.alpha(QPoint(x, 24)), 0);
+        QCOMPARE(f.alpha(QPoint(15, 24)), 255);
+        QCOMPARE(f.alpha(QPoint(50, 24)), 255);
+    }
+
+    void blurStaysInsideItsRectangle()
+    {
+        Fixture f(stripedPicture());
+        f.area.slotSetThikness(3);
+        f.drag(QPoint(0, 20), QPoint(63, 20));
+        f.area.slotSetMode(ImageNoteWorkArea::Blur);
+        QRect const r(QPoint(10, 10), QPoint(40, 30));
+        f.drag(r.bottomRight(), r.topLeft());
+        QImage const layer = f.layer();
+        QImage const stripes = stripedPicture().toImage();
+        int softened = 0;
+        for (int y = 0; y < kSize.height(); ++y) {
+            for (int x = 0; x < kSize.width(); ++x) {
+                QRgb const pixel = layer.pixel(x, y);
+                if (r.contains(x, y)) {
+                    // The blurred copy of the picture covers the earlier stroke.
+                    QCOMPARE(qAlpha(pixel), 255);
+                    QVERIFY(qBlue(pixel) == qRed(pixel));
+                    softened += qRed(pixel) != qRed(stripes.pixel(x, y)) ? 1 : 0;
+                } else if (y != 20 && std::abs(y - 20) > 3) {
+                    QCOMPARE(qAlpha(pixel), 0);
+                }
+            }
+        }
+        QVERIFY2(softened > r.width() * r.height() / 2, qPrintable(QString::number(softened)));
+    }
+
+    void arrowHead_data()
+    {
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("down right") << QPoint(56, 42);
+        QTest::newRow("down left") << QPoint(8, 42);
+        QTest::newRow("up right") << QPoint(56, 6);
+        QTest::newRow("up left") << QPoint(8, 6);
+    }
+    void arrowHead()
+    {
+        QFETCH(QPoint, to);
+        QPoint const from(32, 24);
+        Fixture f;
+        f.area.slotSetMode(ImageNoteWorkArea::Arrow);
+        f.area.slotSetThikness(2);
+        f.area.slotSetDashLine(true);
+        f.drag(from, to);
+        // The legs start at the tip and run back along the shaft, 30 along and
+        // 12 aside; a point at four fifths of each leg must be drawn, and points
+        // as far out beyond the tip must not.
+        double const angle = std::atan2(double(from.y() - to.y()), double(from.x() - to.x()));
+        auto at = [&](double along, double aside) {
+            return QPoint(int(std::lround(to.x() + along * std::cos(angle) - aside * std::sin(angle))),
+                          int(std::lround(to.y() + along * std::sin(angle) + aside * std::cos(angle))));
+        };
+        QVERIFY(f.alpha(at(24, 9.6)) > 100);
+        QVERIFY(f.alpha(at(24, -9.6)) > 100);
+        QVERIFY(f.alpha(at(-5, 0)) == 0);
+    }
+
+    void aClickDrawsNothing_data()
+    {
+        QTest::addColumn<int>("mode");
+        for (int mode = ImageNoteWorkArea::Pen; mode <= ImageNoteWorkArea::Arrow; ++mode)
+            QTest::newRow(qPrintable(QString::number(mode))) << mode;
+    }
+    void aClickDrawsNothing()
+    {
+        QFETCH(int, mode);
+        Fixture f;
+        f.area.slotSetMode(mode);
+        f.area.slotSetThikness(5);
+        QSignalSpy undo(&f.area, &ImageNoteWorkArea::undoAvailable);
+        f.drag(QPoint(20, 20), QPoint(20, 20));
+        QVERIFY(transparent(f.layer()));
+        QCOMPARE(f.area.undoCount(), 0);
+        QCOMPARE(undo.count(), 0);
+    }
+
+    // Every move of a quick stroke counts, however the paints were coalesced,
+    // and painting (also through render(), as a screen grab does) changes nothing.
+    void quickStrokeKeepsAllPointsAndPaintChangesNothing()
+    {
+        Fixture f;
+        f.area.slotSetThikness(2);
+        f.area.show();
+        QTest::mousePress(&f.area, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        for (QPoint const& p : {QPoint(50, 10), QPoint(50, 40), QPoint(10, 40)})
+            move(&f.area, p);
+        QImage const during = f.layer();
+        f.area.grab();
+        f.area.repaint();
+        QCOMPARE(f.layer(), during);
+        QVERIFY(transparent(during));
+        QCOMPARE(f.area.undoCount(), 0);
+        QTest::mouseRelease(&f.area, Qt::LeftButton, Qt::NoModifier, QPoint(10, 40));
+        for (QPoint const& p : {QPoint(30, 10), QPoint(50, 25), QPoint(30, 40)})
+            QVERIFY2(f.alpha(p) > 100, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
+        QImage const after = f.layer();
+        f.area.grab();
+        f.area.repaint();
+        QCOMPARE(f.layer(), after);
+        QCOMPARE(f.area.undoCount(), 1);
+    }
+
+    // Three horizontal strokes A, B, C at rows 10, 20 and 30; u undo, r redo.
+    void undoRedo_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("visible");
+        QTest::addColumn<bool>("undoAvailable");
+        QTest::addColumn<bool>("redoAvailable");
+        QTest::newRow("two strokes") << "AB"
+                                     << "AB" << true << false;
+        QTest::newRow("undo one") << "ABu"
+                                  << "A" << true << true;
+        QTest::newRow("undo all") << "ABuu"
+                                  << "" << false << true;
+        QTest::newRow("undo beyond the start") << "Auuu"
+                                               << "" << false << true;
+        QTest::newRow("undo and redo") << "ABuur"
+                                       << "A" << true << true;
+        QTest::newRow("redo all") << "ABuurr"
+                                  << "AB" << true << false;
+        QTest::newRow("a new stroke drops the redo steps") << "ABuC"
+                                                           << "AC" << true << false;
+        QTest::newRow("redo after a new stroke does nothing") << "ABuCr"
+                                                              << "AC" << true << false;
+        QTest::newRow("undo after a new stroke") << "ABuCu"
+                                                 << "A" << true << true;
+        QTest::newRow("redo on nothing") << "r"
+                                         << "" << false << false;
+    }
+    void undoRedo()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, visible);
+        QFETCH(bool, undoAvailable);
+        QFETCH(bool, redoAvailable);
+        Fixture f;
+        f.area.slotSetThikness(3);
+        QSignalSpy undo(&f.area, &ImageNoteWorkArea::undoAvailable);
+        QSignalSpy redo(&f.area, &ImageNoteWorkArea::redoAvailable);
+        for (QChar step : steps) {
+            if (step == QLatin1Char('u')) {
+                f.area.slotUndo();
+            } else if (step == QLatin1Char('r')) {
+                f.area.slotRedo();
+            } else {
+                int const y = 10 * (step.unicode() - 'A' + 1);
+                f.drag(QPoint(5, y), QPoint(58, y));
+            }
+        }
+        for (char stroke : {'A', 'B', 'C'}) {
+            int const y = 10 * (stroke - 'A' + 1);
+            QCOMPARE(f.alpha(QPoint(32, y)) > 0, visible.contains(QLatin1Char(stroke)));
+        }
+        QCOMPARE(undo.last().first().toBool(), undoAvailable);
+        QCOMPARE(f.area.undoCount() > 0, undoAvailable);
+        if (!redo.isEmpty())
+            QCOMPARE(redo.last().first().toBool(), redoAvailable);
+        QCOMPARE(f.area.redoCount() > 0, redoAvailable);
+    }
+
+    void aNewPictureForgetsTheHistory()
+    {
+        Fixture f;
+        f.drag(QPoint(5, 10), QPoint(58, 10));
+        f.drag(QPoint(5, 20), QPoint(58, 20));
+        f.area.slotUndo();
+        QSignalSpy undo(&f.area, &ImageNoteWorkArea::undoAvailable);
+        QSignalSpy redo(&f.area, &ImageNoteWorkArea::redoAvailable);
+        f.area.slotSetPixmap(basePicture());
+        QCOMPARE(undo.last().first().toBool(), false);
+        QCOMPARE(redo.last().first().toBool(), false);
+        f.area.slotUndo();
+        f.area.slotRedo();
+        QVERIFY(transparent(f.layer()));
+        QVERIFY(f.area.isDirty());
+    }
+
+    void undoIsBoundedByMemory()
+    {
+        Fixture f;
+        qint64 const layerBytes = qint64(kSize.width()) * kSize.height() * 4;
+        f.area.setUndoMemoryLimit(3 * layerBytes);
+        for (int i = 0; i < 6; ++i)
+            f.drag(QPoint(5, 5 + 7 * i), QPoint(58, 5 + 7 * i));
+        QCOMPARE(f.area.undoCount(), 3);
+        QVERIFY(f.area.undoMemory() <= 3 * layerBytes);
+        // The newest steps survive: three undos leave the first three strokes.
+        for (int i = 0; i < 3; ++i)
+            f.area.slotUndo();
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(f.alpha(QPoint(32, 5 + 7 * i)) > 0, i < 3);
+        // Undo moved the steps to the redo side; together they stay within the bound.
+        f.area.slotUndo();
+        QCOMPARE(f.area.redoCount(), 3);
+        QVERIFY(f.area.undoMemory() <= 3 * layerBytes);
+    }
+
+    void textBoxPlacement_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QRect>("box");
+        QTest::newRow("click") << QPoint(5, 6) << QPoint(5, 6) << QRect(5, 6, 220, 90);
+        QTest::newRow("short drag up and left") << QPoint(50, 40) << QPoint(10, 0) << QRect(50, 40, 220, 90);
+        QTest::newRow("drag over 100 up and left")
+            << QPoint(150, 100) << QPoint(20, 30) << QRect(QPoint(20, 30), QPoint(150, 100));
+    }
+    void textBoxPlacement()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QRect, box);
+        Fixture f;
+        f.area.show();
+        f.area.slotSetMode(ImageNoteWorkArea::Text);
+        f.drag(from, to);
+        QVERIFY(f.area.textBox()->isVisible());
+        QCOMPARE(f.area.textBox()->geometry(), box);
+        QCOMPARE(f.area.undoCount(), 1);
+        // Moving the open box keeps its text and adds no undo step.
+        f.area.textBox()->textEdit()->setPlainText(QStringLiteral("kept"));
+        f.drag(QPoint(1, 1), QPoint(1, 1));
+        QCOMPARE(f.area.textBox()->geometry(), QRect(1, 1, 220, 90));
+        QCOMPARE(f.area.textBox()->textEdit()->toPlainText(), QStringLiteral("kept"));
+        QCOMPARE(f.area.undoCount(), 1);
+    }
+
+    void textAcceptedAndCancelled_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("accepted") << "NoteEditWidgetAccept" << true;
+        QTest::newRow("cancelled") << "NoteEditWidgetReject" << false;
+    }
+    void textAcceptedAndCancelled()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, written);
+        Fixture f;
+        f.area.show();
+        f.area.slotSetMode(ImageNoteWorkArea::Text);
+        f.area.slotSetColor(Qt::red);
+        f.drag(QPoint(2, 2), QPoint(2, 2));
+        f.area.textBox()->textEdit()->setPlainText(QStringLiteral("WWW WWW"));
+        QImage const before = f.layer();
+        QTest::mouseClick(f.area.textBox()->findChild<QPushButton*>(button), Qt::LeftButton);
+        QVERIFY(!f.area.textBox()->isVisible());
+        QVERIFY(f.area.textBox()->textEdit()->toPlainText().isEmpty());
+        QCOMPARE(f.area.undoCount(), 1);
+        QCOMPARE(!transparent(f.layer()), written);
+        if (written) {
+            // The text sits inside the box, 3 pixels in from its corner, in the colour.
+            QImage const layer = f.layer();
+            bool redInside = false;
+            for (int y = 0; y < kSize.height(); ++y)
+                for (int x = 0; x < kSize.width(); ++x) {
+                    QRgb const pixel = layer.pixel(x, y);
+                    if (qAlpha(pixel) > 0) {
+                        QVERIFY(x >= 5 && y >= 5);
+                        redInside = redInside || (qRed(pixel) > 200 && qGreen(pixel) == 0);
+                    }
+                }
+            QVERIFY(redInside);
+        }
+        f.area.slotUndo();
+        QCOMPARE(f.layer(), before);
+        QTRY_COMPARE(f.area.mode(), int(ImageNoteWorkArea::Text));
+    }
+
+    void directAcceptIsIgnored()
+    {
+        Fixture f;
+        f.area.show();
+        f.area.slotSetMode(ImageNoteWorkArea::Text);
+        f.drag(QPoint(2, 2), QPoint(2, 2));
+        f.area.textBox()->textEdit()->setPlainText(QStringLiteral("WWW"));
+        f.area.slotEditAccepted();
+        QVERIFY(f.area.textBox()->isVisible());
+        QVERIFY(transparent(f.layer()));
+    }
+
+    void anotherToolHidesTheBoxAndKeepsTheText()
+    {
+        Fixture f;
+        f.area.show();
+        f.area.slotSetMode(ImageNoteWorkArea::Text);
+        f.drag(QPoint(2, 2), QPoint(2, 2));
+        f.area.textBox()->textEdit()->setPlainText(QStringLiteral("later"));
+        f.area.slotSetMode(ImageNoteWorkArea::Line);
+        f.drag(QPoint(5, 40), QPoint(60, 40));
+        QVERIFY(!f.area.textBox()->isVisible());
+        QCOMPARE(f.area.textBox()->textEdit()->toPlainText(), QStringLiteral("later"));
+    }
+
+    void savedPictureIsTheContent()
+    {
+        QTemporaryDir folder;
+        Fixture f;
+        f.area.show();
+        f.area.slotSetThikness(3);
+        f.drag(QPoint(5, 5), QPoint(58, 40));
+        // An open text box is not part of the saved picture.
+        f.area.slotSetMode(ImageNoteWorkArea::Text);
+        f.drag(QPoint(2, 2), QPoint(2, 2));
+        f.area.textBox()->textEdit()->setPlainText(QStringLiteral("not saved"));
+        QString const path = folder.path() + QStringLiteral("/note.jpg");
+        FileDialogDriver driver([&](QFileDialog* dialog) {
+            typeFileNames(dialog, path);
+            pressAccept(dialog);
+        });
+        QVERIFY(f.area.slotSave());
+        QVERIFY(driver.done());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(8).startsWith("\x89PNG"));
+        QImage const saved(path, "PNG");
+        QCOMPARE(saved.convertToFormat(QImage::Format_ARGB32),
+                 f.area.pixContent().toImage().convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(saved.pixel(32, 2), QColor(kBase).rgb());
+        QVERIFY(!f.area.isDirty());
+        QCOMPARE(App::theApp()->saveDirPath(), folder.path() + QLatin1Char('/'));
+    }
+
+    void failedSaveIsReported()
+    {
+        QTemporaryDir earlier;
+        App::theApp()->setSaveDirPath(earlier.path() + QStringLiteral("/x.png"));
+        Fixture f;
+        f.drag(QPoint(5, 5), QPoint(58, 40));
+        QString const path = QStringLiteral("/proc/EditedScreenShot_cannot.png");
+        QString text;
+        bool seen = false;
+        FileDialogDriver driver([&](QFileDialog* dialog) {
+            typeFileNames(dialog, path);
+            pressAccept(dialog);
+            ModalAnswer::answerNextWindow([&](QWidget* box) {
+                seen = true;
+                for (QLabel* label : box->findChildren<QLabel*>())
+                    text += label->text();
+                static_cast<QDialog*>(box)->reject();
+            });
+        });
+        QVERIFY(!f.area.slotSave());
+        QVERIFY(seen);
+        QVERIFY2(text.contains(path), qPrintable(text));
+        QVERIFY(f.area.isDirty());
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(App::theApp()->saveDirPath(), earlier.path() + QLatin1Char('/'));
+    }
+
+    void cursors_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("tinted");
+        QTest::newRow("pen follows the colour") << int(ImageNoteWorkArea::Pen) << true;
+        QTest::newRow("text follows the colour") << int(ImageNoteWorkArea::Text) << true;
+        QTest::newRow("eraser keeps its own") << int(ImageNoteWorkArea::Eraser) << false;
+    }
+    void cursors()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, tinted);
+        Fixture f;
+        f.area.slotSetMode(mode);
+        f.area.slotSetColor(QColor(0, 200, 0));
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(&f.area, &enter);
+        QVERIFY(QGuiApplication::overrideCursor());
+        QImage const picture = QGuiApplication::overrideCursor()->pixmap().toImage();
+        QVERIFY(!picture.isNull());
+        bool green = false;
+        bool blue = false;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                QColor const c = QColor::fromRgba(picture.pixel(x, y));
+                green = green || (c.alpha() == 255 && c.green() > 150 && c.red() < 60 && c.blue() < 60);
+                blue = blue || (c.alpha() == 255 && c.blue() > 200 && c.red() < 60 && c.green() < 60);
+            }
+        QCOMPARE(green, tinted);
+        QVERIFY(!blue);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(&f.area, &leave);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+        f.area.slotSetMode(ImageNoteWorkArea::FilledOval);
+        QCoreApplication::sendEvent(&f.area, &enter);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    App app(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
+    TestImageNoteWorkArea test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_imagenoteworkarea.moc"

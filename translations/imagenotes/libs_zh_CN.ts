@@ -1,0 +1,134 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ZEDireroz::ImageNoteEditor</name>
+    <message>
+        <source>Drag this into a mail, a chat or a cloud folder</source>
+        <translation>将此拖入邮件、聊天或云文件夹</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>Highlighter</source>
+        <translation>荧光笔</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Filled Rectangle</source>
+        <translation>实心矩形</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>椭圆</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>模糊</translation>
+    </message>
+    <message>
+        <source>Filled Oval</source>
+        <translation>实心椭圆</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>箭头</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>MoreApps</source>
+        <translation>更多应用</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Do you want to save the current changes to the file?</source>
+        <translation>是否将当前更改保存到文件？</translation>
+    </message>
+    <message>
+        <source>The changes of the current image are not saved.
+After creation of the new screen shot these changes will be lost.
+Continue?</source>
+        <translation>当前图片的更改尚未保存。
+创建新截图后这些更改将丢失。
+是否继续？</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::ImageNoteWorkArea</name>
+    <message>
+        <source>Save Picture</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>The picture could not be encoded.</source>
+        <translation>无法编码图片。</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as &quot;%1&quot;.
+%2</source>
+        <translation>无法将图片保存为“%1”。
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::NoteEditDragPreview</name>
+    <message>
+        <source>Drag</source>
+        <translation>拖动</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::NoteEditWidget</name>
+    <message>
+        <source>Accept</source>
+        <translation>接受</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Increase</source>
+        <translation>增大</translation>
+    </message>
+    <message>
+        <source>Decrease</source>
+        <translation>减小</translation>
+    </message>
+</context>
+</TS>
