@@ -173,6 +173,9 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(names(view), QStringList({"x", "y", "z"}));
         QCOMPARE(view.item(2)->data(Qt::UserRole + 1).toPoint(), QPoint(0, 2));
+        // The pictures too are the second folder's (blue), not the first's (red).
+        for (int i = 0; i < view.count(); ++i)
+            QCOMPARE(view.item(i)->data(Qt::UserRole).value<QPixmap>().toImage().pixelColor(40, 40), QColor(Qt::blue));
         QCOMPARE(view.folder(), second.path());
     }
 
