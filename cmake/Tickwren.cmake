@@ -34,6 +34,11 @@ set(TW_TEST_RUNNER "${CMAKE_SOURCE_DIR}/tests/run-isolated.sh")
 function(tw_add_test name)
   cmake_parse_arguments(T "XVFB" "TIMEOUT;SCREEN" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
+  if(TW_SANITIZE AND CMAKE_BUILD_TYPE STREQUAL "Debug")
+    # A test's own code is glue around the libraries it drives (they keep -O1);
+    # unoptimised it compiles a quarter faster, and the sanitizers see it all.
+    target_compile_options(${name} PRIVATE -O0)
+  endif()
   target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
   # Helpers that tests of every library share: "TestSupport/<Helper>.h".
   target_link_libraries(${name} PRIVATE TestSupport)
