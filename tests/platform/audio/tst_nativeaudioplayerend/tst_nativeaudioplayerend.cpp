@@ -60,8 +60,9 @@ private slots:
             qint64 const at = r.positions[i].first;
             qint64 const pos = r.positions[i].second;
             QVERIFY2(qAbs(at - 500 * (i + 1)) <= kSlackMs, qPrintable(QString::number(at)));
-            // The position follows real time.
-            QVERIFY2(qAbs(pos - at) <= 60, qPrintable(QString("%1 at %2").arg(pos).arg(at)));
+            // The position follows real time (an engine thread starved by a
+            // loaded machine may lag as much as a poll may be late).
+            QVERIFY2(qAbs(pos - at) <= kSlackMs, qPrintable(QString("%1 at %2").arg(pos).arg(at)));
         }
         QVERIFY(!p.isPlaying());
         QCOMPARE(p.duration(), qint64(0)); // released with the end
