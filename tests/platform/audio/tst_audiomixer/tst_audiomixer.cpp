@@ -370,14 +370,18 @@ private slots:
         // Irregular gaps, none a whole number of frames.
         double const gapsMs[] = {0, 37.123, 81.9, 5.01, 288.0, 13.337, 120.4, 0.7, 61.11, 250.05};
         std::vector<std::unique_ptr<AudioVoice>> voices;
-        std::vector<std::int64_t> due;
-        std::int64_t t = AudioEngine::nowNs() + 30000000;
-        for (double gap : gapsMs) {
-            t += std::int64_t(gap * 1e6);
-            due.push_back(t);
+        for (std::size_t k = 0; k < std::size(gapsMs); ++k) {
             voices.push_back(AudioVoice::open(path));
             QVERIFY(voices.back());
             voices.back()->setVolume(0.0f);
+        }
+        // Due times counted from after the files are open, with a lead that a
+        // loaded machine cannot use up before the last is asked for.
+        std::vector<std::int64_t> due;
+        std::int64_t t = AudioEngine::nowNs() + 200000000;
+        for (double gap : gapsMs) {
+            t += std::int64_t(gap * 1e6);
+            due.push_back(t);
         }
         // Asked for in a muddle, all before they are due.
         for (std::size_t k : {3, 0, 9, 1, 2, 5, 4, 8, 6, 7})
