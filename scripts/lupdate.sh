@@ -8,8 +8,8 @@
 #   cmake --build build-test --target tw_lupdate   the same as the latter
 #
 # Each area is a folder translations/<area>/ holding a file "lupdate.txt" that
-# names the area's own sources, one kind per line, paths relative to the
-# repository root:
+# names the area's own sources by kind, paths relative to the repository root
+# (a kind may take several lines):
 #   libs <file or folder>...   library texts  -> translations/<area>/libs_<lang>.ts
 #   app  <file or folder>...   program texts  -> translations/<area>/TickwrenTrial_<lang>.ts
 set -euo pipefail
@@ -24,22 +24,34 @@ update_area() {
     echo "no $list" >&2
     return 1
   fi
-  local kind stem
+  # Every line of one kind adds to the same .ts files, so the sources of a kind
+  # are gathered first and lupdate runs once for each kind: run line by line,
+  # each run would drop the texts of the lines before it.
+  local kind rest
+  local -a libs_sources=() app_sources=()
   while read -r kind rest; do
+    # shellcheck disable=SC2206
     case "$kind" in
       ''|'#'*) continue ;;
-      libs) stem=libs ;;
-      app) stem=TickwrenTrial ;;
+      libs) libs_sources+=($rest) ;;
+      app) app_sources+=($rest) ;;
       *) echo "$list: unknown kind '$kind'" >&2; return 1 ;;
     esac
-    # shellcheck disable=SC2206
-    local sources=($rest)
-    for lang in "${LANGUAGES[@]}"; do
-      # The include roots let lupdate see the namespaces in the headers.
-      "$LUPDATE" -silent -locations none -no-obsolete -I libs/cpp -I . "${sources[@]}" \
-        -ts "translations/$area/${stem}_${lang}.ts"
-    done
   done < "$list"
+  run_lupdate "$area" libs ${libs_sources[@]+"${libs_sources[@]}"}
+  run_lupdate "$area" TickwrenTrial ${app_sources[@]+"${app_sources[@]}"}
+}
+
+# run_lupdate <area> <stem> <sources...>: nothing to do without sources.
+run_lupdate() {
+  local area="$1" stem="$2"
+  shift 2
+  [ $# -gt 0 ] || return 0
+  for lang in "${LANGUAGES[@]}"; do
+    # The include roots let lupdate see the namespaces in the headers.
+    "$LUPDATE" -silent -locations none -no-obsolete -I libs/cpp -I . "$@" \
+      -ts "translations/$area/${stem}_${lang}.ts"
+  done
 }
 
 if [ $# -gt 0 ]; then
