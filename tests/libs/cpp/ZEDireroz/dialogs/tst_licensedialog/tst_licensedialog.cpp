@@ -58,7 +58,10 @@ private slots:
             else if (how == "disagree")
                 QTest::mouseClick(ModalDriver::buttonWithText(widget, "&Disagree"), Qt::LeftButton);
             else if (how == "escape") {
+                // Escape is a shortcut of the window, taken only once the
+                // window is active; activation arrives later on a busy machine.
                 widget->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(widget));
                 QTest::keyClick(widget, Qt::Key_Escape);
             } else {
                 QCloseEvent event;

@@ -72,7 +72,10 @@ private slots:
                 } else if (how == "close button") {
                     QTest::mouseClick(widget->findChild<QPushButton*>("TopWidgetClose"), Qt::LeftButton);
                 } else if (how == "escape") {
+                    // Escape is a shortcut of the window, taken only once the
+                    // window is active; activation arrives later on a busy machine.
                     widget->activateWindow();
+                    QVERIFY(QTest::qWaitForWindowActive(widget));
                     QTest::keyClick(widget, Qt::Key_Escape);
                 } else if (how == "window manager") {
                     // What the window system delivers for its close control or Alt+F4.
