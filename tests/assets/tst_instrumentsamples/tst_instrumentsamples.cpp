@@ -378,8 +378,13 @@ private slots:
         for (std::size_t b = 0; b < fileBands.size(); ++b) {
             if (fileBands[b] < -30.0)
                 continue;
+            // The file's 44.1 kHz and the sink's 48 kHz put the analysis bins
+            // apart, so a partial near a band's edge may count in the next band
+            // in one of the two: a weak band (more than 20 dB below the
+            // strongest) moves by more than a strong one.
+            double const tolerance = fileBands[b] < -20.0 ? 6.0 : 3.0;
             QVERIFY2(
-                std::fabs(fileBands[b] - heardBands[b]) < 3.0,
+                std::fabs(fileBands[b] - heardBands[b]) < tolerance,
                 qPrintable(
                     QString("band %1: %2 dB in the file, %3 dB heard").arg(b).arg(fileBands[b]).arg(heardBands[b])));
         }
