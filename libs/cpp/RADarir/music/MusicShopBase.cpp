@@ -41,8 +41,12 @@ QString categoryLink(Store store, unsigned node)
 
 MusicShopLinks musicShopLinks(Instrument instrument, QLocale::Country country)
 {
+    return musicShopLinks(kInstruments[instrument], country);
+}
+
+MusicShopLinks musicShopLinks(InstrumentRow const& row, QLocale::Country country)
+{
     Region const region = regionOf(country);
-    InstrumentRow const& row = kInstruments[instrument];
     unsigned const* nodes = row.nodes[region.store];
     MusicShopLinks links;
     links.mustHave = categoryLink(region.store, nodes[0]);

@@ -30,6 +30,8 @@ struct MusicShopLinks
 // The country rule: the links of an instrument for a country of the system
 // locale. The tuner pages fill their own menus from it.
 MusicShopLinks musicShopLinks(MusicShopTable::Instrument instrument, QLocale::Country country);
+// The same for a row of the caller's own (instruments that have no shop object).
+MusicShopLinks musicShopLinks(MusicShopTable::InstrumentRow const& row, QLocale::Country country);
 
 // The pictures of the shop entries in the music pages' More menus.
 namespace MusicShopPictures {
