@@ -2,8 +2,8 @@
 
 #include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/promotion/PromotedApps.h"
 #include "ZEDireroz/promotionbar/PromoMenuBar.h"
-#include "app/PromotedApps.h"
 
 #include <QCoreApplication>
 #include <QDebug>

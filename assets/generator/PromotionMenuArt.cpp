@@ -6,7 +6,7 @@
 #include "AssetGenerator.h"
 #include "MetronomeArt.h"
 
-#include "app/PromotedApps.h"
+#include "ZEDireroz/promotion/PromotedApps.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -3,10 +3,10 @@
 #include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
 #include "ZEDireroz/imagenotes/NoteEditDragPreview.h"
+#include "ZEDireroz/promotion/PromotedApps.h"
 #include "ZEDireroz/promotionbar/AppMenu.h"
 #include "ZEDireroz/promotionbar/MoreAppsButton.h"
 #include "ZEDireroz/widgets/ColorWidget.h"
-#include "app/PromotedApps.h"
 #include "platform/desktop/Os.h"
 
 #include <QActionGroup>

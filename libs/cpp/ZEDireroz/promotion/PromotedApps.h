@@ -1,8 +1,8 @@
 #pragma once
-// The maker's other applications that the main page's More menu promotes, in
-// one place for the start-up (which lists them) and for the asset generator
-// (which draws their icons as ":/" + internal name + "64x64.png"). Plain data
-// without Qt, so that both sides can read it.
+// The maker's other applications that the More menus promote, in one place for
+// the start-up and the image-note editor (which list them) and for the asset
+// generator (which draws their icons as ":/" + internal name + "64x64.png").
+// Plain data without Qt, so that every side can read it.
 
 namespace PromotedApps {
 
