@@ -1,5 +1,6 @@
 #pragma once
-// Records when a player's signals arrive, for the timing tests of the player.
+// Records when a player's signals arrive, for the timing tests of the player,
+// and plays a sound the way the pages do.
 
 #include "platform/audio/NativeAudioPlayer.h"
 
@@ -29,5 +30,13 @@ struct Recorder
         clock.start();
     }
 };
+
+// A player that deletes itself when its sound has ended, as the pages use them.
+inline void playAndForget(QString const& path)
+{
+    auto* player = new QMMultiMedia::NativeAudioPlayer;
+    QObject::connect(player, &QMMultiMedia::NativeAudioPlayer::finished, player, &QObject::deleteLater);
+    player->play(path);
+}
 
 } // namespace PlayerTest

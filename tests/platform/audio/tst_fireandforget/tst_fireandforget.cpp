@@ -9,6 +9,7 @@
 #include "platform/audio/NativeAudioPlayer.h"
 #include "platform/audio/NativeAudioPlayerInternal.h"
 
+#include "TestSupport/PlayerRecorder.h"
 #include "TestSupport/ProcessMemory.h"
 #include "TestSupport/TestTone.h"
 
@@ -21,16 +22,7 @@ using TickwrenAudio::AudioVoice;
 using TickwrenAudio::DecodedSoundCache;
 using TickwrenAudio::StreamedSound;
 
-namespace {
-
-void playAndForget(QString const& path)
-{
-    auto* player = new NativeAudioPlayer;
-    QObject::connect(player, &NativeAudioPlayer::finished, player, &QObject::deleteLater);
-    player->play(path);
-}
-
-} // namespace
+using PlayerTest::playAndForget;
 
 class TestFireAndForget : public QObject
 {

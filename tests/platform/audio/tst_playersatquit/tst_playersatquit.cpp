@@ -5,6 +5,7 @@
 #include "platform/audio/NativeAudioPlayer.h"
 #include "platform/audio/NativeAudioPlayerInternal.h"
 
+#include "TestSupport/PlayerRecorder.h"
 #include "TestSupport/TestTone.h"
 
 #include <QCoreApplication>
@@ -16,16 +17,7 @@ using QMMultiMedia::NativeAudioPlayer;
 using QMMultiMedia::NativeAudioPlayerInternal;
 using TickwrenAudio::AudioVoice;
 
-namespace {
-
-void playAndForget(QString const& path)
-{
-    auto* player = new NativeAudioPlayer;
-    QObject::connect(player, &NativeAudioPlayer::finished, player, &QObject::deleteLater);
-    player->play(path);
-}
-
-} // namespace
+using PlayerTest::playAndForget;
 
 class TestPlayersAtQuit : public QObject
 {
