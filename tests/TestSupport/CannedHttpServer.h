@@ -4,6 +4,7 @@
 // It lives in the test's own thread, so it serves a blocking call's nested loop.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QNetworkProxy>
 #include <QObject>
@@ -75,6 +76,9 @@ public:
     // The whole heads of those requests (request line and headers).
     QList<QByteArray> const& requestHeads() const { return m_requestHeads; }
 
+    // Milliseconds since the last bytes went out to any client; -1 before the first.
+    qint64 msSinceLastWrite() const { return m_lastWrite.isValid() ? m_lastWrite.elapsed() : -1; }
+
     // A complete HTTP/1.1 answer with a Content-Length.
     static QByteArray answer(int status, QByteArray const& body, QByteArray const& extraHeaders = QByteArray())
     {
@@ -108,6 +112,7 @@ private:
     {
         socket->write(bytes);
         socket->flush();
+        m_lastWrite.start();
         if (ending == CloseAfterReply)
             socket->disconnectFromHost();
         else
@@ -117,6 +122,8 @@ private:
     void trickle(QTcpSocket* socket, QByteArray const& bytes, Ending ending)
     {
         auto* timer = new QTimer(socket);
+        // Coarse timers may fire a little early; a trickle's pace is what the tests time.
+        timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(m_nTrickleMs);
         auto sent = std::make_shared<int>(0);
         int const step = m_nTrickleBytes;
@@ -128,12 +135,14 @@ private:
             }
             socket->write(bytes.mid(*sent, step));
             socket->flush();
+            m_lastWrite.start();
             *sent += step;
         });
         timer->start();
     }
 
     QTcpServer m_server;
+    QElapsedTimer m_lastWrite;
     QByteArray m_reply;
     Ending m_ending = CloseAfterReply;
     QList<QByteArray> m_requests;

@@ -413,12 +413,14 @@ private slots:
         QTest::qWait(400);
         double const t = voice->currentTime();
         double const elapsed = clock.elapsed() / 1000.0;
-        QVERIFY2(t > elapsed - 0.05 && t <= elapsed + 0.01, qPrintable(QString("%1 vs %2").arg(t).arg(elapsed)));
+        // The bounds leave room for a mixing thread that a loaded machine schedules late; a clock
+        // that ran fast, slow or not at all would still be far outside them.
+        QVERIFY2(t > elapsed - 0.15 && t <= elapsed + 0.01, qPrintable(QString("%1 vs %2").arg(t).arg(elapsed)));
         double const rendered = double(engine.mixer().renderedFrames() - before) / engine.mixer().outputRate();
-        QVERIFY2(qAbs(rendered - elapsed) < 0.05, qPrintable(QString::number(rendered)));
-        // It started within a few milliseconds of the play, on the stream.
+        QVERIFY2(qAbs(rendered - elapsed) < 0.15, qPrintable(QString::number(rendered)));
+        // It started soon after the play, on the stream.
         double const startedAfter = double(voice->startFrame() - before) / engine.mixer().outputRate();
-        QVERIFY2(startedAfter >= 0 && startedAfter < 0.05, qPrintable(QString::number(startedAfter)));
+        QVERIFY2(startedAfter >= 0 && startedAfter < 0.15, qPrintable(QString::number(startedAfter)));
         QTRY_VERIFY_WITH_TIMEOUT(!voice->isPlaying(), 1500);
         QVERIFY(clock.elapsed() >= 1000);
         QCOMPARE(voice->currentTime(), 0.0);
