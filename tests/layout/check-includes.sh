@@ -6,7 +6,10 @@
 #  - an include path that names no header of the tree ("ZEDireroz/Foo.h" when
 #    the header lives in ZEDireroz/frame/);
 #  - an internal header ("*Internal.h", "*_p.h") included from another library
-#    folder (tests, benchmarks and fuzz harnesses may use their library's).
+#    folder (tests, benchmarks and fuzz harnesses may use their library's);
+#  - an include against the direction of the dependencies: a library or the
+#    platform layer including a header of the program (app/), or the platform
+#    layer including one of the libraries built on it (libs/).
 # Usage: check-includes.sh <source root>
 set -euo pipefail
 root="${1:?usage: check-includes.sh <source root>}"
@@ -63,6 +66,10 @@ fi
         next
       }
     }
+    if (file ~ /^(libs|platform)\// && target ~ /^app\//)
+      fail(file, line, "includes \"" included "\", a header of the program, which depends on the libraries and not the other way")
+    if (file ~ /^platform\// && target ~ /^libs\//)
+      fail(file, line, "includes \"" included "\", a library built on the platform layer")
     if (name ~ /(Internal|_p)\.h$/ && is_library(file) && dirname(target) != dir)
       fail(file, line, "includes \"" included "\", a header internal to " dirname(target))
   }

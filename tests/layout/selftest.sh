@@ -44,6 +44,22 @@ add_fault "Lib/Thing.h" "no header of the tree"
 add_fault "Lib/area/Thing_p.h" "internal to libs/cpp/Lib/area"
 add_fault "Lib/area/ThingInternal.h" "internal to libs/cpp/Lib/area"
 
+# Includes against the direction of the dependencies: libraries never reach the
+# program, and the platform layer reaches neither.
+mkdir -p "$tree/app" "$tree/platform/sys"
+touch "$tree/app/Window.h" "$tree/platform/sys/Sys.h"
+printf '#include "platform/sys/Sys.h"\n#include "Lib/area/Thing.h"\n' >"$tree/app/Main.cpp"
+printf '#include "platform/sys/Sys.h"\n' >"$tree/libs/cpp/Lib/other/Other.cpp"
+expect "the program including libraries and the platform passes" 0 "every include names its library" \
+  bash "$here/check-includes.sh" "$tree"
+add_fault "app/Window.h" "a header of the program"
+printf '#include "Lib/area/Thing.h"\n' >"$tree/platform/sys/Sys.cpp"
+expect "the platform layer including a library fails" 1 "Sys.cpp:1: .*a library built on the platform layer" \
+  bash "$here/check-includes.sh" "$tree"
+printf '#include "app/Window.h"\n' >"$tree/platform/sys/Sys.cpp"
+expect "the platform layer including the program fails" 1 "Sys.cpp:1: .*a header of the program" \
+  bash "$here/check-includes.sh" "$tree"
+
 # Formatting: a file laid out by the root .clang-format passes, a changed one fails.
 tree="$tmp/format"
 mkdir -p "$tree"
