@@ -1,0 +1,23 @@
+#pragma once
+// The chord diagram: for a string instrument the strings as horizontal lines,
+// the frets as vertical lines with the nut on the left, a dot on every stopped
+// string, a ring on every open one and a cross on every string not played;
+// for the piano the keyboard picture of the chord. The name stands on top.
+
+#include "RADarir/chordviews/ChordBaseView.h"
+
+namespace RADarir {
+
+class ChordStandardView : public ChordBaseView
+{
+    Q_OBJECT
+public:
+    explicit ChordStandardView(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    virtual void drawStrings(QPainter* painter);
+    virtual void drawKeys(QPainter* painter);
+};
+
+} // namespace RADarir
