@@ -255,7 +255,8 @@ void TestDownloader::slowServer()
     // outlasted three time-outs, and a silent server was given up one time-out after its last byte.
     QVERIFY2(elapsed > 3 * kTestTimeoutMs, qPrintable(QString::number(elapsed)));
     if (status == Downloader::TimedOut)
-        QVERIFY2(server.msSinceLastWrite() >= kTestTimeoutMs - 50, qPrintable(QString::number(server.msSinceLastWrite())));
+        QVERIFY2(server.msSinceLastWrite() >= kTestTimeoutMs - 50,
+                 qPrintable(QString::number(server.msSinceLastWrite())));
 }
 
 void TestDownloader::encodedBodyIsNotInflated()
