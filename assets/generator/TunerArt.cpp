@@ -5,6 +5,7 @@
 // from one description (body outline, neck, head, strings), so the page
 // picture, the chooser button and the icon show the same instrument.
 #include "AssetGenerator.h"
+#include "InstrumentArt.h"
 
 #include "RADarir/tuners/TunerTables.h"
 
@@ -561,5 +562,10 @@ void generateTunerArt(AssetGen::Context& ctx)
 }
 
 } // namespace
+
+void AssetGen::paintInstrumentNamed(QPainter& painter, char const* name, QRectF const& area)
+{
+    paintInstrument(painter, instrument(name), area);
+}
 
 TW_ASSET_GENERATOR(generateTunerArt)

@@ -32,8 +32,11 @@ namespace {
                                                                "QPushButton#" object                                   \
                                                                ":hover{border-image:" TW_PICTURE(picture hover) ";}"
 #define TW_TOOL_BUTTON(object, picture)                                                                                \
-    TW_PICTURE_BUTTON(object, picture, "_hover")                                                                       \
-    "QPushButton#" object "{min-width:<!ToolButonSize!>;min-height:<!ToolButonSize!>;}"
+    "QPushButton#" object                                                                                              \
+    "{border-image:" TW_PICTURE(picture) ";min-width:<!ToolButonSize!>;"                                               \
+                                         "min-height:<!ToolButonSize!>;}"                                              \
+                                         "QPushButton#" object                                                         \
+                                         ":hover{border-image:" TW_PICTURE(picture "_hover") ";}"
 #define TW_CHOOSER_ITEM(object)                                                                                        \
     "QPushButton#" object "{border-image:" TW_PICTURE(                                                                 \
         object) ";}"                                                                                                   \
