@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation>Annuler l'action</translation>
+        <translation>Annuler l&apos;action</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -83,8 +83,8 @@
         <source>The changes of the current image are not saved.
 After creation of the new screen shot these changes will be lost.
 Continue?</source>
-        <translation>Les modifications de l'image actuelle ne sont pas enregistrées.
-Elles seront perdues avec la nouvelle capture d'écran.
+        <translation>Les modifications de l&apos;image actuelle ne sont pas enregistrées.
+Elles seront perdues avec la nouvelle capture d&apos;écran.
 Continuer ?</translation>
     </message>
 </context>
@@ -92,16 +92,16 @@ Continuer ?</translation>
     <name>ZEDireroz::ImageNoteWorkArea</name>
     <message>
         <source>Save Picture</source>
-        <translation>Enregistrer l'image</translation>
+        <translation>Enregistrer l&apos;image</translation>
     </message>
     <message>
         <source>The picture could not be encoded.</source>
-        <translation>L'image n'a pas pu être encodée.</translation>
+        <translation>L&apos;image n&apos;a pas pu être encodée.</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;.
 %2</source>
-        <translation>L'image n'a pas pu être enregistrée sous « %1 ».
+        <translation>L&apos;image n&apos;a pas pu être enregistrée sous « %1 ».
 %2</translation>
     </message>
 </context>

@@ -83,7 +83,7 @@
         <source>The changes of the current image are not saved.
 After creation of the new screen shot these changes will be lost.
 Continue?</source>
-        <translation>Le modifiche dell'immagine attuale non sono salvate.
+        <translation>Le modifiche dell&apos;immagine attuale non sono salvate.
 Con la nuova schermata andranno perse.
 Continuare?</translation>
     </message>
@@ -96,12 +96,12 @@ Continuare?</translation>
     </message>
     <message>
         <source>The picture could not be encoded.</source>
-        <translation>Impossibile codificare l'immagine.</translation>
+        <translation>Impossibile codificare l&apos;immagine.</translation>
     </message>
     <message>
         <source>The picture could not be saved as &quot;%1&quot;.
 %2</source>
-        <translation>Impossibile salvare l'immagine come «%1».
+        <translation>Impossibile salvare l&apos;immagine come «%1».
 %2</translation>
     </message>
 </context>

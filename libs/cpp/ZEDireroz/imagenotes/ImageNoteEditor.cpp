@@ -44,6 +44,100 @@ QHBoxLayout* tightRow()
     return row;
 }
 
+// A tool button's object name and the picture the window's style sheet gives it.
+struct ToolPicture
+{
+    QLatin1String name;
+    QLatin1String picture;
+};
+
+// The bar's buttons and the picture each shows; undo and redo also have a
+// faint form for when there is nothing to undo or redo.
+struct BarPicture
+{
+    char const* name;
+    char const* picture;
+    bool fades;
+};
+
+BarPicture const kBarPictures[] = {
+    {"ImageNoteEditorThikness", "thickness", false}, {"ImageNoteEditorUndo", "undo", true},
+    {"ImageNoteEditorRedo", "redo", true},           {"ImageNoteEditorSave", "save", false},
+    {"ImageNoteEditorMoreApps", "more-apps", false}, {"ImageNoteEditorApp", "app", false},
+    {"ImageNoteEditorQuit", "quit", false},
+};
+
+QString selectorList(QStringList const& names, QString const& state)
+{
+    QStringList selectors;
+    for (QString const& name : names)
+        selectors << QStringLiteral("QPushButton#") + name + state;
+    return selectors.join(QStringLiteral(", "));
+}
+
+// The window's look: a dark frame around the picture, the tools as light
+// pictures that sit on a blue tile while chosen, and the bar's buttons lit
+// under the pointer. Only the window's own widgets are addressed, so that it
+// looks the same inside any application style sheet.
+QString editorStyleSheet(QList<ToolPicture> const& toolPictures)
+{
+    QString sheet =
+        QStringLiteral("ZEDireroz--ImageNoteEditor { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 #2e3742, stop:1 #222931); }\n"
+                       "ZEDireroz--ImageNoteEditor > QScrollArea { background: #161b21; border: 1px solid #0e1115; }\n"
+                       "QWidget#ImageNoteEditorColorDecor { background: rgba(255, 255, 255, 18);"
+                       " border: 1px solid rgba(255, 255, 255, 40); border-radius: 6px; }\n"
+                       "QPushButton#NewScreenShowButton { color: white; font-weight: bold; border-radius: 8px;"
+                       " border: 1px solid #1d5ea8; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 #5aa6f0, stop:1 #2f73c4); }\n"
+                       "QPushButton#NewScreenShowButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 #70b4f5, stop:1 #3a80d1); }\n"
+                       "QPushButton#NewScreenShowButton:pressed { background: #2a66ad; }\n");
+
+    QStringList tools;
+    for (ToolPicture const& tool : toolPictures) {
+        tools << tool.name;
+        sheet +=
+            QStringLiteral("QPushButton#%1 { image: url(:/imagenotes/tool-%2.png); }\n").arg(tool.name, tool.picture);
+    }
+    sheet += selectorList(tools, QString())
+             + QStringLiteral(" { border: 1px solid transparent; border-radius: 6px; padding: 3px;"
+                              " background: transparent; }\n");
+    sheet += selectorList(tools, QStringLiteral(":hover"))
+             + QStringLiteral(" { background: rgba(255, 255, 255, 26); border-color: rgba(255, 255, 255, 48); }\n");
+    sheet += selectorList(tools, QStringLiteral(":checked"))
+             + QStringLiteral(" { border-color: #9fcdfb; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                              " stop:0 #4d9be6, stop:1 #2c68b3); }\n");
+    sheet += selectorList(tools, QStringLiteral(":pressed")) + QStringLiteral(" { background: #23578f; }\n");
+
+    QStringList bar;
+    for (BarPicture const& button : kBarPictures) {
+        bar << QLatin1String(button.name);
+        sheet += QStringLiteral("QPushButton#%1 { image: url(:/imagenotes/bar-%2.png); }\n")
+                     .arg(QLatin1String(button.name), QLatin1String(button.picture));
+        if (button.fades)
+            sheet += QStringLiteral("QPushButton#%1:disabled { image: url(:/imagenotes/bar-%2-disabled.png); }\n")
+                         .arg(QLatin1String(button.name), QLatin1String(button.picture));
+    }
+    sheet += selectorList(bar, QString())
+             + QStringLiteral(" { min-width: 32px; max-width: 32px; min-height: 32px; max-height: 32px;"
+                              " border: 1px solid transparent; border-radius: 6px; padding: 4px;"
+                              " background: transparent; }\n");
+    sheet += selectorList(bar, QStringLiteral(":hover"))
+             + QStringLiteral(" { background: rgba(255, 255, 255, 26); border-color: rgba(255, 255, 255, 48); }\n");
+    sheet += selectorList(bar, QStringLiteral(":pressed"))
+             + QStringLiteral(" { background: rgba(0, 0, 0, 70); border-color: rgba(255, 255, 255, 30); }\n");
+    // The thickness button opens a list of choices: it is wider and shows a chevron.
+    sheet += QStringLiteral(
+        "QPushButton#ImageNoteEditorThikness { min-width: 46px; max-width: 46px; padding-right: 18px; }\n"
+        "QPushButton#ImageNoteEditorThikness::menu-indicator { image: url(:/imagenotes/menu-arrow.png);"
+        " subcontrol-origin: padding; subcontrol-position: right center; right: 4px; width: 10px;"
+        " height: 7px; }\n"
+        "QPushButton#ImageNoteEditorMoreApps::menu-indicator, QPushButton#ImageNoteEditorApp::menu-indicator"
+        " { image: none; width: 0px; }\n");
+    return sheet;
+}
+
 } // namespace
 
 ImageNoteEditor::ImageNoteEditor(QWidget* parent)
@@ -67,30 +161,35 @@ ImageNoteEditor::ImageNoteEditor(QWidget* parent)
     {
         char const* name;
         char const* toolTip;
+        char const* picture;
         void (ImageNoteEditor::*slot)();
     };
     Tool const tools[] = {
-        {"ImageNoteEditorPen", QT_TR_NOOP("Pen"), &ImageNoteEditor::slotSetPenTool},
-        {"ImageNoteEditorEraser", QT_TR_NOOP("Eraser"), &ImageNoteEditor::slotSetEraserTool},
-        {"ImageNoteEditorHighlighter", QT_TR_NOOP("Highlighter"), &ImageNoteEditor::slotSetHighlighterTool},
-        {"ImageNoteEditorRectangle", QT_TR_NOOP("Rectangle"), &ImageNoteEditor::slotSetRectangleTool},
-        {"ImageNoteEditorFilledRectangle", QT_TR_NOOP("Filled Rectangle"),
+        {"ImageNoteEditorPen", QT_TR_NOOP("Pen"), "pen", &ImageNoteEditor::slotSetPenTool},
+        {"ImageNoteEditorEraser", QT_TR_NOOP("Eraser"), "eraser", &ImageNoteEditor::slotSetEraserTool},
+        {"ImageNoteEditorHighlighter", QT_TR_NOOP("Highlighter"), "highlighter",
+         &ImageNoteEditor::slotSetHighlighterTool},
+        {"ImageNoteEditorRectangle", QT_TR_NOOP("Rectangle"), "rectangle", &ImageNoteEditor::slotSetRectangleTool},
+        {"ImageNoteEditorFilledRectangle", QT_TR_NOOP("Filled Rectangle"), "filled-rectangle",
          &ImageNoteEditor::slotSetFilledRectangleTool},
-        {"ImageNoteEditorOval", QT_TR_NOOP("Oval"), &ImageNoteEditor::slotSetOvalTool},
-        {"ImageNoteEditorBlur", QT_TR_NOOP("Blur"), &ImageNoteEditor::slotSetBlurRectangleTool},
-        {"ImageNoteEditorFilledOval", QT_TR_NOOP("Filled Oval"), &ImageNoteEditor::slotSetFilledOvalTool},
-        {"ImageNoteEditorLine", QT_TR_NOOP("Line"), &ImageNoteEditor::slotSetLineTool},
-        {"ImageNoteEditorArrow", QT_TR_NOOP("Arrow"), &ImageNoteEditor::slotSetArrowTool},
-        {"ImageNoteEditorText", QT_TR_NOOP("Text"), &ImageNoteEditor::slotSetTextTool},
+        {"ImageNoteEditorOval", QT_TR_NOOP("Oval"), "oval", &ImageNoteEditor::slotSetOvalTool},
+        {"ImageNoteEditorBlur", QT_TR_NOOP("Blur"), "blur", &ImageNoteEditor::slotSetBlurRectangleTool},
+        {"ImageNoteEditorFilledOval", QT_TR_NOOP("Filled Oval"), "filled-oval",
+         &ImageNoteEditor::slotSetFilledOvalTool},
+        {"ImageNoteEditorLine", QT_TR_NOOP("Line"), "line", &ImageNoteEditor::slotSetLineTool},
+        {"ImageNoteEditorArrow", QT_TR_NOOP("Arrow"), "arrow", &ImageNoteEditor::slotSetArrowTool},
+        {"ImageNoteEditorText", QT_TR_NOOP("Text"), "text", &ImageNoteEditor::slotSetTextTool},
     };
     auto* toolGroup = new QButtonGroup(this);
     toolGroup->setExclusive(true);
+    QList<ToolPicture> toolPictures;
     for (Tool const& tool : tools) {
+        toolPictures.append({QLatin1String(tool.name), QLatin1String(tool.picture)});
         auto* button = barButton(new QPushButton, QString::fromLatin1(tool.name), tr(tool.toolTip));
         button->setCheckable(true);
         button->setFixedSize(32, 32);
         toolGroup->addButton(button);
-        column->addWidget(button);
+        column->addWidget(button, 0, Qt::AlignHCenter);
         connect(button, &QPushButton::clicked, this, tool.slot);
         // The filled oval stays reachable for callers but has no place in the column.
         if (tool.slot == &ImageNoteEditor::slotSetFilledOvalTool)
@@ -101,12 +200,13 @@ ImageNoteEditor::ImageNoteEditor(QWidget* parent)
     auto* newShot = new QPushButton(QStringLiteral("New\nScreen\nShot"));
     newShot->setObjectName(QStringLiteral("NewScreenShowButton"));
     newShot->setFixedSize(64, 64);
-    column->addWidget(newShot);
+    column->addWidget(newShot, 0, Qt::AlignHCenter);
     connect(newShot, &QPushButton::clicked, this, &ImageNoteEditor::slotNewScreenShot);
 
     // The colour and thickness group.
     auto* colourHolder = new QWidget;
     colourHolder->setObjectName(QStringLiteral("ImageNoteEditorColorDecor"));
+    colourHolder->setAttribute(Qt::WA_StyledBackground);
     auto* colourRow = new QHBoxLayout(colourHolder);
     colourRow->setContentsMargins(5, 5, 5, 5);
     auto* swatch = new ColorWidget;
@@ -192,6 +292,8 @@ ImageNoteEditor::ImageNoteEditor(QWidget* parent)
     // The preview is refreshed before the window tells anyone of the change.
     connect(m_pWorkArea, &ImageNoteWorkArea::changed, this, &ImageNoteEditor::slotChanged);
     connect(m_pWorkArea, &ImageNoteWorkArea::changed, this, &ImageNoteEditor::changed);
+
+    setStyleSheet(editorStyleSheet(toolPictures));
 }
 
 void ImageNoteEditor::setScreenMetrics(std::function<qreal()> scaleFactor, std::function<QSize()> desktopSize)

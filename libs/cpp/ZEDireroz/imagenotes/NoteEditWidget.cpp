@@ -18,6 +18,38 @@ QPushButton* flatButton(QString const& name, QString const& toolTip)
     return button;
 }
 
+// The four buttons show round pictures and light up under the pointer. Only
+// the box's own buttons are addressed: the text edit keeps the colours the
+// work area gives it.
+QString buttonStyleSheet()
+{
+    struct Picture
+    {
+        char const* name;
+        char const* picture;
+    };
+    Picture const pictures[] = {{"NoteEditWidgetAccept", "accept"},
+                                {"NoteEditWidgetReject", "cancel"},
+                                {"NoteEditWidgetInc", "increase"},
+                                {"NoteEditWidgetDec", "decrease"}};
+    QString sheet;
+    QStringList selectors;
+    for (Picture const& entry : pictures) {
+        sheet += QStringLiteral("QPushButton#%1 { image: url(:/imagenotes/note-%2.png); }\n")
+                     .arg(QLatin1String(entry.name), QLatin1String(entry.picture));
+        selectors << QStringLiteral("QPushButton#") + QLatin1String(entry.name);
+    }
+    sheet += selectors.join(QStringLiteral(", "))
+             + QStringLiteral(" { min-width: 24px; max-width: 24px; min-height: 24px; max-height: 24px;"
+                              " padding: 1px; border: 1px solid transparent; border-radius: 5px;"
+                              " background: transparent; }\n");
+    sheet += selectors.join(QStringLiteral(":hover, "))
+             + QStringLiteral(":hover { background: rgba(0, 0, 0, 30); border-color: rgba(0, 0, 0, 50); }\n");
+    sheet +=
+        selectors.join(QStringLiteral(":pressed, ")) + QStringLiteral(":pressed { background: rgba(0, 0, 0, 60); }\n");
+    return sheet;
+}
+
 } // namespace
 
 // The box leaves the application's save folder alone: several boxes may exist,
@@ -52,6 +84,7 @@ NoteEditWidget::NoteEditWidget(QWidget* parent)
     connect(decrease, &QPushButton::clicked, this, &NoteEditWidget::slotDecrease);
     connect(m_pCancel, &QPushButton::clicked, this, &NoteEditWidget::cancelClicked);
     connect(m_pAccept, &QPushButton::clicked, this, &NoteEditWidget::okClicked);
+    setStyleSheet(buttonStyleSheet());
 }
 
 void NoteEditWidget::hideAll()

@@ -7,15 +7,19 @@
 #include "ZEDireroz/imagenotes/ImageNoteEditor.h"
 #include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
 #include "ZEDireroz/imagenotes/NoteEditDragPreview.h"
+#include "ZEDireroz/imagenotes/NoteEditWidget.h"
 
+#include <QButtonGroup>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 using ZEDireroz::App;
@@ -65,6 +69,24 @@ void answerWith(int button)
         else
             dialog->reject();
     });
+}
+
+// How many pixels of a picture differ clearly from its top-left corner: a bare
+// flat button shows none, a button with a picture many.
+int markedPixels(QImage const& image)
+{
+    QColor const ground = image.pixelColor(0, 0);
+    int marked = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            QColor const c = image.pixelColor(x, y);
+            marked += std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green())
+                                  + std::abs(c.blue() - ground.blue())
+                              > 60
+                          ? 1
+                          : 0;
+        }
+    return marked;
 }
 
 } // namespace
@@ -153,6 +175,109 @@ private slots:
         QVERIFY(!redo->isEnabled());
         QTest::mouseClick(undo, Qt::LeftButton);
         QVERIFY(redo->isEnabled());
+    }
+
+    // Every tool and bar button shows a picture of its own, keeps its tool tip,
+    // and a chosen tool (or an unavailable undo) looks different.
+    void buttonsHaveTheirLook_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("pen") << "ImageNoteEditorPen"
+                             << "Pen"
+                             << "checked";
+        QTest::newRow("eraser") << "ImageNoteEditorEraser"
+                                << "Eraser"
+                                << "checked";
+        QTest::newRow("highlighter") << "ImageNoteEditorHighlighter"
+                                     << "Highlighter"
+                                     << "checked";
+        QTest::newRow("rectangle") << "ImageNoteEditorRectangle"
+                                   << "Rectangle"
+                                   << "checked";
+        QTest::newRow("filled rectangle") << "ImageNoteEditorFilledRectangle"
+                                          << "Filled Rectangle"
+                                          << "checked";
+        QTest::newRow("oval") << "ImageNoteEditorOval"
+                              << "Oval"
+                              << "checked";
+        QTest::newRow("blur") << "ImageNoteEditorBlur"
+                              << "Blur"
+                              << "checked";
+        QTest::newRow("filled oval") << "ImageNoteEditorFilledOval"
+                                     << "Filled Oval"
+                                     << "checked";
+        QTest::newRow("line") << "ImageNoteEditorLine"
+                              << "Line"
+                              << "checked";
+        QTest::newRow("arrow") << "ImageNoteEditorArrow"
+                               << "Arrow"
+                               << "checked";
+        QTest::newRow("text") << "ImageNoteEditorText"
+                              << "Text"
+                              << "checked";
+        QTest::newRow("thickness") << "ImageNoteEditorThikness" << QString() << QString();
+        QTest::newRow("undo") << "ImageNoteEditorUndo"
+                              << "Undo"
+                              << "disabled";
+        QTest::newRow("redo") << "ImageNoteEditorRedo"
+                              << "Redo"
+                              << "disabled";
+        QTest::newRow("save") << "ImageNoteEditorSave"
+                              << "Save" << QString();
+        QTest::newRow("more apps") << "ImageNoteEditorMoreApps"
+                                   << "MoreApps" << QString();
+        QTest::newRow("app") << "ImageNoteEditorApp"
+                             << "App" << QString();
+        QTest::newRow("quit") << "ImageNoteEditorQuit"
+                              << "Quit" << QString();
+    }
+    void buttonsHaveTheirLook()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, toolTip);
+        QFETCH(QString, state);
+        Fixture f;
+        auto* button = f.editor.findChild<QPushButton*>(name);
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), toolTip);
+        QVERIFY(button->text().isEmpty());
+        // Pen starts checked; unchecking it needs the group's exclusivity off.
+        if (button->group())
+            button->group()->setExclusive(false);
+        button->setChecked(false);
+        button->setEnabled(true);
+        QImage const plain = button->grab().toImage();
+        QVERIFY2(markedPixels(plain) > plain.width() * plain.height() / 10,
+                 qPrintable(QString::number(markedPixels(plain))));
+        if (state == QStringLiteral("checked"))
+            button->setChecked(true);
+        else if (state == QStringLiteral("disabled"))
+            button->setEnabled(false);
+        else
+            return;
+        QImage const other = button->grab().toImage();
+        QCOMPARE(other.size(), plain.size());
+        int differing = 0;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x)
+                differing += plain.pixel(x, y) != other.pixel(x, y) ? 1 : 0;
+        QVERIFY2(differing > plain.width() * plain.height() / 10, qPrintable(QString::number(differing)));
+    }
+
+    // A misspelt picture in the style sheet would leave its button bare.
+    void everyPictureOfTheLookExists()
+    {
+        Fixture f;
+        QString const sheet = f.editor.styleSheet() + f.editor.workArea()->textBox()->styleSheet();
+        QRegularExpression const url(QStringLiteral("url\\(([^)]+)\\)"));
+        int pictures = 0;
+        for (QRegularExpressionMatchIterator it = url.globalMatch(sheet); it.hasNext(); ++pictures) {
+            QString const path = it.next().captured(1);
+            QVERIFY2(!QImage(path).isNull(), qPrintable(path));
+        }
+        QVERIFY(pictures >= 11 + 7 + 4);
     }
 
     void newScreenShotQuestion_data()
@@ -261,6 +386,9 @@ private slots:
         f.stroke(QPoint(500, 300), QPoint(320, 140));
         area->slotSetMode(ImageNoteWorkArea::Highlighter);
         f.stroke(QPoint(80, 200), QPoint(300, 200));
+        area->slotSetMode(ImageNoteWorkArea::Text);
+        f.stroke(QPoint(400, 290), QPoint(400, 290));
+        area->textBox()->textEdit()->setPlainText(QStringLiteral("Count in: two bars"));
         QTRY_VERIFY([&] {
             QImage const shown = f.editor.screen()->grabWindow(f.editor.winId()).toImage();
             QPoint const edge = area->mapTo(&f.editor, QPoint(190, 70));

@@ -1,4 +1,4 @@
-// The note text box: its size buttons, their lower bound, its signals, and that
+// The note text box: its size buttons and their pictures, their lower bound, its signals, and that
 // creating one leaves the application's save folder alone.
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/imagenotes/NoteEditWidget.h"
@@ -76,6 +76,36 @@ private slots:
         box->hideAll();
         QVERIFY(!box->isVisible());
         QVERIFY(box->textEdit()->isHidden());
+    }
+
+    // The buttons carry no text: without their pictures the row would be blank.
+    void buttonsShowTheirPictures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("accept") << "NoteEditWidgetAccept"
+                                << "Accept";
+        QTest::newRow("cancel") << "NoteEditWidgetReject"
+                                << "Cancel";
+        QTest::newRow("increase") << "NoteEditWidgetInc"
+                                  << "Increase";
+        QTest::newRow("decrease") << "NoteEditWidgetDec"
+                                  << "Decrease";
+    }
+    void buttonsShowTheirPictures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, toolTip);
+        NoteEditWidget box;
+        auto* button = box.findChild<QPushButton*>(name);
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), toolTip);
+        QImage const shown = button->grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                colours.insert(shown.pixel(x, y));
+        QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
     }
 
     void leavesTheSaveFolderAlone()
