@@ -18,6 +18,8 @@ namespace RADarir {
 namespace {
 
 constexpr int kPianoOctaves = 2;
+constexpr int kPreferredWidth = 180;
+constexpr int kPreferredHeight = 130;
 constexpr int kPitchClasses = 12;
 
 qreal screenRatio()
@@ -47,6 +49,11 @@ void ChordBaseView::setChordTabAndName(int chordIndex, QVector<int> const& tab, 
 void ChordBaseView::setInstrumentName(QString const& id)
 {
     m_strInstrumentName = id;
+}
+
+QSize ChordBaseView::sizeHint() const
+{
+    return QSize(kPreferredWidth, kPreferredHeight);
 }
 
 QString ChordBaseView::pianoTabToCode() const

@@ -40,6 +40,10 @@ public:
     QString pianoTabToCode() const;
     static QString pianoTabToCode(QVector<int> const& tab);
 
+    // Large enough for the diagram's fret numbers and the tablature's frets to
+    // stay readable where the frame is held to its preferred height (a pocket screen).
+    QSize sizeHint() const override;
+
     // Renders the view into the work folder's "Chord.png" and drags that file.
     void startDrag();
 

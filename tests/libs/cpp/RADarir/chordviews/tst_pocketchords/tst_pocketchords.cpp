@@ -2,6 +2,7 @@
 // frame's narrow column and thin margins, the page's size policies and the
 // photo view's textured ground.
 #include "RADarir/chordviews/ChordPhotoView.h"
+#include "RADarir/chordviews/ChordStandardView.h"
 #include "RADarir/chordviews/ChordView.h"
 #include "RADarir/chordviews/ChordsMainPage.h"
 #include "RADarir/music/ChordsButtonsPanel.h"
@@ -10,7 +11,9 @@
 #include "tests/libs/cpp/RADarir/chordviews/PictureTesting.h"
 #include "tests/libs/cpp/RADarir/chordviews/StyleTesting.h"
 
+#include <QDir>
 #include <QLayout>
+#include <QScreen>
 #include <QtTest>
 
 using namespace RADarir;
@@ -71,6 +74,26 @@ private slots:
             }
         }
         QCOMPARE(matches, 30 * 40);
+    }
+
+    // The whole page on the small screen, with the pocket sheet: every part
+    // fits the screen's width, and the chord pictures keep a usable size.
+    void screenshot()
+    {
+        ChordsMainPage::applyStyle();
+        ChordsTesting::GuitarPage page;
+        page.setCurrentChord("G7");
+        page.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QImage const shot = QGuiApplication::primaryScreen()->grabWindow(page.winId()).toImage();
+        shot.save(QDir::current().filePath("pocketchordspage.png"));
+        QVERIFY(page.width() <= 400);
+        for (QWidget* part : QList<QWidget*>{page.chordsButtonsPanel(), page.chordView()}) {
+            QRect const area(part->mapTo(&page, QPoint(0, 0)), part->size());
+            QVERIFY2(page.rect().contains(area), part->metaObject()->className());
+        }
+        QVERIFY(page.chordView()->standardView()->height() >= 80);
+        qApp->setStyleSheet(QString());
     }
 };
 
