@@ -18,6 +18,7 @@
 #include <QtMath>
 
 #include <cmath>
+#include <cstring>
 
 namespace ZEDireroz {
 
@@ -41,7 +42,7 @@ QPixmap const& ImageNoteWorkArea::pixContent()
     if (!m_content.isNull()) {
         QPainter painter(&m_content);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.drawPixmap(0, 0, m_layer);
+        painter.drawImage(0, 0, m_layer);
     }
     return m_content;
 }
@@ -52,9 +53,11 @@ void ImageNoteWorkArea::applyToTextEdit()
         QStringLiteral("QTextEdit{color: %1; background: rgba(10, 10, 10, 5);}").arg(m_color.name()));
 }
 
-QPixmap ImageNoteWorkArea::newLayer() const
+QImage ImageNoteWorkArea::newLayer() const
 {
-    QPixmap layer(m_base.size());
+    if (m_base.isNull())
+        return QImage();
+    QImage layer(m_base.size(), QImage::Format_ARGB32_Premultiplied);
     layer.setDevicePixelRatio(m_base.devicePixelRatio());
     layer.fill(QColor(0, 0, 0, 0));
     return layer;
@@ -138,26 +141,41 @@ bool ImageNoteWorkArea::slotSave()
     return true;
 }
 
+// Puts the step's pixels into the layer and keeps the ones they replace, so
+// that the same step brings them back when it goes the other way.
+void ImageNoteWorkArea::exchange(UndoStep& step)
+{
+    if (step.pixels.isNull())
+        return;
+    QImage const replaced = m_layer.copy(step.area);
+    int const rowBytes = step.area.width() * 4;
+    for (int y = 0; y < step.area.height(); ++y)
+        std::memcpy(m_layer.scanLine(step.area.top() + y) + step.area.left() * 4, step.pixels.constScanLine(y),
+                    size_t(rowBytes));
+    step.pixels = replaced;
+}
+
+void ImageNoteWorkArea::stepBack(QStack<UndoStep>& from, QStack<UndoStep>& to)
+{
+    if (from.isEmpty())
+        return;
+    UndoStep step = from.pop();
+    exchange(step);
+    to.push(step);
+    update();
+    emit changed();
+}
+
 void ImageNoteWorkArea::slotUndo()
 {
-    if (!m_undo.isEmpty()) {
-        m_redo.push(m_layer);
-        m_layer = m_undo.pop();
-        update();
-        emit changed();
-    }
+    stepBack(m_undo, m_redo);
     emit undoAvailable(!m_undo.isEmpty());
     emit redoAvailable(!m_redo.isEmpty());
 }
 
 void ImageNoteWorkArea::slotRedo()
 {
-    if (!m_redo.isEmpty()) {
-        m_undo.push(m_layer);
-        m_layer = m_redo.pop();
-        update();
-        emit changed();
-    }
+    stepBack(m_redo, m_undo);
     emit redoAvailable(!m_redo.isEmpty());
     emit undoAvailable(!m_undo.isEmpty());
 }
@@ -201,8 +219,11 @@ void ImageNoteWorkArea::setUndoMemoryLimit(qint64 bytes)
 
 qint64 ImageNoteWorkArea::undoMemory() const
 {
-    qint64 const layerBytes = qint64(m_layer.width()) * m_layer.height() * 4;
-    return layerBytes * (m_undo.size() + m_redo.size());
+    qint64 bytes = 0;
+    for (QStack<UndoStep> const* stack : {&m_undo, &m_redo})
+        for (UndoStep const& step : *stack)
+            bytes += step.pixels.sizeInBytes();
+    return bytes;
 }
 
 void ImageNoteWorkArea::trimUndo()
@@ -211,15 +232,62 @@ void ImageNoteWorkArea::trimUndo()
         m_undo.removeFirst();
 }
 
+QRect ImageNoteWorkArea::toDevice(QRect const& points) const
+{
+    qreal const ratio = m_layer.devicePixelRatio();
+    QRect const device(QPoint(qFloor(points.left() * ratio), qFloor(points.top() * ratio)),
+                       QPoint(qCeil((points.right() + 1) * ratio) - 1, qCeil((points.bottom() + 1) * ratio) - 1));
+    return device.intersected(m_layer.rect());
+}
+
+// Everything a gesture paints lies within its points' bounding rectangle
+// widened by the pen: square caps reach out up to width / sqrt(2) at a slant,
+// and antialiasing one pixel more. The arrow's head reaches about 33 points
+// back from its tip.
+QRect ImageNoteWorkArea::gestureBounds() const
+{
+    QRect span = QRect(m_press, m_current).normalized();
+    int width = m_thickness;
+    switch (m_mode) {
+    case Blur:
+        return span.adjusted(-1, -1, 1, 1);
+    case Eraser:
+        width = m_thickness * 10;
+        break;
+    case Highlighter:
+        width = m_thickness * 8;
+        break;
+    case Arrow:
+        span |= QRect(m_current - QPoint(33, 33), QSize(67, 67));
+        break;
+    default:
+        break;
+    }
+    if (isFreehand()) {
+        span = QRect(m_press, m_press);
+        for (QLine const& segment : m_segments)
+            span |= QRect(segment.p1(), segment.p2()).normalized();
+    }
+    int const margin = qAbs(width) + 2;
+    return span.adjusted(-margin, -margin, margin, margin);
+}
+
 // A new gesture makes the steps that undo put aside meaningless: redoing one
 // would bring back a layer without the newest annotation.
-void ImageNoteWorkArea::pushUndo()
+ImageNoteWorkArea::UndoStep& ImageNoteWorkArea::pushUndo(QRect const& points)
 {
     m_redo.clear();
-    m_undo.push(m_layer);
+    UndoStep step;
+    if (!points.isEmpty() && !m_layer.isNull()) {
+        step.area = toDevice(points);
+        if (!step.area.isEmpty())
+            step.pixels = m_layer.copy(step.area);
+    }
+    m_undo.push(step);
     trimUndo();
     emit redoAvailable(false);
     emit undoAvailable(true);
+    return m_undo.top();
 }
 
 bool ImageNoteWorkArea::isFreehand() const
@@ -291,7 +359,7 @@ void ImageNoteWorkArea::commitGesture()
         m_segments.clear();
         return;
     }
-    pushUndo();
+    pushUndo(gestureBounds());
     {
         QPainter painter(&m_layer);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -305,7 +373,7 @@ void ImageNoteWorkArea::commitGesture()
 void ImageNoteWorkArea::placeTextBox()
 {
     if (!m_pTextBox->isVisible())
-        pushUndo();
+        pushUndo(QRect()).awaitingText = true;
     QRect box;
     if ((m_press - m_current).manhattanLength() < 101)
         box = QRect(m_press, QSize(kTextBoxWidth, kTextBoxHeight));
@@ -328,7 +396,22 @@ void ImageNoteWorkArea::writeText()
         painter.setFont(edit->currentFont());
         painter.setPen(QPen(QBrush(m_color, Qt::SolidPattern), m_thickness, m_bDash ? Qt::DashLine : Qt::SolidLine,
                             Qt::SquareCap, Qt::BevelJoin));
-        painter.drawText(QRect(QPoint(m_press.x() + 3, m_press.y() + 3), m_current), Qt::TextWordWrap, text);
+        QRect const box(QPoint(m_press.x() + 3, m_press.y() + 3), m_current);
+        // The text is not clipped to its box, so the step keeps what it really
+        // covers; the placing step takes it unless undo has moved that away.
+        int const margin = qAbs(m_thickness) + 4;
+        QRect const covered =
+            painter.boundingRect(box, Qt::TextWordWrap, text).united(box).adjusted(-margin, -margin, margin, margin);
+        UndoStep* step = !m_undo.isEmpty() && m_undo.top().awaitingText ? &m_undo.top() : nullptr;
+        if (step) {
+            step->area = toDevice(covered);
+            step->pixels = m_layer.copy(step->area);
+            step->awaitingText = false;
+            trimUndo();
+        } else {
+            pushUndo(covered);
+        }
+        painter.drawText(box, Qt::TextWordWrap, text);
     }
     edit->clear();
     m_bDirty = true;
@@ -448,17 +531,17 @@ void ImageNoteWorkArea::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.drawPixmap(0, 0, m_base);
     if (m_bButtonDown && m_mode == Eraser && !m_layer.isNull()) {
-        QPixmap preview = m_layer.copy();
+        QImage preview = m_layer.copy();
         preview.setDevicePixelRatio(m_layer.devicePixelRatio());
         {
             QPainter erase(&preview);
             erase.setRenderHint(QPainter::Antialiasing);
             drawGesture(erase, false);
         }
-        painter.drawPixmap(0, 0, preview);
+        painter.drawImage(0, 0, preview);
         return;
     }
-    painter.drawPixmap(0, 0, m_layer);
+    painter.drawImage(0, 0, m_layer);
     if (m_mode == Text) {
         if (m_bButtonDown) {
             painter.drawRect(QRect(m_press, m_current));

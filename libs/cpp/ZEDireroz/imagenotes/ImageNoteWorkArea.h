@@ -4,11 +4,14 @@
 // rectangles, blur, ovals, lines, arrows and text notes. Annotations go into a
 // transparent layer over the picture, never into the picture itself. A gesture
 // is drawn provisionally while the button is down and committed into the layer
-// by the mouse handlers, so painting never changes the model. Undo and redo keep
-// whole layers, bounded by memory.
+// by the mouse handlers, so painting never changes the model. Each undo or redo
+// step keeps only the rectangle of the layer that its gesture changed, with the
+// pixels it held before (or, once undone, after); together they are bounded by
+// memory.
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QLine>
 #include <QList>
 #include <QPixmap>
@@ -42,7 +45,7 @@ public:
         TextAccepted = 12
     };
 
-    // Undo and redo together keep at most this many bytes of layers by default.
+    // Undo and redo together keep at most this many bytes of pixels by default.
     static constexpr qint64 kDefaultUndoMemory = qint64(256) * 1024 * 1024;
     static constexpr int kBlurRadius = 10;
     // A text click (or a short drag) places a box of this size.
@@ -58,13 +61,14 @@ public:
     void applyToTextEdit();
     void drawArrow(QPainter* painter);
 
-    QPixmap const& layer() const { return m_layer; }
+    // The annotation layer at the picture's device pixels.
+    QImage const& layer() const { return m_layer; }
     NoteEditWidget* textBox() const { return m_pTextBox; }
     int mode() const { return m_mode; }
     int undoCount() const { return m_undo.size(); }
     int redoCount() const { return m_redo.size(); }
-    // The oldest undo steps are dropped when undo and redo together would hold
-    // more than bytes; at least one step is always kept.
+    // The oldest undo steps are dropped when the pixels kept by undo and redo
+    // together would take more than bytes; at least one step is always kept.
     void setUndoMemoryLimit(qint64 bytes);
     qint64 undoMemory() const;
 
@@ -97,6 +101,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // One step of the history: a rectangle of the layer in device pixels and
+    // the pixels to put back there. A text step is pushed when its box is
+    // placed and receives its rectangle when the text is written.
+    struct UndoStep
+    {
+        QRect area;
+        QImage pixels;
+        bool awaitingText = false;
+    };
+
     bool isFreehand() const;
     bool isShape() const;
     // Draws the gesture under way with painter; onLayer selects the committed form.
@@ -105,13 +119,18 @@ private:
     void commitGesture();
     void placeTextBox();
     void writeText();
-    void pushUndo();
+    // The rectangle, in points, that the gesture under way paints into.
+    QRect gestureBounds() const;
+    QRect toDevice(QRect const& points) const;
+    UndoStep& pushUndo(QRect const& points);
     void trimUndo();
+    void exchange(UndoStep& step);
+    void stepBack(QStack<UndoStep>& from, QStack<UndoStep>& to);
     void finishTextBox(int mode);
-    QPixmap newLayer() const;
+    QImage newLayer() const;
 
     QPixmap m_base;
-    QPixmap m_layer;
+    QImage m_layer;
     QPixmap m_content;
     QPoint m_previous;
     QPoint m_current;
@@ -123,8 +142,8 @@ private:
     bool m_bDash = false;
     bool m_bButtonDown = false;
     NoteEditWidget* m_pTextBox;
-    QStack<QPixmap> m_undo;
-    QStack<QPixmap> m_redo;
+    QStack<UndoStep> m_undo;
+    QStack<UndoStep> m_redo;
     QList<QLine> m_segments;
     bool m_bDirty = true;
     qint64 m_undoMemoryLimit = kDefaultUndoMemory;

@@ -63,7 +63,7 @@ struct Fixture
     }
     void drag(QPoint const& from, QPoint const& to) { drag(QList<QPoint>{from, to}); }
 
-    QImage layer() const { return area.layer().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied); }
+    QImage layer() const { return area.layer().convertToFormat(QImage::Format_ARGB32_Premultiplied); }
     int alpha(QPoint const& p) const { return qAlpha(layer().pixel(p)); }
 
     ImageNoteWorkArea area;
@@ -99,6 +99,7 @@ using Draw = std::function<void(QPainter&)>;
 } // namespace
 
 Q_DECLARE_METATYPE(Draw)
+Q_DECLARE_METATYPE(QList<QPoint>)
 
 class TestImageNoteWorkArea : public QObject
 {
@@ -311,7 +312,9 @@ private slots:
         QCOMPARE(f.area.undoCount(), 1);
     }
 
-    // Three horizontal strokes A, B, C at rows 10, 20 and 30; u undo, r redo.
+    // Three strokes A, B, C, each along row 10, 20 or 30 and then slanting back
+    // across the others, so that undoing one must restore pixels the others
+    // painted; u undo, r redo.
     void undoRedo_data()
     {
         QTest::addColumn<QString>("steps");
@@ -349,15 +352,26 @@ private slots:
         f.area.slotSetThikness(3);
         QSignalSpy undo(&f.area, &ImageNoteWorkArea::undoAvailable);
         QSignalSpy redo(&f.area, &ImageNoteWorkArea::redoAvailable);
+        // The layers seen after each stroke: undo and redo must bring back
+        // exactly these, pixel for pixel.
+        QList<QImage> done{f.layer()};
+        QList<QImage> undone;
         for (QChar step : steps) {
             if (step == QLatin1Char('u')) {
                 f.area.slotUndo();
+                if (done.size() > 1)
+                    undone.append(done.takeLast());
             } else if (step == QLatin1Char('r')) {
                 f.area.slotRedo();
+                if (!undone.isEmpty())
+                    done.append(undone.takeLast());
             } else {
                 int const y = 10 * (step.unicode() - 'A' + 1);
-                f.drag(QPoint(5, y), QPoint(58, y));
+                f.drag({QPoint(5, y), QPoint(58, y), QPoint(32, 45 - y)});
+                done.append(f.layer());
+                undone.clear();
             }
+            QCOMPARE(f.layer(), done.last());
         }
         for (char stroke : {'A', 'B', 'C'}) {
             int const y = 10 * (stroke - 'A' + 1);
@@ -391,11 +405,18 @@ private slots:
     {
         Fixture f;
         qint64 const layerBytes = qint64(kSize.width()) * kSize.height() * 4;
-        f.area.setUndoMemoryLimit(3 * layerBytes);
-        for (int i = 0; i < 6; ++i)
+        f.drag(QPoint(5, 5), QPoint(58, 5));
+        qint64 const stepBytes = f.area.undoMemory();
+        // A thin stroke keeps only its strip of the layer.
+        QVERIFY2(stepBytes > 0 && stepBytes < layerBytes / 4, qPrintable(QString::number(stepBytes)));
+        f.area.slotUndo();
+        f.area.slotRedo();
+        QCOMPARE(f.area.undoMemory(), stepBytes);
+        f.area.setUndoMemoryLimit(3 * stepBytes);
+        for (int i = 1; i < 6; ++i)
             f.drag(QPoint(5, 5 + 7 * i), QPoint(58, 5 + 7 * i));
         QCOMPARE(f.area.undoCount(), 3);
-        QVERIFY(f.area.undoMemory() <= 3 * layerBytes);
+        QVERIFY(f.area.undoMemory() <= 3 * stepBytes);
         // The newest steps survive: three undos leave the first three strokes.
         for (int i = 0; i < 3; ++i)
             f.area.slotUndo();
@@ -404,7 +425,72 @@ private slots:
         // Undo moved the steps to the redo side; together they stay within the bound.
         f.area.slotUndo();
         QCOMPARE(f.area.redoCount(), 3);
-        QVERIFY(f.area.undoMemory() <= 3 * layerBytes);
+        QVERIFY(f.area.undoMemory() <= 3 * stepBytes);
+    }
+
+    // On a large picture a small gesture must not cost a copy of the whole layer.
+    void aStepKeepsOnlyWhatItChanged()
+    {
+        QPixmap large(2000, 1500);
+        large.fill(kBase);
+        Fixture f(large);
+        f.area.slotSetThikness(4);
+        f.drag({QPoint(100, 100), QPoint(150, 120), QPoint(180, 160)});
+        // The stroke spans 80 x 60 points; with the pen it is well under 200 x 200.
+        QVERIFY2(f.area.undoMemory() <= 200 * 200 * 4, qPrintable(QString::number(f.area.undoMemory())));
+        QVERIFY(f.alpha(QPoint(150, 120)) > 0);
+        f.area.slotUndo();
+        QVERIFY(transparent(f.layer()));
+    }
+
+    // Over a layer painted all over, each tool's step is undone to the exact
+    // pixels and redone to the exact result, also on a picture with two device
+    // pixels per point, and at the widths where the pen reaches furthest.
+    void undoRestoresEachToolExactly_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("thickness");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QList<QPoint>>("points");
+        QList<QPoint> const slant{QPoint(12, 30), QPoint(30, 14), QPoint(50, 34)};
+        QList<QPoint> const corner{QPoint(40, 36), QPoint(20, 10)};
+        QTest::newRow("pen 15") << int(ImageNoteWorkArea::Pen) << 15 << 1.0 << slant;
+        QTest::newRow("pen on a 2x picture") << int(ImageNoteWorkArea::Pen) << 3 << 2.0 << slant;
+        QTest::newRow("eraser") << int(ImageNoteWorkArea::Eraser) << 2 << 1.0 << slant;
+        QTest::newRow("highlighter") << int(ImageNoteWorkArea::Highlighter) << 2 << 1.0 << slant;
+        QTest::newRow("rectangle 10") << int(ImageNoteWorkArea::Rectangle) << 10 << 1.0 << corner;
+        QTest::newRow("filled oval") << int(ImageNoteWorkArea::FilledOval) << 3 << 1.0 << corner;
+        QTest::newRow("line 15 at a slant") << int(ImageNoteWorkArea::Line) << 15 << 1.0 << corner;
+        QTest::newRow("arrow") << int(ImageNoteWorkArea::Arrow) << 4 << 1.0 << corner;
+        QTest::newRow("blur") << int(ImageNoteWorkArea::Blur) << 1 << 1.0 << corner;
+        QTest::newRow("blur on a 2x picture") << int(ImageNoteWorkArea::Blur) << 1 << 2.0 << corner;
+    }
+    void undoRestoresEachToolExactly()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, thickness);
+        QFETCH(qreal, ratio);
+        QFETCH(QList<QPoint>, points);
+        QImage stripes = stripedPicture().toImage().scaled(kSize * ratio);
+        stripes.setDevicePixelRatio(ratio);
+        Fixture f(QPixmap::fromImage(stripes));
+        f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
+        f.area.slotSetColor(Qt::green);
+        f.drag(QPoint(0, 0), QPoint(63, 47));
+        QImage const before = f.layer();
+        QCOMPARE(before.size(), kSize * ratio);
+        f.area.slotSetMode(mode);
+        f.area.slotSetColor(Qt::red);
+        f.area.slotSetThikness(thickness);
+        f.drag(points);
+        QImage const after = f.layer();
+        QVERIFY(after != before);
+        f.area.slotUndo();
+        QCOMPARE(f.layer(), before);
+        f.area.slotRedo();
+        QCOMPARE(f.layer(), after);
+        f.area.slotUndo();
+        QCOMPARE(f.layer(), before);
     }
 
     void textBoxPlacement_data()
