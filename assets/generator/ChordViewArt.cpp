@@ -3,15 +3,15 @@
 // view's instrument labels, the instrument chooser's items in their three
 // states, the promotion button and the play button in its four states. A keyboard code names the pitch
 // classes of a chord from C to B, "0" for one that sounds and "X" for one that
-// does not; every chord of the chord index gets its pictures.
+// does not; every voicing of the piano page gets its pictures.
 #include "AssetGenerator.h"
 #include "InstrumentArt.h"
+#include "RADarir/chordpages/tables/ChordTables.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <QSet>
 #include <QVector>
 
 using AssetGen::canvas;
@@ -20,43 +20,20 @@ namespace {
 
 constexpr int kPitchClasses = 12;
 
-// The pitch class (C = 0) of each root of the chord index, in index order:
-// A, A♭, B, B♭, C, D, D♭, E, E♭, F, G, G♭.
-constexpr int kRootPitchClasses[] = {9, 8, 11, 10, 0, 2, 1, 4, 3, 5, 7, 6};
-
-// The intervals above the root of each chord type, in index order: major, m,
-// aug, dim, 6, m6, 7, maj7, m7, 9, sus4.
-QVector<QVector<int>> const& chordTypeIntervals()
-{
-    static QVector<QVector<int>> const intervals = {
-        {0, 4, 7},     {0, 3, 7},     {0, 4, 8},     {0, 3, 6},        {0, 4, 7, 9}, {0, 3, 7, 9},
-        {0, 4, 7, 10}, {0, 4, 7, 11}, {0, 3, 7, 10}, {0, 2, 4, 7, 10}, {0, 5, 7},
-    };
-    return intervals;
-}
-
-QString codeOf(QSet<int> const& pitchClasses)
-{
-    QString code(kPitchClasses, QLatin1Char('X'));
-    for (int pc : pitchClasses)
-        code[pc] = QLatin1Char('0');
-    return code;
-}
-
-// The codes that get a keyboard picture: the distinct pitch-class sets of the
-// 132 chords, in chord-index order.
+// The codes that get a keyboard picture: those of the piano page's own
+// voicings (both octaves folded into the pitch classes, as the views fold
+// them), in chord-index order.
 QStringList keyboardCodes()
 {
     QStringList codes;
-    for (int root : kRootPitchClasses) {
-        for (QVector<int> const& type : chordTypeIntervals()) {
-            QSet<int> classes;
-            for (int interval : type)
-                classes.insert((root + interval) % kPitchClasses);
-            QString const code = codeOf(classes);
-            if (!codes.contains(code))
-                codes << code;
+    for (QVector<int> const& tab : RADarir::ChordTables::tabs(RADarir::ChordTables::Instrument::Piano)) {
+        QString code(kPitchClasses, QLatin1Char('X'));
+        for (int pc = 0; pc < kPitchClasses; ++pc) {
+            if (tab.value(pc, -1) == 0 || tab.value(pc + kPitchClasses, -1) == 0)
+                code[pc] = QLatin1Char('0');
         }
+        if (!codes.contains(code))
+            codes << code;
     }
     return codes;
 }

@@ -324,6 +324,13 @@ private slots:
             bool const open = id != QLatin1String("piano") && tab.contains(0);
             QVERIFY2((countPixels(photo, fingertipRed) > 40) == stopped, qPrintable(name));
             QVERIFY2((countPixels(photo, openRingGreen) > 20) == open, qPrintable(name));
+            // The piano's diagram and tablature show keyboard pictures named by the same code.
+            if (id == QLatin1String("piano")) {
+                for (QString const prefix : {"a_", "b_"}) {
+                    QString const keyboard = prefix + photoCode(id, tab) + QStringLiteral(".png");
+                    QVERIFY2(!QImage(ChordBaseView::chordPicturePath(keyboard)).isNull(), qPrintable(keyboard));
+                }
+            }
         }
     }
 
