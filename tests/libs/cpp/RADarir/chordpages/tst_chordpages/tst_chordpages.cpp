@@ -20,6 +20,7 @@
 #include "RADarir/chordviews/ChordView.h"
 #include "RADarir/music/MusicShopBase.h"
 #include "TestSupport/ModalDriver.h"
+#include "TestSupport/NoteNumbers.h"
 #include "ZEDireroz/promotionbar/PromoMenuBar.h"
 #include "assets/generator/InstrumentSamples.h"
 
@@ -64,26 +65,10 @@ PageKind kindOf()
             }};
 }
 
-QVector<int> midis(QString const& names)
-{
-    QVector<int> result;
-    for (QString const& name : names.split(' '))
-        result << InstrumentSamples::midiOf(name);
-    return result;
-}
-
-QVector<int> pianoKeys()
-{
-    QVector<int> keys;
-    for (int midi = InstrumentSamples::midiOf("C3"); midi <= InstrumentSamples::midiOf("B4"); ++midi)
-        keys << midi;
-    return keys;
-}
-
 QVector<int> pianoTab(QString const& keys)
 {
     QVector<int> tab(24, -1);
-    for (int midi : midis(keys))
+    for (int midi : NoteNumbers::fromNames(keys))
         tab[midi - InstrumentSamples::midiOf("C3")] = 0;
     return tab;
 }
@@ -154,28 +139,29 @@ private:
         QTest::addColumn<QVector<int>>("firstTab");
 
         QTest::newRow("ukulele") << kindOf<UkuleleChordsMainPage, 4>() << "ukulele"
-                                 << "ukulele" << midis("G4 C4 E4 A4") << 8 << 30 << "RADarir::UkuleleShop"
-                                 << QVector<int>{2, 1, 0, 0};
+                                 << "ukulele" << NoteNumbers::fromNames("G4 C4 E4 A4") << 8 << 30
+                                 << "RADarir::UkuleleShop" << QVector<int>{2, 1, 0, 0};
         QTest::newRow("piano") << kindOf<PianoChordsMainPage, 24>() << "piano"
-                               << "piano" << pianoKeys() << 0 << 40 << "RADarir::PianoShop" << pianoTab("A3 Cd4 E4");
+                               << "piano" << NoteNumbers::pianoChordKeys() << 0 << 40 << "RADarir::PianoShop"
+                               << pianoTab("A3 Cd4 E4");
         QTest::newRow("mandolin") << kindOf<MandolinChordsMainPage, 4>() << "mandolin"
-                                  << "mandolin" << midis("G3 D4 A4 E5") << 8 << 30 << "RADarir::MandolinShop"
-                                  << QVector<int>{2, 2, 4, 0};
+                                  << "mandolin" << NoteNumbers::fromNames("G3 D4 A4 E5") << 8 << 30
+                                  << "RADarir::MandolinShop" << QVector<int>{2, 2, 4, 0};
         QTest::newRow("guitar") << kindOf<GuitarChordsMainPage, 6>() << "guitar"
-                                << "guitar" << midis("E2 A2 D3 G3 B3 E4") << 8 << 30 << "RADarir::GuitarShop"
-                                << QVector<int>{0, 0, 2, 2, 2, 0};
+                                << "guitar" << NoteNumbers::fromNames("E2 A2 D3 G3 B3 E4") << 8 << 30
+                                << "RADarir::GuitarShop" << QVector<int>{0, 0, 2, 2, 2, 0};
         QTest::newRow("banjo") << kindOf<BanjoChordsMainPage, 5>() << "banjo"
-                               << "banjo" << midis("G4 D3 G3 B3 D4") << 11 << 30 << "RADarir::BanjoShop"
-                               << QVector<int>{-1, 2, 2, 2, 2};
+                               << "banjo" << NoteNumbers::fromNames("G4 D3 G3 B3 D4") << 11 << 30
+                               << "RADarir::BanjoShop" << QVector<int>{-1, 2, 2, 2, 2};
         QTest::newRow("bass") << kindOf<BassChordsMainPage, 4>() << "bass"
-                              << "bass" << midis("E1 A1 D2 G2") << 8 << 80 << "RADarir::BassShop"
+                              << "bass" << NoteNumbers::fromNames("E1 A1 D2 G2") << 8 << 80 << "RADarir::BassShop"
                               << QVector<int>{0, 4, 2, 2};
         QTest::newRow("bass2") << kindOf<BassChordsMainPage2, 4>() << "bass2"
-                               << "bass" << midis("E1 A1 D2 G2") << 13 << 50 << "RADarir::BassShop"
+                               << "bass" << NoteNumbers::fromNames("E1 A1 D2 G2") << 13 << 50 << "RADarir::BassShop"
                                << QVector<int>{9, 7, 7, 6};
         QTest::newRow("balalaika") << kindOf<BalalaikaChordsMainPage, 3>() << "balalaika"
-                                   << "balalaika" << midis("E4 E4 A4") << 9 << 40 << "RADarir::BalalaikaShop"
-                                   << QVector<int>{5, 0, 4};
+                                   << "balalaika" << NoteNumbers::fromNames("E4 E4 A4") << 9 << 40
+                                   << "RADarir::BalalaikaShop" << QVector<int>{5, 0, 4};
     }
 
 private slots:

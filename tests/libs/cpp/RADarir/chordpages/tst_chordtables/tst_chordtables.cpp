@@ -5,6 +5,7 @@
 // bass page mirrors the mandolin's.
 #include "RADarir/chordpages/tables/ChordTables.h"
 
+#include "TestSupport/NoteNumbers.h"
 #include "assets/generator/InstrumentSamples.h"
 
 #include <QtTest>
@@ -34,23 +35,6 @@ std::set<int> chordPitchClasses(int index)
     for (int interval : kIntervals.at(index % 11))
         classes.insert((kRootPitchClass[index / 11] + interval) % 12);
     return classes;
-}
-
-// MIDI numbers of note names such as "G4 C4 E4 A4" (sharps written "d").
-QVector<int> notes(QString const& names)
-{
-    QVector<int> result;
-    for (QString const& name : names.split(' '))
-        result << InstrumentSamples::midiOf(name);
-    return result;
-}
-
-QVector<int> pianoKeys()
-{
-    QVector<int> keys;
-    for (int midi = InstrumentSamples::midiOf("C3"); midi <= InstrumentSamples::midiOf("B4"); ++midi)
-        keys << midi;
-    return keys;
 }
 
 // The MIDI notes that a voicing sounds on the given tuning.
@@ -88,17 +72,22 @@ private:
         QTest::addColumn<int>("highestCell");
         QTest::addColumn<QStringList>("otherNotes");
 
-        QTest::newRow("ukulele") << Instrument::Ukulele << notes("G4 C4 E4 A4") << 1 << 6 << QStringList();
-        QTest::newRow("piano") << Instrument::Piano << pianoKeys() << 0 << 0 << QStringList();
-        QTest::newRow("mandolin") << Instrument::Mandolin << notes("G3 D4 A4 E5") << 1 << 6 << QStringList();
-        QTest::newRow("guitar") << Instrument::Guitar << notes("E2 A2 D3 G3 B3 E4") << 1 << 6 << QStringList();
+        QTest::newRow("ukulele") << Instrument::Ukulele << NoteNumbers::fromNames("G4 C4 E4 A4") << 1 << 6
+                                 << QStringList();
+        QTest::newRow("piano") << Instrument::Piano << NoteNumbers::pianoChordKeys() << 0 << 0 << QStringList();
+        QTest::newRow("mandolin") << Instrument::Mandolin << NoteNumbers::fromNames("G3 D4 A4 E5") << 1 << 6
+                                  << QStringList();
+        QTest::newRow("guitar") << Instrument::Guitar << NoteNumbers::fromNames("E2 A2 D3 G3 B3 E4") << 1 << 6
+                                << QStringList();
         // Three banjo voicings add the ninth.
-        QTest::newRow("banjo") << Instrument::Banjo << notes("G4 D3 G3 B3 D4") << 1 << 6
+        QTest::newRow("banjo") << Instrument::Banjo << NoteNumbers::fromNames("G4 D3 G3 B3 D4") << 1 << 6
                                << QStringList{"C6", "D♭6", "E♭7"};
-        QTest::newRow("bass") << Instrument::Bass << notes("E1 A1 D2 G2") << 1 << 6 << QStringList();
+        QTest::newRow("bass") << Instrument::Bass << NoteNumbers::fromNames("E1 A1 D2 G2") << 1 << 6 << QStringList();
         // The second bass layout's diagram shows the cells of frets 5 to 12.
-        QTest::newRow("bass2") << Instrument::Bass2 << notes("E1 A1 D2 G2") << 5 << 12 << QStringList();
-        QTest::newRow("balalaika") << Instrument::Balalaika << notes("E4 E4 A4") << 1 << 6 << QStringList();
+        QTest::newRow("bass2") << Instrument::Bass2 << NoteNumbers::fromNames("E1 A1 D2 G2") << 5 << 12
+                               << QStringList();
+        QTest::newRow("balalaika") << Instrument::Balalaika << NoteNumbers::fromNames("E4 E4 A4") << 1 << 6
+                                   << QStringList();
     }
 
 private slots:
@@ -155,20 +144,22 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("expected");
 
-        QVector<int> const guitar = notes("E2 A2 D3 G3 B3 E4");
+        QVector<int> const guitar = NoteNumbers::fromNames("E2 A2 D3 G3 B3 E4");
         QTest::newRow("ukulele A9 without its root")
-            << Instrument::Ukulele << notes("G4 C4 E4 A4") << 9 << "G4 Cd4 E4 B4";
-        QTest::newRow("ukulele G♭sus4") << Instrument::Ukulele << notes("G4 C4 E4 A4") << 131 << "B4 Cd4 Fd4 Cd5";
-        QTest::newRow("mandolin C9") << Instrument::Mandolin << notes("G3 D4 A4 E5") << 53 << "G3 D4 Ad4 E5";
-        QTest::newRow("bass C9") << Instrument::Bass << notes("E1 A1 D2 G2") << 53 << "E1 Ad1 D2 G2";
-        QTest::newRow("bass2 D9") << Instrument::Bass2 << notes("E1 A1 D2 G2") << 64 << "D2 A2 C3 Fd3";
+            << Instrument::Ukulele << NoteNumbers::fromNames("G4 C4 E4 A4") << 9 << "G4 Cd4 E4 B4";
+        QTest::newRow("ukulele G♭sus4") << Instrument::Ukulele << NoteNumbers::fromNames("G4 C4 E4 A4") << 131
+                                        << "B4 Cd4 Fd4 Cd5";
+        QTest::newRow("mandolin C9") << Instrument::Mandolin << NoteNumbers::fromNames("G3 D4 A4 E5") << 53
+                                     << "G3 D4 Ad4 E5";
+        QTest::newRow("bass C9") << Instrument::Bass << NoteNumbers::fromNames("E1 A1 D2 G2") << 53 << "E1 Ad1 D2 G2";
+        QTest::newRow("bass2 D9") << Instrument::Bass2 << NoteNumbers::fromNames("E1 A1 D2 G2") << 64 << "D2 A2 C3 Fd3";
         QTest::newRow("guitar A") << Instrument::Guitar << guitar << 0 << "E2 A2 E3 A3 Cd4 E4";
         // Fret 7 has no cell in the diagram: the voicing stays within six frets.
         QTest::newRow("guitar D♭sus4") << Instrument::Guitar << guitar << 76 << "Cd3 Fd3 Gd3 Cd4 Fd4";
         QTest::newRow("piano B9, ninth below the root")
-            << Instrument::Piano << pianoKeys() << 31 << "Cd3 B3 Dd4 Fd4 A4";
-        QTest::newRow("piano G♭9") << Instrument::Piano << pianoKeys() << 130 << "Fd3 Ad3 Cd4 E4 Gd4";
-        QTest::newRow("balalaika D") << Instrument::Balalaika << notes("E4 E4 A4") << 55 << "A4 A4 D5";
+            << Instrument::Piano << NoteNumbers::pianoChordKeys() << 31 << "Cd3 B3 Dd4 Fd4 A4";
+        QTest::newRow("piano G♭9") << Instrument::Piano << NoteNumbers::pianoChordKeys() << 130 << "Fd3 Ad3 Cd4 E4 Gd4";
+        QTest::newRow("balalaika D") << Instrument::Balalaika << NoteNumbers::fromNames("E4 E4 A4") << 55 << "A4 A4 D5";
     }
     void voicingNotes()
     {
