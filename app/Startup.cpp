@@ -10,6 +10,8 @@
 #include "app/StartupPrompts.h"
 #include "app/TickwrenStyle.h"
 
+#include <QTimer>
+
 namespace Startup {
 
 void installActions()
@@ -58,8 +60,10 @@ int run(ZEDireroz::App& app)
     // 8. Shown and registered as the main widget.
     MainPageStartup::showAndRegister(&page);
 
-    // Told once, before anything else, when nothing can be saved.
-    StartupPrompts::warnIfSettingsCannotBeSaved(app, &page);
+    // Told once, before anything else, when nothing can be saved. The box is
+    // shown from the running event loop, so that a SIGTERM or SIGHUP while it
+    // is open ends the program as Quit does, instead of closing only the box.
+    QTimer::singleShot(0, &page, [&app, &page] { StartupPrompts::warnIfSettingsCannotBeSaved(app, &page); });
 
     // 9. and 10. The introduction shortly after start, and the reminder.
     StartupPrompts::schedulePrompts(app);

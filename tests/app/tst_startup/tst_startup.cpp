@@ -1,6 +1,7 @@
 // The program itself: it refuses to start without a display in one clear line,
 // a start with a fresh home folder creates its settings file, and a SIGTERM or
-// SIGHUP closes it the way Quit does.
+// SIGHUP closes it the way Quit does, also while it tells that its folder
+// cannot be written.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -172,6 +173,38 @@ private slots:
         QVERIFY(!QFile::exists(file + ".lock"));
         QCOMPARE(QSettings(file, QSettings::IniFormat).value("TickwrenTrial/Language").toString(),
                  QStringLiteral("en"));
+    }
+
+    // A signal that arrives while the program tells that its folder cannot be
+    // written ends the program, rather than only closing the message.
+    void signalDuringTheFolderWarningEndsTheProgram()
+    {
+        QTemporaryDir home;
+        // A file in the support folder's place: not writable for anyone.
+        QString const folder = home.path() + "/.local/share/Olvenar/TickwrenTrial";
+        QVERIFY(QDir().mkpath(QFileInfo(folder).path()));
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QProcess program;
+        startProgram(&program, home.path());
+        QVERIFY(program.waitForStarted());
+        QByteArray err;
+        QTRY_VERIFY_WITH_TIMEOUT((err += program.readAllStandardError()).contains("cannot write to")
+                                     || program.state() != QProcess::Running,
+                                 60000);
+        QVERIFY2(program.state() == QProcess::Running, err.right(2000).constData());
+
+        QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
+        bool const ended = program.waitForFinished(30000);
+        err += program.readAllStandardError();
+        if (!ended) {
+            program.kill();
+            program.waitForFinished();
+        }
+        QVERIFY2(ended, "the program went on after the signal");
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit, err.right(2000).constData());
+        QVERIFY2(program.exitCode() == 0, err.right(2000).constData());
     }
 };
 
