@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <list>
+#include <map>
 #include <mutex>
 
 namespace TickwrenAudio {
@@ -22,10 +23,21 @@ struct CacheEntry
     SoundPtr sound;
 };
 
+// A decoded file that the cache has let go of but a player may still hold.
+struct LiveEntry
+{
+    qint64 size = 0;
+    QDateTime modified;
+    std::weak_ptr<DecodedSound const> sound;
+};
+
 struct Cache
 {
     std::mutex mutex;
     std::list<CacheEntry> entries; // most recently used first
+    // Every decoded file by path, so that a file dropped from the cache while
+    // still sounding is taken up again rather than decoded a second time.
+    std::map<QString, LiveEntry> live;
     std::int64_t bytes = 0;
     int decodes = 0;
 };
@@ -39,6 +51,21 @@ Cache& cache()
 std::int64_t byteSize(DecodedSound const& s)
 {
     return std::int64_t(s.samples.size() * sizeof(float));
+}
+
+// Puts a decoded file first in the cache and drops the least recently used
+// ones beyond the limit; the caller holds the mutex.
+void keep(Cache& c, CacheEntry entry, std::int64_t limit)
+{
+    std::int64_t const bytes = byteSize(*entry.sound);
+    if (bytes > limit)
+        return;
+    c.entries.push_front(std::move(entry));
+    c.bytes += bytes;
+    while (c.bytes > limit && c.entries.size() > 1) {
+        c.bytes -= byteSize(*c.entries.back().sound);
+        c.entries.pop_back();
+    }
 }
 
 std::atomic<std::int64_t> s_liveBytes{0};
@@ -209,6 +236,13 @@ SoundPtr DecodedSoundCache::load(QString const& path)
             c.entries.erase(it);
             break;
         }
+        auto const live = c.live.find(key);
+        if (live != c.live.end() && live->second.size == size && live->second.modified == modified) {
+            if (SoundPtr held = live->second.sound.lock()) {
+                keep(c, CacheEntry{key, size, modified, held}, kMaxCachedBytes);
+                return held;
+            }
+        }
     }
 
     SoundPtr sound = decode(path);
@@ -221,15 +255,10 @@ SoundPtr DecodedSoundCache::load(QString const& path)
         if (e.path == key && e.size == size && e.modified == modified)
             return e.sound;
     }
-    std::int64_t const bytes = byteSize(*sound);
-    if (bytes > kMaxCachedBytes)
-        return sound;
-    c.entries.push_front(CacheEntry{key, size, modified, sound});
-    c.bytes += bytes;
-    while (c.bytes > kMaxCachedBytes && c.entries.size() > 1) {
-        c.bytes -= byteSize(*c.entries.back().sound);
-        c.entries.pop_back();
-    }
+    for (auto it = c.live.begin(); it != c.live.end();)
+        it = it->second.sound.expired() ? c.live.erase(it) : std::next(it);
+    c.live[key] = LiveEntry{size, modified, sound};
+    keep(c, CacheEntry{key, size, modified, sound}, kMaxCachedBytes);
     return sound;
 }
 
@@ -238,6 +267,7 @@ void DecodedSoundCache::clear()
     Cache& c = cache();
     std::lock_guard<std::mutex> lock(c.mutex);
     c.entries.clear();
+    c.live.clear();
     c.bytes = 0;
 }
 

@@ -170,6 +170,42 @@ private slots:
         QCOMPARE(a->frames, std::int64_t(4800)); // a player still holding the old one keeps it
     }
 
+    // A file pushed out of the cache by others while a player still holds it
+    // is taken up again, not decoded into a second copy.
+    void heldFileOutOfTheCacheIsNotDecodedTwice()
+    {
+        // Mono frames whose decoded samples stay just under the size that is streamed.
+        std::int64_t const frames = DecodedSoundCache::kMaxDecodedBytes / std::int64_t(sizeof(float)) - 1000;
+        int const others = int(DecodedSoundCache::kMaxCachedBytes / (frames * std::int64_t(sizeof(float)))) + 2;
+        QString const held = m_dir.filePath("held.wav");
+        QVERIFY(TestTone::writeWav(held, frames, 48000, 1));
+        QStringList paths;
+        for (int i = 0; i < others; ++i) {
+            paths << m_dir.filePath(QString("other_%1.wav").arg(i));
+            QVERIFY(TestTone::writeWav(paths.last(), frames, 48000, 1));
+        }
+        int const before = DecodedSoundCache::decodeCount();
+        SoundPtr playing = DecodedSoundCache::load(held);
+        QVERIFY(playing);
+        std::int64_t const live = DecodedSoundCache::liveBytes();
+        for (QString const& path : paths)
+            QVERIFY(DecodedSoundCache::load(path));
+        QCOMPARE(DecodedSoundCache::decodeCount(), before + 1 + others);
+        QVERIFY(DecodedSoundCache::cachedBytes() <= DecodedSoundCache::kMaxCachedBytes);
+
+        QCOMPARE(DecodedSoundCache::load(held).get(), playing.get());
+        QCOMPARE(DecodedSoundCache::decodeCount(), before + 1 + others);
+        QVERIFY(DecodedSoundCache::liveBytes() <= live + DecodedSoundCache::kMaxCachedBytes);
+
+        // Once nobody holds it and it has left the cache, it is decoded again.
+        playing.reset();
+        for (QString const& path : paths)
+            QVERIFY(DecodedSoundCache::load(path));
+        int const decodes = DecodedSoundCache::decodeCount();
+        QVERIFY(DecodedSoundCache::load(held));
+        QCOMPARE(DecodedSoundCache::decodeCount(), decodes + 1);
+    }
+
     void generatedSounds_data()
     {
         QTest::addColumn<QString>("name");
