@@ -8,6 +8,7 @@
 #include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
 #include "ZEDireroz/imagenotes/NoteEditDragPreview.h"
 #include "ZEDireroz/imagenotes/NoteEditWidget.h"
+#include "ZEDireroz/promotionbar/AppMenu.h"
 
 #include <QButtonGroup>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include <QtTest>
 
 using ZEDireroz::App;
+using ZEDireroz::AppButton;
 using ZEDireroz::ImageNoteEditor;
 using ZEDireroz::ImageNoteWorkArea;
 
@@ -401,21 +403,59 @@ private slots:
     }
 
     // Quitting ends the application's event loops for good, so these run last.
+    // Quit, from its button or from the App menu, asks about the unsaved
+    // picture: only No, or Yes with a save that succeeds, ends the program.
+    void quitAsksFirst_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("saveAccepted");
+        QTest::addColumn<bool>("quits");
+        for (bool const fromMenu : {false, true}) {
+            char const* route = fromMenu ? "App menu" : "button";
+            QTest::addRow("%s, Cancel", route) << fromMenu << int(QMessageBox::Cancel) << false << false;
+            QTest::addRow("%s, question closed", route) << fromMenu << 0 << false << false;
+            QTest::addRow("%s, No", route) << fromMenu << int(QMessageBox::No) << false << true;
+            QTest::addRow("%s, Yes, saved", route) << fromMenu << int(QMessageBox::Yes) << true << true;
+            QTest::addRow("%s, Yes, save cancelled", route) << fromMenu << int(QMessageBox::Yes) << false << false;
+        }
+    }
     void quitAsksFirst()
     {
+        QFETCH(bool, fromMenu);
+        QFETCH(int, answer);
+        QFETCH(bool, saveAccepted);
+        QFETCH(bool, quits);
         Fixture f;
         f.editor.slotSetPixmap(picture(QSize(200, 150)));
-        answerWith(QMessageBox::Cancel);
-        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorQuit")), Qt::LeftButton);
-        QEventLoop stillRunning;
-        QTimer::singleShot(0, &stillRunning, [&] { stillRunning.exit(7); });
-        QCOMPARE(stillRunning.exec(), 7);
-
-        answerWith(QMessageBox::No);
-        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorQuit")), Qt::LeftButton);
-        QEventLoop quitting;
-        QTimer::singleShot(0, &quitting, [&] { quitting.exit(7); });
-        QCOMPARE(quitting.exec(), -1);
+        f.stroke(QPoint(20, 20), QPoint(80, 60));
+        QTemporaryDir dir;
+        QString const path = dir.filePath(QStringLiteral("note.png"));
+        answerWith(answer);
+        FileDialogDriver driver([&](QFileDialog* dialog) {
+            if (!saveAccepted) {
+                dialog->reject();
+                return;
+            }
+            typeFileNames(dialog, path);
+            pressAccept(dialog);
+        });
+        // The application's own loop shows whether Quit ended it: it returns 0
+        // on a quit, 7 when the program goes on after the question.
+        QTimer goesOn;
+        goesOn.setSingleShot(true);
+        connect(&goesOn, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+        QTimer::singleShot(0, &f.editor, [&] {
+            if (fromMenu)
+                emit f.editor.findChild<AppButton*>(QStringLiteral("ImageNoteEditorApp"))->quitPressed();
+            else
+                QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorQuit")),
+                                  Qt::LeftButton);
+            goesOn.start(0);
+        });
+        QCOMPARE(QCoreApplication::exec(), quits ? 0 : 7);
+        QCOMPARE(driver.done(), answer == QMessageBox::Yes);
+        QCOMPARE(QFileInfo::exists(path), saveAccepted);
     }
 };
 

@@ -267,6 +267,33 @@ private slots:
         QVERIFY(f.alpha(at(-5, 0)) == 0);
     }
 
+    // An arrow that ends where it starts has no direction: it gets no head,
+    // neither at the press, nor when dragged back to its start, nor when kept.
+    void zeroLengthArrowHasNoHead()
+    {
+        Fixture f;
+        f.area.slotSetMode(ImageNoteWorkArea::Arrow);
+        f.area.slotSetThikness(3);
+        QPoint const at(20, 20);
+        QImage const before = f.area.grab().toImage();
+        auto marksAway = [&](QImage const& image) {
+            int marks = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (QLineF(at, QPoint(x, y)).length() > 5 && image.pixel(x, y) != before.pixel(x, y))
+                        ++marks;
+            return marks;
+        };
+        QTest::mousePress(&f.area, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(marksAway(f.area.grab().toImage()), 0);
+        move(&f.area, QPoint(44, 30));
+        QVERIFY(marksAway(f.area.grab().toImage()) > 0);
+        move(&f.area, at);
+        QCOMPARE(marksAway(f.area.grab().toImage()), 0);
+        QTest::mouseRelease(&f.area, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(marksAway(f.area.grab().toImage()), 0);
+    }
+
     void aClickDrawsNothing_data()
     {
         QTest::addColumn<int>("mode");
