@@ -58,7 +58,7 @@ void ChordsMainPage::createConnections()
 void ChordsMainPage::createLayout()
 {
     auto* layout = new QVBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
+    ZEDireroz::Common::zeroMargins(layout);
     layout->setSpacing(0);
     layout->addWidget(promoMenuBar());
     layout->addWidget(m_pChordsButtonsPanel);

@@ -1,7 +1,7 @@
 #include "RADarir/music/ChordsButtonsPanel.h"
 
 #include "RADarir/music/ChordNames.h"
-#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -15,15 +15,9 @@ namespace {
 constexpr int kLetterCount = 7;
 constexpr int kSpacing = 3;
 
-bool isPocket()
-{
-    ZEDireroz::App* app = ZEDireroz::App::theApp();
-    return app && app->isPocketDevice();
-}
-
 int frameMargin()
 {
-    return isPocket() ? 1 : 3;
+    return ZEDireroz::Common::isPocketDevice() ? 1 : 3;
 }
 
 } // namespace
@@ -112,7 +106,7 @@ QFrame* ChordsButtonsPanel::createRootFrame()
 void ChordsButtonsPanel::createLayout()
 {
     auto* layout = new QVBoxLayout;
-    if (isPocket()) {
+    if (ZEDireroz::Common::isPocketDevice()) {
         layout->setContentsMargins(1, 1, 1, 1);
         layout->setSpacing(kSpacing);
     }

@@ -1,6 +1,6 @@
 #include "RADarir/music/FavoritesDeleteDlg.h"
 
-#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QBoxLayout>
 #include <QListWidget>
@@ -46,9 +46,8 @@ void FavoritesDeleteDlg::createWidgets()
 
 void FavoritesDeleteDlg::createLayout()
 {
-    ZEDireroz::App* app = ZEDireroz::App::theApp();
     QBoxLayout* buttons = nullptr;
-    if (app && app->isPocketDevice())
+    if (ZEDireroz::Common::isPocketDevice())
         buttons = new QVBoxLayout;
     else
         buttons = new QHBoxLayout;

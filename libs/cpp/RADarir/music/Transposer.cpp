@@ -5,6 +5,7 @@
 #include "RADarir/music/ChordsTabBar.h"
 #include "RADarir/music/FavoritesDeleteDlg.h"
 #include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -22,12 +23,6 @@ constexpr int kLargestShift = 11;
 constexpr int kSemitones = 12;
 constexpr int kButtonSide = 40;
 constexpr int kButtonGap = 4;
-
-bool isPocket()
-{
-    ZEDireroz::App* app = ZEDireroz::App::theApp();
-    return app && app->isPocketDevice();
-}
 
 QPushButton* makeButton(QString const& text, char const* objectName)
 {
@@ -123,10 +118,10 @@ void Transposer::createLayout(QPushButton* addButton, QPushButton* favoritesButt
 
     auto* tabs = new QHBoxLayout;
     tabs->setSpacing(0);
-    tabs->setContentsMargins(0, 0, 0, 0);
+    ZEDireroz::Common::zeroMargins(tabs);
     tabs->addWidget(m_pTabBar);
 
-    int const inner = isPocket() ? 1 : 3;
+    int const inner = ZEDireroz::Common::isPocketDevice() ? 1 : 3;
     auto* frame = new QFrame;
     frame->setObjectName(QStringLiteral("TransposerFrame"));
     auto* column = new QVBoxLayout(frame);
@@ -136,7 +131,7 @@ void Transposer::createLayout(QPushButton* addButton, QPushButton* favoritesButt
     column->addLayout(tabs);
 
     auto* layout = new QHBoxLayout;
-    if (isPocket()) {
+    if (ZEDireroz::Common::isPocketDevice()) {
         layout->setSpacing(1);
         layout->setContentsMargins(1, 1, 1, 1);
     }

@@ -2,6 +2,7 @@
 
 #include "RADarir/piano/PianoKeys.h"
 #include "RADarir/piano/PianoSample.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -86,7 +87,7 @@ void NotesWidget::createLayout()
     buttons->addWidget(m_pSharpButton);
     buttons->addWidget(m_pFlatButton);
     auto* row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
+    ZEDireroz::Common::zeroMargins(row);
     row->setSpacing(0);
     row->addLayout(buttons);
     row->addStretch();

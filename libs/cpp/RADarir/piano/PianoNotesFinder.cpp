@@ -5,6 +5,7 @@
 #include "RADarir/piano/PianoBoard.h"
 #include "RADarir/piano/PianoNotesFinderMainPage.h"
 #include "ZEDireroz/dialogs/Label.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -44,7 +45,7 @@ void PianoNotesFinder::createLayout()
     row->addWidget(m_pDecoratedNotesWidget, 0);
     row->addWidget(sidePicture("PianoRightLabel", ":/pianoright.png"), 0);
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
+    ZEDireroz::Common::zeroMargins(column);
     column->setSpacing(0);
     column->addLayout(row);
     column->addWidget(m_pPianoBoard);
@@ -57,7 +58,7 @@ PianoNotesFinderMainPage::PianoNotesFinderMainPage(QWidget* parent)
     setMinimumSize(200, 200);
     m_pFinder = new PianoNotesFinder(nullptr);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    ZEDireroz::Common::zeroMargins(layout);
     layout->setSpacing(0);
     layout->addWidget(promoMenuBar(), 0);
     layout->addWidget(m_pFinder, 0);

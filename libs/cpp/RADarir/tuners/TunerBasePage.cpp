@@ -2,6 +2,7 @@
 
 #include "RADarir/tuners/ModesPanel.h"
 #include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 #include "platform/audio/NativeAudioPlayer.h"
 
 #include <QDebug>
@@ -119,7 +120,7 @@ TunerBasePage::TunerBasePage(QWidget* parent)
     m_pMissingSoundLabel->hide();
     auto* layout = new QVBoxLayout;
     layout->setSpacing(0);
-    layout->setContentsMargins(0, 0, 0, 0);
+    ZEDireroz::Common::zeroMargins(layout);
     layout->addWidget(m_pModesPanel);
     layout->addStretch(1);
     layout->addWidget(m_pMissingSoundLabel);

@@ -1,6 +1,7 @@
 #include "RADarir/tuners/TunersCommonPanel.h"
 
 #include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/promotion/AboutDialog.h"
 
 #include <QCheckBox>
@@ -132,7 +133,7 @@ void TunersCommonPanel::createAppMenu()
 void TunersCommonPanel::createLayout()
 {
     m_pLayout = new QHBoxLayout;
-    m_pLayout->setContentsMargins(0, 0, 0, 0);
+    ZEDireroz::Common::zeroMargins(m_pLayout);
     m_pLayout->setSpacing(2);
     m_pLayout->addStretch(1);
     m_pLayout->addWidget(m_pRepeatCheckBox);

@@ -1,6 +1,7 @@
 #include "RADarir/tuners/TunersExplorer.h"
 
 #include "RADarir/tuners/TunersCommonPanel.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -78,7 +79,7 @@ TunersExplorer::TunersExplorer(QWidget* parent)
     }
     guitar->setChecked(true);
     auto* layout = new QVBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
+    ZEDireroz::Common::zeroMargins(layout);
     layout->addWidget(m_pPanel);
     layout->addStretch(1);
     layout->addLayout(grid);

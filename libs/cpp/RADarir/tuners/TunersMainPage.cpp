@@ -4,6 +4,7 @@
 #include "RADarir/tuners/TunerTables.h"
 #include "RADarir/tuners/TunersExplorer.h"
 #include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/promotion/PromotionLinks.h"
 
 #include <QCloseEvent>
@@ -89,7 +90,7 @@ void TunersMainPage::createLayout()
     separator->setLineWidth(2);
     separator->setObjectName(QStringLiteral("MainSeparator"));
     auto* layout = new QHBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
+    ZEDireroz::Common::zeroMargins(layout);
     layout->setSpacing(2);
     layout->addWidget(m_pExplorer);
     layout->addWidget(separator);

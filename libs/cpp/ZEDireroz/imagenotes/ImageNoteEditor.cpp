@@ -1,6 +1,7 @@
 #include "ZEDireroz/imagenotes/ImageNoteEditor.h"
 
 #include "ZEDireroz/dialogs/MessageBox.h"
+#include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
 #include "ZEDireroz/imagenotes/NoteEditDragPreview.h"
 #include "ZEDireroz/promotion/PromotedApps.h"
@@ -39,7 +40,7 @@ QPushButton* barButton(QPushButton* button, QString const& name, QString const& 
 QHBoxLayout* tightRow()
 {
     auto* row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(row);
     row->setSpacing(0);
     return row;
 }
@@ -284,7 +285,7 @@ ImageNoteEditor::ImageNoteEditor(QWidget* parent)
     right->addWidget(m_pScrollArea);
 
     auto* window = new QHBoxLayout(this);
-    window->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(window);
     window->setSpacing(0);
     window->addWidget(m_pToolColumn);
     window->addLayout(right);

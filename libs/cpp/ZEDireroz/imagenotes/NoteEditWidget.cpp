@@ -1,5 +1,7 @@
 #include "ZEDireroz/imagenotes/NoteEditWidget.h"
 
+#include "ZEDireroz/frame/Common.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTextEdit>
@@ -66,7 +68,7 @@ NoteEditWidget::NoteEditWidget(QWidget* parent)
     QPushButton* decrease = flatButton(QStringLiteral("NoteEditWidgetDec"), tr("Decrease"));
 
     auto* row = new QHBoxLayout;
-    row->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(row);
     row->setSpacing(0);
     row->addWidget(m_pAccept);
     row->addWidget(m_pCancel);
@@ -75,7 +77,7 @@ NoteEditWidget::NoteEditWidget(QWidget* parent)
     row->addWidget(decrease);
 
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(column);
     column->setSpacing(0);
     column->addWidget(m_pTextEdit);
     column->addLayout(row);

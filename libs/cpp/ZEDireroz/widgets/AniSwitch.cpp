@@ -41,7 +41,7 @@ void AniSwitch::init(bool withIcon, bool on)
     offArea->setObjectName(QStringLiteral("AniSwitchOffArea"));
     connect(offArea, &QPushButton::clicked, this, &AniSwitch::slotSetOn);
     auto* areaLayout = new QHBoxLayout;
-    areaLayout->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(areaLayout);
     areaLayout->setSpacing(0);
     areaLayout->addWidget(onArea);
     areaLayout->addStretch(1);
@@ -82,7 +82,7 @@ void AniSwitch::init(bool withIcon, bool on)
     m_pMachine->start();
 
     auto* layout = new QHBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(layout);
     layout->setSpacing(0);
     layout->addWidget(m_pIcon);
     layout->addWidget(m_pArea);

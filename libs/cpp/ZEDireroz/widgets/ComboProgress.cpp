@@ -25,7 +25,7 @@ ComboProgress::ComboProgress(QWidget* parent)
     m_pStopButton->setFixedSize(20, 20);
     m_pStopButton->setFlat(true);
     auto* layout = new QHBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(layout);
     layout->setSpacing(0);
     layout->addWidget(m_pProgressBar);
     layout->addWidget(m_pStopButton);

@@ -1,6 +1,7 @@
 #include "ZEDireroz/widgets/DateWidget.h"
 
 #include "MTools/DateInfo.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -52,7 +53,7 @@ void DateWidget::createWidgets(int yearsAhead)
 void DateWidget::createLayout()
 {
     auto* layout = new QHBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(layout);
     layout->setSpacing(1);
     layout->addWidget(m_pDayBox);
     layout->addWidget(m_pMonthBox);

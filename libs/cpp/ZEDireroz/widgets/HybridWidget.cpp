@@ -1,5 +1,7 @@
 #include "ZEDireroz/widgets/HybridWidget.h"
 
+#include "ZEDireroz/frame/Common.h"
+
 #include <QVBoxLayout>
 
 namespace ZEDireroz {
@@ -11,7 +13,7 @@ HybridWidget::HybridWidget(QWidget* parent)
     , m_pLayout(new QVBoxLayout)
 {
     m_pViewWidget->setWidget(m_pContainer);
-    m_pLayout->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(m_pLayout);
     m_pLayout->setSpacing(0);
     setLayout(m_pLayout);
 }

@@ -1,5 +1,7 @@
 #include "ZEDireroz/widgets/RadioBox.h"
 
+#include "ZEDireroz/frame/Common.h"
+
 #include <QAbstractButton>
 #include <QPalette>
 
@@ -9,7 +11,7 @@ RadioBox::RadioBox(QBoxLayout::Direction direction, QWidget* parent)
     : QWidget(parent)
     , m_pLayout(new QBoxLayout(direction))
 {
-    m_pLayout->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(m_pLayout);
     m_pLayout->setSpacing(0);
     setLayout(m_pLayout);
     // Shows through only where a style sheet or the owner turns background filling on.

@@ -23,7 +23,7 @@ SearchFilter::SearchFilter(QWidget* parent)
     m_pClearButton->setMouseTracking(true);
     m_pClearButton->hide();
     auto* layout = new QHBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(layout);
     layout->setSpacing(0);
     layout->addStretch(1);
     layout->addWidget(m_pClearButton);

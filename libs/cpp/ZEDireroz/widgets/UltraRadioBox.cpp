@@ -34,7 +34,7 @@ UltraRadioBox::UltraRadioBox(QWidget* parent)
     , m_pRowsLayout(new QVBoxLayout)
     , m_pPopup(new UltraRadioBoxPopup(this, Qt::ToolTip))
 {
-    m_pRowsLayout->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(m_pRowsLayout);
     m_pRowsLayout->setSpacing(0);
     m_pPopup->setLayout(m_pRowsLayout);
     m_pPopup->hide();

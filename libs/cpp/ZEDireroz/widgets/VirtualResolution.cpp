@@ -51,7 +51,7 @@ VirtualResolutionWidget::VirtualResolutionWidget(QWidget* parent)
     // (from the layout, and once the scroll bars are settled): fit it then too.
     m_pView->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout;
-    layout->setContentsMargins(0, 0, 0, 0);
+    Common::zeroMargins(layout);
     layout->setSpacing(0);
     layout->addWidget(m_pView);
     setLayout(layout);
