@@ -69,4 +69,19 @@ expect "a formatted file passes" 0 "1 files formatted" bash "$here/check-format.
 printf 'int  twice(int x) { return 2*x; }\n' >"$tree/Bad.cpp"
 expect "an unformatted file fails" 1 "Bad.cpp" bash "$here/check-format.sh" "$tree" "$clang_format"
 
+# The configure step stops at a folder of the top-level list that is missing,
+# rather than building without it.
+tree="$tmp/configure"
+mkdir -p "$tree"
+cp "$here/../../CMakeLists.txt" "$tree/"
+cp -r "$here/../../cmake" "$tree/"
+for dir in $(sed -n '/^set(TW_SOURCE_DIRS/,/^)/p' "$tree/CMakeLists.txt" | sed '1d;$d'); do
+  mkdir -p "$tree/$dir"
+  : >"$tree/$dir/CMakeLists.txt"
+done
+rm -r "$tree/libs/cpp/QMViewer"
+expect "a listed folder that is missing stops the configure step" 1 \
+  "libs/cpp/QMViewer is listed in TW_SOURCE_DIRS but has no CMakeLists.txt" \
+  cmake -S "$tree" -B "$tmp/configure-build" -DBUILD_TESTING=OFF
+
 exit $status
