@@ -1,6 +1,7 @@
 // SIGTERM and SIGHUP as a Qt signal: a signal that comes while a settings file
 // is being saved is taken up after the save, which leaves no lock file behind,
-// and a signal that was ignored at start stays ignored.
+// a signal that was ignored at start stays ignored, and a second signal ends
+// the program at once.
 #include "platform/desktop/TerminationSignals.h"
 
 #include <QSettings>
@@ -11,7 +12,9 @@
 #include <atomic>
 #include <csignal>
 #include <pthread.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 class TestTerminationSignals : public QObject
 {
@@ -78,6 +81,33 @@ private slots:
             QCOMPARE(received.at(0).at(0).toInt(), int(SIGTERM));
         }
         QVERIFY(std::signal(SIGHUP, SIG_DFL) == SIG_IGN);
+    }
+
+    // A program that does not get round to closing can still be stopped: the
+    // second signal ends it at once, as it would without the handler.
+    void secondSignalEndsAtOnce_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void secondSignalEndsAtOnce()
+    {
+        QFETCH(int, number);
+        pid_t const child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            // No event loop runs here, so the first signal is never handled.
+            TerminationSignals handler;
+            ::raise(number);
+            int const code = handler.isActive() ? 0 : 3;
+            ::raise(number);
+            ::_exit(code);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFSIGNALED(status), qPrintable(QString("the child exited with %1").arg(WEXITSTATUS(status))));
+        QCOMPARE(WTERMSIG(status), number);
     }
 
     void oneHandlerAtATime()
