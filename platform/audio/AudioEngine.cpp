@@ -1,5 +1,6 @@
 #include "platform/audio/AudioEngine.h"
 
+#include "platform/audio/ClockEstimator.h"
 #include "platform/audio/PulseOutput_p.h"
 
 #include <QCoreApplication>
@@ -35,70 +36,6 @@ constexpr std::int64_t kDeviceIdleCloseNs = 30000 * kMs;
 // and at the first sound after that: a server that starts late or restarts
 // is heard again within about a second.
 constexpr std::int64_t kDeviceRetryNs = 1000 * kMs;
-
-// The stream's clock, estimated from the output's pace. Rendering runs ahead
-// of what the server has played by at most the server's buffer plus one
-// block, so the frames rendered by a moment lie on or below a line of slope
-// `rate` whose height is the most ever seen; writes that wake late fall
-// below it. The estimate follows the highest observation of the last second
-// or so: slowly while the two differ by less than a millisecond (drift
-// between the sound card's clock and the steady clock), at once when they
-// differ by more (the stream has really moved: a new stream, or one the
-// server ran dry and skipped ahead).
-class ClockEstimator
-{
-public:
-    ClockEstimator(int rate, std::int64_t openedNs)
-        : m_iOpenedNs(openedNs)
-    {
-        m_clock.rate = rate;
-        m_clock.epochNs = openedNs;
-    }
-
-    StreamClock const& observe(std::int64_t ns, std::int64_t renderedEnd)
-    {
-        double const o = double(renderedEnd) - double(ns - m_clock.epochNs) * m_clock.rate / 1e9;
-        if (ns - m_iBucketStartNs >= kBucketNs || m_iBucketStartNs < 0) {
-            m_fPreviousMax = m_iBucketStartNs < 0 ? o : m_fCurrentMax;
-            m_fCurrentMax = o;
-            m_iBucketStartNs = ns;
-        } else {
-            m_fCurrentMax = std::max(m_fCurrentMax, o);
-        }
-        double const target = std::max(m_fCurrentMax, m_fPreviousMax);
-        bool const settling = ns - m_iOpenedNs < kSettleNs;
-        if (!m_clock.valid || settling || std::fabs(target - m_clock.offsetFrames) > m_clock.rate * kJumpSeconds) {
-            m_clock.offsetFrames = target;
-        } else {
-            // A lower maximum is mostly a stretch without a prompt write, so
-            // the estimate comes down more slowly than it goes up.
-            double const elapsed = m_iLastNs > 0 ? double(ns - m_iLastNs) / 1e9 : 0.0;
-            double const up = kSlewFramesPerSecond * elapsed;
-            double const down = kSlewDownFramesPerSecond * elapsed;
-            m_clock.offsetFrames += std::clamp(target - m_clock.offsetFrames, -down, up);
-        }
-        m_clock.valid = true;
-        m_iLastNs = ns;
-        return m_clock;
-    }
-
-private:
-    static constexpr std::int64_t kBucketNs = 500 * kMs;
-    static constexpr std::int64_t kSettleNs = 1000 * kMs;
-    static constexpr double kJumpSeconds = 0.001;
-    // 100 ppm up, 40 ppm down: about what sound cards drift, and at most
-    // 1.5 frames over a beat of 288 ms while it moves. A card drifting
-    // faster than that is followed by jumps of a millisecond now and then.
-    static constexpr double kSlewFramesPerSecond = 5.0;
-    static constexpr double kSlewDownFramesPerSecond = 2.0;
-
-    StreamClock m_clock;
-    std::int64_t m_iOpenedNs;
-    std::int64_t m_iLastNs = -1;
-    std::int64_t m_iBucketStartNs = -1;
-    double m_fCurrentMax = 0.0;
-    double m_fPreviousMax = 0.0;
-};
 
 } // namespace
 
