@@ -2,6 +2,7 @@
 // and pictures read no larger than a box.
 #include "QMViewer/Thumbnail.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -18,6 +19,28 @@ QImage solid(int width, int height, QColor const& colour)
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(colour);
     return image;
+}
+
+// A JPEG of a picture with the orientation a camera writes: an Exif block
+// holding only that tag, put right after the start of the file.
+QByteArray jpegWithOrientation(QImage const& stored, quint16 orientation)
+{
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    if (!stored.save(&buffer, "JPG", 95))
+        return {};
+    QByteArray exif("\xff\xe1\x00\x22"
+                    "Exif\x00\x00"
+                    "MM\x00\x2a\x00\x00\x00\x08"       // big-endian, first directory at 8
+                    "\x00\x01"                         // one entry:
+                    "\x01\x12\x00\x03\x00\x00\x00\x01" // orientation, one short,
+                    "\x00\x00\x00\x00"                 // its value (set below)
+                    "\x00\x00\x00\x00",                // no further directory
+                    36);
+    exif[28] = char(orientation >> 8);
+    exif[29] = char(orientation & 0xff);
+    return jpeg.left(2) + exif + jpeg.mid(2);
 }
 
 } // namespace
@@ -106,6 +129,46 @@ private slots:
         QCOMPARE(image.size(), read);
         QColor const centre = image.pixelColor(image.width() / 2, image.height() / 2);
         QVERIFY2(centre.blue() > 200 && centre.red() < 50, qPrintable(centre.name()));
+    }
+
+    // A photo is read upright, as its camera marked it, and fits the box as it
+    // is shown: a quarter turn swaps the box for the size read from the file.
+    void turnedPhotoIsReadUpright_data()
+    {
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSize>("read");
+        QTest::addColumn<QPoint>("red");
+        QTest::addColumn<QPoint>("blue");
+        // Stored 400 x 200, red on the left and blue on the right, read into 100 x 50.
+        QTest::newRow("as stored") << 1 << QSize(100, 50) << QPoint(20, 25) << QPoint(80, 25);
+        QTest::newRow("turned right to show") << 6 << QSize(25, 50) << QPoint(12, 10) << QPoint(12, 40);
+        QTest::newRow("turned left to show") << 8 << QSize(25, 50) << QPoint(12, 40) << QPoint(12, 10);
+    }
+    void turnedPhotoIsReadUpright()
+    {
+        QFETCH(int, orientation);
+        QFETCH(QSize, read);
+        QFETCH(QPoint, red);
+        QFETCH(QPoint, blue);
+        QImage stored(400, 200, QImage::Format_RGB32);
+        stored.fill(Qt::blue);
+        for (int y = 0; y < stored.height(); ++y)
+            for (int x = 0; x < stored.width() / 2; ++x)
+                stored.setPixel(x, y, qRgb(255, 0, 0));
+        QTemporaryDir dir;
+        QFile file(dir.filePath("photo.jpg"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray const bytes = jpegWithOrientation(stored, quint16(orientation));
+        QVERIFY(!bytes.isEmpty());
+        file.write(bytes);
+        file.close();
+
+        QImage const image = Thumbnail::readFitted(file.fileName(), QSize(100, 50));
+        QCOMPARE(image.size(), read);
+        QColor const atRed = image.pixelColor(red);
+        QColor const atBlue = image.pixelColor(blue);
+        QVERIFY2(atRed.red() > 200 && atRed.blue() < 60, qPrintable(atRed.name()));
+        QVERIFY2(atBlue.blue() > 200 && atBlue.red() < 60, qPrintable(atBlue.name()));
     }
 
     void unreadableFilesGiveNull_data()
