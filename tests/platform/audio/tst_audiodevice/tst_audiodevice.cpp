@@ -15,7 +15,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <chrono>
+#include <mutex>
 #include <thread>
 
 using TickwrenAudio::AudioEngine;
@@ -29,6 +31,42 @@ void sleepUntil(std::int64_t ns)
 {
     std::this_thread::sleep_until(std::chrono::steady_clock::time_point(std::chrono::nanoseconds(ns)));
 }
+
+// The engine's lines, as its thread writes them, while one of these lives.
+class AudioLog
+{
+public:
+    AudioLog() { s_previous = qInstallMessageHandler(&AudioLog::handle); }
+    ~AudioLog()
+    {
+        qInstallMessageHandler(s_previous);
+        std::lock_guard<std::mutex> lock(s_mutex);
+        s_lines.clear();
+    }
+    AudioLog(AudioLog const&) = delete;
+    AudioLog& operator=(AudioLog const&) = delete;
+
+    static int count(QString const& start)
+    {
+        std::lock_guard<std::mutex> lock(s_mutex);
+        return int(
+            std::count_if(s_lines.begin(), s_lines.end(), [&](QString const& l) { return l.startsWith(start); }));
+    }
+
+private:
+    static void handle(QtMsgType type, QMessageLogContext const& context, QString const& message)
+    {
+        if (context.category && qstrcmp(context.category, "tickwren.audio") == 0) {
+            std::lock_guard<std::mutex> lock(s_mutex);
+            s_lines << message;
+        }
+        if (s_previous)
+            s_previous(type, context, message);
+    }
+    static inline std::mutex s_mutex;
+    static inline QStringList s_lines;
+    static inline QtMessageHandler s_previous = nullptr;
+};
 
 } // namespace
 
@@ -100,6 +138,7 @@ private slots:
         voice->setVolume(0.0f);
         AudioEngine& engine = AudioEngine::instance();
         QVERIFY(reachesDevice(*voice, 5000));
+        AudioLog log;
 
         // The server dies in the middle of a sound: the silent clock takes
         // over and the sound still ends.
@@ -117,6 +156,11 @@ private slots:
         // Back again: the next sounds find it.
         QVERIFY(m_server.start());
         QVERIFY(reachesDevice(*voice, 5000));
+
+        // The outage and the return were told once each, however often the
+        // engine tried meanwhile.
+        QCOMPARE(AudioLog::count("No sound from"), 1);
+        QCOMPARE(AudioLog::count("Sound is back on"), 1);
     }
 
     void clicksLandOnTheGrid()
