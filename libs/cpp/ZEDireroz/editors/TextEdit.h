@@ -4,7 +4,7 @@
 // size boxes, and public slots through which another widget (the editor panel
 // of RichtextEditor) drives it without its menus.
 //
-// Files: HTML or plain text are read; OpenDocument text, HTML and plain text
+// Files: HTML files or plain text are read; OpenDocument text, HTML and plain text
 // are written, chosen by the file name's suffix, always through a save file so
 // that a failed write leaves the old file whole. PDF goes through a printer set
 // to PDF output. Unsaved changes are asked about before New, Open and closing.
@@ -32,9 +32,9 @@ public:
     // Replaces the document; the file name and the title stay.
     void setHtml(QString const& html);
 
-    // Reads f into the window (HTML, or plain text when it does not look like
-    // rich text) and names the document after it. False, with nothing changed,
-    // when the file is missing or cannot be read.
+    // Reads f into the window (an .htm or .html file that looks like rich text
+    // as HTML, any other file as plain text) and names the document after it.
+    // False, with nothing changed, when the file is missing or cannot be read.
     bool load(QString const& f);
     // Whether the caller may drop the document: true when it is unmodified,
     // came from the program's resources, was saved, or the user discarded it.

@@ -39,6 +39,16 @@ QString shownPath(QString const& path)
     return QDir::toNativeSeparators(path);
 }
 
+// Only a file named as HTML is read as rich text: a text file that merely
+// holds something like markup must come back with its tags and line breaks
+// when it is saved again.
+bool mayHoldHtml(QString const& path)
+{
+    QString const suffix = QFileInfo(path).suffix();
+    return suffix.compare(QLatin1String("htm"), Qt::CaseInsensitive) == 0
+           || suffix.compare(QLatin1String("html"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 bool TextEdit::load(QString const& f)
@@ -54,7 +64,7 @@ bool TextEdit::load(QString const& f)
 
     QTextCodec* codec = Qt::codecForHtml(data);
     QString const str = codec->toUnicode(data);
-    if (Qt::mightBeRichText(str)) {
+    if (mayHoldHtml(f) && Qt::mightBeRichText(str)) {
         m_pTextEdit->setHtml(str);
     } else {
         // Every byte is decoded, zero bytes included: text after a zero byte

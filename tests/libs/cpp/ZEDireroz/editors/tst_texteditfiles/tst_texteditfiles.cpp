@@ -424,6 +424,39 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
+    // Only a file named as HTML is read as rich text; anything else that
+    // holds markup-like text shows its tags, and a text file saved again
+    // keeps them and its line breaks.
+    void readAsHtmlOnlyByName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QByteArray const markup = "<b>Note</b>: use <i>x</i>\nnext line\n";
+        QTest::addRow("txt") << "note.txt" << QString::fromLatin1(markup);
+        QTest::addRow("upper-case TXT") << "NOTE.TXT" << QString::fromLatin1(markup);
+        QTest::addRow("no suffix") << "note" << QString::fromLatin1(markup);
+        QTest::addRow("html") << "note.html"
+                              << "Note: use x next line ";
+        QTest::addRow("upper-case HTM") << "NOTE.HTM"
+                                        << "Note: use x next line ";
+    }
+    void readAsHtmlOnlyByName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        QByteArray const bytes = "<b>Note</b>: use <i>x</i>\nnext line\n";
+        QString const file = path(name);
+        writeFile(file, bytes);
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        QCOMPARE(window.textArea()->toPlainText(), shown);
+        if (!name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+            return;
+        typeInto(window, QStringLiteral("added"));
+        QVERIFY(window.slotFileSave());
+        QCOMPARE(readFile(file), bytes + "added");
+    }
+
     // Every byte of a plain-text file survives load and save, a zero byte included.
     void zeroByteRoundTrip()
     {
