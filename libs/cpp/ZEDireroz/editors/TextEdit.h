@@ -106,6 +106,9 @@ private:
     // the file only once the whole document is written; a failure is shown
     // to the user and returns false.
     bool writeDocument(QString const& path);
+    // Whether path may be written when the user chose the name chosen: asks
+    // before a file is replaced that the file dialog did not ask about.
+    bool mayReplace(QString const& chosen, QString const& path);
     void showFileError(QString const& text);
 
     QAction* m_pActionSave = nullptr;

@@ -134,14 +134,17 @@ bool TextEdit::slotFileSave()
 
 bool TextEdit::slotFileSaveAs()
 {
-    QString fn = ZEDireroz::FileDialog::getSaveFileName(
+    QString const chosen = ZEDireroz::FileDialog::getSaveFileName(
         this, tr("Save as..."), QString(), tr("ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)"));
-    if (fn.isEmpty())
+    if (chosen.isEmpty())
         return false;
+    QString fn = chosen;
     if (!(fn.endsWith(QLatin1String(".odt"), Qt::CaseInsensitive)
           || fn.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive)
           || fn.endsWith(QLatin1String(".html"), Qt::CaseInsensitive)))
         fn += QLatin1String(".odt");
+    if (!mayReplace(chosen, fn))
+        return false;
     // The new name is taken only once the document is in the file, so that a
     // failed write never looks saved.
     if (!writeDocument(fn))
@@ -170,6 +173,18 @@ bool TextEdit::writeDocument(QString const& path)
         return true;
     showFileError(tr("The document could not be saved as %1:\n%2").arg(shownPath(path), error));
     return false;
+}
+
+// The file dialog has asked about replacing the file the user named; a suffix
+// added afterwards names another file, which must not be replaced unasked.
+bool TextEdit::mayReplace(QString const& chosen, QString const& path)
+{
+    if (path == chosen || !QFileInfo::exists(path))
+        return true;
+    int const answer = ZEDireroz::MessageBox::warning(
+        this, tr("Rich Text"), tr("%1 already exists.\nDo you want to replace it?").arg(shownPath(path)),
+        QMessageBox::Yes | QMessageBox::No);
+    return answer == QMessageBox::Yes;
 }
 
 void TextEdit::showFileError(QString const& text)
@@ -207,14 +222,17 @@ void TextEdit::printPreview(QPrinter* printer)
 
 void TextEdit::slotFilePrintPdf()
 {
-    QString fileName =
+    QString const chosen =
         ZEDireroz::FileDialog::getSaveFileName(this, QStringLiteral("Export PDF"), QString(), QStringLiteral("*.pdf"));
-    if (fileName.isEmpty())
+    if (chosen.isEmpty())
         return;
+    QString fileName = chosen;
     // A PDF always carries its own suffix, so that it never lands in a file
     // that claims to hold something else.
     if (QFileInfo(fileName).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
         fileName += QLatin1String(".pdf");
+    if (!mayReplace(chosen, fileName))
+        return;
 
     // The printer writes to a file of its own; the chosen file is replaced only
     // by a complete PDF, so a failed export leaves an earlier one whole.

@@ -56,8 +56,8 @@ QString kindOf(QByteArray const& bytes, QString const& text)
 }
 
 // Answers every message box while it lives: the standard warning box with
-// `button`, the application's own message box with its Ok. File and print
-// dialogs are left alone.
+// `button`, the application's own message box with its button `ownButton`.
+// File and print dialogs are left alone.
 struct BoxAnswer
 {
     int shown = 0;
@@ -65,10 +65,11 @@ struct BoxAnswer
     QString text;
     QPointer<QWidget> parent;
     QTimer timer;
-    explicit BoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok)
+    explicit BoxAnswer(QMessageBox::StandardButton button = QMessageBox::Ok,
+                       QString const& ownButton = QStringLiteral("Ok"))
     {
         timer.setInterval(10);
-        QObject::connect(&timer, &QTimer::timeout, [this, button] {
+        QObject::connect(&timer, &QTimer::timeout, [this, button, ownButton] {
             QWidget* window = QApplication::activeModalWidget();
             if (!window || !window->isVisible())
                 return;
@@ -80,7 +81,7 @@ struct BoxAnswer
                 for (QLabel* label : window->findChildren<QLabel*>())
                     labels += label->text();
                 record(window, labels);
-                ModalDriver::buttonWithText(window, QStringLiteral("Ok"))->click();
+                ModalDriver::buttonWithText(window, ownButton)->click();
             }
         });
         timer.start();
@@ -189,6 +190,58 @@ private slots:
         QCOMPARE(window.windowTitle(), written + QStringLiteral("[*] - Rich Text"));
         QVERIFY(!window.textArea()->document()->isModified());
         QVERIFY(!window.isWindowModified());
+    }
+
+    // The file dialog asks about the name typed; when a suffix is added to it,
+    // the file really written is asked about too, and No leaves it alone.
+    void addedSuffixAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("replace");
+        QTest::addRow("notes over notes.odt, no") << false << "notes"
+                                                  << "notes.odt" << false;
+        QTest::addRow("notes over notes.odt, yes") << false << "notes"
+                                                   << "notes.odt" << true;
+        QTest::addRow("notes.txt over notes.txt.odt, no") << false << "notes.txt"
+                                                          << "notes.txt.odt" << false;
+        QTest::addRow("pdf report over report.pdf, no") << true << "report"
+                                                        << "report.pdf" << false;
+        QTest::addRow("pdf report over report.pdf, yes") << true << "report"
+                                                         << "report.pdf" << true;
+    }
+    void addedSuffixAsksBeforeReplacing()
+    {
+        QFETCH(bool, pdf);
+        QFETCH(QString, typed);
+        QFETCH(QString, existing);
+        QFETCH(bool, replace);
+        QTemporaryDir dir;
+        QString const target = dir.filePath(existing);
+        writeFile(target, "earlier work");
+        TextEdit window(nullptr);
+        typeInto(window, QStringLiteral("new words"));
+
+        BoxAnswer box(QMessageBox::Ok, replace ? QStringLiteral("Yes") : QStringLiteral("No"));
+        FileAnswer names(dir.filePath(typed));
+        bool saved = false;
+        if (pdf)
+            window.slotFilePrintPdf();
+        else
+            saved = window.slotFileSaveAs();
+        QCOMPARE(names.shown, 1);
+        QCOMPARE(box.shown, 1);
+        QVERIFY2(box.text.contains(existing), qPrintable(box.text));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({existing}));
+        QCOMPARE(readFile(target) == "earlier work", !replace);
+        if (replace)
+            QCOMPARE(kindOf(readFile(target), QStringLiteral("new words")), QString(pdf ? "pdf" : "odt"));
+        if (!pdf) {
+            QCOMPARE(saved, replace);
+            QCOMPARE(window.fileName(), replace ? target : QString());
+            QCOMPARE(window.isWindowModified(), !replace);
+        }
     }
 
     // An opened file is saved back in the format its suffix names.
