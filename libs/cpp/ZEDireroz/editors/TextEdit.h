@@ -8,6 +8,8 @@
 // are written, chosen by the file name's suffix, always through a save file so
 // that a failed write leaves the old file whole. PDF goes through a printer set
 // to PDF output. Unsaved changes are asked about before New, Open and closing.
+// A window embedded in another widget is never hidden by closing: Quit closes
+// its document instead.
 
 #include <QMainWindow>
 #include <QString>

@@ -257,8 +257,16 @@ void TextEdit::slotFilePrintPdf()
         showFileError(tr("The PDF could not be written to %1:\n%2").arg(shownPath(fileName), out.errorString()));
 }
 
+// Embedded in another widget, the window cannot be brought back once hidden:
+// closing it (Quit) closes the document instead, as New does, and the window
+// stays in place.
 void TextEdit::closeEvent(QCloseEvent* event)
 {
+    if (!isWindow()) {
+        event->ignore();
+        slotFileNew();
+        return;
+    }
     if (maybeSave())
         event->accept();
     else

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QScreen>
@@ -20,6 +21,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -344,6 +346,54 @@ private slots:
         QCOMPARE(formatAt(text, 7).foreground().color(), QColor(255, 0, 0));
         QVERIFY(formatAt(text, 2).foreground().color() != QColor(255, 0, 0));
         QVERIFY(changed.count() > 0);
+    }
+
+    // Quit in the embedded document window closes the document, after the
+    // usual question, and leaves the window in place to go on writing.
+    void quitKeepsTheEmbeddedWindow_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<int>("answer"); // 0: no question expected
+        QTest::addColumn<QString>("left");
+        QTest::addRow("discard") << true << int(QMessageBox::Discard) << "";
+        QTest::addRow("cancel") << true << int(QMessageBox::Cancel) << "draft";
+        QTest::addRow("unmodified") << false << 0 << "";
+    }
+    void quitKeepsTheEmbeddedWindow()
+    {
+        QFETCH(bool, modified);
+        QFETCH(int, answer);
+        QFETCH(QString, left);
+        RichtextEditor editor(nullptr);
+        editor.show();
+        QTextEdit* text = editor.textEdit()->textArea();
+        text->insertPlainText(QStringLiteral("draft"));
+        text->document()->setModified(modified);
+        QAction* quit = nullptr;
+        for (QAction* a : editor.textEdit()->findChildren<QAction*>()) {
+            if (a->text() == QLatin1String("&Quit"))
+                quit = a;
+        }
+        QVERIFY(quit);
+
+        int asked = 0;
+        QTimer answering;
+        answering.setInterval(10);
+        connect(&answering, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++asked;
+                box->button(QMessageBox::StandardButton(answer ? answer : QMessageBox::Cancel))->click();
+            }
+        });
+        answering.start();
+        quit->trigger();
+        QCOMPARE(asked, answer ? 1 : 0);
+        QVERIFY(editor.textEdit()->isVisible());
+        QCOMPARE(text->toPlainText(), left);
+        // Still usable: typing goes on in the same window.
+        text->insertPlainText(QStringLiteral("!"));
+        QCOMPARE(editor.textEdit()->textArea()->toPlainText(), left + QLatin1Char('!'));
+        QVERIFY(editor.textEdit()->isVisible());
     }
 
     void htmlPassesThrough()
