@@ -4,6 +4,7 @@
 #include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
 #include "ZEDireroz/imagenotes/NoteEditDragPreview.h"
+#include "ZEDireroz/imagenotes/NoteEditWidget.h"
 #include "ZEDireroz/promotion/PromotedApps.h"
 #include "ZEDireroz/promotionbar/AppMenu.h"
 #include "ZEDireroz/promotionbar/MoreAppsButton.h"
@@ -329,10 +330,24 @@ int ImageNoteEditor::askToSave()
                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
+bool ImageNoteEditor::hasUnsavedWork() const
+{
+    return m_pWorkArea->isDirty() || m_pWorkArea->textBox()->holdsNote();
+}
+
+// Saving on the user's word keeps the note typed so far: it goes into the
+// picture first, as its accept button would put it.
+bool ImageNoteEditor::saveWork()
+{
+    if (m_pWorkArea->textBox()->holdsNote())
+        m_pWorkArea->textBox()->accept();
+    return m_pWorkArea->slotSave();
+}
+
 // Only an explicit Yes drops the unsaved picture; closing the question keeps it.
 void ImageNoteEditor::slotNewScreenShot()
 {
-    if (m_pWorkArea->isDirty()) {
+    if (hasUnsavedWork()) {
         int const answer = MessageBox::information(
             this, QString(),
             tr("The changes of the current image are not saved.\nAfter creation of the new screen shot these "
@@ -347,10 +362,10 @@ void ImageNoteEditor::slotNewScreenShot()
 
 void ImageNoteEditor::slotQuit()
 {
-    if (m_pWorkArea->isDirty()) {
+    if (hasUnsavedWork()) {
         int const answer = askToSave();
         if (answer == QMessageBox::Yes) {
-            if (!m_pWorkArea->slotSave())
+            if (!saveWork())
                 return;
         } else if (answer != QMessageBox::No) {
             return;
@@ -361,7 +376,7 @@ void ImageNoteEditor::slotQuit()
 
 void ImageNoteEditor::closeEvent(QCloseEvent* event)
 {
-    if (!m_pWorkArea->isDirty())
+    if (!hasUnsavedWork())
         return;
     event->ignore();
     int const answer = askToSave();
@@ -370,7 +385,7 @@ void ImageNoteEditor::closeEvent(QCloseEvent* event)
         return;
     }
     if (answer == QMessageBox::Yes)
-        m_pWorkArea->slotSave();
+        saveWork();
     show();
 }
 

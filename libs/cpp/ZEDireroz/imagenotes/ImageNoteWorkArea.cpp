@@ -30,6 +30,7 @@ ImageNoteWorkArea::ImageNoteWorkArea(QWidget* parent)
     m_pTextBox->hide();
     connect(m_pTextBox, &NoteEditWidget::cancelClicked, this, &ImageNoteWorkArea::slotEditCanceled);
     connect(m_pTextBox, &NoteEditWidget::okClicked, this, &ImageNoteWorkArea::slotEditAccepted);
+    connect(m_pTextBox, &NoteEditWidget::edited, this, [this] { m_bDirty = true; });
     applyToTextEdit();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -86,6 +87,10 @@ NoteEditWidget::NoteEditWidget(QWidget* parent)
     connect(decrease, &QPushButton::clicked, this, &NoteEditWidget::slotDecrease);
     connect(m_pCancel, &QPushButton::clicked, this, &NoteEditWidget::cancelClicked);
     connect(m_pAccept, &QPushButton::clicked, this, &NoteEditWidget::okClicked);
+    connect(m_pTextEdit, &QTextEdit::textChanged, this, [this] {
+        if (!isHidden())
+            emit edited();
+    });
     setStyleSheet(buttonStyleSheet());
 }
 
@@ -104,6 +109,17 @@ void NoteEditWidget::showAll()
     m_pAccept->show();
     m_pCancel->show();
     m_pTextEdit->setFocus(Qt::OtherFocusReason);
+    emit edited();
+}
+
+bool NoteEditWidget::holdsNote() const
+{
+    return !isHidden() && !m_pTextEdit->document()->isEmpty();
+}
+
+void NoteEditWidget::accept()
+{
+    m_pAccept->click();
 }
 
 qreal NoteEditWidget::fontPointSize() const

@@ -24,10 +24,17 @@ public:
     void showAll();
     QTextEdit* textEdit() const { return m_pTextEdit; }
     qreal fontPointSize() const;
+    // Whether the box is placed and shows a note that is not yet written.
+    bool holdsNote() const;
+    // Writes the note as the accept button does.
+    void accept();
 
 signals:
     void cancelClicked();
     void okClicked();
+    // The box was placed, or its text changed while it was open: the picture
+    // has work that is not saved.
+    void edited();
 
 public slots:
     void slotIncrease();

@@ -59,8 +59,31 @@ struct Fixture
         });
         QVERIFY(editor.workArea()->slotSave());
     }
+    // After a save, places a text box at `at` and types a note into it.
+    void noteAfterSaving(QString const& savedPath, QPoint const& at)
+    {
+        saveInto(savedPath);
+        ImageNoteWorkArea* area = editor.workArea();
+        QVERIFY(!area->isDirty());
+        area->slotSetMode(ImageNoteWorkArea::Text);
+        stroke(at, at);
+        QVERIFY(area->textBox()->isVisibleTo(area));
+        area->textBox()->textEdit()->setPlainText(QStringLiteral("Remember the coda"));
+    }
     ImageNoteEditor editor;
 };
+
+// Pixels of the note's yellow ink in a saved picture.
+int yellowPixels(QImage const& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            QColor const c = image.pixelColor(x, y);
+            count += c.red() > 180 && c.green() > 180 && c.blue() < 120 ? 1 : 0;
+        }
+    return count;
+}
 
 void answerWith(int button)
 {
@@ -361,6 +384,57 @@ private slots:
         QVERIFY(!f.editor.isVisible());
     }
 
+    // Placing a text box makes the picture unsaved, and a note typed after a
+    // save is asked about on closing; Yes writes the note into the saved file.
+    void placingATextBoxMakesThePictureUnsaved()
+    {
+        QTemporaryDir folder;
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(300, 200)));
+        f.saveInto(folder.filePath(QStringLiteral("clean.png")));
+        f.editor.workArea()->slotSetMode(ImageNoteWorkArea::Text);
+        f.stroke(QPoint(20, 20), QPoint(20, 20));
+        QVERIFY(f.editor.workArea()->isDirty());
+    }
+
+    void noteInAnOpenBoxIsAskedAbout_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("yes writes the note and saves") << int(QMessageBox::Yes) << true;
+        QTest::newRow("no hides and keeps the note") << int(QMessageBox::No) << false;
+        QTest::newRow("cancel keeps the note") << int(QMessageBox::Cancel) << true;
+    }
+    void noteInAnOpenBoxIsAskedAbout()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, visible);
+        QTemporaryDir folder;
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(300, 200)));
+        f.noteAfterSaving(folder.filePath(QStringLiteral("clean.png")), QPoint(20, 20));
+        f.editor.show();
+        QString const notePath = folder.filePath(QStringLiteral("note.png"));
+        answerWith(answer);
+        FileDialogDriver driver([&](QFileDialog* dialog) {
+            typeFileNames(dialog, notePath);
+            pressAccept(dialog);
+        });
+        QVERIFY(!f.editor.close());
+        QCOMPARE(f.editor.isVisible(), visible);
+        ImageNoteWorkArea* area = f.editor.workArea();
+        if (answer != QMessageBox::Yes) {
+            QVERIFY(!driver.done());
+            QCOMPARE(area->textBox()->textEdit()->toPlainText(), QStringLiteral("Remember the coda"));
+            return;
+        }
+        QVERIFY(driver.done());
+        QVERIFY(yellowPixels(QImage(notePath)) > 20);
+        QCOMPARE(yellowPixels(QImage(folder.filePath(QStringLiteral("clean.png")))), 0);
+        // Written and saved: nothing is left to ask about.
+        QVERIFY(f.editor.close());
+    }
+
     void screenshotOfTheEditor()
     {
         if (QGuiApplication::platformName() != QStringLiteral("xcb"))
@@ -411,14 +485,18 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("saveAccepted");
         QTest::addColumn<bool>("quits");
+        QTest::addColumn<bool>("note"); // a note typed after a save instead of a stroke
         for (bool const fromMenu : {false, true}) {
             char const* route = fromMenu ? "App menu" : "button";
-            QTest::addRow("%s, Cancel", route) << fromMenu << int(QMessageBox::Cancel) << false << false;
-            QTest::addRow("%s, question closed", route) << fromMenu << 0 << false << false;
-            QTest::addRow("%s, No", route) << fromMenu << int(QMessageBox::No) << false << true;
-            QTest::addRow("%s, Yes, saved", route) << fromMenu << int(QMessageBox::Yes) << true << true;
-            QTest::addRow("%s, Yes, save cancelled", route) << fromMenu << int(QMessageBox::Yes) << false << false;
+            QTest::addRow("%s, Cancel", route) << fromMenu << int(QMessageBox::Cancel) << false << false << false;
+            QTest::addRow("%s, question closed", route) << fromMenu << 0 << false << false << false;
+            QTest::addRow("%s, No", route) << fromMenu << int(QMessageBox::No) << false << true << false;
+            QTest::addRow("%s, Yes, saved", route) << fromMenu << int(QMessageBox::Yes) << true << true << false;
+            QTest::addRow("%s, Yes, save cancelled", route)
+                << fromMenu << int(QMessageBox::Yes) << false << false << false;
         }
+        QTest::addRow("note, Cancel") << false << int(QMessageBox::Cancel) << false << false << true;
+        QTest::addRow("note, Yes, saved") << false << int(QMessageBox::Yes) << true << true << true;
     }
     void quitAsksFirst()
     {
@@ -426,10 +504,14 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, saveAccepted);
         QFETCH(bool, quits);
+        QFETCH(bool, note);
         Fixture f;
         f.editor.slotSetPixmap(picture(QSize(200, 150)));
-        f.stroke(QPoint(20, 20), QPoint(80, 60));
         QTemporaryDir dir;
+        if (note)
+            f.noteAfterSaving(dir.filePath(QStringLiteral("clean.png")), QPoint(20, 20));
+        else
+            f.stroke(QPoint(20, 20), QPoint(80, 60));
         QString const path = dir.filePath(QStringLiteral("note.png"));
         answerWith(answer);
         FileDialogDriver driver([&](QFileDialog* dialog) {
@@ -456,6 +538,8 @@ private slots:
         QCOMPARE(QCoreApplication::exec(), quits ? 0 : 7);
         QCOMPARE(driver.done(), answer == QMessageBox::Yes);
         QCOMPARE(QFileInfo::exists(path), saveAccepted);
+        if (note && saveAccepted)
+            QVERIFY(yellowPixels(QImage(path)) > 20);
     }
 };
 
