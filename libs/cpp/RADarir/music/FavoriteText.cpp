@@ -24,5 +24,12 @@ Favorite fromText(QString const& value)
     return favorite;
 }
 
+Favorite fromValue(QVariant const& value)
+{
+    if (value.userType() == QMetaType::QStringList)
+        return fromText(value.toStringList().join(kEntrySeparator));
+    return fromText(value.toString());
+}
+
 } // namespace FavoriteText
 } // namespace RADarir

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 namespace RADarir {
 namespace FavoriteText {
@@ -21,6 +22,10 @@ QString toText(QString const& name, QStringList const& chords);
 // A value without ":" is all name and all entries, as older files may hold.
 // Empty entries are dropped: a favorite stored without chords reads back empty.
 Favorite fromText(QString const& value);
+// The favorite a stored value holds. A value written into the file by hand,
+// without quotes, comes back from the settings split at its commas; it is
+// read as the one text it is.
+Favorite fromValue(QVariant const& value);
 
 } // namespace FavoriteText
 } // namespace RADarir

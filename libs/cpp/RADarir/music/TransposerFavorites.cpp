@@ -53,7 +53,7 @@ void Transposer::readFavorites()
                 continue;
             value = kSampleFavorite;
         }
-        FavoriteText::Favorite const favorite = FavoriteText::fromText(value.toString());
+        FavoriteText::Favorite const favorite = FavoriteText::fromValue(value);
         m_favorites[favorite.name] = favorite.chords;
     }
 }

@@ -275,6 +275,37 @@ private slots:
         QVERIFY(!stored("Favorite2").isValid());
     }
 
+    // Lines as a user types them into the settings file, with and without quotes.
+    void handWrittenLines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("chords");
+        QTest::newRow("without quotes") << QByteArray("Favorite0=Verse:A\\nm,D\\n7") << "Verse"
+                                        << QStringList({"A\nm", "D\n7"});
+        QTest::newRow("with quotes") << QByteArray("Favorite0=\"Verse:A\\nm,D\\n7\"") << "Verse"
+                                     << QStringList({"A\nm", "D\n7"});
+        QTest::newRow("one chord, without quotes")
+            << QByteArray("Favorite0=Solo:E\\n") << "Solo" << QStringList({"E\n"});
+    }
+    void handWrittenLines()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, name);
+        QFETCH(QStringList, chords);
+        QSettings* settings = app()->settings();
+        settings->sync();
+        {
+            QFile file(settings->fileName());
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write("[" + QCoreApplication::applicationName().toUtf8() + "]\nFavoritesCount=1\n" + line + "\n");
+        }
+        settings->sync();
+        Transposer t(nullptr);
+        QCOMPARE(t.favorites().keys(), QStringList({name}));
+        QCOMPARE(t.favorites().value(name), chords);
+    }
+
     void missingKeyIsSkipped()
     {
         app()->setSettingsValue("FavoritesCount", 2);
