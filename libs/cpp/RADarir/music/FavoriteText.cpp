@@ -1,5 +1,7 @@
 #include "RADarir/music/FavoriteText.h"
 
+#include <algorithm>
+
 namespace RADarir {
 namespace FavoriteText {
 
@@ -7,6 +9,7 @@ namespace {
 
 QChar const kNameEnd = QLatin1Char(':');
 QChar const kEntrySeparator = QLatin1Char(',');
+QLatin1String const kKeyPrefix("Favorite");
 
 } // namespace
 
@@ -29,6 +32,27 @@ Favorite fromValue(QVariant const& value)
     if (value.userType() == QMetaType::QStringList)
         return fromText(value.toStringList().join(kEntrySeparator));
     return fromText(value.toString());
+}
+
+QString key(int index)
+{
+    return kKeyPrefix + QString::number(index);
+}
+
+QList<int> indexesOf(QStringList const& keys)
+{
+    QList<int> indexes;
+    for (QString const& candidate : keys) {
+        if (!candidate.startsWith(kKeyPrefix))
+            continue;
+        QString const digits = candidate.mid(kKeyPrefix.size());
+        bool ok = false;
+        int const index = digits.toInt(&ok);
+        if (ok && index >= 0 && QString::number(index) == digits)
+            indexes << index;
+    }
+    std::sort(indexes.begin(), indexes.end());
+    return indexes;
 }
 
 } // namespace FavoriteText

@@ -27,5 +27,11 @@ Favorite fromText(QString const& value);
 // read as the one text it is.
 Favorite fromValue(QVariant const& value);
 
+// The settings key of the favorite at index: "Favorite0", "Favorite1", ...
+QString key(int index);
+// The indexes that keys name, in ascending order; only keys of the form key()
+// writes count ("Favorite01" or "Favorite-1" do not).
+QList<int> indexesOf(QStringList const& keys);
+
 } // namespace FavoriteText
 } // namespace RADarir

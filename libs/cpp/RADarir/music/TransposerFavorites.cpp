@@ -19,11 +19,6 @@ namespace {
 
 QString const kCountKey = QStringLiteral("FavoritesCount");
 
-QString favoriteKey(int i)
-{
-    return QStringLiteral("Favorite%1").arg(i);
-}
-
 // Offered at the first start, before anything is stored.
 QString const kSampleFavorite = QStringLiteral("Sample Song:B\nm,E\nm,F #\n7,A\n7,D\n,D\nm,G\nm,A\n7,C\n7,F\n");
 
@@ -36,24 +31,25 @@ QString menuText(QString const& name)
 
 } // namespace
 
+// Every favorite in the file is read, whatever "FavoritesCount" says: a count
+// that is damaged or written by hand must not hide favorites that the next save
+// would overwrite or remove. The work is bounded by the keys that are stored,
+// never by the count.
 void Transposer::readFavorites()
 {
     m_favorites.clear();
     ZEDireroz::App* app = ZEDireroz::App::theApp();
     if (!app)
         return;
-    QVariant const storedCount = app->settingsValue(kCountKey);
+    QList<int> const indexes = FavoriteText::indexesOf(app->settingsKeys());
     // Only a first start, with nothing stored yet, offers the sample.
-    bool const firstStart = !storedCount.isValid();
-    int const count = firstStart ? 1 : storedCount.toInt();
-    for (int i = 0; i < count; ++i) {
-        QVariant value = app->settingsValue(favoriteKey(i));
-        if (!value.isValid()) {
-            if (!firstStart)
-                continue;
-            value = kSampleFavorite;
-        }
-        FavoriteText::Favorite const favorite = FavoriteText::fromValue(value);
+    if (indexes.isEmpty() && !app->settingsValue(kCountKey).isValid()) {
+        FavoriteText::Favorite const sample = FavoriteText::fromText(kSampleFavorite);
+        m_favorites[sample.name] = sample.chords;
+        return;
+    }
+    for (int const i : indexes) {
+        FavoriteText::Favorite const favorite = FavoriteText::fromValue(app->settingsValue(FavoriteText::key(i)));
         m_favorites[favorite.name] = favorite.chords;
     }
 }
@@ -63,15 +59,17 @@ void Transposer::saveFavorites()
     ZEDireroz::App* app = ZEDireroz::App::theApp();
     if (!app)
         return;
-    int const oldCount = app->settingsValue(kCountKey, 0).toInt();
+    QList<int> const stored = FavoriteText::indexesOf(app->settingsKeys());
     app->setSettingsValue(kCountKey, m_favorites.size());
     int i = 0;
     for (auto it = m_favorites.cbegin(); it != m_favorites.cend(); ++it, ++i)
-        app->setSettingsValue(favoriteKey(i), FavoriteText::toText(it.key(), it.value()));
-    // Keys beyond the new count, from a longer list, would come back with a
-    // later, longer one.
-    for (; i < oldCount || app->settingsValue(favoriteKey(i)).isValid(); ++i)
-        app->removeSettingsValue(favoriteKey(i));
+        app->setSettingsValue(FavoriteText::key(i), FavoriteText::toText(it.key(), it.value()));
+    // Every stored favorite was read, so a key beyond the new count holds one
+    // that was deleted; left in the file, it would come back at the next read.
+    for (int const index : stored) {
+        if (index >= i)
+            app->removeSettingsValue(FavoriteText::key(index));
+    }
 }
 
 void Transposer::recreateFavoritesMenu()
@@ -114,6 +112,8 @@ void Transposer::slotSaveFavorite()
                                        QMessageBox::Ok);
         return;
     }
+    // Read again first: another transposer may have stored favorites since.
+    readFavorites();
     m_favorites[name] = currentChords();
     saveFavorites();
     recreateFavoritesMenu();
@@ -141,6 +141,7 @@ void Transposer::slotDeleteFavorite()
                                                       QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
+    readFavorites();
     m_favorites.remove(name);
     saveFavorites();
     recreateFavoritesMenu();

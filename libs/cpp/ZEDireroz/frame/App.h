@@ -37,6 +37,9 @@ public:
     void setSettingsValue(QString const& key, QVariant const& value);
     // Removes the key (in the same key form) from the settings file.
     void removeSettingsValue(QString const& key);
+    // The keys stored at the level settingsValue() reads, in the same key form;
+    // keys inside further groups are not listed.
+    QStringList settingsKeys();
     QSettings* settings();
     // Whether the settings file can be written: a file can be created in the
     // support folder, and the settings file, when there is one, is writable.

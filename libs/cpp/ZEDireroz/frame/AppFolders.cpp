@@ -45,6 +45,16 @@ void App::removeSettingsValue(QString const& key)
     m_pSettings->remove(settingsKey(key));
 }
 
+QStringList App::settingsKeys()
+{
+    if (m_bOldSettingsMode)
+        return m_pSettings->childKeys();
+    m_pSettings->beginGroup(QCoreApplication::applicationName());
+    QStringList const keys = m_pSettings->childKeys();
+    m_pSettings->endGroup();
+    return keys;
+}
+
 QSettings* App::settings()
 {
     return m_pSettings;

@@ -259,20 +259,72 @@ private slots:
         QVERIFY(restarted.favorites().isEmpty());
     }
 
-    // Keys left behind by earlier versions are cleared by the next save.
-    void staleKeysOfOlderFilesGo()
+    // A count that does not match the file hides no stored favorite: all are
+    // read, and saving one more keeps every one of them.
+    void damagedCountKeepsEveryFavorite_data()
+    {
+        QTest::addColumn<QVariant>("count");
+        QTest::newRow("not a number") << QVariant("two");
+        QTest::newRow("too small") << QVariant(1);
+        QTest::newRow("negative") << QVariant(-1);
+        QTest::newRow("absent") << QVariant();
+        QTest::newRow("3000000") << QVariant(3000000);
+        QTest::newRow("largest int") << QVariant(2147483647);
+    }
+    void damagedCountKeepsEveryFavorite()
+    {
+        QFETCH(QVariant, count);
+        if (count.isValid())
+            app()->setSettingsValue("FavoritesCount", count);
+        app()->setSettingsValue("Favorite0", "Gamma:C\n");
+        app()->setSettingsValue("Favorite1", "Alpha:A\n");
+        app()->setSettingsValue("Favorite2", "Beta:B\nm");
+        {
+            Transposer t(nullptr);
+            QCOMPARE(t.favorites().keys(), QStringList({"Alpha", "Beta", "Gamma"}));
+            t.setCurrentChords({"D\n"});
+            saveAs(t, "Delta");
+        }
+        QCOMPARE(stored("FavoritesCount").toInt(), 4);
+        QStringList values;
+        for (int i = 0; i < 5; ++i)
+            values << stored(QStringLiteral("Favorite%1").arg(i)).toString();
+        QCOMPARE(values, QStringList({"Alpha:A\n", "Beta:B\nm", "Delta:D\n", "Gamma:C\n", ""}));
+        Transposer restarted(nullptr);
+        QCOMPARE(restarted.favorites().keys(), QStringList({"Alpha", "Beta", "Delta", "Gamma"}));
+    }
+
+    // Two transposers share the file: what one stored is kept when the other
+    // saves or deletes.
+    void anotherTransposersFavoriteIsKept()
+    {
+        Transposer first(nullptr);
+        Transposer second(nullptr);
+        first.setCurrentChords({"A\n"});
+        saveAs(first, "One");
+        second.setCurrentChords({"B\n"});
+        saveAs(second, "Two");
+        QCOMPARE(second.favorites().keys(), QStringList({"One", "Sample Song", "Two"}));
+        first.setCurrentChords({"C\n"});
+        saveAs(first, "Three");
+        deleteFavorite(second, "Sample Song", QMessageBox::Yes);
+        Transposer restarted(nullptr);
+        QCOMPARE(restarted.favorites().keys(), QStringList({"One", "Three", "Two"}));
+    }
+
+    // Keys that only look like a favorite's are neither read nor removed.
+    void onlyFavoriteKeysAreRead()
     {
         app()->setSettingsValue("FavoritesCount", 1);
-        app()->setSettingsValue("Favorite0", "Old:A\n");
-        app()->setSettingsValue("Favorite1", "Stale:B\n");
-        app()->setSettingsValue("Favorite2", "Staler:C\n");
+        app()->setSettingsValue("Favorite0", "One:A\n");
+        app()->setSettingsValue("Favorite01", "Padded:B\n");
+        app()->setSettingsValue("FavoriteX", "Other:C\n");
         Transposer t(nullptr);
-        QCOMPARE(t.favorites().keys(), QStringList({"Old"}));
-        t.setCurrentChords({"D\n"});
-        saveAs(t, "New");
-        QCOMPARE(stored("FavoritesCount").toInt(), 2);
-        QCOMPARE(stored("Favorite1").toString(), QString("Old:A\n"));
-        QVERIFY(!stored("Favorite2").isValid());
+        QCOMPARE(t.favorites().keys(), QStringList({"One"}));
+        deleteFavorite(t, "One", QMessageBox::Yes);
+        QVERIFY(!stored("Favorite0").isValid());
+        QCOMPARE(stored("Favorite01").toString(), QString("Padded:B\n"));
+        QCOMPARE(stored("FavoriteX").toString(), QString("Other:C\n"));
     }
 
     // Lines as a user types them into the settings file, with and without quotes.
