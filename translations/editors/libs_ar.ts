@@ -197,6 +197,12 @@ Choose a name ending in .odt, .html or .txt.</source>
         <translation>تعذرت كتابة ملف PDF في %1:
 %2</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 موجود بالفعل.
+هل تريد استبداله؟</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

@@ -197,6 +197,12 @@ Wählen Sie einen Namen, der auf .odt, .html oder .txt endet.</translation>
         <translation>Die PDF-Datei konnte nicht nach %1 geschrieben werden:
 %2</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

@@ -197,6 +197,12 @@ Elija un nombre que termine en .odt, .html o .txt.</translation>
         <translation>No se pudo escribir el PDF en %1:
 %2</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

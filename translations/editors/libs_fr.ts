@@ -197,6 +197,12 @@ Choisissez un nom se terminant par .odt, .html ou .txt.</translation>
         <translation>Le PDF n&apos;a pas pu être écrit dans %1 :
 %2</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

@@ -197,6 +197,12 @@ Choose a name ending in .odt, .html or .txt.</source>
         <translation>PDF को %1 में लिखा नहीं जा सका:
 %2</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 पहले से मौजूद है।
+क्या आप इसे बदलना चाहते हैं?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

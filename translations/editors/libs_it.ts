@@ -197,6 +197,12 @@ Scegli un nome che termini con .odt, .html o .txt.</translation>
         <translation>Impossibile scrivere il PDF in %1:
 %2</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

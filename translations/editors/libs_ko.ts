@@ -197,6 +197,12 @@ Choose a name ending in .odt, .html or .txt.</source>
         <translation>PDF를 %1에 쓸 수 없습니다:
 %2</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 파일이 이미 있습니다.
+바꾸시겠습니까?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

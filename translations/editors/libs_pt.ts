@@ -197,6 +197,12 @@ Escolha um nome terminado em .odt, .html ou .txt.</translation>
         <translation>Não foi possível gravar o PDF em %1:
 %2</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

@@ -197,6 +197,12 @@ Choose a name ending in .odt, .html or .txt.</source>
         <translation>Не удалось записать PDF в %1:
 %2</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 уже существует.
+Заменить этот файл?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

@@ -197,6 +197,12 @@ Choose a name ending in .odt, .html or .txt.</source>
         <translation>无法将 PDF 写入 %1：
 %2</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>
