@@ -392,9 +392,30 @@ private slots:
         Fixture f;
         f.editor.slotSetPixmap(picture(QSize(300, 200)));
         f.saveInto(folder.filePath(QStringLiteral("clean.png")));
-        f.editor.workArea()->slotSetMode(ImageNoteWorkArea::Text);
+        ImageNoteWorkArea* area = f.editor.workArea();
+        area->slotSetMode(ImageNoteWorkArea::Text);
         f.stroke(QPoint(20, 20), QPoint(20, 20));
-        QVERIFY(f.editor.workArea()->isDirty());
+        QVERIFY(area->isDirty());
+        // A save while the box is open; typing on makes the picture unsaved again.
+        f.saveInto(folder.filePath(QStringLiteral("with-box.png")));
+        QVERIFY(!area->isDirty());
+        area->textBox()->textEdit()->setPlainText(QStringLiteral("later"));
+        QVERIFY(area->isDirty());
+    }
+
+    // A note open after a save is asked about before a new screen shot too.
+    void newScreenShotAsksAboutAnOpenNote()
+    {
+        QTemporaryDir folder;
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(300, 200)));
+        f.noteAfterSaving(folder.filePath(QStringLiteral("clean.png")), QPoint(20, 20));
+        f.editor.show();
+        QSignalSpy request(&f.editor, &ImageNoteEditor::doNewScreenShot);
+        answerWith(QMessageBox::No);
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("NewScreenShowButton")), Qt::LeftButton);
+        QCOMPARE(request.count(), 0);
+        QVERIFY(f.editor.isVisible());
     }
 
     void noteInAnOpenBoxIsAskedAbout_data()
