@@ -1,5 +1,6 @@
 // Base64 decoding of arbitrary text, read both as Latin-1 and as UTF-16 code
-// units (whose Latin-1 narrowing the decoder does itself).
+// units (whose Latin-1 narrowing the decoder does itself), against QByteArray's
+// own conversions in both directions.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -23,9 +24,12 @@ void decodeAndRecode(const QString& code)
 {
     using MTools::Base64;
     const QByteArray bytes = Base64::decodeQByteArray(code);
+    // Our own conversions give QByteArray's bytes and text, whatever the input.
+    check(bytes == QByteArray::fromBase64(code.toLatin1()));
 
     // Whatever was decoded encodes to canonical Base64 and decodes back to itself.
     const QString recoded = Base64::codeQByteArray(bytes);
+    check(recoded == QString::fromLatin1(bytes.toBase64()));
     check(recoded.size() % 4 == 0);
     check(recoded.size() == (bytes.size() + 2) / 3 * 4);
     for (QChar c : recoded) {

@@ -1,5 +1,7 @@
 #include "MTools/Math.h"
 
+#include "MTools/Fft_p.h"
+
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -103,145 +105,6 @@ float newtonSqrt(float x)
         y = (x / y + y) * 0.5f;
     }
     return y;
-}
-
-bool isPowerOfTwo(int n)
-{
-    return n > 0 && (n & (n - 1)) == 0;
-}
-
-// What a transform of one length and direction needs besides the data: the swaps
-// of the bit-reversal reordering and the twiddle factors of every stage. They
-// depend on n, the direction and the series threshold only, so each thread keeps
-// the last plan of each direction.
-struct FftPlan
-{
-    int n = 0;
-    float precision = 0;
-    std::vector<std::pair<int, int>> swaps;
-    // Stage with half-size le2 keeps its factors at [le2 - 1, 2 * le2 - 1).
-    std::vector<float> wr;
-    std::vector<float> wi;
-};
-
-const FftPlan& fftPlan(int n, bool forward)
-{
-    thread_local FftPlan plans[2];
-    FftPlan& plan = plans[forward ? 1 : 0];
-    if (plan.n == n && plan.precision == Math::sm_fPrecision)
-        return plan;
-    plan.n = n;
-    plan.precision = Math::sm_fPrecision;
-
-    plan.swaps.clear();
-    int j = 0;
-    for (int i = 0; i < n - 1; ++i) {
-        if (i < j)
-            plan.swaps.emplace_back(i, j);
-        int k = n / 2;
-        while (k <= j) {
-            j -= k;
-            k /= 2;
-        }
-        j += k;
-    }
-
-    // Each stage's factor advances by the rotation (c, s) from (1, 0).
-    plan.wr.assign(size_t(n > 1 ? n - 1 : 0), 0.0f);
-    plan.wi.assign(plan.wr.size(), 0.0f);
-    for (int le2 = 1; le2 < n; le2 *= 2) {
-        const float angle = Math::PI / float(le2);
-        const float c = cosineSeries(angle);
-        float s = sineSeries(angle);
-        if (forward)
-            s = -s;
-        float ur = 1;
-        float ui = 0;
-        for (int t = 0; t < le2; ++t) {
-            plan.wr[size_t(le2 - 1 + t)] = ur;
-            plan.wi[size_t(le2 - 1 + t)] = ui;
-            const float nr = c * ur - s * ui;
-            ui = c * ui + s * ur;
-            ur = nr;
-        }
-    }
-    return plan;
-}
-
-// One run of butterflies: the pairs (r0[t], r1[t]) with the factors w[t]; the
-// four ranges never overlap. From four butterflies on they go four at a time in
-// vector registers, element by element the same arithmetic as one at a time.
-using Float4 = float __attribute__((vector_size(16)));
-
-Float4 load4(const float* p)
-{
-    Float4 v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-void store4(float* p, Float4 v)
-{
-    std::memcpy(p, &v, sizeof v);
-}
-
-void butterflies(int le2, const float* __restrict wre, const float* __restrict wim, float* __restrict r0,
-                 float* __restrict i0, float* __restrict r1, float* __restrict i1)
-{
-    if (le2 % 4 != 0) {
-        for (int t = 0; t < le2; ++t) {
-            const float tr = wre[t] * r1[t] - wim[t] * i1[t];
-            const float ti = wim[t] * r1[t] + wre[t] * i1[t];
-            r1[t] = r0[t] - tr;
-            i1[t] = i0[t] - ti;
-            r0[t] = r0[t] + tr;
-            i0[t] = i0[t] + ti;
-        }
-        return;
-    }
-    for (int t = 0; t < le2; t += 4) {
-        const Float4 wr = load4(wre + t), wi = load4(wim + t);
-        const Float4 a = load4(r0 + t), b = load4(i0 + t), c = load4(r1 + t), d = load4(i1 + t);
-        const Float4 tr = wr * c - wi * d;
-        const Float4 ti = wi * c + wr * d;
-        store4(r1 + t, a - tr);
-        store4(i1 + t, b - ti);
-        store4(r0 + t, a + tr);
-        store4(i0 + t, b + ti);
-    }
-}
-
-bool transform(int n, float* re, float* im, bool forward)
-{
-    if (!isPowerOfTwo(n) || !re || !im || re == im)
-        return false;
-    const FftPlan& plan = fftPlan(n, forward);
-
-    for (const auto& swap : plan.swaps) {
-        std::swap(re[swap.first], re[swap.second]);
-        std::swap(im[swap.first], im[swap.second]);
-    }
-
-    // The butterflies of a stage touch disjoint pairs, so they run block after
-    // block over neighbouring memory; the arithmetic of each is unchanged.
-    for (int le2 = 1; le2 < n; le2 *= 2) {
-        const int le = 2 * le2;
-        const float* wre = plan.wr.data() + (le2 - 1);
-        const float* wim = plan.wi.data() + (le2 - 1);
-        for (int block = 0; block < n; block += le)
-            butterflies(le2, wre, wim, re + block, im + block, re + block + le2, im + block + le2);
-    }
-
-    if (forward) {
-        // n is a power of two, so multiplying by its reciprocal rounds exactly as
-        // dividing by n does.
-        const float scale = 1.0f / float(n);
-        for (int i = n - 1; i >= 0; --i) {
-            re[i] *= scale;
-            im[i] *= scale;
-        }
-    }
-    return true;
 }
 
 int reduceDegrees(int d)
@@ -438,12 +301,12 @@ float Math::integral(const float& a, const float& b, float (*f)(float))
 
 bool Math::fft(const int& n, float* re, float* im)
 {
-    return transform(n, re, im, true);
+    return detail::fftTransform(n, re, im, true);
 }
 
 bool Math::ifft(const int& n, float* re, float* im)
 {
-    return transform(n, re, im, false);
+    return detail::fftTransform(n, re, im, false);
 }
 
 } // namespace MTools

@@ -21,6 +21,8 @@ private slots:
     void base64();
     void decodePassesOverForeignCharacters();
     void encodingAgreesWithQtForEveryLength();
+    void decodingAgreesWithQt_data();
+    void decodingAgreesWithQt();
     void email_data();
     void email();
 };
@@ -118,6 +120,48 @@ void TestBase64::encodingAgreesWithQtForEveryLength()
     const QString code = Base64::codeQByteArray(large);
     QVERIFY(code == QString::fromLatin1(large.toBase64()));
     QVERIFY(Base64::decodeQByteArray(code) == large);
+}
+
+void TestBase64::decodingAgreesWithQt_data()
+{
+    QTest::addColumn<QString>("foreign");
+    QTest::newRow("padding") << QStringLiteral("=");
+    QTest::newRow("line break") << QStringLiteral("\r\n");
+    QTest::newRow("space") << QStringLiteral(" ");
+    QTest::newRow("url alphabet") << QStringLiteral("-_");
+    QTest::newRow("nul") << QString(QChar(0));
+    QTest::newRow("latin-1 letter") << QString(QChar(0x00E9));
+    QTest::newRow("beyond latin-1") << QString(QChar(0x20AC));
+    QTest::newRow("a letter's high byte") << QString(QChar(0x0141));
+    QTest::newRow("surrogate pair") << QString::fromUcs4(U"\U0001F3B5");
+}
+
+void TestBase64::decodingAgreesWithQt()
+{
+    // Characters outside the alphabet, at every place of a group and with every
+    // count of characters after them, shift the grouping of what follows; the
+    // bytes must stay those of QByteArray's own decoding of the Latin-1 text.
+    QFETCH(QString, foreign);
+    QByteArray data;
+    for (int i = 0; i < 40; ++i)
+        data.append(char((i * 89 + 7) & 0xFF));
+    const QString code = Base64::codeQByteArray(data);
+    for (int at = 0; at <= code.size(); ++at) {
+        for (int length = at; length <= code.size(); length += 3) {
+            QString text = code.left(length);
+            text.insert(at, foreign);
+            QCOMPARE(Base64::decodeQByteArray(text), QByteArray::fromBase64(text.toLatin1()));
+        }
+    }
+    // Foreign characters every few groups of a long text, as line breaks stand in
+    // files: the whole groups between them go the quick way.
+    QByteArray large(300 * 1000 + 2, Qt::Uninitialized);
+    for (int i = 0; i < large.size(); ++i)
+        large[i] = char((i * 131 + i / 251) & 0xFF);
+    QString broken = Base64::codeQByteArray(large);
+    for (int at = broken.size() - 1; at > 0; at -= 75)
+        broken.insert(at, foreign);
+    QVERIFY(Base64::decodeQByteArray(broken) == QByteArray::fromBase64(broken.toLatin1()));
 }
 
 void TestBase64::email_data()
