@@ -5,11 +5,14 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace {
 
 // Bytes a flooding mode keeps queued at most, so that the server itself stays small.
 constexpr qint64 kMaxQueued = 256 * 1024;
 constexpr int kLongLineBytes = 60 * 1024;
+constexpr int kBlockBytes = 64 * 1024;
 
 } // namespace
 
@@ -73,10 +76,23 @@ private:
         }
         if (m_bFloodData && m_pDataSocket && m_pDataSocket->state() == QAbstractSocket::ConnectedState) {
             while (m_bFloodData && m_pDataSocket->bytesToWrite() < kMaxQueued)
-                m_bFloodData =
-                    send(m_pDataSocket, QByteArray("type=file;size=1; endless-")
-                                            + QByteArray::number(m_nFlooded).rightJustified(12, '0') + "\r\n");
+                m_bFloodData = send(m_pDataSocket, listingBlock());
         }
+    }
+
+    // Listing lines by the 64 kB, each naming a file of its own.
+    QByteArray listingBlock()
+    {
+        // Written in place: the server's own churn would show in the
+        // client's memory figures, both being in one process.
+        QByteArray block;
+        block.reserve(kBlockBytes + 64);
+        char line[64];
+        while (block.size() < kBlockBytes) {
+            int const length = std::snprintf(line, sizeof line, "type=file;size=1; endless-%012lld\r\n", m_nListed++);
+            block.append(line, length);
+        }
+        return block;
     }
 
     // Writes flooding bytes; false, with the connection closing, past the limit.
@@ -177,6 +193,7 @@ private:
     bool m_bFloodData = false;
     qint64 m_nFlooded = 0;
     int m_nDripped = 0;
+    long long m_nListed = 0;
 };
 
 HostileFtpServer::HostileFtpServer(Mode mode, QObject* parent)
