@@ -1,6 +1,7 @@
 #include "QMMultiMedia/AudioFileDuration_p.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <sndfile.h>
 
@@ -11,6 +12,8 @@ namespace {
 constexpr double kMaxSeconds = 1e12;
 constexpr int kId3v2HeaderBytes = 10;
 constexpr int kId3v1Bytes = 128;
+// Enough of the first frame for its VBRI header.
+constexpr int kVbriFrameBytes = 64;
 
 // A part of a file, from `begin` to `end`, as a file of its own for libsndfile.
 struct FileSpan
@@ -89,6 +92,29 @@ qint64 id3v2TagBytes(QByteArray const& header)
     return kId3v2HeaderBytes + size + (footer ? kId3v2HeaderBytes : 0);
 }
 
+// The playing time that the VBRI header frame of an MPEG Layer III stream
+// tells (the decoder library reads Xing and Info frames itself, but not this
+// one), or -1 when `frame` starts no such frame.
+qint64 vbriDurationMs(QByteArray const& frame)
+{
+    // Four bytes of frame header and 32 of side information come before it.
+    constexpr int kVbriAt = 36;
+    constexpr int kFramesAt = kVbriAt + 14;
+    if (frame.size() < kFramesAt + 4 || frame.mid(kVbriAt, 4) != "VBRI")
+        return -1;
+    quint32 const header = qFromBigEndian<quint32>(frame.constData());
+    int const version = (header >> 19) & 3; // 3: MPEG-1, 2: MPEG-2, 0: MPEG-2.5
+    int const layer = (header >> 17) & 3;   // 1: Layer III
+    int const rateIndex = (header >> 10) & 3;
+    if ((header & 0xffe00000) != 0xffe00000 || version == 1 || layer != 1 || rateIndex == 3)
+        return -1;
+    static int const kMpeg1Rates[] = {44100, 48000, 32000};
+    int const rate = kMpeg1Rates[rateIndex] >> (version == 3 ? 0 : version == 2 ? 1 : 2);
+    int const samplesPerFrame = version == 3 ? 1152 : 576;
+    quint32 const frames = qFromBigEndian<quint32>(frame.constData() + kFramesAt);
+    return qint64(frames) * samplesPerFrame * 1000 / rate;
+}
+
 } // namespace
 
 qint64 readAudioFileDurationMs(QString const& path)
@@ -112,17 +138,22 @@ qint64 readAudioFileDurationMs(QString const& path)
     }
     if (span.end - span.begin > kId3v1Bytes && span.file.seek(span.end - kId3v1Bytes) && span.file.read(3) == "TAG")
         span.end -= kId3v1Bytes;
+    span.file.seek(span.begin);
+    qint64 const vbriMs = vbriDurationMs(span.file.read(kVbriFrameBytes));
     SF_INFO info{};
+    qint64 ms = -1;
     if (span.begin == 0 && span.end == span.file.size()) {
         span.file.close();
         QByteArray const native = QFile::encodeName(path);
-        SNDFILE* file = sf_open(native.constData(), SFM_READ, &info);
-        return durationMs(file, info);
+        ms = durationMs(sf_open(native.constData(), SFM_READ, &info), info);
+    } else {
+        span.file.seek(span.begin);
+        SF_VIRTUAL_IO io{spanLength, spanSeek, spanRead, spanWrite, spanTell};
+        ms = durationMs(sf_open_virtual(&io, SFM_READ, &info, &span), info);
     }
-    span.file.seek(span.begin);
-    SF_VIRTUAL_IO io{spanLength, spanSeek, spanRead, spanWrite, spanTell};
-    SNDFILE* file = sf_open_virtual(&io, SFM_READ, &info, &span);
-    return durationMs(file, info);
+    // Without the VBRI frame's count the decoder estimates a variable rate from
+    // the first frame's, which may be far off.
+    return ms >= 0 && vbriMs >= 0 ? vbriMs : ms;
 }
 
 } // namespace QMMultiMedia

@@ -48,8 +48,44 @@ bool writeBytes(QString const& path, QByteArray const& bytes)
 enum class Mp3Kind {
     CbrBare, // constant low bit rate, no header frame: the length follows from the size
     CbrInfo, // constant bit rate with its "Info" header frame
-    VbrXing  // variable bit rate with its "Xing" header frame
+    VbrXing, // variable bit rate with its "Xing" header frame
+    VbrVbri  // variable bit rate with a "VBRI" header frame in place of that
 };
+
+// The bytes of the first MPEG-1 Layer III frame at 44.1 kHz, from its header.
+int firstFrameBytes(QByteArray const& mp3)
+{
+    static int const kBitRates[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+    int const index = quint8(mp3.at(2)) >> 4;
+    int const padding = (quint8(mp3.at(2)) >> 1) & 1;
+    return index > 0 && index < 15 ? 144 * kBitRates[index] * 1000 / 44100 + padding : 0;
+}
+
+// The stream with its Xing frame (stereo: the fields 36 bytes into the frame)
+// made a VBRI frame telling the same number of frames.
+QByteArray xingToVbri(QByteArray mp3)
+{
+    int const length = firstFrameBytes(mp3);
+    constexpr int kAt = 36;
+    if (length < kAt + 32 || mp3.mid(kAt, 4) != "Xing" || !(mp3.at(kAt + 7) & 1))
+        return QByteArray();
+    quint32 const frames = qFromBigEndian<quint32>(mp3.constData() + kAt + 8);
+    QByteArray vbri("VBRI");
+    vbri += QByteArray::fromHex("0001"
+                                "0000"
+                                "004b"); // version, delay, quality
+    QByteArray numbers(8, '\0');
+    qToBigEndian<quint32>(quint32(mp3.size()), numbers.data());
+    qToBigEndian<quint32>(frames, numbers.data() + 4);
+    vbri += numbers
+            + QByteArray::fromHex("0000"
+                                  "0001"
+                                  "0002"
+                                  "0000"); // no table of contents
+    mp3.replace(4, length - 4, QByteArray(length - 4, '\0'));
+    mp3.replace(kAt, vbri.size(), vbri);
+    return mp3;
+}
 
 QByteArray synchsafe(int value)
 {
@@ -87,7 +123,8 @@ bool writeTaggedMp3(QString const& path, Mp3Kind kind, QByteArray const& tag, bo
     if (!file)
         return false;
     // The answers to these say nothing; the header frame written shows what came.
-    int mode = kind == Mp3Kind::VbrXing ? SF_BITRATE_MODE_VARIABLE : SF_BITRATE_MODE_CONSTANT;
+    bool const variable = kind == Mp3Kind::VbrXing || kind == Mp3Kind::VbrVbri;
+    int mode = variable ? SF_BITRATE_MODE_VARIABLE : SF_BITRATE_MODE_CONSTANT;
     sf_command(file, SFC_SET_BITRATE_MODE, &mode, sizeof mode);
     // At a low constant rate (56 kbit/s) the encoder writes no header frame, and
     // a tag weighs many seconds.
@@ -107,11 +144,15 @@ bool writeTaggedMp3(QString const& path, Mp3Kind kind, QByteArray const& tag, bo
     QFile in(plain);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    QByteArray const mp3 = in.readAll();
+    QByteArray mp3 = in.readAll();
     // The header frame, where there is one, is the first frame (at most 200 bytes here).
     QByteArray const first = mp3.left(200);
-    QByteArray const header = kind == Mp3Kind::VbrXing ? "Xing" : kind == Mp3Kind::CbrInfo ? "Info" : "";
+    QByteArray const header = variable ? "Xing" : kind == Mp3Kind::CbrInfo ? "Info" : "";
     if (header.isEmpty() ? first.contains("Info") || first.contains("Xing") : !first.contains(header))
+        return false;
+    if (kind == Mp3Kind::VbrVbri)
+        mp3 = xingToVbri(mp3);
+    if (mp3.isEmpty())
         return false;
     QByteArray trailer;
     if (id3v1)
@@ -259,6 +300,8 @@ private slots:
             << int(Mp3Kind::CbrInfo) << 3 << 6 * 1024 * 1024 << false << true;
         QTest::newRow("VBR with Xing frame, 256 kB picture")
             << int(Mp3Kind::VbrXing) << 4 << 256 * 1024 << false << false;
+        QTest::newRow("VBR with VBRI frame, 256 kB picture")
+            << int(Mp3Kind::VbrVbri) << 3 << 256 * 1024 << false << false;
         QTest::newRow("VBR with Xing frame, 6 MB picture")
             << int(Mp3Kind::VbrXing) << 3 << 6 * 1024 * 1024 << false << true;
     }
