@@ -167,6 +167,7 @@ private:
     bool runList(QByteArray const& verb, QString const& dir, QByteArray* data);
     // A download into a closed file, through a temporary file beside it.
     bool getIntoFile(QString const& file, QFile* target);
+    // A download into an open device: the size the server announces, then the file.
     bool receiveFile(QString const& file, QIODevice* dev);
 
     QTcpSocket* m_pControl;
