@@ -1,12 +1,14 @@
-// AAC recordings: FFmpeg's AAC encoder and its MP4/M4A and ADTS muxers.
+// AAC recordings: FFmpeg's AAC encoder and its MP4/M4A, CAF and ADTS muxers.
 #include "platform/audio/RecordingSink_p.h"
 
 #include "platform/audio/AudioRecorder.h"
+#include "platform/audio/CafAacFile_p.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 extern "C" {
@@ -40,16 +42,18 @@ public:
     bool open(QString const& fileName, char const* muxer, Format const& format, QString* error)
     {
         QByteArray const path = QFile::encodeName(fileName);
+        // FFmpeg's CAF muxer does not take AAC: CAF files are written here.
+        bool const caf = qstrcmp(muxer, "caf") == 0;
         AVCodec const* codec = avcodec_find_encoder(AV_CODEC_ID_AAC);
-        if (!codec || avformat_alloc_output_context2(&m_pFormat, nullptr, muxer, path.constData()) < 0) {
+        if (!codec || (!caf && avformat_alloc_output_context2(&m_pFormat, nullptr, muxer, path.constData()) < 0)) {
             *error = QCoreApplication::translate("TickwrenAudio::AudioRecorder", "The AAC encoder is not available.");
             return false;
         }
         m_pCodec = avcodec_alloc_context3(codec);
-        m_pStream = avformat_new_stream(m_pFormat, nullptr);
+        m_pStream = caf ? nullptr : avformat_new_stream(m_pFormat, nullptr);
         m_pFrame = av_frame_alloc();
         m_pPacket = av_packet_alloc();
-        if (!m_pCodec || !m_pStream || !m_pFrame || !m_pPacket) {
+        if (!m_pCodec || (!caf && !m_pStream) || !m_pFrame || !m_pPacket) {
             *error = QCoreApplication::translate("TickwrenAudio::AudioRecorder", "The AAC encoder is not available.");
             return false;
         }
@@ -58,7 +62,8 @@ public:
         av_channel_layout_default(&m_pCodec->ch_layout, format.channels);
         m_pCodec->bit_rate = format.bitRate;
         m_pCodec->time_base = AVRational{1, format.sampleRate};
-        if (m_pFormat->oformat->flags & AVFMT_GLOBALHEADER)
+        // MP4 and CAF carry the decoder's set-up in their headers.
+        if (caf || (m_pFormat->oformat->flags & AVFMT_GLOBALHEADER))
             m_pCodec->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
         // The lower qualities trade the encoder's care for speed.
         av_opt_set(m_pCodec->priv_data, "aac_coder",
@@ -73,21 +78,12 @@ public:
                          .arg(format.bitRate);
             return false;
         }
-        avcodec_parameters_from_context(m_pStream->codecpar, m_pCodec);
-        m_pStream->time_base = m_pCodec->time_base;
-        result = avio_open(&m_pFormat->pb, path.constData(), AVIO_FLAG_WRITE);
-        if (result < 0) {
-            *error = QCoreApplication::translate("TickwrenAudio::AudioRecorder", "The file %1 could not be written: %2")
-                         .arg(fileName, avError(result));
-            return false;
-        }
-        result = avformat_write_header(m_pFormat, nullptr);
-        if (result < 0) {
-            // The file was created a moment ago and holds nothing of use.
-            avio_closep(&m_pFormat->pb);
-            QFile::remove(fileName);
-            *error = QCoreApplication::translate("TickwrenAudio::AudioRecorder", "The file %1 could not be written: %2")
-                         .arg(fileName, avError(result));
+        if (caf) {
+            m_pCaf = std::make_unique<CafAacFile>();
+            QByteArray const config(reinterpret_cast<char const*>(m_pCodec->extradata), m_pCodec->extradata_size);
+            if (!m_pCaf->open(fileName, format.sampleRate, format.channels, format.bitRate, config, error))
+                return false;
+        } else if (!openMuxer(fileName, error)) {
             return false;
         }
         m_nChannels = format.channels;
@@ -132,6 +128,14 @@ public:
         // The last frame may be short; then the encoder gives out what it holds.
         bool ok = m_pending.front().empty() || encode(0, int(m_pending.front().size()));
         ok = send(nullptr) && ok;
+        if (m_pCaf) {
+            if (!m_pCaf->finish(m_nPts, m_pCodec->initial_padding) && ok) {
+                m_sError = m_pCaf->errorString();
+                ok = false;
+            }
+            release();
+            return ok;
+        }
         int const trailer = av_write_trailer(m_pFormat);
         if (trailer < 0 && ok) {
             m_sError = avError(trailer);
@@ -147,6 +151,30 @@ public:
     }
 
 private:
+    // The file through FFmpeg's muxer, up to its first packet.
+    bool openMuxer(QString const& fileName, QString* error)
+    {
+        QByteArray const path = QFile::encodeName(fileName);
+        avcodec_parameters_from_context(m_pStream->codecpar, m_pCodec);
+        m_pStream->time_base = m_pCodec->time_base;
+        int result = avio_open(&m_pFormat->pb, path.constData(), AVIO_FLAG_WRITE);
+        if (result < 0) {
+            *error = QCoreApplication::translate("TickwrenAudio::AudioRecorder", "The file %1 could not be written: %2")
+                         .arg(fileName, avError(result));
+            return false;
+        }
+        result = avformat_write_header(m_pFormat, nullptr);
+        if (result < 0) {
+            // The file was created a moment ago and holds nothing of use.
+            avio_closep(&m_pFormat->pb);
+            QFile::remove(fileName);
+            *error = QCoreApplication::translate("TickwrenAudio::AudioRecorder", "The file %1 could not be written: %2")
+                         .arg(fileName, avError(result));
+            return false;
+        }
+        return true;
+    }
+
     bool encode(std::size_t from, int samples)
     {
         // The encoder may still hold the frame's buffer.
@@ -177,6 +205,16 @@ private:
                 return true;
             if (result < 0)
                 break;
+            if (m_pCaf) {
+                bool const written =
+                    m_pCaf->writePacket(reinterpret_cast<char const*>(m_pPacket->data), m_pPacket->size);
+                av_packet_unref(m_pPacket);
+                if (!written) {
+                    m_sError = m_pCaf->errorString();
+                    return false;
+                }
+                continue;
+            }
             av_packet_rescale_ts(m_pPacket, m_pCodec->time_base, m_pStream->time_base);
             m_pPacket->stream_index = m_pStream->index;
             result = av_interleaved_write_frame(m_pFormat, m_pPacket);
@@ -187,6 +225,7 @@ private:
 
     void release()
     {
+        m_pCaf.reset();
         av_packet_free(&m_pPacket);
         av_frame_free(&m_pFrame);
         avcodec_free_context(&m_pCodec);
@@ -203,6 +242,7 @@ private:
     AVStream* m_pStream = nullptr;
     AVFrame* m_pFrame = nullptr;
     AVPacket* m_pPacket = nullptr;
+    std::unique_ptr<CafAacFile> m_pCaf;
     std::vector<std::vector<float>> m_pending;
     std::int64_t m_nPts = 0;
     int m_nChannels = 0;

@@ -4,7 +4,7 @@
 // audio input) into a file. The file's name chooses the container:
 //
 //   linear PCM: ".wav", ".aif"/".aiff"/".aifc", ".caf" (16-bit, libsndfile)
-//   AAC:        ".m4a", ".mp4", ".aac" (ADTS) (FFmpeg's encoder and muxers)
+//   AAC:        ".m4a", ".mp4", ".aac" (ADTS), ".caf" (FFmpeg's encoder and muxers)
 //
 // Settings come as a map with the keys below, the values a caller would hand a
 // platform recorder. Everything runs on the thread that owns the object; the

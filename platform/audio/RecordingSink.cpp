@@ -38,10 +38,10 @@ bool holdsPcm(Container container)
     return container == Container::Wav || container == Container::Aiff || container == Container::Caf;
 }
 
-// Debian's FFmpeg has no CAF muxer for AAC, so AAC stays out of CAF files.
 bool holdsAac(Container container)
 {
-    return container == Container::Mp4 || container == Container::M4a || container == Container::Adts;
+    return container == Container::Mp4 || container == Container::M4a || container == Container::Adts
+           || container == Container::Caf;
 }
 
 // 16-bit linear PCM through libsndfile, which writes the header on close.
@@ -116,7 +116,7 @@ QString RecordingSink::checkContainer(QString const& fileName, int formatId)
                      "Linear PCM is recorded into .wav, .aif, .aiff or .caf files, not into %1.")
                      .arg(QFileInfo(fileName).fileName())
                : QCoreApplication::translate("TickwrenAudio::AudioRecorder",
-                                             "AAC is recorded into .m4a, .mp4 or .aac files, not into %1.")
+                                             "AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.")
                      .arg(QFileInfo(fileName).fileName());
 }
 
@@ -127,7 +127,10 @@ std::unique_ptr<RecordingSink> RecordingSink::create(QString const& fileName, Fo
         return nullptr;
     Container const container = containerOf(fileName);
     if (format.formatId == RecorderSettings::kMpeg4Aac) {
-        char const* muxer = container == Container::M4a ? "ipod" : container == Container::Mp4 ? "mp4" : "adts";
+        char const* muxer = container == Container::M4a   ? "ipod"
+                            : container == Container::Mp4 ? "mp4"
+                            : container == Container::Caf ? "caf"
+                                                          : "adts";
         return createAacFileSink(fileName, muxer, format, error);
     }
     int const major = container == Container::Wav    ? SF_FORMAT_WAV

@@ -58,6 +58,30 @@
         <source>The name or device cannot be used for FTP.</source>
         <translation>لا يمكن استخدام الاسم أو الجهاز مع FTP.</translation>
     </message>
+    <message>
+        <source>The FTP command was cancelled.</source>
+        <translation>أُلغي أمر FTP.</translation>
+    </message>
+    <message>
+        <source>The server sent more than the client takes: %1</source>
+        <translation>أرسل الخادم أكثر مما يقبله العميل: %1</translation>
+    </message>
+    <message>
+        <source>the command took longer than %1 ms</source>
+        <translation>استغرق الأمر أكثر من %1 ms</translation>
+    </message>
+    <message>
+        <source>a reply of more than %1 bytes</source>
+        <translation>رد يزيد على %1 بايت</translation>
+    </message>
+    <message>
+        <source>a listing of more than %1 bytes</source>
+        <translation>قائمة تزيد على %1 بايت</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes arrived</source>
+        <translation>وصل %1 من %2 بايت</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>
@@ -181,8 +205,8 @@
         <translation>يُسجَّل PCM الخطي في ملفات ‎.wav أو ‎.aif أو ‎.aiff أو ‎.caf، وليس في %1.</translation>
     </message>
     <message>
-        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
-        <translation>يُسجَّل AAC في ملفات ‎.m4a أو ‎.mp4 أو ‎.aac، وليس في %1.</translation>
+        <source>AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.</source>
+        <translation>يُسجَّل AAC في ملفات ‎.m4a أو ‎.mp4 أو ‎.aac أو ‎.caf، وليس في %1.</translation>
     </message>
     <message>
         <source>The AAC encoder is not available.</source>

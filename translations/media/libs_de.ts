@@ -58,6 +58,30 @@
         <source>The name or device cannot be used for FTP.</source>
         <translation>Der Name oder das Gerät kann für FTP nicht verwendet werden.</translation>
     </message>
+    <message>
+        <source>The FTP command was cancelled.</source>
+        <translation>Der FTP-Befehl wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The server sent more than the client takes: %1</source>
+        <translation>Der Server hat mehr gesendet, als der Client annimmt: %1</translation>
+    </message>
+    <message>
+        <source>the command took longer than %1 ms</source>
+        <translation>der Befehl dauerte länger als %1 ms</translation>
+    </message>
+    <message>
+        <source>a reply of more than %1 bytes</source>
+        <translation>eine Antwort von mehr als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>a listing of more than %1 bytes</source>
+        <translation>eine Auflistung von mehr als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes arrived</source>
+        <translation>%1 von %2 Bytes sind angekommen</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>
@@ -181,8 +205,8 @@
         <translation>Lineares PCM wird in .wav-, .aif-, .aiff- oder .caf-Dateien aufgenommen, nicht in %1.</translation>
     </message>
     <message>
-        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
-        <translation>AAC wird in .m4a-, .mp4- oder .aac-Dateien aufgenommen, nicht in %1.</translation>
+        <source>AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.</source>
+        <translation>AAC wird in .m4a-, .mp4-, .aac- oder .caf-Dateien aufgenommen, nicht in %1.</translation>
     </message>
     <message>
         <source>The AAC encoder is not available.</source>

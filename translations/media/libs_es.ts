@@ -58,6 +58,30 @@
         <source>The name or device cannot be used for FTP.</source>
         <translation>El nombre o el dispositivo no se puede usar para FTP.</translation>
     </message>
+    <message>
+        <source>The FTP command was cancelled.</source>
+        <translation>Se canceló la orden FTP.</translation>
+    </message>
+    <message>
+        <source>The server sent more than the client takes: %1</source>
+        <translation>El servidor envió más de lo que admite el cliente: %1</translation>
+    </message>
+    <message>
+        <source>the command took longer than %1 ms</source>
+        <translation>la orden tardó más de %1 ms</translation>
+    </message>
+    <message>
+        <source>a reply of more than %1 bytes</source>
+        <translation>una respuesta de más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>a listing of more than %1 bytes</source>
+        <translation>un listado de más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes arrived</source>
+        <translation>llegaron %1 de %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>
@@ -181,8 +205,8 @@
         <translation>El PCM lineal se graba en archivos .wav, .aif, .aiff o .caf, no en %1.</translation>
     </message>
     <message>
-        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
-        <translation>El AAC se graba en archivos .m4a, .mp4 o .aac, no en %1.</translation>
+        <source>AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.</source>
+        <translation>El AAC se graba en archivos .m4a, .mp4, .aac o .caf, no en %1.</translation>
     </message>
     <message>
         <source>The AAC encoder is not available.</source>

@@ -58,6 +58,30 @@
         <source>The name or device cannot be used for FTP.</source>
         <translation>Ce nom ou ce périphérique ne peut pas servir pour FTP.</translation>
     </message>
+    <message>
+        <source>The FTP command was cancelled.</source>
+        <translation>La commande FTP a été annulée.</translation>
+    </message>
+    <message>
+        <source>The server sent more than the client takes: %1</source>
+        <translation>Le serveur a envoyé plus que ce que le client accepte : %1</translation>
+    </message>
+    <message>
+        <source>the command took longer than %1 ms</source>
+        <translation>la commande a duré plus de %1 ms</translation>
+    </message>
+    <message>
+        <source>a reply of more than %1 bytes</source>
+        <translation>une réponse de plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>a listing of more than %1 bytes</source>
+        <translation>une liste de plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes arrived</source>
+        <translation>%1 octets sur %2 sont arrivés</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>
@@ -181,8 +205,8 @@
         <translation>Le PCM linéaire s’enregistre dans des fichiers .wav, .aif, .aiff ou .caf, pas dans %1.</translation>
     </message>
     <message>
-        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
-        <translation>L’AAC s’enregistre dans des fichiers .m4a, .mp4 ou .aac, pas dans %1.</translation>
+        <source>AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.</source>
+        <translation>L’AAC s’enregistre dans des fichiers .m4a, .mp4, .aac ou .caf, pas dans %1.</translation>
     </message>
     <message>
         <source>The AAC encoder is not available.</source>

@@ -58,6 +58,30 @@
         <source>The name or device cannot be used for FTP.</source>
         <translation>यह नाम या डिवाइस FTP के लिए उपयोग नहीं किया जा सकता।</translation>
     </message>
+    <message>
+        <source>The FTP command was cancelled.</source>
+        <translation>FTP आदेश रद्द कर दिया गया।</translation>
+    </message>
+    <message>
+        <source>The server sent more than the client takes: %1</source>
+        <translation>सर्वर ने क्लाइंट की सीमा से अधिक भेजा: %1</translation>
+    </message>
+    <message>
+        <source>the command took longer than %1 ms</source>
+        <translation>आदेश में %1 ms से अधिक समय लगा</translation>
+    </message>
+    <message>
+        <source>a reply of more than %1 bytes</source>
+        <translation>%1 बाइट से बड़ा उत्तर</translation>
+    </message>
+    <message>
+        <source>a listing of more than %1 bytes</source>
+        <translation>%1 बाइट से बड़ी सूची</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes arrived</source>
+        <translation>%2 में से %1 बाइट पहुँचे</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>
@@ -181,8 +205,8 @@
         <translation>लीनियर PCM .wav, .aif, .aiff या .caf फ़ाइलों में रिकॉर्ड होता है, %1 में नहीं।</translation>
     </message>
     <message>
-        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
-        <translation>AAC .m4a, .mp4 या .aac फ़ाइलों में रिकॉर्ड होता है, %1 में नहीं।</translation>
+        <source>AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.</source>
+        <translation>AAC .m4a, .mp4, .aac या .caf फ़ाइलों में रिकॉर्ड होता है, %1 में नहीं।</translation>
     </message>
     <message>
         <source>The AAC encoder is not available.</source>

@@ -58,6 +58,30 @@
         <source>The name or device cannot be used for FTP.</source>
         <translation>Il nome o il dispositivo non può essere usato per FTP.</translation>
     </message>
+    <message>
+        <source>The FTP command was cancelled.</source>
+        <translation>Il comando FTP è stato annullato.</translation>
+    </message>
+    <message>
+        <source>The server sent more than the client takes: %1</source>
+        <translation>Il server ha inviato più di quanto il client accetti: %1</translation>
+    </message>
+    <message>
+        <source>the command took longer than %1 ms</source>
+        <translation>il comando ha impiegato più di %1 ms</translation>
+    </message>
+    <message>
+        <source>a reply of more than %1 bytes</source>
+        <translation>una risposta di oltre %1 byte</translation>
+    </message>
+    <message>
+        <source>a listing of more than %1 bytes</source>
+        <translation>un elenco di oltre %1 byte</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes arrived</source>
+        <translation>sono arrivati %1 byte su %2</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>
@@ -181,8 +205,8 @@
         <translation>Il PCM lineare si registra in file .wav, .aif, .aiff o .caf, non in %1.</translation>
     </message>
     <message>
-        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
-        <translation>L&apos;AAC si registra in file .m4a, .mp4 o .aac, non in %1.</translation>
+        <source>AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.</source>
+        <translation>L&apos;AAC si registra in file .m4a, .mp4, .aac o .caf, non in %1.</translation>
     </message>
     <message>
         <source>The AAC encoder is not available.</source>

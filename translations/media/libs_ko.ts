@@ -58,6 +58,30 @@
         <source>The name or device cannot be used for FTP.</source>
         <translation>이 이름 또는 장치는 FTP에 사용할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>The FTP command was cancelled.</source>
+        <translation>FTP 명령이 취소되었습니다.</translation>
+    </message>
+    <message>
+        <source>The server sent more than the client takes: %1</source>
+        <translation>서버가 클라이언트가 받는 한도보다 많이 보냈습니다: %1</translation>
+    </message>
+    <message>
+        <source>the command took longer than %1 ms</source>
+        <translation>명령이 %1ms보다 오래 걸렸습니다</translation>
+    </message>
+    <message>
+        <source>a reply of more than %1 bytes</source>
+        <translation>%1바이트를 넘는 응답</translation>
+    </message>
+    <message>
+        <source>a listing of more than %1 bytes</source>
+        <translation>%1바이트를 넘는 목록</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes arrived</source>
+        <translation>%2바이트 중 %1바이트가 도착했습니다</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>
@@ -181,8 +205,8 @@
         <translation>선형 PCM은 .wav, .aif, .aiff, .caf 파일에 녹음되며 %1에는 녹음되지 않습니다.</translation>
     </message>
     <message>
-        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
-        <translation>AAC는 .m4a, .mp4, .aac 파일에 녹음되며 %1에는 녹음되지 않습니다.</translation>
+        <source>AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.</source>
+        <translation>AAC는 .m4a, .mp4, .aac, .caf 파일에 녹음되며 %1에는 녹음되지 않습니다.</translation>
     </message>
     <message>
         <source>The AAC encoder is not available.</source>

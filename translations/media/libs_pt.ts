@@ -58,6 +58,30 @@
         <source>The name or device cannot be used for FTP.</source>
         <translation>O nome ou o dispositivo não pode ser usado para FTP.</translation>
     </message>
+    <message>
+        <source>The FTP command was cancelled.</source>
+        <translation>O comando FTP foi cancelado.</translation>
+    </message>
+    <message>
+        <source>The server sent more than the client takes: %1</source>
+        <translation>O servidor enviou mais do que o cliente aceita: %1</translation>
+    </message>
+    <message>
+        <source>the command took longer than %1 ms</source>
+        <translation>o comando levou mais de %1 ms</translation>
+    </message>
+    <message>
+        <source>a reply of more than %1 bytes</source>
+        <translation>uma resposta de mais de %1 bytes</translation>
+    </message>
+    <message>
+        <source>a listing of more than %1 bytes</source>
+        <translation>uma listagem de mais de %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes arrived</source>
+        <translation>chegaram %1 de %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>
@@ -181,8 +205,8 @@
         <translation>PCM linear é gravado em arquivos .wav, .aif, .aiff ou .caf, não em %1.</translation>
     </message>
     <message>
-        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
-        <translation>AAC é gravado em arquivos .m4a, .mp4 ou .aac, não em %1.</translation>
+        <source>AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.</source>
+        <translation>AAC é gravado em arquivos .m4a, .mp4, .aac ou .caf, não em %1.</translation>
     </message>
     <message>
         <source>The AAC encoder is not available.</source>

@@ -58,6 +58,30 @@
         <source>The name or device cannot be used for FTP.</source>
         <translation>Это имя или устройство нельзя использовать для FTP.</translation>
     </message>
+    <message>
+        <source>The FTP command was cancelled.</source>
+        <translation>Команда FTP отменена.</translation>
+    </message>
+    <message>
+        <source>The server sent more than the client takes: %1</source>
+        <translation>Сервер прислал больше, чем принимает клиент: %1</translation>
+    </message>
+    <message>
+        <source>the command took longer than %1 ms</source>
+        <translation>команда выполнялась дольше %1 мс</translation>
+    </message>
+    <message>
+        <source>a reply of more than %1 bytes</source>
+        <translation>ответ длиннее %1 байт</translation>
+    </message>
+    <message>
+        <source>a listing of more than %1 bytes</source>
+        <translation>список длиннее %1 байт</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes arrived</source>
+        <translation>получено %1 из %2 байт</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>
@@ -181,8 +205,8 @@
         <translation>Линейный PCM записывается в файлы .wav, .aif, .aiff или .caf, но не в %1.</translation>
     </message>
     <message>
-        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
-        <translation>AAC записывается в файлы .m4a, .mp4 или .aac, но не в %1.</translation>
+        <source>AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.</source>
+        <translation>AAC записывается в файлы .m4a, .mp4, .aac или .caf, но не в %1.</translation>
     </message>
     <message>
         <source>The AAC encoder is not available.</source>

@@ -58,6 +58,30 @@
         <source>The name or device cannot be used for FTP.</source>
         <translation>该名称或设备不能用于 FTP。</translation>
     </message>
+    <message>
+        <source>The FTP command was cancelled.</source>
+        <translation>FTP 命令已取消。</translation>
+    </message>
+    <message>
+        <source>The server sent more than the client takes: %1</source>
+        <translation>服务器发送的内容超出了客户端的上限：%1</translation>
+    </message>
+    <message>
+        <source>the command took longer than %1 ms</source>
+        <translation>命令耗时超过 %1 毫秒</translation>
+    </message>
+    <message>
+        <source>a reply of more than %1 bytes</source>
+        <translation>超过 %1 字节的应答</translation>
+    </message>
+    <message>
+        <source>a listing of more than %1 bytes</source>
+        <translation>超过 %1 字节的列表</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes arrived</source>
+        <translation>收到了 %2 字节中的 %1 字节</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>
@@ -181,8 +205,8 @@
         <translation>线性 PCM 只能录制到 .wav、.aif、.aiff 或 .caf 文件中，不能录制到 %1。</translation>
     </message>
     <message>
-        <source>AAC is recorded into .m4a, .mp4 or .aac files, not into %1.</source>
-        <translation>AAC 只能录制到 .m4a、.mp4 或 .aac 文件中，不能录制到 %1。</translation>
+        <source>AAC is recorded into .m4a, .mp4, .aac or .caf files, not into %1.</source>
+        <translation>AAC 只能录制到 .m4a、.mp4、.aac 或 .caf 文件中，不能录制到 %1。</translation>
     </message>
     <message>
         <source>The AAC encoder is not available.</source>

@@ -4,7 +4,6 @@
 #include "QMMultiMedia/ID3Info.h"
 #include "QMMultiMedia/PlayListModel.h"
 
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -114,14 +113,21 @@ QUrl AudioListPlayer::currentUrl() const
 
 QString AudioListPlayer::currentName() const
 {
-    QUrl const url = currentUrl();
-    return url.isEmpty() ? QString() : QFileInfo(url.toString()).fileName();
+    // Decoded: "side#2.wav", not "side%232.wav".
+    return currentUrl().fileName(QUrl::FullyDecoded);
 }
 
 QPixmap AudioListPlayer::currentCover() const
 {
     QUrl const url = currentUrl();
-    return url.isEmpty() ? QPixmap() : ID3Info(url.toLocalFile()).cover();
+    if (url.isEmpty())
+        return QPixmap();
+    // The lookup lists a folder and reads pictures; a view asks at every repaint.
+    if (url != m_coverUrl) {
+        m_cover = ID3Info(url.toLocalFile()).cover();
+        m_coverUrl = url;
+    }
+    return m_cover;
 }
 
 void AudioListPlayer::playPosition(int position)

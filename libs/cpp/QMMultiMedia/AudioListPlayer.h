@@ -45,7 +45,10 @@ public:
     int currentNumber() const { return m_iCurrent; }
     int currentIndex() const;
     QUrl currentUrl() const;
+    // The entry's file name as it is on disk, URL escapes decoded.
     QString currentName() const;
+    // Looked up once per entry: asked again for the same entry, the cover
+    // found before.
     QPixmap currentCover() const;
 
     // Plays any file, once; the list and its position are not touched, and the
@@ -109,6 +112,9 @@ private:
     // Entries in a row that could not be loaded; a loop over a list in which
     // none can be loaded ends.
     int m_iFailedInRow = 0;
+    // The cover last looked up, and the entry it belongs to.
+    mutable QUrl m_coverUrl;
+    mutable QPixmap m_cover;
 };
 
 } // namespace QMMultiMedia

@@ -4,53 +4,14 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QNetworkProxy>
-#include <QStringList>
 #include <QTcpSocket>
 
-#include <cctype>
 #include <limits>
 
 namespace QMRequest {
 
-namespace {
-
-// A reply line longer than this, or a reply of more lines, is no FTP server talking.
-constexpr qint64 kMaxReplyLineBytes = 64 * 1024;
-constexpr int kMaxReplyLines = 10000;
-// Bytes read from the source at once, and held queued on the data connection at most.
-constexpr qint64 kChunkBytes = 64 * 1024;
-constexpr qint64 kMaxQueuedBytes = 4 * kChunkBytes;
-
-bool isPositive(int code)
-{
-    return code >= 100 && code < 400;
-}
-
-bool startsWithCode(QByteArray const& line)
-{
-    return line.size() >= 3 && std::isdigit(static_cast<unsigned char>(line.at(0)))
-           && std::isdigit(static_cast<unsigned char>(line.at(1)))
-           && std::isdigit(static_cast<unsigned char>(line.at(2)));
-}
-
-} // namespace
-
-QTcpSocket* FtpClient::newSocket(FtpClient* owner)
-{
-    auto* socket = new QTcpSocket(owner);
-    // FTP cannot go through the HTTP proxies a desktop may have set up.
-    socket->setProxy(QNetworkProxy::NoProxy);
-    // Whatever happens on a connection wakes the waiting command.
-    connect(socket, &QTcpSocket::readyRead, owner, &FtpClient::slotActivity);
-    connect(socket, &QTcpSocket::bytesWritten, owner, &FtpClient::slotActivity);
-    connect(socket, &QTcpSocket::connected, owner, &FtpClient::slotActivity);
-    connect(socket, &QTcpSocket::disconnected, owner, &FtpClient::slotActivity);
-    connect(socket, &QTcpSocket::errorOccurred, owner, &FtpClient::slotActivity);
-    return socket;
-}
-
-// One public command: turns a call away while another waits, and ends with done().
+// One public command: turns a call away while another waits, runs the clock of
+// its deadline, and ends with done().
 class FtpClient::Command
 {
 public:
@@ -58,16 +19,28 @@ public:
         : m_pClient(client)
         , m_bAccepted(!client->m_bBusy)
     {
-        if (m_bAccepted) {
-            client->m_bBusy = true;
-            client->m_eError = NoError;
-            client->m_sErrorDetail.clear();
-        }
+        if (!m_bAccepted)
+            return;
+        client->m_bBusy = true;
+        client->m_bAborted = false;
+        client->m_bDeadlinePassed = false;
+        client->m_eError = NoError;
+        client->m_sErrorDetail.clear();
+        if (client->m_nDeadlineMs > 0)
+            client->m_deadlineTimer.start(client->m_nDeadlineMs);
     }
     bool accepted() const { return m_bAccepted; }
     int finish(bool ok)
     {
+        m_pClient->m_deadlineTimer.stop();
         m_pClient->m_bBusy = false;
+        if (!ok && (m_pClient->m_bAborted || m_pClient->m_bDeadlinePassed)) {
+            // Cut off in the middle of an exchange: what the server sends next
+            // belongs to the command that was cut off.
+            m_pClient->closeDataConnection();
+            m_pClient->m_pControl->abort();
+            m_pClient->resetReplies();
+        }
         if (ok) {
             m_pClient->m_eError = NoError;
             m_pClient->m_sErrorDetail.clear();
@@ -89,6 +62,8 @@ FtpClient::FtpClient(QObject* parent)
 {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &FtpClient::slotTimeout);
+    m_deadlineTimer.setSingleShot(true);
+    connect(&m_deadlineTimer, &QTimer::timeout, this, &FtpClient::slotDeadline);
 }
 
 FtpClient::~FtpClient()
@@ -129,295 +104,12 @@ QString FtpClient::errorString() const
         return tr("The local file could not be read or written: %1").arg(m_sErrorDetail);
     case InvalidArgument:
         return tr("The name or device cannot be used for FTP.");
+    case Aborted:
+        return tr("The FTP command was cancelled.");
+    case TooLarge:
+        return tr("The server sent more than the client takes: %1").arg(m_sErrorDetail);
     }
     return QString();
-}
-
-// ---- waiting ---------------------------------------------------------------
-
-void FtpClient::slotActivity()
-{
-    // Anything arriving counts as life: the time-out runs from the last sign of it.
-    if (m_timer.isActive())
-        m_timer.start();
-    m_loop.exit(0);
-}
-
-void FtpClient::slotTimeout()
-{
-    m_bTimedOut = true;
-    m_loop.exit(0);
-}
-
-bool FtpClient::waitFor(std::function<bool()> const& ready, std::function<bool()> const& failed)
-{
-    m_bTimedOut = false;
-    if (m_nTimeoutMs > 0)
-        m_timer.start(m_nTimeoutMs);
-    bool ok = false;
-    for (;;) {
-        if (ready()) {
-            ok = true;
-            break;
-        }
-        if (failed())
-            break;
-        if (m_bTimedOut) {
-            fail(TimedOut);
-            break;
-        }
-        m_loop.exec();
-    }
-    m_timer.stop();
-    return ok;
-}
-
-bool FtpClient::fail(Error error)
-{
-    m_eError = error;
-    return false;
-}
-
-bool FtpClient::failByReply(Error error)
-{
-    m_sErrorDetail = QString::number(m_nReplyCode) + QLatin1Char(' ') + m_sReplyText;
-    return fail(error);
-}
-
-bool FtpClient::controlFailed()
-{
-    if (m_pControl->state() != QAbstractSocket::UnconnectedState)
-        return false;
-    m_sErrorDetail = m_pControl->errorString();
-    return fail(ConnectionLost);
-}
-
-// ---- the control connection ------------------------------------------------
-
-bool FtpClient::takeReply()
-{
-    while (m_pControl->canReadLine()) {
-        QByteArray line = m_pControl->readLine(kMaxReplyLineBytes);
-        while (line.endsWith('\n') || line.endsWith('\r'))
-            line.chop(1);
-        if (m_replyLines.isEmpty() && !startsWithCode(line))
-            continue; // noise before a reply
-        m_replyLines.append(line);
-        QByteArray const code = m_replyLines.first().left(3);
-        bool const multiLine = m_replyLines.first().size() > 3 && m_replyLines.first().at(3) == '-';
-        bool const last =
-            !multiLine || (m_replyLines.size() > 1 && line.startsWith(code) && (line.size() == 3 || line.at(3) == ' '));
-        if (!last) {
-            if (m_replyLines.size() > kMaxReplyLines)
-                m_pControl->abort();
-            continue;
-        }
-        m_nReplyCode = code.toInt();
-        QStringList text;
-        for (QByteArray const& replyLine : qAsConst(m_replyLines)) {
-            bool const coded = startsWithCode(replyLine) && replyLine.startsWith(code);
-            text.append(QString::fromUtf8(coded ? replyLine.mid(4) : replyLine).trimmed());
-        }
-        m_sReplyText = text.join(QLatin1Char('\n'));
-        m_replyLines.clear();
-        return true;
-    }
-    if (m_pControl->bytesAvailable() > kMaxReplyLineBytes)
-        m_pControl->abort();
-    return false;
-}
-
-bool FtpClient::readReply()
-{
-    return waitFor([this] { return takeReply(); }, [this] { return controlFailed(); });
-}
-
-bool FtpClient::sendCommand(QByteArray const& verb, QString const& argument)
-{
-    if (!FtpReplies::isSafeArgument(argument))
-        return fail(InvalidArgument);
-    if (!isConnected())
-        return fail(NotConnected);
-    QByteArray line = verb;
-    if (!argument.isEmpty())
-        line += ' ' + argument.toUtf8();
-    // Never the password in a log.
-    qCDebug(lcNetwork) << "FTP >" << (verb == "PASS" ? QByteArray("PASS ****") : line);
-    m_pControl->write(line + "\r\n");
-    bool const ok = readReply();
-    if (ok)
-        qCDebug(lcNetwork) << "FTP <" << m_nReplyCode << m_sReplyText;
-    return ok;
-}
-
-// ---- the data connection ---------------------------------------------------
-
-bool FtpClient::openDataConnection()
-{
-    closeDataConnection();
-    quint16 port = 0;
-    if (!sendCommand("EPSV"))
-        return false;
-    if (m_nReplyCode == 229)
-        port = FtpReplies::parseEpsvPort(m_sReplyText.toLatin1());
-    if (port == 0) {
-        if (!sendCommand("PASV"))
-            return false;
-        if (m_nReplyCode == 227)
-            port = FtpReplies::parsePasvPort(m_sReplyText.toLatin1());
-    }
-    if (port == 0)
-        return failByReply(TransferFailed);
-
-    m_pData = newSocket(this);
-    m_pData->connectToHost(m_pControl->peerAddress(), port);
-    return waitFor([this] { return m_pData->state() == QAbstractSocket::ConnectedState; },
-                   [this] {
-                       if (controlFailed())
-                           return true;
-                       if (m_pData->state() != QAbstractSocket::UnconnectedState)
-                           return false;
-                       m_sErrorDetail = m_pData->errorString();
-                       return !fail(TransferFailed);
-                   });
-}
-
-void FtpClient::closeDataConnection()
-{
-    if (!m_pData)
-        return;
-    m_pData->abort();
-    delete m_pData;
-    m_pData = nullptr;
-}
-
-bool FtpClient::receiveData(QByteArray const& verb, QString const& argument, QIODevice* sink, qint64 total)
-{
-    if (!openDataConnection())
-        return false;
-    if (!sendCommand(verb, argument)) {
-        closeDataConnection();
-        return false;
-    }
-    if (m_nReplyCode != 125 && m_nReplyCode != 150) {
-        closeDataConnection();
-        return failByReply(CommandFailed);
-    }
-    qint64 received = 0;
-    bool localFailed = false;
-    bool finalTaken = false;
-    bool const drained = waitFor(
-        [&] {
-            QByteArray const chunk = m_pData->readAll();
-            if (!chunk.isEmpty()) {
-                if (sink->write(chunk) != chunk.size()) {
-                    localFailed = true;
-                    return true;
-                }
-                received += chunk.size();
-                slotReadProgress(received, total);
-            }
-            // A refusal may come while the data connection is still open.
-            if (!finalTaken && takeReply()) {
-                finalTaken = true;
-                if (!isPositive(m_nReplyCode))
-                    return true;
-            }
-            return m_pData->state() == QAbstractSocket::UnconnectedState && m_pData->bytesAvailable() == 0;
-        },
-        [this] { return controlFailed(); });
-    closeDataConnection();
-    if (localFailed) {
-        m_sErrorDetail = sink->errorString();
-        // The server ends the transfer with a reply of its own; it must not be
-        // left for the next command to read.
-        if (!finalTaken)
-            readReply();
-        return fail(LocalIoFailed);
-    }
-    if (!drained)
-        return false;
-    if (!finalTaken && !readReply())
-        return false;
-    if (m_nReplyCode < 200 || m_nReplyCode >= 300)
-        return failByReply(TransferFailed);
-    return true;
-}
-
-bool FtpClient::sendData(QString const& file, QIODevice* source)
-{
-    if (!openDataConnection())
-        return false;
-    if (!sendCommand("STOR", file)) {
-        closeDataConnection();
-        return false;
-    }
-    if (m_nReplyCode != 125 && m_nReplyCode != 150) {
-        closeDataConnection();
-        return failByReply(CommandFailed);
-    }
-    qint64 const total = source->isSequential() ? -1 : source->size() - source->pos();
-    qint64 queued = 0;
-    qint64 reported = -1;
-    bool atEnd = false;
-    bool localFailed = false;
-    bool finalTaken = false;
-    auto refused = [&] {
-        if (finalTaken || !takeReply())
-            return false;
-        finalTaken = true;
-        return !isPositive(m_nReplyCode);
-    };
-    bool const sent = waitFor(
-        [&] {
-            if (refused() || m_pData->state() != QAbstractSocket::ConnectedState)
-                return true;
-            while (!atEnd && m_pData->bytesToWrite() < kMaxQueuedBytes) {
-                QByteArray const chunk = source->read(kChunkBytes);
-                if (chunk.isEmpty()) {
-                    localFailed = !source->atEnd() && !source->isSequential();
-                    atEnd = true;
-                    break;
-                }
-                queued += m_pData->write(chunk);
-            }
-            qint64 const done = queued - m_pData->bytesToWrite();
-            if (done != reported) {
-                reported = done;
-                slotReadProgress(done, total);
-            }
-            return localFailed || (atEnd && m_pData->bytesToWrite() == 0);
-        },
-        [this] { return controlFailed(); });
-    bool const dataLost = sent && m_pData->state() != QAbstractSocket::ConnectedState;
-    if (sent && !localFailed && !dataLost && !finalTaken) {
-        // The end of the data is the end of the file: close and wait until it is gone.
-        m_pData->disconnectFromHost();
-        waitFor([this] { return m_pData->state() == QAbstractSocket::UnconnectedState; },
-                [this] { return controlFailed(); });
-    }
-    closeDataConnection();
-    if (localFailed) {
-        m_sErrorDetail = source->errorString();
-        if (!finalTaken)
-            readReply();
-        return fail(LocalIoFailed);
-    }
-    if (!sent || (!finalTaken && !readReply()))
-        return false;
-    // A data connection the server closed before the end is a cut-off file,
-    // whatever the reply says.
-    if (m_nReplyCode < 200 || m_nReplyCode >= 300 || (dataLost && !atEnd))
-        return failByReply(TransferFailed);
-    return true;
-}
-
-bool FtpClient::runList(QByteArray const& verb, QString const& dir, QByteArray* data)
-{
-    data->clear();
-    QBuffer buffer(data);
-    buffer.open(QIODevice::WriteOnly);
-    return receiveData(verb, dir, &buffer, -1);
 }
 
 // ---- commands --------------------------------------------------------------
@@ -429,7 +121,7 @@ int FtpClient::connectToHost(QString const& host, quint16 port)
         return Busy;
     closeDataConnection();
     m_pControl->abort();
-    m_replyLines.clear();
+    resetReplies();
     m_sHost = host;
     m_pControl->connectToHost(host, port);
     bool ok = waitFor([this] { return isConnected(); },
@@ -486,17 +178,18 @@ int FtpClient::get(QString const& file, QIODevice* dev)
     Command command(this);
     if (!command.accepted())
         return Busy;
-    bool ok = dev || fail(InvalidArgument);
-    if (ok && !dev->isOpen() && !dev->open(QIODevice::WriteOnly)) {
+    if (!dev)
+        return command.finish(fail(InvalidArgument));
+    auto* target = qobject_cast<QFile*>(dev);
+    if (target && !target->isOpen())
+        return command.finish(getIntoFile(file, target));
+    bool ok = true;
+    if (!dev->isOpen() && !dev->open(QIODevice::WriteOnly)) {
         m_sErrorDetail = dev->errorString();
         ok = fail(LocalIoFailed);
     }
     ok = ok && (dev->isWritable() || fail(InvalidArgument));
-    // The size lets progress give a percentage; a server that cannot tell it
-    // still sends the file.
-    ok = ok && sendCommand("SIZE", file);
-    qint64 const total = ok && m_nReplyCode == 213 ? FtpReplies::parseSize(m_sReplyText.toLatin1()) : -1;
-    ok = ok && receiveData("RETR", file, dev, total);
+    ok = ok && receiveFile(file, dev);
     return command.finish(ok);
 }
 
@@ -565,7 +258,7 @@ int FtpClient::close()
     if (isConnected())
         sendCommand("QUIT");
     m_pControl->abort();
-    m_replyLines.clear();
+    resetReplies();
     return command.finish(true);
 }
 
@@ -580,6 +273,14 @@ bool FtpClient::fetchData(QString const& file, QFile* target)
 }
 
 // ---- slots -----------------------------------------------------------------
+
+void FtpClient::abort()
+{
+    if (!m_bBusy)
+        return;
+    m_bAborted = true;
+    m_loop.exit(0);
+}
 
 void FtpClient::slotReadProgress(qint64 nDone, qint64 nTotal)
 {

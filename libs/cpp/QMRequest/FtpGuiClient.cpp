@@ -3,6 +3,7 @@
 #include "QMRequest/FtpClient.h"
 
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,15 +159,42 @@ void FtpGuiClient::createConnections()
     connect(m_pPassword, &QLineEdit::returnPressed, this, &FtpGuiClient::slotLogin);
 }
 
-void FtpGuiClient::setControlsEnabled(bool enabled)
+bool FtpGuiClient::run(std::function<int()> const& command)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{m_pHost, m_pUser, m_pPassword, m_pLogin, m_pPath, m_pGo,
-                                                            m_pRefresh, m_pListing, m_pTest})
-        control->setEnabled(enabled);
-    if (enabled)
-        unsetCursor();
-    else
-        setCursor(Qt::BusyCursor);
+    if (m_bCloseWhenIdle)
+        return false;
+    QList<QWidget*> const controls{m_pHost, m_pUser,    m_pPassword, m_pLogin, m_pPath,
+                                   m_pGo,   m_pRefresh, m_pListing,  m_pTest};
+    for (QWidget* control : controls)
+        control->setEnabled(false);
+    setCursor(Qt::BusyCursor);
+    bool const ok = command() == FtpClient::NoError || showFailure();
+    for (QWidget* control : controls)
+        control->setEnabled(true);
+    unsetCursor();
+    if (m_bCloseWhenIdle) {
+        // Back from the command's own loop: closing from here, once the caller
+        // has returned too, pulls nothing from under anyone.
+        QMetaObject::invokeMethod(
+            this, [this] { close(); }, Qt::QueuedConnection);
+        return false;
+    }
+    return ok;
+}
+
+void FtpGuiClient::closeEvent(QCloseEvent* event)
+{
+    if (!m_pClient->isBusy()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    // The command waits in a loop further up the stack; a window (and client)
+    // deleted from within it would be used again when the loop returns. Cancel
+    // the command and close when it is back.
+    m_bCloseWhenIdle = true;
+    event->ignore();
+    hide();
+    m_pClient->abort();
 }
 
 void FtpGuiClient::showStatus(QString const& text)
@@ -188,10 +216,8 @@ void FtpGuiClient::slotLogin()
         showStatus(tr("Enter the server's host name, followed by \":\" and the port where it is not 21."));
         return;
     }
-    setControlsEnabled(false);
-    bool const ok = (m_pClient->connectToHost(host, port) == FtpClient::NoError || showFailure())
-                    && (m_pClient->login(m_pUser->text(), m_pPassword->text()) == FtpClient::NoError || showFailure());
-    setControlsEnabled(true);
+    bool const ok = run([&] { return m_pClient->connectToHost(host, port); })
+                    && run([this] { return m_pClient->login(m_pUser->text(), m_pPassword->text()); });
     if (!ok)
         return;
     showStatus(tr("Logged in to %1.").arg(host));
@@ -200,16 +226,15 @@ void FtpGuiClient::slotLogin()
 
 void FtpGuiClient::slotRefresh()
 {
+    if (m_bCloseWhenIdle)
+        return;
     m_pListing->clear();
     auto* up = new QTreeWidgetItem(m_pListing);
     up->setText(kNameColumn, kUpName);
     up->setIcon(kNameColumn, style()->standardIcon(QStyle::SP_FileDialogToParent));
 
     QList<FtpEntry> entries;
-    setControlsEnabled(false);
-    bool const ok = m_pClient->list(QString(), &entries) == FtpClient::NoError || showFailure();
-    setControlsEnabled(true);
-    if (!ok)
+    if (!run([&] { return m_pClient->list(QString(), &entries); }))
         return;
     // Folders first, each group by name as a file manager shows them.
     std::sort(entries.begin(), entries.end(), [](FtpEntry const& a, FtpEntry const& b) {
@@ -229,10 +254,7 @@ void FtpGuiClient::slotRefresh()
 
 void FtpGuiClient::changeFolder(QString const& name)
 {
-    setControlsEnabled(false);
-    bool const ok = m_pClient->cd(name) == FtpClient::NoError || showFailure();
-    setControlsEnabled(true);
-    if (ok)
+    if (run([&] { return m_pClient->cd(name); }))
         showStatus(QString());
     // Also after a failure: the listing shows where the client stands.
     slotRefresh();
@@ -256,10 +278,7 @@ void FtpGuiClient::slotItemDoubleClicked(QTreeWidgetItem* item, int)
 
 void FtpGuiClient::slotTest()
 {
-    setControlsEnabled(false);
-    bool const ok = m_pClient->put(testFileContent(), testFileName()) == FtpClient::NoError || showFailure();
-    setControlsEnabled(true);
-    if (!ok)
+    if (!run([this] { return m_pClient->put(testFileContent(), testFileName()); }))
         return;
     showStatus(tr("Stored %1.").arg(testFileName()));
     slotRefresh();

@@ -2,9 +2,13 @@
 // A small window for trying an FTP server: log in, list a folder, change
 // folder (by path or by double-clicking an entry, ".." for the way up) and
 // store a little test file there. Every field starts empty; the password is
-// not shown. What went wrong is said in the line at the bottom.
+// not shown. What went wrong is said in the line at the bottom. Closing the
+// window while a command waits cancels the command; the window closes as soon
+// as the command has returned.
 
 #include <QWidget>
+
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -40,12 +44,17 @@ public slots:
     void slotItemDoubleClicked(QTreeWidgetItem* item, int column);
     void slotTest();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void createWidgets();
     void createLayout();
     void createConnections();
-    // Controls are off while a command waits, so that nothing is clicked twice.
-    void setControlsEnabled(bool enabled);
+    // Runs one command of the client with the controls off, so that nothing is
+    // clicked twice; false when it failed (shown in the status line) or the
+    // window is closing.
+    bool run(std::function<int()> const& command);
     void showStatus(QString const& text);
     // Shows the client's last failure; returns false for use in a condition.
     bool showFailure();
@@ -63,6 +72,8 @@ private:
     QPushButton* m_pTest = nullptr;
     QLabel* m_pStatus = nullptr;
     FtpClient* m_pClient = nullptr;
+    // The window was closed while a command waited.
+    bool m_bCloseWhenIdle = false;
 };
 
 } // namespace QMRequest

@@ -99,6 +99,51 @@ private slots:
         QVERIFY(!list()->isPlaying());
     }
 
+    void currentNameIsTheFileName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("hash") << "side#2.wav";
+        QTest::newRow("percent") << "100%.wav";
+        QTest::newRow("question mark") << "what?.wav";
+        QTest::newRow("space and accents") << QString::fromUtf8("d\xc3\xa9j\xc3\xa0 vu.wav");
+    }
+    void currentNameIsTheFileName()
+    {
+        QFETCH(QString, name);
+        QString const path = m_dir.filePath(name);
+        QVERIFY(TestTone::writeWav(path, 800, 8000, 1));
+        list()->setPlayList({QUrl::fromLocalFile(path)});
+        QCOMPARE(list()->currentName(), name);
+    }
+
+    void theCoverIsLookedUpOncePerEntry()
+    {
+        // Each entry in a folder of its own, with a picture of its own colour.
+        QTemporaryDir folders;
+        QList<QUrl> urls;
+        for (QString const& name : {QStringLiteral("a"), QStringLiteral("b")}) {
+            QVERIFY(QDir(folders.path()).mkdir(name));
+            QString const song = folders.filePath(name + QStringLiteral("/song.wav"));
+            QVERIFY(TestTone::writeWav(song, 800, 8000, 1));
+            QImage picture(4, 4, QImage::Format_RGB32);
+            picture.fill(name == QLatin1String("a") ? Qt::red : Qt::blue);
+            QVERIFY(picture.save(folders.filePath(name + QStringLiteral("/cover.png"))));
+            urls << QUrl::fromLocalFile(song);
+        }
+        list()->setPlayList(urls);
+        QCOMPARE(list()->currentCover().toImage().pixelColor(1, 1), QColor(Qt::red));
+        // Changed on disk: the entry keeps the cover it was given.
+        QImage green(4, 4, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        QVERIFY(green.save(folders.filePath(QStringLiteral("a/cover.png"))));
+        QCOMPARE(list()->currentCover().toImage().pixelColor(1, 1), QColor(Qt::red));
+        // Another entry has a cover of its own, and coming back looks again.
+        list()->slotPlayNext();
+        QCOMPARE(list()->currentCover().toImage().pixelColor(1, 1), QColor(Qt::blue));
+        list()->slotPlayPrevious();
+        QCOMPARE(list()->currentCover().toImage().pixelColor(1, 1), QColor(Qt::green));
+    }
+
     void settingAListStartsItsFirstEntry()
     {
         QList<QUrl> const urls = tones(3, 4000);

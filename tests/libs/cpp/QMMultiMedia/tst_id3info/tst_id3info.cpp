@@ -90,6 +90,35 @@ private slots:
         QCOMPARE(copy.cover().cacheKey(), info.cover().cacheKey());
     }
 
+    void picturesAreReadAtCoverSize_data()
+    {
+        // A picture's size, and the cover's size (empty: the default cover).
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("cover");
+        QTest::newRow("small, as it is") << QSize(300, 200) << QSize(300, 200);
+        QTest::newRow("large, scaled to fit") << QSize(2000, 1000) << QSize(512, 256);
+        QTest::newRow("tall, scaled to fit") << QSize(600, 1200) << QSize(256, 512);
+        // Refused from the header: whole, these would take hundreds of megabytes.
+        QTest::newRow("side too long") << QSize(40000, 100) << QSize();
+        QTest::newRow("too many pixels") << QSize(8000, 8000) << QSize();
+    }
+    void picturesAreReadAtCoverSize()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, cover);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        // One bit a pixel keeps the big ones small on disk and in the test.
+        QImage image(picture, QImage::Format_Mono);
+        image.fill(1);
+        QVERIFY(image.save(dir.filePath(QStringLiteral("front.png")), "PNG"));
+        ID3Info const info(dir.filePath(QStringLiteral("Song.mp3")));
+        if (cover.isEmpty())
+            QCOMPARE(info.cover().toImage().convertToFormat(QImage::Format_ARGB32), defaultCover());
+        else
+            QCOMPARE(info.cover().size(), cover);
+    }
+
     void aFolderThatDoesNotExist()
     {
         ID3Info const info(QStringLiteral("/no/such/folder/Song.mp3"));

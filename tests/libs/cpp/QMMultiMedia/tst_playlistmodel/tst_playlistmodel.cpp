@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QStringListModel>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <sndfile.h>
@@ -41,6 +42,122 @@ bool writeBytes(QString const& path, QByteArray const& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// How an MP3 file of the tests is encoded.
+enum class Mp3Kind {
+    CbrBare, // constant low bit rate, no header frame: the length follows from the size
+    CbrInfo, // constant bit rate with its "Info" header frame
+    VbrXing, // variable bit rate with its "Xing" header frame
+    VbrVbri  // variable bit rate with a "VBRI" header frame in place of that
+};
+
+// The bytes of the first MPEG-1 Layer III frame at 44.1 kHz, from its header.
+int firstFrameBytes(QByteArray const& mp3)
+{
+    static int const kBitRates[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+    int const index = quint8(mp3.at(2)) >> 4;
+    int const padding = (quint8(mp3.at(2)) >> 1) & 1;
+    return index > 0 && index < 15 ? 144 * kBitRates[index] * 1000 / 44100 + padding : 0;
+}
+
+// The stream with its Xing frame (stereo: the fields 36 bytes into the frame)
+// made a VBRI frame telling the same number of frames.
+QByteArray xingToVbri(QByteArray mp3)
+{
+    int const length = firstFrameBytes(mp3);
+    constexpr int kAt = 36;
+    if (length < kAt + 32 || mp3.mid(kAt, 4) != "Xing" || !(mp3.at(kAt + 7) & 1))
+        return QByteArray();
+    quint32 const frames = qFromBigEndian<quint32>(mp3.constData() + kAt + 8);
+    QByteArray vbri("VBRI");
+    vbri += QByteArray::fromHex("0001"
+                                "0000"
+                                "004b"); // version, delay, quality
+    QByteArray numbers(8, '\0');
+    qToBigEndian<quint32>(quint32(mp3.size()), numbers.data());
+    qToBigEndian<quint32>(frames, numbers.data() + 4);
+    vbri += numbers
+            + QByteArray::fromHex("0000"
+                                  "0001"
+                                  "0002"
+                                  "0000"); // no table of contents
+    mp3.replace(4, length - 4, QByteArray(length - 4, '\0'));
+    mp3.replace(kAt, vbri.size(), vbri);
+    return mp3;
+}
+
+QByteArray synchsafe(int value)
+{
+    QByteArray bytes(4, '\0');
+    for (int i = 3; i >= 0; --i, value >>= 7)
+        bytes[i] = char(value & 0x7f);
+    return bytes;
+}
+
+// An ID3v2 tag (version 3 or 4) holding one attached picture of `pictureBytes`,
+// with a footer on request (version 4 only).
+QByteArray id3v2Tag(int version, int pictureBytes, bool footer)
+{
+    QByteArray const body = QByteArray("\0image/png\0\x03\0", 13) + QByteArray(pictureBytes, '\x5a');
+    QByteArray frameSize(4, '\0');
+    qToBigEndian<quint32>(quint32(body.size()), frameSize.data());
+    QByteArray const frame = "APIC" + (version == 4 ? synchsafe(body.size()) : frameSize) + QByteArray(2, '\0') + body;
+    QByteArray header = QByteArray("ID3") + char(version) + char(0) + char(footer ? 0x10 : 0) + synchsafe(frame.size());
+    QByteArray tag = header + frame;
+    if (footer)
+        tag += "3DI" + header.mid(3);
+    return tag;
+}
+
+// A 4.5 s tone as MP3 of the given kind behind an ID3v2 tag, with an ID3v1 tag
+// after it on request.
+bool writeTaggedMp3(QString const& path, Mp3Kind kind, QByteArray const& tag, bool id3v1)
+{
+    SF_INFO info{};
+    info.samplerate = 44100;
+    info.channels = 2;
+    info.format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+    QString const plain = path + QStringLiteral(".plain");
+    SNDFILE* file = sf_open(QFile::encodeName(plain).constData(), SFM_WRITE, &info);
+    if (!file)
+        return false;
+    // The answers to these say nothing; the header frame written shows what came.
+    bool const variable = kind == Mp3Kind::VbrXing || kind == Mp3Kind::VbrVbri;
+    int mode = variable ? SF_BITRATE_MODE_VARIABLE : SF_BITRATE_MODE_CONSTANT;
+    sf_command(file, SFC_SET_BITRATE_MODE, &mode, sizeof mode);
+    // At a low constant rate (56 kbit/s) the encoder writes no header frame, and
+    // a tag weighs many seconds.
+    double compression = kind == Mp3Kind::CbrBare ? 0.9 : 0.5;
+    sf_command(file, SFC_SET_COMPRESSION_LEVEL, &compression, sizeof compression);
+    sf_count_t const frames = 198450;
+    std::vector<float> samples(std::size_t(2 * frames));
+    for (sf_count_t i = 0; i < frames; ++i) {
+        // Loud and quiet stretches, so that a variable rate varies.
+        float const level = (i / 22050) % 2 ? 0.4f : 0.01f;
+        samples[std::size_t(2 * i)] = samples[std::size_t(2 * i + 1)] =
+            level * float(std::sin(6.283185307 * 440.0 * double(i) / 44100.0));
+    }
+    bool const written = sf_writef_float(file, samples.data(), frames) == frames;
+    if (sf_close(file) != 0 || !written)
+        return false;
+    QFile in(plain);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray mp3 = in.readAll();
+    // The header frame, where there is one, is the first frame (at most 200 bytes here).
+    QByteArray const first = mp3.left(200);
+    QByteArray const header = variable ? "Xing" : kind == Mp3Kind::CbrInfo ? "Info" : "";
+    if (header.isEmpty() ? first.contains("Info") || first.contains("Xing") : !first.contains(header))
+        return false;
+    if (kind == Mp3Kind::VbrVbri)
+        mp3 = xingToVbri(mp3);
+    if (mp3.isEmpty())
+        return false;
+    QByteArray trailer;
+    if (id3v1)
+        trailer = "TAG" + QByteArray(125, ' ');
+    return writeBytes(path, tag + mp3 + trailer);
 }
 
 QTime durationAt(PlayListModel const& model, int row)
@@ -166,6 +283,39 @@ private slots:
         QCOMPARE(model.isReadable(1), readable);
         QCOMPARE(model.data(model.index(1), Qt::ToolTipRole).isValid(), !readable);
         QCOMPARE(model.data(model.index(1), Qt::ForegroundRole).isValid(), !readable);
+    }
+
+    void taggedMp3sCountTheSoundOnly_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("version");
+        QTest::addColumn<int>("pictureBytes");
+        QTest::addColumn<bool>("footer");
+        QTest::addColumn<bool>("id3v1");
+        int const cbr = int(Mp3Kind::CbrBare);
+        QTest::newRow("CBR, v2.3 tag, 256 kB picture") << cbr << 3 << 256 * 1024 << false << false;
+        QTest::newRow("CBR, v2.4 tag, 6 MB picture") << cbr << 4 << 6 * 1024 * 1024 << false << false;
+        QTest::newRow("CBR, tag with footer, ID3v1 after") << cbr << 4 << 256 * 1024 << true << true;
+        QTest::newRow("CBR with Info frame, 6 MB picture")
+            << int(Mp3Kind::CbrInfo) << 3 << 6 * 1024 * 1024 << false << true;
+        QTest::newRow("VBR with Xing frame, 256 kB picture")
+            << int(Mp3Kind::VbrXing) << 4 << 256 * 1024 << false << false;
+        QTest::newRow("VBR with VBRI frame, 256 kB picture")
+            << int(Mp3Kind::VbrVbri) << 3 << 256 * 1024 << false << false;
+        QTest::newRow("VBR with Xing frame, 6 MB picture")
+            << int(Mp3Kind::VbrXing) << 3 << 6 * 1024 * 1024 << false << true;
+    }
+    void taggedMp3sCountTheSoundOnly()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, version);
+        QFETCH(int, pictureBytes);
+        QFETCH(bool, footer);
+        QFETCH(bool, id3v1);
+        QString const file = path(QStringLiteral("tagged.mp3"));
+        QVERIFY(writeTaggedMp3(file, Mp3Kind(kind), id3v2Tag(version, pictureBytes, footer), id3v1));
+        // 4.5 s of sound, whatever the tags weigh.
+        QCOMPARE(PlayListModel().audioFileDuration(file), QTime(0, 0, 4));
     }
 
     void renamingChangesTheNameOnly()

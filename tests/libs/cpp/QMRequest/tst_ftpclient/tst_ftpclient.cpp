@@ -1,7 +1,10 @@
 // The blocking FTP client against a real server on 127.0.0.1 (pyftpdlib over a
-// temporary folder), and the parsing of the server's answers on their own.
+// temporary folder) and against a hostile one of our own, and the parsing of
+// the server's answers on their own.
 #include "QMRequest/FtpClient.h"
+#include "TestSupport/HostileFtpServer.h"
 #include "TestSupport/LocalFtpServer.h"
+#include "TestSupport/ProcessMemory.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -18,6 +21,7 @@ using QMRequest::FtpEntry;
 namespace FtpReplies = QMRequest::FtpReplies;
 
 Q_DECLARE_METATYPE(FtpClient::Error)
+Q_DECLARE_METATYPE(HostileFtpServer::Mode)
 
 namespace {
 
@@ -90,6 +94,10 @@ private slots:
 
     void serverThatStopsAnswering_data();
     void serverThatStopsAnswering();
+    void hostileServer_data();
+    void hostileServer();
+    void abortEndsTheWaitingCommand();
+    void cutOffDownloadLeavesTheTargetAsItWas();
 
     void progressPercent_data();
     void progressPercent();
@@ -348,6 +356,105 @@ void TestFtpClient::serverThatStopsAnswering()
     QCOMPARE(done.count(), 1);
     QCOMPARE(done.at(0).at(0).toBool(), false);
     QVERIFY(!client.errorString().isEmpty());
+}
+
+void TestFtpClient::hostileServer_data()
+{
+    QTest::addColumn<HostileFtpServer::Mode>("mode");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<FtpClient::Error>("error");
+    // Each byte of these restarts the inactivity wait: only the deadline ends them.
+    QTest::newRow("greeting that drips") << HostileFtpServer::DrippingGreeting << "connect" << FtpClient::TimedOut;
+    QTest::newRow("lines without a code") << HostileFtpServer::UncodedGreeting << "connect" << FtpClient::TimedOut;
+    // These would fill the memory before anything else stopped them.
+    QTest::newRow("endless greeting") << HostileFtpServer::EndlessGreeting << "connect" << FtpClient::TooLarge;
+    QTest::newRow("endless listing") << HostileFtpServer::EndlessListing << "list" << FtpClient::TooLarge;
+    // Half a file is no file, whatever the server says after it.
+    QTest::newRow("size that lies") << HostileFtpServer::LyingSize << "get" << FtpClient::TransferFailed;
+    QTest::newRow("gone mid-transfer") << HostileFtpServer::VanishingTransfer << "get" << FtpClient::ConnectionLost;
+}
+
+void TestFtpClient::hostileServer()
+{
+    QFETCH(HostileFtpServer::Mode, mode);
+    QFETCH(QString, command);
+    QFETCH(FtpClient::Error, error);
+    HostileFtpServer server(mode);
+    QVERIFY(server.isListening());
+    constexpr int kDeadlineMs = 2500;
+    constexpr qint64 kMaxListing = 1024 * 1024;
+    FtpClient client;
+    // Longer than the deadline: a command that ends early was not timed out.
+    client.setTimeout(4 * kDeadlineMs);
+    client.setDeadline(kDeadlineMs);
+    client.setMaxListingBytes(kMaxListing);
+    QSignalSpy done(&client, &FtpClient::done);
+
+    long const residentBefore = ProcessMemory::residentKiB();
+    QElapsedTimer clock;
+    clock.start();
+    int result = client.connectToHost(QStringLiteral("127.0.0.1"), server.port());
+    if (command != QLatin1String("connect")) {
+        QCOMPARE(result, int(FtpClient::NoError));
+        QCOMPARE(client.login(kUser, kPassword), int(FtpClient::NoError));
+        clock.restart();
+        QList<FtpEntry> entries;
+        QBuffer buffer;
+        result = command == QLatin1String("list") ? client.list(QString(), &entries) : client.get("f.bin", &buffer);
+        QVERIFY(buffer.data().size() < server.fileSize());
+        QVERIFY(entries.isEmpty());
+    }
+    qint64 const waited = clock.elapsed();
+    long const grownKiB = ProcessMemory::residentKiB() - residentBefore;
+
+    QCOMPARE(result, int(error));
+    QCOMPARE(client.error(), error);
+    QVERIFY(!client.errorString().isEmpty());
+    QCOMPARE(done.last().at(0).toBool(), false);
+    // The deadline holds, with room for a loaded machine; the hostile server
+    // itself holds out many times longer.
+    QVERIFY2(waited < kDeadlineMs + 10000, qPrintable(QString::number(waited)));
+    if (error == FtpClient::TimedOut)
+        QVERIFY2(waited >= kDeadlineMs * 9 / 10, qPrintable(QString::number(waited)));
+    // What the client held of the flood stays near its caps.
+    QVERIFY2(grownKiB < 48 * 1024, qPrintable(QStringLiteral("%1 KiB").arg(grownKiB)));
+}
+
+void TestFtpClient::abortEndsTheWaitingCommand()
+{
+    HostileFtpServer server(HostileFtpServer::DrippingGreeting);
+    QVERIFY(server.isListening());
+    FtpClient client;
+    QTimer::singleShot(300, &client, &FtpClient::abort);
+    QCOMPARE(client.connectToHost(QStringLiteral("127.0.0.1"), server.port()), int(FtpClient::Aborted));
+    QVERIFY(!client.isConnected());
+    QTRY_COMPARE(server.connectionsOpen(), 0);
+    // Nothing waits: nothing to end, and the next command runs as usual.
+    client.abort();
+    QCOMPARE(client.connectToHost(QStringLiteral("127.0.0.1"), m_server.port()), int(FtpClient::NoError));
+}
+
+void TestFtpClient::cutOffDownloadLeavesTheTargetAsItWas()
+{
+    HostileFtpServer server(HostileFtpServer::LyingSize);
+    QTemporaryDir local;
+    QString const target = local.filePath(QStringLiteral("kept.bin"));
+    QVERIFY(writeFile(target, "what was there before"));
+    FtpClient client;
+    QVERIFY(client.connectToHost(QStringLiteral("127.0.0.1"), server.port()) == FtpClient::NoError
+            && client.login(kUser, kPassword) == FtpClient::NoError);
+    QFile file(target);
+    QVERIFY(!client.fetchData(QStringLiteral("f.bin"), &file));
+    QCOMPARE(client.error(), FtpClient::TransferFailed);
+    QVERIFY2(client.errorString().contains(QString::number(server.fileSize())), qPrintable(client.errorString()));
+    QCOMPARE(readFile(target), QByteArray("what was there before"));
+    QCOMPARE(QDir(local.path()).entryList(QDir::Files), QStringList{"kept.bin"});
+
+    // A whole file takes the target's place.
+    QVERIFY(logIn(client));
+    QCOMPARE(client.get(QStringLiteral("a file.txt"), &file), int(FtpClient::NoError));
+    QVERIFY(!file.isOpen());
+    QCOMPARE(readFile(target), QByteArray("twelve bytes"));
 }
 
 void TestFtpClient::progressPercent_data()

@@ -2,12 +2,14 @@
 // temporary folder): log in, list, change folder both ways, store the test file.
 #include "QMRequest/FtpClient.h"
 #include "QMRequest/FtpGuiClient.h"
+#include "TestSupport/HostileFtpServer.h"
 #include "TestSupport/LocalFtpServer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -69,6 +71,7 @@ private slots:
     void doubleClickGoesIntoFolderAndBack();
     void goChangesToThePathTyped();
     void testButtonStoresTestFile();
+    void closingDuringCommandCancelsIt();
     void splitHostPort_data();
     void splitHostPort();
 };
@@ -163,6 +166,23 @@ void TestFtpGuiClient::testButtonStoresTestFile()
     QVERIFY(stored.open(QIODevice::ReadOnly));
     QCOMPARE(stored.readAll(), QByteArray("!!!TESTTEST!!!"));
     QCOMPARE(listed(window), QStringList({"..", "scores", "TestFile.txt"}));
+}
+
+void TestFtpGuiClient::closingDuringCommandCancelsIt()
+{
+    // A login that takes its time: the greeting never ends.
+    HostileFtpServer server(HostileFtpServer::DrippingGreeting);
+    QVERIFY(server.isListening());
+    QPointer<FtpGuiClient> window = new FtpGuiClient;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    field(*window, "FtpHost")->setText(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+    QTimer::singleShot(300, window, &QWidget::close);
+    window->slotLogin();
+    // The login came back cancelled, with the window still there to return to.
+    QTRY_VERIFY(window.isNull());
+    QTRY_COMPARE(server.connectionsOpen(), 0);
+    QCOMPARE(server.connectionsAccepted(), 1);
 }
 
 void TestFtpGuiClient::splitHostPort_data()

@@ -1,0 +1,68 @@
+#pragma once
+// An FTP server for tests that breaks the rules on purpose: it listens on
+// 127.0.0.1 (a free port), in the test's own thread, so it serves a blocking
+// client's nested loop. It speaks just enough FTP for a login, SIZE, RETR and
+// MLSD over EPSV, and in each mode misbehaves in one way:
+//
+//   DrippingGreeting   a "220-" greeting that gets one more line every interval
+//                      and never its last one
+//   UncodedGreeting    lines without a reply code, one every interval, and never
+//                      a reply
+//   EndlessGreeting    a "220-" greeting of 60 kB lines, as fast as the client
+//                      reads them, that never ends
+//   EndlessListing     an MLSD listing whose data never ends
+//
+// "Never" is long enough for any test: the dripping modes give up after
+// kMaxDripLines lines, the endless ones after kMaxFloodBytes bytes, and close
+// the connection, so that a client that waits for them is seen to fail.
+//   LyingSize          SIZE announces fileSize() bytes, RETR sends half of them
+//                      and says "226" all the same
+//   VanishingTransfer  RETR sends half of the announced bytes, then closes both
+//                      connections
+//
+//     HostileFtpServer server(HostileFtpServer::LyingSize);
+//     QVERIFY(server.isListening());
+//     client.connectToHost("127.0.0.1", server.port());
+
+#include <QByteArray>
+#include <QObject>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+class HostileFtpServer : public QObject
+{
+public:
+    enum Mode { DrippingGreeting, UncodedGreeting, EndlessGreeting, EndlessListing, LyingSize, VanishingTransfer };
+    static constexpr int kMaxDripLines = 300;
+    static constexpr qint64 kMaxFloodBytes = 64 * 1024 * 1024;
+
+    explicit HostileFtpServer(Mode mode, QObject* parent = nullptr);
+    ~HostileFtpServer() override;
+
+    bool isListening() const { return m_control.isListening(); }
+    quint16 port() const { return m_control.serverPort(); }
+
+    // Milliseconds between the lines of the dripping modes (100 by default).
+    void setInterval(int milliseconds) { m_nIntervalMs = milliseconds; }
+    // The size SIZE announces (100000 by default); half of it is sent.
+    void setFileSize(qint64 bytes) { m_nFileSize = bytes; }
+    qint64 fileSize() const { return m_nFileSize; }
+    // The bytes of the file as far as they are sent.
+    static QByteArray content(qint64 bytes);
+
+    // Control connections accepted so far, and those still open.
+    int connectionsAccepted() const { return m_nAccepted; }
+    int connectionsOpen() const { return m_nOpen; }
+
+private:
+    class Session;
+    friend class Session;
+
+    Mode m_eMode;
+    QTcpServer m_control;
+    int m_nIntervalMs = 100;
+    qint64 m_nFileSize = 100000;
+    int m_nAccepted = 0;
+    int m_nOpen = 0;
+};
