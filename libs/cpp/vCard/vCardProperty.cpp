@@ -133,12 +133,6 @@ QByteArray composeLine(const QString& head, QList<vCardParam> params, QByteArray
     return line + ':' + value;
 }
 
-bool readsAsFrame(const QByteArray& line)
-{
-    const QByteArray read = trimmed(beforeNul(line));
-    return sameKeyword(read, "BEGIN:VCARD") || sameKeyword(read, "END:VCARD");
-}
-
 bool isAscii(const QString& text)
 {
     for (QChar c : text) {
@@ -192,7 +186,7 @@ QByteArray vCardProperty::toByteArray(vCardVersion version) const
     QByteArray line = composeLine(head, params, valueText.toUtf8(), quotedPrintable, version);
     // A line that would read as the start or end of a card is encoded, so that
     // it reads back as the property it is.
-    if (!quotedPrintable && readsAsFrame(line))
+    if (!quotedPrintable && isFrameLine(line))
         line = composeLine(head, params, valueText.toUtf8(), true, version);
     return line;
 }

@@ -45,6 +45,12 @@ QByteArray beforeNul(const QByteArray& bytes)
     return nul < 0 ? bytes : bytes.left(nul);
 }
 
+bool isFrameLine(const QByteArray& line)
+{
+    const QByteArray read = trimmed(beforeNul(line));
+    return sameKeyword(read, "BEGIN:VCARD") || sameKeyword(read, "END:VCARD");
+}
+
 bool sameKeyword(const QString& text, const char* keyword)
 {
     return text.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;

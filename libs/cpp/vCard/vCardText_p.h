@@ -70,9 +70,14 @@ bool isBase64(const vCardParam& param);
 // first one at all); -1 when the line has none.
 int headEnd(const QByteArray& line);
 
-// Turns a text into logical lines: lines end with LF or CR LF; a line that begins
-// with a space or a tab continues the line before it; a quoted-printable line
-// ending in "=" continues on the next line whatever that begins with.
+// Whether a line is BEGIN:VCARD or END:VCARD (any case, any white space around).
+bool isFrameLine(const QByteArray& line);
+
+// Turns a text into logical lines: lines end with LF or CR LF; a line indented
+// further than the first line of its card continues the line before it (so a
+// card indented as a whole reads as one that is not); a quoted-printable line
+// ending in "=" continues on the next line whatever that begins with. A frame
+// line never continues another line nor takes a continuation.
 class LineReader
 {
 public:
@@ -92,6 +97,10 @@ private:
     QByteArray m_data;
     int m_pos = 0;
     bool m_keepFoldBlank = false;
+    // The indentation of the lines of the current card, set by its first line
+    // that is not blank.
+    int m_base = 0;
+    bool m_baseKnown = false;
 };
 
 // The input as UTF-8 bytes: a UTF-8 byte-order mark dropped, UTF-16 converted.

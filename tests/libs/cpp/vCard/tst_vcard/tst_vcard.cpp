@@ -198,6 +198,16 @@ void TestVCard::reader_data()
         << QByteArray("BEGIN:VCARD\nNOTE:at  9:00   sharp  \nEND:VCARD") << Cards{{"NOTE[]={at  9:00   sharp}"}};
     QTest::newRow("escaped line break ends no card") << QByteArray("BEGIN:VCARD\nNOTE:x\\nEND:VCARD\nFN:A\nEND:VCARD")
                                                      << Cards{{"NOTE[]={x\nEND:VCARD}", "FN[]={A}"}};
+    // A frame line is a frame line however it is indented: it never continues
+    // the line before it, and the lines of an indented card continue one another
+    // only past the card's own indentation.
+    QTest::newRow("indented END") << QByteArray("BEGIN:VCARD\nVERSION:3.0\nFN:A\n  END:VCARD\n") << Cards{{"FN[]={A}"}};
+    QTest::newRow("indented cards") << QByteArray(
+        "  BEGIN:VCARD\n  VERSION:3.0\n  FN:A\n  NOTE:folded\n    note\n  END:VCARD\n"
+        "\tBEGIN:VCARD\n\tVERSION:2.1\n\tFN:B\n\tEND:VCARD")
+                                    << Cards{{"FN[]={A}", "NOTE[]={folded note}"}, {"FN[]={B}"}};
+    QTest::newRow("indented body") << QByteArray("BEGIN:VCARD\n VERSION:3.0\n FN:A\n TEL:1\nEND:VCARD")
+                                   << Cards{{"FN[]={A}", "TEL[]={1}"}};
     QTest::newRow("lines without colon skipped")
         << QByteArray("BEGIN:VCARD\nnothing\n\n   \nFN:A\nEND:VCARD") << Cards{{"FN[]={A}"}};
 }
