@@ -123,7 +123,10 @@ QByteArray decodeQuotedPrintable(const QByteArray& bytes)
                 continue;
             }
         }
-        // A stray "=" that starts no code is kept as it stands.
+        // A soft break with nothing after it (the value ended before the card
+        // did) stands for nothing; any other stray "=" is kept as it stands.
+        if (c == '=' && i + 1 == bytes.size())
+            break;
         result += c;
     }
     return result;

@@ -187,6 +187,16 @@ void TestVCard::reader_data()
         << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nNOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Erste=0D=0AZ=\r\n"
                       "=C3=BCrich=\r\nstra=C3=9Fe\r\nTEL:1\r\nEND:VCARD\r\n")
         << Cards{{QStringLiteral("NOTE[]={Erste\r\nZürichstraße}"), "TEL[]={1}"}};
+    // A soft break at the end of a value joins no frame line: the card still ends.
+    QTest::newRow("soft break before END, last card")
+        << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nNOTE;ENCODING=QUOTED-PRINTABLE:a=\r\nEND:VCARD\r\n")
+        << Cards{{"NOTE[]={a}"}};
+    QTest::newRow("soft break before END, card follows")
+        << QByteArray("BEGIN:VCARD\nVERSION:2.1\nNOTE;QUOTED-PRINTABLE:a=\nEND:VCARD\nBEGIN:VCARD\nFN:B\nEND:VCARD")
+        << Cards{{"NOTE[]={a}"}, {"FN[]={B}"}};
+    QTest::newRow("soft break before BEGIN")
+        << QByteArray("BEGIN:VCARD\nVERSION:2.1\nNOTE;QUOTED-PRINTABLE:a=3D=\n  begin:vcard\nFN:B\nEND:VCARD")
+        << Cards{{"NOTE[]={a=}"}, {"FN[]={B}"}};
     QTest::newRow("a trailing = on a plain line is text")
         << QByteArray("BEGIN:VCARD\nNOTE:a=\nTEL:1\nEND:VCARD") << Cards{{"NOTE[]={a=}", "TEL[]={1}"}};
     QTest::newRow("groups kept")
