@@ -27,8 +27,9 @@ QByteArray LineReader::peek(int* nextPos) const
     if (end < 0)
         end = m_data.size();
     *nextPos = end + 1;
+    // Any run of CR before the LF belongs to the line end: phones write CR CR LF.
     int length = end - m_pos;
-    if (length > 0 && m_data.at(m_pos + length - 1) == '\r')
+    while (length > 0 && m_data.at(m_pos + length - 1) == '\r')
         --length;
     return m_data.mid(m_pos, length);
 }

@@ -154,6 +154,7 @@ QByteArray vCardProperty::toByteArray(vCardVersion version) const
     QList<vCardParam> params;
     bool quotedPrintable = false;
     bool hadCharset = false;
+    bool base64 = false;
     for (const vCardParam& original : m_params) {
         const vCardParam param = canonical(original);
         if (isQuotedPrintable(param))
@@ -162,12 +163,19 @@ QByteArray vCardProperty::toByteArray(vCardVersion version) const
             hadCharset = true;
         else
             params.append(param);
+        base64 = base64 || isBase64(param);
     }
+    // Base64 data is its own transfer encoding: it is never quoted-printable
+    // as well, and white space and line breaks in it carry nothing.
+    if (base64)
+        quotedPrintable = false;
 
     QStringList escaped;
     bool lineBreak = false;
     bool ascii = true;
-    for (const QString& value : m_values) {
+    for (QString value : m_values) {
+        if (base64)
+            value = withoutWhiteSpace(value);
         escaped.append(escapeValue(value, version));
         lineBreak = lineBreak || value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'));
         ascii = ascii && isAscii(value);
@@ -176,7 +184,7 @@ QByteArray vCardProperty::toByteArray(vCardVersion version) const
     const QString head =
         (m_group.isEmpty() ? QString() : writtenName(m_group, false) + QLatin1Char('.')) + writtenName(m_name, true);
 
-    if (version == VC21) {
+    if (version == VC21 && !base64) {
         // 2.1 has no escape for a line break, and readers trim the end of a line.
         const bool endsBlank = valueText.endsWith(QLatin1Char(' ')) || valueText.endsWith(QLatin1Char('\t'));
         quotedPrintable = quotedPrintable || lineBreak || endsBlank;
@@ -249,7 +257,7 @@ Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* 
     for (QByteArray bytes : splitValues(raw)) {
         if (base64) {
             // Folding puts white space into encoded data; it never belongs there.
-            bytes.replace(' ', QByteArray()).replace('\t', QByteArray());
+            bytes = withoutWhiteSpace(bytes);
         }
         if (quotedPrintable)
             bytes = decodeQuotedPrintable(bytes);

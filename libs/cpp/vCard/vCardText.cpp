@@ -39,6 +39,32 @@ QByteArray trimmed(const QByteArray& bytes)
     return bytes.mid(begin, end - begin);
 }
 
+namespace {
+
+template <typename Text>
+Text withoutWhiteSpaceIn(const Text& text)
+{
+    Text result;
+    result.reserve(text.size());
+    for (const auto c : text) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            result += c;
+    }
+    return result;
+}
+
+} // namespace
+
+QByteArray withoutWhiteSpace(const QByteArray& bytes)
+{
+    return withoutWhiteSpaceIn(bytes);
+}
+
+QString withoutWhiteSpace(const QString& text)
+{
+    return withoutWhiteSpaceIn(text);
+}
+
 QByteArray beforeNul(const QByteArray& bytes)
 {
     const int nul = bytes.indexOf('\0');

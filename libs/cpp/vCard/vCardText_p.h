@@ -21,6 +21,9 @@ inline bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+// Without any space, tab, CR or LF: Base64 data as it is meant.
+QByteArray withoutWhiteSpace(const QByteArray& bytes);
+QString withoutWhiteSpace(const QString& text);
 // Without spaces, tabs and carriage returns at either end.
 QByteArray trimmed(const QByteArray& bytes);
 // The bytes up to, not including, the first NUL byte.

@@ -95,6 +95,7 @@ private slots:
     void emptyCard();
     void reader_data();
     void reader();
+    void phoneExport();
     void lookup_data();
     void lookup();
     void validity();
@@ -231,6 +232,37 @@ void TestVCard::reader()
     for (const vCard& card : read)
         described.append(describe(card));
     QCOMPARE(described, cards);
+}
+
+// A phone's export: CR CR LF line ends, quoted-printable values in UTF-8 with
+// soft breaks, bare 2.1 types and a folded Base64 photo.
+void TestVCard::phoneExport()
+{
+    const QList<vCard> cards = vCard::fromByteArray(goldenFile("phone-2.1.vcf"));
+    QCOMPARE(cards.size(), 2);
+    const QString photo =
+        QStringLiteral("/9j/4AABAgMEBQYHCAkKCwwNDg8QERITFBUWFxgZGhscHR4fICEiIyQlJicoKSorLC0uLzAxMjM0NTY3");
+    QCOMPARE(describe(cards.at(0)),
+             (QStringList{QStringLiteral("N[]={Müller}{Jörg}{}{}{}"), QStringLiteral("FN[]={Jörg Müller}"),
+                          "TEL[U:CELL,U:PREF]={+49 170 5555}", "TEL[U:HOME,U:VOICE]={+49 30 1234}",
+                          "EMAIL[U:INTERNET,U:HOME]={joerg@example.org}",
+                          QStringLiteral("ADR[U:HOME]={}{}{Hauptstraße 1}{Berlin}{}{10115}{Deutschland}"),
+                          QStringLiteral("NOTE[]={Erste Zeile\r\nzweite Zeile, die länger ist}"),
+                          "PHOTO[E:BASE64,U:JPEG]={" + photo + "}"}));
+    QCOMPARE(describe(cards.at(1)), (QStringList{"N[]={}{Pizza}{}{}{}", "TEL[U:WORK]={0301234}"}));
+
+    const QByteArray::FromBase64Result decoded = QByteArray::fromBase64Encoding(
+        cards.at(0).property("PHOTO").value().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    QVERIFY(decoded);
+    QByteArray jpeg("\xFF\xD8\xFF\xE0");
+    for (char c = 0; c < 56; ++c)
+        jpeg += c;
+    QCOMPARE(decoded.decoded, jpeg);
+
+    // Written again, the photo is Base64 alone: one encoding, the data unchanged.
+    const QByteArray written = cards.at(0).toByteArray(VC21);
+    QVERIFY2(written.contains("\nPHOTO;ENCODING=BASE64;JPEG:" + photo.toLatin1() + "\n"), written.constData());
+    QVERIFY2(!written.contains('\r'), written.constData());
 }
 
 void TestVCard::lookup_data()

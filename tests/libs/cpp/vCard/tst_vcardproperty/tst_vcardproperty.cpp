@@ -185,6 +185,13 @@ void TestVCardProperty::writeLine_data()
     QTest::newRow("asked quoted-printable 2.1")
         << askedQp << VC21 << QByteArray("NOTE;ENCODING=QUOTED-PRINTABLE:plain");
     QTest::newRow("asked quoted-printable 3.0") << askedQp << VC30 << QByteArray("NOTE:plain");
+    // Base64 data with the line ends of its file still in it: never
+    // quoted-printable as well, and the breaks are no part of the data.
+    const vCardProperty photo("PHOTO", "/9j/\r\n 4AAQ\r",
+                              Params{encoding("BASE64"), vCardParam("JPEG", vCardParam::Undefined)});
+    QTest::newRow("base64 with line ends 2.1") << photo << VC21 << QByteArray("PHOTO;ENCODING=BASE64;JPEG:/9j/4AAQ");
+    QTest::newRow("base64 with line ends 3.0") << vCardProperty("PHOTO", "/9j/\n4AAQ ", Params{encoding("b")}) << VC30
+                                               << QByteArray("PHOTO;ENCODING=b:/9j/4AAQ");
     QTest::newRow("name cannot break the line")
         << vCardProperty("X A:B;C\nD", "v") << VC30 << QByteArray("X-A-B-C-D:v");
     // A property that would read as the end of the card must not end it.
