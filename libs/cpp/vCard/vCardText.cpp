@@ -97,12 +97,68 @@ QString asciiUpper(const QString& text)
     return result;
 }
 
+namespace {
+
+bool inRange(const QByteArray& bytes, int i, uchar low, uchar high)
+{
+    return i < bytes.size() && uchar(bytes.at(i)) >= low && uchar(bytes.at(i)) <= high;
+}
+
+// The length of the well-formed UTF-8 sequence at `i`, or 0 when the byte there
+// starts none (a stray continuation byte, a sequence cut short, an overlong
+// form, a surrogate or a code point past U+10FFFF).
+int utf8SequenceLength(const QByteArray& bytes, int i)
+{
+    const uchar lead = uchar(bytes.at(i));
+    if (lead < 0x80)
+        return 1;
+    uchar low = 0x80;
+    uchar high = 0xBF;
+    int length = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (!inRange(bytes, i + 1, low, high))
+        return 0;
+    for (int k = 2; k < length; ++k) {
+        if (!inRange(bytes, i + k, 0x80, 0xBF))
+            return 0;
+    }
+    return length;
+}
+
+} // namespace
+
 QString decodeUtf8(const QByteArray& bytes)
 {
-    QTextCodec::ConverterState state;
-    const QString text = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars > 0 || state.remainingChars > 0)
-        return QString::fromLatin1(bytes);
+    QString text;
+    int runStart = 0;
+    int i = 0;
+    while (i < bytes.size()) {
+        const int length = utf8SequenceLength(bytes, i);
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        // One byte that is not UTF-8 is read as Latin-1; the text around it
+        // stays UTF-8.
+        text += QString::fromUtf8(bytes.constData() + runStart, i - runStart);
+        text += QChar(uchar(bytes.at(i)));
+        runStart = ++i;
+    }
+    if (runStart == 0)
+        return QString::fromUtf8(bytes);
+    text += QString::fromUtf8(bytes.constData() + runStart, i - runStart);
     return text;
 }
 

@@ -35,10 +35,10 @@ bool sameKeyword(const QByteArray& bytes, const char* keyword);
 QString asciiUpper(const QString& text);
 
 // Decodes bytes in the named character set. Without one (or with one this system
-// does not know), UTF-8; bytes that are not valid UTF-8 are read as Latin-1 so
-// that none is lost.
+// does not know), as decodeUtf8.
 QString decode(const QByteArray& bytes, const QString& charset = QString());
-// UTF-8 bytes of a text already in memory, such as a name or a parameter text.
+// UTF-8 bytes as text. Each byte that is not part of well-formed UTF-8 is read
+// as Latin-1, so that none is lost and the text around it stays as written.
 QString decodeUtf8(const QByteArray& bytes);
 
 QByteArray encodeQuotedPrintable(const QByteArray& bytes);

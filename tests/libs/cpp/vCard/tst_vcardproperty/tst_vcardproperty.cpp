@@ -250,6 +250,20 @@ void TestVCardProperty::readLine_data()
                                                   << "FN" << QStringList{QStringLiteral("René")} << Params();
     QTest::newRow("invalid UTF-8 kept as Latin-1") << QByteArray("FN:Ren\xE9") << ""
                                                    << "FN" << QStringList{QStringLiteral("René")} << Params();
+    // Only the bytes that are not UTF-8 are read otherwise; the text around them stays.
+    QTest::newRow("one stray byte in UTF-8") << QByteArray("FN:Mu\xC3\xB1oz, Jos\xC3\xA9\xFF") << ""
+                                             << "FN" << QStringList{QStringLiteral("Muñoz, Joséÿ")} << Params();
+    QTest::newRow("sequence cut short") << QByteArray("N:Jos\xC3\xA9;\xE2\x82;\xF0\x9F\x98\x80\x80") << ""
+                                        << "N"
+                                        << QStringList{QStringLiteral("José"), QStringLiteral("â\u0082"),
+                                                       QStringLiteral("😀\u0080")}
+                                        << Params();
+    QTest::newRow("overlong and surrogate forms are not UTF-8")
+        << QByteArray("NOTE:\xC3\xA9\xC0\xAF\xED\xA0\x80") << ""
+        << "NOTE" << QStringList{QStringLiteral("éÀ¯í\u00A0\u0080")} << Params();
+    QTest::newRow("declared UTF-8, quoted-printable")
+        << QByteArray("FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Mu=C3=B1oz=A0Jos=C3=A9") << ""
+        << "FN" << QStringList{QStringLiteral("Muñoz\u00A0José")} << Params();
     QTest::newRow("base64 loses its blanks") << QByteArray("PHOTO;ENCODING=b:QUJD \t REVG") << ""
                                              << "PHOTO" << QStringList{"QUJDREVG"} << Params{encoding("b")};
 }
