@@ -111,6 +111,33 @@ QByteArray vCard::toByteArray(vCardVersion version) const
     return text;
 }
 
+namespace {
+
+// An AGENT line with no value: in 2.1 the agent's card follows it, whole.
+bool holdsEmbeddedCard(const vCardProperty& property)
+{
+    return sameKeyword(property.name(), "AGENT") && property.values() == QStringList{QString()};
+}
+
+// The lines of a card embedded in another, from its BEGIN:VCARD (already read)
+// up to its own END:VCARD, cards embedded in it included; false when the text
+// ends first.
+bool readEmbeddedCard(LineReader* reader, QByteArray* text)
+{
+    *text = "BEGIN:VCARD";
+    int depth = 1;
+    QByteArray line;
+    while (depth > 0 && reader->next(&line)) {
+        line = trimmed(beforeNul(line));
+        if (isFrameLine(line))
+            depth += sameKeyword(line, "END:VCARD") ? -1 : 1;
+        *text += '\n' + line;
+    }
+    return depth == 0;
+}
+
+} // namespace
+
 QList<vCard> vCard::fromByteArray(const QByteArray& data)
 {
     QList<vCard> cards;
@@ -120,8 +147,26 @@ QList<vCard> vCard::fromByteArray(const QByteArray& data)
     vCardVersion rules = VC30;
     QByteArray logicalLine;
     vCardProperty property;
+    // An empty AGENT line waits for the line after it: the agent's card, or not.
+    bool agentWaiting = false;
+    vCardProperty agent;
     while (reader.next(&logicalLine)) {
         const Line line = readLine(logicalLine, rules, &property);
+        if (agentWaiting) {
+            agentWaiting = false;
+            if (line.kind == Line::Begin) {
+                // The agent's card is the AGENT value; the owner's card goes on
+                // after it.
+                QByteArray embedded;
+                if (!readEmbeddedCard(&reader, &embedded))
+                    break;
+                vCardProperty filled(agent.name(), QStringList{decodeUtf8(embedded)}, agent.params());
+                filled.setGroup(agent.group());
+                card.addProperty(filled);
+                continue;
+            }
+            card.addProperty(agent);
+        }
         switch (line.kind) {
         case Line::Begin:
             // A card whose END:VCARD is missing ends where the next one begins.
@@ -142,8 +187,12 @@ QList<vCard> vCard::fromByteArray(const QByteArray& data)
             reader.setKeepFoldBlank(rules == VC21);
             break;
         case Line::Property:
-            if (open)
+            if (open && holdsEmbeddedCard(property)) {
+                agent = property;
+                agentWaiting = true;
+            } else if (open) {
                 card.addProperty(property);
+            }
             break;
         case Line::Nothing:
             break;

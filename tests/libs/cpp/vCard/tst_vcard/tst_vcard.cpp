@@ -96,6 +96,7 @@ private slots:
     void reader_data();
     void reader();
     void phoneExport();
+    void agentStaysWithItsOwner();
     void lookup_data();
     void lookup();
     void validity();
@@ -263,6 +264,37 @@ void TestVCard::phoneExport()
     const QByteArray written = cards.at(0).toByteArray(VC21);
     QVERIFY2(written.contains("\nPHOTO;ENCODING=BASE64;JPEG:" + photo.toLatin1() + "\n"), written.constData());
     QVERIFY2(!written.contains('\r'), written.constData());
+}
+
+// A 2.1 agent: the card of someone acting for the owner, written inside the
+// owner's card after an empty AGENT line.
+void TestVCard::agentStaysWithItsOwner()
+{
+    const QByteArray text(
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nN:Owner;Olga\r\nAGENT:\r\nBEGIN:VCARD\r\nVERSION:2.1\r\n"
+        "N:Friday;Fred\r\nTEL;WORK;VOICE:+1 555\r\nAGENT:\r\nBEGIN:VCARD\r\nFN:Deputy\r\nEND:VCARD\r\n"
+        "END:VCARD\r\nTEL;HOME:+49 1\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:Next\r\nEND:VCARD\r\n");
+    const QString agent("BEGIN:VCARD\nVERSION:2.1\nN:Friday;Fred\nTEL;WORK;VOICE:+1 555\nAGENT:\nBEGIN:VCARD\n"
+                        "FN:Deputy\nEND:VCARD\nEND:VCARD");
+    const QList<vCard> cards = vCard::fromByteArray(text);
+    QCOMPARE(cards.size(), 2);
+    QCOMPARE(cards.at(0).count(), 3);
+    QCOMPARE(cards.at(0).properties().at(1).values(), QStringList{agent});
+    QCOMPARE(cards.at(0).properties().at(2).value(), QStringLiteral("+49 1"));
+    QCOMPARE(describe(cards.at(1)), QStringList{"FN[]={Next}"});
+
+    // The agent's own card reads from the value, its agent included.
+    const QList<vCard> agents = vCard::fromByteArray(agent.toUtf8());
+    QCOMPARE(agents.size(), 1);
+    QCOMPARE(agents.at(0).property("TEL").value(), QStringLiteral("+1 555"));
+    QCOMPARE(vCard::fromByteArray(agents.at(0).property("AGENT").value().toUtf8()).size(), 1);
+
+    // Either version writes the agent so that it reads back as it was.
+    for (vCardVersion version : {VC21, VC30}) {
+        const QList<vCard> back = vCard::fromByteArray(cards.at(0).toByteArray(version));
+        QCOMPARE(back.size(), 1);
+        QCOMPARE(describe(back.at(0)), describe(cards.at(0)));
+    }
 }
 
 void TestVCard::lookup_data()
