@@ -204,12 +204,15 @@ namespace vCardText {
 Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* property)
 {
     Line result;
-    const QByteArray line = trimmed(beforeNul(logicalLine));
-    if (sameKeyword(line, "BEGIN:VCARD")) {
+    // By the rules of 3.0 a blank that ends a value belongs to it (the format
+    // has no escape for one); the 2.1 writer encodes such a blank, so a 2.1
+    // line's end is trimmed.
+    const QByteArray line = rules == VC21 ? trimmed(beforeNul(logicalLine)) : trimmedFront(beforeNul(logicalLine));
+    if (sameKeyword(trimmed(line), "BEGIN:VCARD")) {
         result.kind = Line::Begin;
         return result;
     }
-    if (sameKeyword(line, "END:VCARD")) {
+    if (sameKeyword(trimmed(line), "END:VCARD")) {
         result.kind = Line::End;
         return result;
     }

@@ -28,15 +28,32 @@ bool isLineBreak(QChar c)
 
 } // namespace
 
+namespace {
+
+bool isBlankOrCr(char c)
+{
+    return isBlank(c) || c == '\r';
+}
+
+} // namespace
+
 QByteArray trimmed(const QByteArray& bytes)
 {
     int begin = 0;
     int end = bytes.size();
-    while (begin < end && (isBlank(bytes.at(begin)) || bytes.at(begin) == '\r'))
+    while (begin < end && isBlankOrCr(bytes.at(begin)))
         ++begin;
-    while (end > begin && (isBlank(bytes.at(end - 1)) || bytes.at(end - 1) == '\r'))
+    while (end > begin && isBlankOrCr(bytes.at(end - 1)))
         --end;
     return bytes.mid(begin, end - begin);
+}
+
+QByteArray trimmedFront(const QByteArray& bytes)
+{
+    int begin = 0;
+    while (begin < bytes.size() && isBlankOrCr(bytes.at(begin)))
+        ++begin;
+    return bytes.mid(begin);
 }
 
 namespace {

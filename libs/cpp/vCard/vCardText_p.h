@@ -24,8 +24,9 @@ inline bool isBlank(char c)
 // Without any space, tab, CR or LF: Base64 data as it is meant.
 QByteArray withoutWhiteSpace(const QByteArray& bytes);
 QString withoutWhiteSpace(const QString& text);
-// Without spaces, tabs and carriage returns at either end.
+// Without spaces, tabs and carriage returns at either end, or at the front only.
 QByteArray trimmed(const QByteArray& bytes);
+QByteArray trimmedFront(const QByteArray& bytes);
 // The bytes up to, not including, the first NUL byte.
 QByteArray beforeNul(const QByteArray& bytes);
 // Case-insensitive comparison with an ASCII keyword.

@@ -225,8 +225,8 @@ void TestVCardProperty::readLine_data()
                                   << "BDAY" << QStringList{"1990-05-07T08:30:00Z"} << Params();
     QTest::newRow("url") << QByteArray("URL:http://example.org:8080/a") << ""
                          << "URL" << QStringList{"http://example.org:8080/a"} << Params();
-    QTest::newRow("inner blanks kept, ends trimmed") << QByteArray("NOTE: a   b\t\tc  \r") << ""
-                                                     << "NOTE" << QStringList{" a   b\t\tc"} << Params();
+    QTest::newRow("blanks kept, line end dropped") << QByteArray("  NOTE: a   b\t\tc  \r") << ""
+                                                   << "NOTE" << QStringList{" a   b\t\tc  "} << Params();
     QTest::newRow("empty value") << QByteArray("NOTE:") << ""
                                  << "NOTE" << QStringList{""} << Params();
     QTest::newRow("group") << QByteArray("item1.TEL;TYPE=home,cell:123") << "item1"
