@@ -126,7 +126,8 @@ QByteArray vCardParam::toByteArray(const QList<vCardParam>& params, vCardVersion
 QList<vCardParam> vCardParam::fromByteArray(const QByteArray& data)
 {
     QList<vCardParam> params;
-    const QStringList pieces = splitOutsideQuotes(decodeUtf8(beforeNul(data)), QLatin1Char(';'));
+    bool cut = false;
+    const QStringList pieces = splitOutsideQuotes(decodeUtf8(beforeNul(data)), QLatin1Char(';'), kMaxPieces, &cut);
     for (const QString& untrimmed : pieces) {
         const QString piece = untrimmed.trimmed();
         if (piece.isEmpty())
@@ -139,7 +140,8 @@ QList<vCardParam> vCardParam::fromByteArray(const QByteArray& data)
         const QString name = piece.left(equals).trimmed();
         const QString value = piece.mid(equals + 1).trimmed();
         if (sameKeyword(name, "TYPE")) {
-            for (const QString& type : splitOutsideQuotes(value, QLatin1Char(',')))
+            const int room = qMax(1, kMaxPieces - params.size());
+            for (const QString& type : splitOutsideQuotes(value, QLatin1Char(','), room, &cut))
                 params.append(vCardParam(unquoteParamValue(type.trimmed()), Type));
         } else if (sameKeyword(name, "ENCODING")) {
             params.append(vCardParam(unquoteParamValue(value), Encoding));
@@ -149,5 +151,8 @@ QList<vCardParam> vCardParam::fromByteArray(const QByteArray& data)
             params.append(vCardParam(name + QLatin1Char('=') + unquoteParamValue(value), Undefined));
         }
     }
+    if (cut)
+        qCWarning(lcVCard) << "a parameter text holds more than" << kMaxPieces
+                           << "parameters; the rest is kept unsplit in the last one";
     return params;
 }

@@ -257,7 +257,12 @@ Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* 
     }
 
     QStringList values;
-    for (QByteArray bytes : splitValues(raw)) {
+    bool cut = false;
+    const QList<QByteArray> pieces = splitValues(raw, &cut);
+    if (cut)
+        qCWarning(lcVCard) << "a" << name << "line holds more than" << kMaxPieces
+                           << "values; the rest is kept unsplit in the last one";
+    for (QByteArray bytes : pieces) {
         if (base64) {
             // Folding puts white space into encoded data; it never belongs there.
             bytes = withoutWhiteSpace(bytes);

@@ -281,14 +281,19 @@ QString unescapeValue(const QString& text, vCardVersion version)
     return result;
 }
 
-QList<QByteArray> splitValues(const QByteArray& raw)
+QList<QByteArray> splitValues(const QByteArray& raw, bool* cut)
 {
     QList<QByteArray> values;
     int start = 0;
+    *cut = false;
     for (int i = 0; i < raw.size(); ++i) {
         if (raw.at(i) == '\\') {
             ++i;
         } else if (raw.at(i) == ';') {
+            if (values.size() + 1 == kMaxPieces) {
+                *cut = true;
+                break;
+            }
             values.append(raw.mid(start, i - start));
             start = i + 1;
         }
@@ -309,7 +314,7 @@ int indexOutsideQuotes(const QString& text, QChar c)
     return -1;
 }
 
-QStringList splitOutsideQuotes(const QString& text, QChar separator)
+QStringList splitOutsideQuotes(const QString& text, QChar separator, int maxParts, bool* cut)
 {
     QStringList parts;
     bool quoted = false;
@@ -318,6 +323,10 @@ QStringList splitOutsideQuotes(const QString& text, QChar separator)
         if (text.at(i) == QLatin1Char('"')) {
             quoted = !quoted;
         } else if (!quoted && text.at(i) == separator) {
+            if (parts.size() + 1 == maxParts) {
+                *cut = true;
+                break;
+            }
             parts.append(text.mid(start, i - start));
             start = i + 1;
         }

@@ -50,13 +50,22 @@ QByteArray decodeQuotedPrintable(const QByteArray& bytes);
 QString escapeValue(const QString& value, vCardVersion version);
 // Undoes escapeValue; an unknown escape is kept as it stands.
 QString unescapeValue(const QString& text, vCardVersion version);
-// Splits the raw value text of a line at every ";" that no backslash escapes.
-QList<QByteArray> splitValues(const QByteArray& raw);
+// A property line gives at most this many values, and its parameter text at
+// most this many parameters (plus one for each piece after a TYPE list that
+// used them up). Past that the rest stays unsplit in the last piece, so that
+// what a line costs in memory stays in proportion to its text however many
+// separators it holds.
+const int kMaxPieces = 1000;
+
+// Splits the raw value text of a line at every ";" that no backslash escapes,
+// into at most kMaxPieces values; `cut` tells whether the last one holds more.
+QList<QByteArray> splitValues(const QByteArray& raw, bool* cut);
 
 // Index of the first `c` outside double quotes in `text`, or -1.
 int indexOutsideQuotes(const QString& text, QChar c);
-// Splits at every `separator` outside double quotes.
-QStringList splitOutsideQuotes(const QString& text, QChar separator);
+// Splits at every `separator` outside double quotes, into at most `maxParts`
+// parts; sets `cut` when the last part holds further separators.
+QStringList splitOutsideQuotes(const QString& text, QChar separator, int maxParts, bool* cut);
 // A parameter value as written: "^" escapes, and double quotes where needed.
 QString quoteParamValue(const QString& value);
 // A parameter value as read: quotes removed and "^" escapes decoded.

@@ -4,6 +4,7 @@
 #include <random>
 #include <sys/resource.h>
 
+#include "TestSupport/ProcessMemory.h"
 #include "vCard/vCard.h"
 
 using Params = QList<vCardParam>;
@@ -97,6 +98,8 @@ private slots:
     void reader();
     void phoneExport();
     void agentStaysWithItsOwner();
+    void separatorsCostLittleMemory_data();
+    void separatorsCostLittleMemory();
     void lookup_data();
     void lookup();
     void validity();
@@ -302,6 +305,48 @@ void TestVCard::agentStaysWithItsOwner()
         QCOMPARE(back.size(), 1);
         QCOMPARE(describe(back.at(0)), describe(cards.at(0)));
     }
+}
+
+void TestVCard::separatorsCostLittleMemory_data()
+{
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<QByteArray>("piece");
+    QTest::addColumn<QByteArray>("tail");
+    QTest::addColumn<bool>("inValues");
+    QTest::newRow("empty values") << QByteArray("NOTE:") << QByteArray(";") << QByteArray() << true;
+    QTest::newRow("short values") << QByteArray("NOTE:") << QByteArray("a;") << QByteArray() << true;
+    QTest::newRow("types") << QByteArray("TEL;TYPE=") << QByteArray(",") << QByteArray(":1") << false;
+    QTest::newRow("parameters") << QByteArray("TEL;") << QByteArray("X;") << QByteArray(":1") << false;
+}
+
+// However many separators a line holds, reading it costs memory in proportion
+// to its text, by a small factor: past a limit the rest of the line stays in
+// its last value or parameter, nothing of it lost, and the reader says so.
+void TestVCard::separatorsCostLittleMemory()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, piece);
+    QFETCH(QByteArray, tail);
+    QFETCH(bool, inValues);
+    const QByteArray separators = piece.repeated((4 << 20) / piece.size());
+    const QByteArray text = "BEGIN:VCARD\nVERSION:3.0\n" + head + separators + tail + "\nEND:VCARD\n";
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("more than 1000"));
+    const long before = ProcessMemory::residentKiB();
+    QVERIFY(before > 0);
+    const QList<vCard> cards = vCard::fromByteArray(text);
+    const long grownKiB = ProcessMemory::residentKiB() - before;
+    QVERIFY2(grownKiB < 16 * text.size() / 1024, qPrintable(QStringLiteral("%1 KiB").arg(grownKiB)));
+
+    QCOMPARE(cards.size(), 1);
+    QCOMPARE(cards.at(0).count(), 1);
+    const vCardProperty read = cards.at(0).properties().at(0);
+    QStringList pieces = read.values();
+    if (!inValues) {
+        pieces.clear();
+        for (const vCardParam& param : read.params())
+            pieces.append(param.value());
+    }
+    QCOMPARE(pieces.join(QLatin1Char(separators.back())), QString::fromLatin1(separators));
 }
 
 void TestVCard::lookup_data()
