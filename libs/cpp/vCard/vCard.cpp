@@ -34,6 +34,17 @@ void vCard::addProperties(const QList<vCardProperty>& properties)
 
 namespace {
 
+// A property answers to its name, and to its group and name together
+// ("itemA.TEL") as the line wrote them.
+bool nameMatches(const vCardProperty& property, const QString& name)
+{
+    if (property.name() == name)
+        return true;
+    const QString group = property.group();
+    return !group.isEmpty() && name.size() == group.size() + 1 + property.name().size() && name.startsWith(group)
+           && name.at(group.size()) == QLatin1Char('.') && name.endsWith(property.name());
+}
+
 bool paramsMatch(const QList<vCardParam>& own, const QList<vCardParam>& wanted, bool strict)
 {
     if (strict)
@@ -50,7 +61,7 @@ bool paramsMatch(const QList<vCardParam>& own, const QList<vCardParam>& wanted, 
 vCardProperty vCard::property(const QString& name, const QList<vCardParam>& params, bool strict) const
 {
     for (const vCardProperty& candidate : m_properties) {
-        if (candidate.name() == name && paramsMatch(candidate.params(), params, strict))
+        if (nameMatches(candidate, name) && paramsMatch(candidate.params(), params, strict))
             return candidate;
     }
     return vCardProperty();
@@ -59,7 +70,7 @@ vCardProperty vCard::property(const QString& name, const QList<vCardParam>& para
 bool vCard::contains(const QString& name, const QList<vCardParam>& params, bool strict) const
 {
     for (const vCardProperty& candidate : m_properties) {
-        if (candidate.name() == name && paramsMatch(candidate.params(), params, strict))
+        if (nameMatches(candidate, name) && paramsMatch(candidate.params(), params, strict))
             return true;
     }
     return false;

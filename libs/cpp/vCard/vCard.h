@@ -22,7 +22,8 @@ public:
     void addProperty(const vCardProperty& property);
     void addProperties(const QList<vCardProperty>& properties);
 
-    // The first property named `name` (case-sensitively) whose parameters match,
+    // The first property named `name` (case-sensitively; a grouped property
+    // answers to its name alone and to "group.name") whose parameters match,
     // or a default-constructed property. Strict: the parameter list equals
     // `params`, element by element. Not strict: every parameter of `params` is
     // among the property's own, in any order; an empty list matches any.

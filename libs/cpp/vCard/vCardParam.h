@@ -43,7 +43,8 @@ public:
 
     // The text of this parameter: "TYPE=", "ENCODING=" or "CHARSET=" and the
     // value, or an Undefined parameter's own text (the name of a "name=value"
-    // form in capitals). Values keep their case. A value holding ";", ":", ","
+    // form in capitals). Version 2.1 writes a type that is one of its own type
+    // words (HOME, CELL, PREF...) bare, as the word alone. Values keep their case. A value holding ";", ":", ","
     // "=" or white space at either end is put in double quotes; a double quote,
     // "^" and a line break in it are written "^'", "^^" and "^n".
     QByteArray toByteArray(vCardVersion version) const;

@@ -240,7 +240,10 @@ Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* 
     bool quotedPrintable = false;
     bool base64 = false;
     QString charset;
-    for (const vCardParam& param : read) {
+    for (vCardParam param : read) {
+        // 2.1 writes its types as bare words.
+        if (rules == VC21 && param.group() == vCardParam::Undefined && isVersion21TypeWord(param.value()))
+            param = vCardParam(param.value(), vCardParam::Type);
         // The decoded value is plain text: the parameters that described its
         // bytes no longer apply to it.
         if (isQuotedPrintable(param)) {

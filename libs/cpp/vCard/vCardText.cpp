@@ -404,6 +404,25 @@ bool isToken(const QString& text)
     return true;
 }
 
+bool isVersion21TypeWord(const QString& word)
+{
+    static const char* const words[] = {// addresses and labels
+                                        "DOM", "INTL", "POSTAL", "PARCEL", "HOME", "WORK", "PREF",
+                                        // telephone numbers
+                                        "VOICE", "FAX", "MSG", "CELL", "PAGER", "BBS", "MODEM", "CAR", "ISDN", "VIDEO",
+                                        // e-mail addresses
+                                        "AOL", "APPLELINK", "ATTMAIL", "CIS", "EWORLD", "INTERNET", "IBMMAIL",
+                                        "MCIMAIL", "POWERSHARE", "PRODIGY", "TLX", "X400",
+                                        // pictures, sounds and keys
+                                        "GIF", "CGM", "WMF", "BMP", "MET", "PMB", "DIB", "PICT", "TIFF", "PDF", "PS",
+                                        "JPEG", "QTIME", "MPEG", "MPEG2", "AVI", "WAVE", "AIFF", "PCM", "X509", "PGP"};
+    for (const char* known : words) {
+        if (sameKeyword(word, known))
+            return true;
+    }
+    return false;
+}
+
 bool isQuotedPrintable(const vCardParam& param)
 {
     return (param.group() == vCardParam::Encoding || param.group() == vCardParam::Undefined)

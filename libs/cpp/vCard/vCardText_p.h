@@ -73,6 +73,10 @@ QString unquoteParamValue(const QString& text);
 // Letters, digits, "-" and "_": a name that needs no quoting.
 bool isToken(const QString& text);
 
+// Whether a word is one of the types of version 2.1 (HOME, WORK, CELL, PREF,
+// INTERNET, JPEG...), which 2.1 writes bare, without "TYPE=". Any case.
+bool isVersion21TypeWord(const QString& word);
+
 // Whether a parameter asks for quoted-printable or Base64 values; 2.1 allows the
 // bare words as well as the ENCODING= form.
 bool isQuotedPrintable(const vCardParam& param);

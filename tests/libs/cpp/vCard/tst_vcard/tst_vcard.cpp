@@ -102,6 +102,8 @@ private slots:
     void separatorsCostLittleMemory();
     void lookup_data();
     void lookup();
+    void lookupByGroupedName_data();
+    void lookupByGroupedName();
     void validity();
     void saveToFile();
     void saveToFileReportsFailure();
@@ -135,7 +137,8 @@ void TestVCard::writesGoldenFiles()
     // Names are written in capitals, the writer's own character set is not kept.
     expected[0] = QStringLiteral("FN[]={Anna Weiß}");
     expected[2] = QStringLiteral("TEL[T:home,T:voice]={+49 30 1234}");
-    expected[3] = version == VC21 ? QStringLiteral("TEL[E:8BIT,T:cell,U:PREF,T:pager]={+49 170 5555}")
+    // In 2.1 text a bare PREF is one of the format's own types.
+    expected[3] = version == VC21 ? QStringLiteral("TEL[E:8BIT,T:cell,T:PREF,T:pager]={+49 170 5555}")
                                   : QStringLiteral("TEL[T:cell,T:pager,U:PREF,E:8BIT]={+49 170 5555}");
     expected[5] = QStringLiteral("item1.X-ABLABEL[]={Work, main}");
     expected[11] = QStringLiteral("X-IMPP[U:X-SERVICE=sky;pe]={anna.w}");
@@ -207,6 +210,13 @@ void TestVCard::reader_data()
     QTest::newRow("groups kept")
         << QByteArray("BEGIN:VCARD\nitem1.TEL;TYPE=home,cell:123\nITEM1.X-ABLabel:Home\nitemA.URL:u\nEND:VCARD")
         << Cards{{"item1.TEL[T:home,T:cell]={123}", "ITEM1.X-ABLabel[]={Home}", "itemA.URL[]={u}"}};
+    // 2.1 writes its types as bare words; where a card says it is 2.1 text, the
+    // words the format knows as types are read as types.
+    QTest::newRow("bare types in 2.1") << QByteArray(
+        "BEGIN:VCARD\nVERSION:2.1\nTEL;HOME;voice;X-CUSTOM;TYPE=x-mine:1\nEND:VCARD")
+                                       << Cards{{"TEL[T:HOME,T:voice,U:X-CUSTOM,T:x-mine]={1}"}};
+    QTest::newRow("bare words in 3.0") << QByteArray("BEGIN:VCARD\nVERSION:3.0\nTEL;HOME:1\nEND:VCARD")
+                                       << Cards{{"TEL[U:HOME]={1}"}};
     QTest::newRow("empty parameter piece")
         << QByteArray("BEGIN:VCARD\nTEL;;TYPE=work:5\nEND:VCARD") << Cards{{"TEL[T:work]={5}"}};
     QTest::newRow("value after a second colon and inner blanks")
@@ -255,12 +265,12 @@ void TestVCard::phoneExport()
         QStringLiteral("/9j/4AABAgMEBQYHCAkKCwwNDg8QERITFBUWFxgZGhscHR4fICEiIyQlJicoKSorLC0uLzAxMjM0NTY3");
     QCOMPARE(describe(cards.at(0)),
              (QStringList{QStringLiteral("N[]={Müller}{Jörg}{}{}{}"), QStringLiteral("FN[]={Jörg Müller}"),
-                          "TEL[U:CELL,U:PREF]={+49 170 5555}", "TEL[U:HOME,U:VOICE]={+49 30 1234}",
-                          "EMAIL[U:INTERNET,U:HOME]={joerg@example.org}",
-                          QStringLiteral("ADR[U:HOME]={}{}{Hauptstraße 1}{Berlin}{}{10115}{Deutschland}"),
+                          "TEL[T:CELL,T:PREF]={+49 170 5555}", "TEL[T:HOME,T:VOICE]={+49 30 1234}",
+                          "EMAIL[T:INTERNET,T:HOME]={joerg@example.org}",
+                          QStringLiteral("ADR[T:HOME]={}{}{Hauptstraße 1}{Berlin}{}{10115}{Deutschland}"),
                           QStringLiteral("NOTE[]={Erste Zeile\r\nzweite Zeile, die länger ist}"),
-                          "PHOTO[E:BASE64,U:JPEG]={" + photo + "}"}));
-    QCOMPARE(describe(cards.at(1)), (QStringList{"N[]={}{Pizza}{}{}{}", "TEL[U:WORK]={0301234}"}));
+                          "PHOTO[E:BASE64,T:JPEG]={" + photo + "}"}));
+    QCOMPARE(describe(cards.at(1)), (QStringList{"N[]={}{Pizza}{}{}{}", "TEL[T:WORK]={0301234}"}));
 
     const QByteArray::FromBase64Result decoded = QByteArray::fromBase64Encoding(
         cards.at(0).property("PHOTO").value().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
@@ -385,6 +395,33 @@ void TestVCard::lookup()
     }
     QVERIFY(card.contains(vCardProperty("TEL", "3")));
     QVERIFY(!card.contains(vCardProperty("TEL", "5")));
+}
+
+void TestVCard::lookupByGroupedName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Params>("params");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("name alone") << "TEL" << Params() << "1";
+    QTest::newRow("numbered group") << "item1.TEL" << Params() << "1";
+    QTest::newRow("lettered group") << "itemA.TEL" << Params() << "2";
+    QTest::newRow("lettered group, parameters") << "itemA.TEL" << Params{type("cell")} << "2";
+    QTest::newRow("capitals") << "Item2.EMAIL" << Params() << "e";
+    QTest::newRow("other group") << "itemB.TEL" << Params() << "";
+    QTest::newRow("group alone") << "itemA" << Params() << "";
+}
+
+// A group read off the front of a name still answers to the whole name.
+void TestVCard::lookupByGroupedName()
+{
+    QFETCH(QString, name);
+    QFETCH(Params, params);
+    QFETCH(QString, found);
+    const QList<vCard> cards =
+        vCard::fromByteArray("BEGIN:VCARD\nitem1.TEL:1\nitemA.TEL;TYPE=cell:2\nItem2.EMAIL:e\nEND:VCARD");
+    QCOMPARE(cards.size(), 1);
+    QCOMPARE(cards.at(0).property(name, params).value(), found);
+    QCOMPARE(cards.at(0).contains(name, params), !found.isEmpty());
 }
 
 void TestVCard::validity()

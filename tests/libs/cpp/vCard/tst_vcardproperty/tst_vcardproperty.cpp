@@ -155,7 +155,7 @@ void TestVCardProperty::writeLine_data()
     QTest::addColumn<QByteArray>("line");
     const vCardProperty tel(QStringLiteral("tel"), QStringLiteral("+49 30 1234"),
                             Params{type("home"), type("voice"), charset("utf-8")});
-    QTest::newRow("tel 2.1") << tel << VC21 << QByteArray("TEL;TYPE=home;TYPE=voice;CHARSET=UTF-8:+49 30 1234");
+    QTest::newRow("tel 2.1") << tel << VC21 << QByteArray("TEL;home;voice;CHARSET=UTF-8:+49 30 1234");
     QTest::newRow("tel 3.0") << tel << VC30 << QByteArray("TEL;TYPE=home,voice;CHARSET=UTF-8:+49 30 1234");
     QTest::newRow("unknown version") << tel << vCardVersion(2) << QByteArray();
     QTest::newRow("no params") << vCardProperty("fn", "Anna") << VC30 << QByteArray("FN:Anna");
