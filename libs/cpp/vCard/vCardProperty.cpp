@@ -201,6 +201,19 @@ QByteArray vCardProperty::toByteArray(vCardVersion version) const
 
 namespace vCardText {
 
+namespace {
+
+// A line break in a value is one LF, however the file wrote it (CR LF from
+// phones, a lone CR from old systems): 3.0 has no way to write anything else.
+QString withLineFeeds(QString text)
+{
+    if (text.contains(QLatin1Char('\r')))
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
 Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* property)
 {
     Line result;
@@ -272,7 +285,7 @@ Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* 
         }
         if (quotedPrintable)
             bytes = decodeQuotedPrintable(bytes);
-        values.append(unescapeValue(decode(bytes, charset), rules));
+        values.append(withLineFeeds(unescapeValue(decode(bytes, charset), rules)));
     }
     *property = vCardProperty(name, values, params);
     property->setGroup(group);

@@ -244,8 +244,8 @@ void TestVCardProperty::readLine_data()
         << QByteArray("N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=F6rg") << ""
         << "N" << QStringList{QStringLiteral("Müller"), QStringLiteral("Jörg")} << Params();
     QTest::newRow("quoted-printable bare word, UTF-8")
-        << QByteArray("NOTE;HOME;QUOTED-PRINTABLE:=E6=97=A5=0D=0Ax") << ""
-        << "NOTE" << QStringList{QStringLiteral("日\r\nx")} << Params{vCardParam("HOME", vCardParam::Undefined)};
+        << QByteArray("NOTE;HOME;QUOTED-PRINTABLE:=E6=97=A5=0D=0Ax=0Dy") << ""
+        << "NOTE" << QStringList{QStringLiteral("日\nx\ny")} << Params{vCardParam("HOME", vCardParam::Undefined)};
     QTest::newRow("raw bytes in a character set") << QByteArray("FN;CHARSET=ISO-8859-1:Ren\xE9") << ""
                                                   << "FN" << QStringList{QStringLiteral("René")} << Params();
     QTest::newRow("invalid UTF-8 kept as Latin-1") << QByteArray("FN:Ren\xE9") << ""
