@@ -59,7 +59,9 @@ public:
     // space around pieces and around "=" ignored, empty pieces skipped. A piece
     // named TYPE (any case) gives one Type parameter per value split at ",";
     // ENCODING and CHARSET give one parameter each; anything else, a bare word
-    // included, is Undefined. Quotes are removed and "^" escapes decoded.
+    // included, is Undefined. Quotes are removed and "^" escapes decoded. At
+    // most 1000 parameters are split off (a TYPE list counts each value); the
+    // rest of the text stays unsplit in the last one, and a warning is logged.
     static QList<vCardParam> fromByteArray(const QByteArray& data);
 
 private:
