@@ -217,18 +217,20 @@ QString withLineFeeds(QString text)
 Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* property)
 {
     Line result;
-    // By the rules of 3.0 a blank that ends a value belongs to it (the format
-    // has no escape for one); the 2.1 writer encodes such a blank, so a 2.1
-    // line's end is trimmed.
-    const QByteArray line = rules == VC21 ? trimmed(beforeNul(logicalLine)) : trimmedFront(beforeNul(logicalLine));
-    if (sameKeyword(trimmed(line), "BEGIN:VCARD")) {
+    const QByteArray whole = beforeNul(logicalLine);
+    const QByteArray bare = trimmed(whole);
+    if (sameKeyword(bare, "BEGIN:VCARD")) {
         result.kind = Line::Begin;
         return result;
     }
-    if (sameKeyword(trimmed(line), "END:VCARD")) {
+    if (sameKeyword(bare, "END:VCARD")) {
         result.kind = Line::End;
         return result;
     }
+    // By the rules of 3.0 a blank that ends a value belongs to it (the format
+    // has no escape for one); the 2.1 writer encodes such a blank, so a 2.1
+    // line's end is trimmed.
+    const QByteArray line = rules == VC21 ? bare : trimmedFront(whole);
     const int colon = headEnd(line);
     if (colon < 0)
         return result;
