@@ -190,8 +190,14 @@ void TestVCardProperty::writeLine_data()
     const vCardProperty photo("PHOTO", "/9j/\r\n 4AAQ\r",
                               Params{encoding("BASE64"), vCardParam("JPEG", vCardParam::Undefined)});
     QTest::newRow("base64 with line ends 2.1") << photo << VC21 << QByteArray("PHOTO;ENCODING=BASE64;JPEG:/9j/4AAQ");
+    QTest::newRow("3.0 photo with line ends as 2.1")
+        << vCardProperty("PHOTO", "/9j/\r\n4AAQ", Params{encoding("b"), type("JPEG")}) << VC21
+        << QByteArray("PHOTO;ENCODING=b;JPEG:/9j/4AAQ");
     QTest::newRow("base64 with line ends 3.0") << vCardProperty("PHOTO", "/9j/\n4AAQ ", Params{encoding("b")}) << VC30
                                                << QByteArray("PHOTO;ENCODING=b:/9j/4AAQ");
+    QTest::newRow("bare base64 word 3.0")
+        << vCardProperty("PHOTO", "/9j/\r\n4AAQ", Params{vCardParam("BASE64", vCardParam::Undefined)}) << VC30
+        << QByteArray("PHOTO;BASE64:/9j/4AAQ");
     QTest::newRow("name cannot break the line")
         << vCardProperty("X A:B;C\nD", "v") << VC30 << QByteArray("X-A-B-C-D:v");
     // A property that would read as the end of the card must not end it.
