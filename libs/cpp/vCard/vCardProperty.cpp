@@ -1,5 +1,7 @@
 #include "vCard/vCardProperty.h"
 
+#include <algorithm>
+
 #include "vCardText_p.h"
 
 using namespace vCardText;
@@ -123,6 +125,10 @@ QByteArray composeLine(const QString& head, QList<vCardParam> params, QByteArray
                        vCardVersion version)
 {
     if (quotedPrintable) {
+        // One transfer encoding per line: quoted-printable takes the place of
+        // any other the property named (8BIT, 7BIT).
+        const auto isEncoding = [](const vCardParam& param) { return param.group() == vCardParam::Encoding; };
+        params.erase(std::remove_if(params.begin(), params.end(), isEncoding), params.end());
         params.append(vCardParam(QStringLiteral("QUOTED-PRINTABLE"), vCardParam::Encoding));
         value = encodeQuotedPrintable(value);
     }

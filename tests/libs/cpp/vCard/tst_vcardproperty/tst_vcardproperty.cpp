@@ -190,6 +190,9 @@ void TestVCardProperty::writeLine_data()
     const vCardProperty photo("PHOTO", "/9j/\r\n 4AAQ\r",
                               Params{encoding("BASE64"), vCardParam("JPEG", vCardParam::Undefined)});
     QTest::newRow("base64 with line ends 2.1") << photo << VC21 << QByteArray("PHOTO;ENCODING=BASE64;JPEG:/9j/4AAQ");
+    QTest::newRow("quoted-printable replaces another encoding")
+        << vCardProperty("NOTE", "a\nb", Params{encoding("8BIT"), type("x")}) << VC21
+        << QByteArray("NOTE;TYPE=x;ENCODING=QUOTED-PRINTABLE:a=0Ab");
     QTest::newRow("3.0 photo with line ends as 2.1")
         << vCardProperty("PHOTO", "/9j/\r\n4AAQ", Params{encoding("b"), type("JPEG")}) << VC21
         << QByteArray("PHOTO;ENCODING=b;JPEG:/9j/4AAQ");
