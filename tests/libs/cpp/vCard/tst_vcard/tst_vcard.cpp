@@ -329,12 +329,14 @@ void TestVCard::exportsRoundTrip_data()
                                 << QStringList{QStringLiteral("ADR\t;;Hauptstraße 1;Berlin;;10115;Deutschland")};
     // CR LF, folds at 75 bytes (one inside a character), groups, escapes, a
     // blank ending a value and a folded photo.
-    QTest::newRow("address book, 3.0") << "addressbook-3.0.vcf" << 2
-                                       << QStringList{QStringLiteral("FN\tDr. Anna Maria Weiß"),
-                                                      "item2.URL\thttps://example.org/anna?x=1:2",
-                                                      QStringLiteral("NOTE\tErste Zeile\nZweite Zeile mit Komma, "
-                                                                     "Semikolon; und Schrägstrich \\ am Ende "),
-                                                      "ORG\tOlvenar GmbH;Klang, Takt"};
+    QTest::newRow("address book, 3.0")
+        << "addressbook-3.0.vcf" << 2
+        << QStringList{QStringLiteral("FN\tDr. Anna Maria Weiß"), "item2.URL\thttps://example.org/anna?x=1:2",
+                       QStringLiteral("NOTE\tErste Zeile\nZweite Zeile mit Komma, "
+                                      "Semikolon; und Schrägstrich \\ am Ende "),
+                       "ORG\tOlvenar GmbH;Klang, Takt",
+                       "PHOTO\tiVBOR2RlZmdoaWprbG1ub3BxcnN0dXZ3eHl6e3x9fn+AgYKDhIWGh4iJiouMjY6PkJGSk5SVlp"
+                       "eYmZqbnJ2en6ChoqOkpaanqKmqq6ytrq+wsbKztLW2t7i5uru8vQ=="};
     QTest::newRow("contacts, 4.0") << "contacts-4.0.vcf" << 1
                                    << QStringList{QStringLiteral("FN\tZoë Ødegård"), "TEL\ttel:+47-555-55555",
                                                   "GEO\tgeo:59.9139,10.7522"};
