@@ -34,6 +34,17 @@ void vCard::addProperties(const QList<vCardProperty>& properties)
 
 namespace {
 
+// A property answers to its name, and to its group and name together
+// ("itemA.TEL") as the line wrote them.
+bool nameMatches(const vCardProperty& property, const QString& name)
+{
+    if (property.name() == name)
+        return true;
+    const QString group = property.group();
+    return !group.isEmpty() && name.size() == group.size() + 1 + property.name().size() && name.startsWith(group)
+           && name.at(group.size()) == QLatin1Char('.') && name.endsWith(property.name());
+}
+
 bool paramsMatch(const QList<vCardParam>& own, const QList<vCardParam>& wanted, bool strict)
 {
     if (strict)
@@ -50,7 +61,7 @@ bool paramsMatch(const QList<vCardParam>& own, const QList<vCardParam>& wanted, 
 vCardProperty vCard::property(const QString& name, const QList<vCardParam>& params, bool strict) const
 {
     for (const vCardProperty& candidate : m_properties) {
-        if (candidate.name() == name && paramsMatch(candidate.params(), params, strict))
+        if (nameMatches(candidate, name) && paramsMatch(candidate.params(), params, strict))
             return candidate;
     }
     return vCardProperty();
@@ -59,7 +70,7 @@ vCardProperty vCard::property(const QString& name, const QList<vCardParam>& para
 bool vCard::contains(const QString& name, const QList<vCardParam>& params, bool strict) const
 {
     for (const vCardProperty& candidate : m_properties) {
-        if (candidate.name() == name && paramsMatch(candidate.params(), params, strict))
+        if (nameMatches(candidate, name) && paramsMatch(candidate.params(), params, strict))
             return true;
     }
     return false;
@@ -111,6 +122,33 @@ QByteArray vCard::toByteArray(vCardVersion version) const
     return text;
 }
 
+namespace {
+
+// An AGENT line with no value: in 2.1 the agent's card follows it, whole.
+bool holdsEmbeddedCard(const vCardProperty& property)
+{
+    return sameKeyword(property.name(), "AGENT") && property.values() == QStringList{QString()};
+}
+
+// The lines of a card embedded in another, from its BEGIN:VCARD (already read)
+// up to its own END:VCARD, cards embedded in it included; false when the text
+// ends first.
+bool readEmbeddedCard(LineReader* reader, QByteArray* text)
+{
+    *text = "BEGIN:VCARD";
+    int depth = 1;
+    QByteArray line;
+    while (depth > 0 && reader->next(&line)) {
+        line = trimmed(beforeNul(line));
+        if (isFrameLine(line))
+            depth += sameKeyword(line, "END:VCARD") ? -1 : 1;
+        *text += '\n' + line;
+    }
+    return depth == 0;
+}
+
+} // namespace
+
 QList<vCard> vCard::fromByteArray(const QByteArray& data)
 {
     QList<vCard> cards;
@@ -120,8 +158,26 @@ QList<vCard> vCard::fromByteArray(const QByteArray& data)
     vCardVersion rules = VC30;
     QByteArray logicalLine;
     vCardProperty property;
+    // An empty AGENT line waits for the line after it: the agent's card, or not.
+    bool agentWaiting = false;
+    vCardProperty agent;
     while (reader.next(&logicalLine)) {
         const Line line = readLine(logicalLine, rules, &property);
+        if (agentWaiting) {
+            agentWaiting = false;
+            if (line.kind == Line::Begin) {
+                // The agent's card is the AGENT value; the owner's card goes on
+                // after it.
+                QByteArray embedded;
+                if (!readEmbeddedCard(&reader, &embedded))
+                    break;
+                vCardProperty filled(agent.name(), QStringList{decodeUtf8(embedded)}, agent.params());
+                filled.setGroup(agent.group());
+                card.addProperty(filled);
+                continue;
+            }
+            card.addProperty(agent);
+        }
         switch (line.kind) {
         case Line::Begin:
             // A card whose END:VCARD is missing ends where the next one begins.
@@ -142,8 +198,12 @@ QList<vCard> vCard::fromByteArray(const QByteArray& data)
             reader.setKeepFoldBlank(rules == VC21);
             break;
         case Line::Property:
-            if (open)
+            if (open && holdsEmbeddedCard(property)) {
+                agent = property;
+                agentWaiting = true;
+            } else if (open) {
                 card.addProperty(property);
+            }
             break;
         case Line::Nothing:
             break;

@@ -22,7 +22,8 @@ public:
     void addProperty(const vCardProperty& property);
     void addProperties(const QList<vCardProperty>& properties);
 
-    // The first property named `name` (case-sensitively) whose parameters match,
+    // The first property named `name` (case-sensitively; a grouped property
+    // answers to its name alone and to "group.name") whose parameters match,
     // or a default-constructed property. Strict: the parameter list equals
     // `params`, element by element. Not strict: every parameter of `params` is
     // among the property's own, in any order; an empty list matches any.
@@ -47,7 +48,9 @@ public:
     // reads them; BEGIN:VCARD and END:VCARD in any case frame the cards. A
     // BEGIN:VCARD inside an open card ends that card and starts the next; a card
     // still open when the text ends is incomplete and dropped. Lines outside
-    // cards are ignored. A byte-order mark (UTF-8 or UTF-16) is honoured.
+    // cards are ignored. A byte-order mark (UTF-8 or UTF-16) is honoured. A card
+    // embedded after an empty AGENT line (the 2.1 way of writing an agent)
+    // becomes that line's value, as text, and the owner's card goes on after it.
     static QList<vCard> fromByteArray(const QByteArray& data);
     // Every card of a file; an empty list when it cannot be read.
     static QList<vCard> fromFile(const QString& fileName);

@@ -27,8 +27,9 @@ QByteArray LineReader::peek(int* nextPos) const
     if (end < 0)
         end = m_data.size();
     *nextPos = end + 1;
+    // Any run of CR before the LF belongs to the line end: phones write CR CR LF.
     int length = end - m_pos;
-    if (length > 0 && m_data.at(m_pos + length - 1) == '\r')
+    while (length > 0 && m_data.at(m_pos + length - 1) == '\r')
         --length;
     return m_data.mid(m_pos, length);
 }
@@ -52,6 +53,14 @@ bool isQuotedPrintableLine(const QByteArray& line)
     return false;
 }
 
+int leadingBlanks(const QByteArray& line)
+{
+    int count = 0;
+    while (count < line.size() && isBlank(line.at(count)))
+        ++count;
+    return count;
+}
+
 } // namespace
 
 bool LineReader::next(QByteArray* line)
@@ -61,24 +70,38 @@ bool LineReader::next(QByteArray* line)
     int nextPos = 0;
     *line = peek(&nextPos);
     m_pos = nextPos;
+    if (isFrameLine(*line)) {
+        // A frame line takes no continuation, and the card after it may be
+        // indented as a whole: its first line sets the indentation.
+        m_baseKnown = false;
+        return true;
+    }
+    const int blanks = leadingBlanks(*line);
+    if (!m_baseKnown && blanks < line->size()) {
+        m_base = blanks;
+        m_baseKnown = true;
+    }
     // Whether this line is quoted-printable is asked once, at its first soft
     // break, so that a long run of continuation lines costs no more than the text.
     int quotedPrintable = -1;
     while (!atEnd()) {
         const QByteArray following = peek(&nextPos);
+        if (isFrameLine(following))
+            break;
+        const int followingBlanks = leadingBlanks(following);
         if (line->endsWith('=')) {
             if (quotedPrintable < 0)
                 quotedPrintable = isQuotedPrintableLine(*line) ? 1 : 0;
             if (quotedPrintable == 1) {
                 line->chop(1);
-                line->append(following);
+                line->append(following.mid(qMin(m_base, followingBlanks)));
                 m_pos = nextPos;
                 continue;
             }
         }
-        if (following.isEmpty() || !isBlank(following.at(0)))
+        if (followingBlanks <= m_base || followingBlanks == following.size())
             break;
-        line->append(m_keepFoldBlank ? following : following.mid(1));
+        line->append(following.mid(m_keepFoldBlank ? m_base : m_base + 1));
         m_pos = nextPos;
     }
     return true;

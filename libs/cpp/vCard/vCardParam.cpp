@@ -33,8 +33,12 @@ QString undefinedText(const QString& text)
     return quoteParamValue(text);
 }
 
-QString paramText(const vCardParam& param)
+QString paramText(const vCardParam& param, vCardVersion version)
 {
+    // 2.1 writes its own type words bare; any other type keeps its name, so
+    // that it is read back as a type.
+    if (version == VC21 && param.group() == vCardParam::Type && isVersion21TypeWord(param.value()))
+        return param.value();
     if (const char* name = groupName(param.group()))
         return QLatin1String(name) + QLatin1Char('=') + quoteParamValue(param.value());
     return undefinedText(param.value());
@@ -84,7 +88,7 @@ QByteArray vCardParam::toByteArray(vCardVersion version) const
 {
     if (!isKnownVersion(version))
         return QByteArray();
-    return paramText(*this).toUtf8();
+    return paramText(*this, version).toUtf8();
 }
 
 QByteArray vCardParam::toByteArray(const QList<vCardParam>& params, vCardVersion version)
@@ -94,7 +98,7 @@ QByteArray vCardParam::toByteArray(const QList<vCardParam>& params, vCardVersion
     QStringList parts;
     if (version == VC21) {
         for (const vCardParam& param : params)
-            parts.append(paramText(param));
+            parts.append(paramText(param, version));
         return parts.join(QLatin1Char(';')).toUtf8();
     }
     // 3.0 gathers the types into one list, which comes first; encodings come last.
@@ -106,13 +110,13 @@ QByteArray vCardParam::toByteArray(const QList<vCardParam>& params, vCardVersion
             types.append(quoteParamValue(param.value()));
             break;
         case Undefined:
-            byGroup[0].append(paramText(param));
+            byGroup[0].append(paramText(param, version));
             break;
         case Charset:
-            byGroup[1].append(paramText(param));
+            byGroup[1].append(paramText(param, version));
             break;
         case Encoding:
-            byGroup[2].append(paramText(param));
+            byGroup[2].append(paramText(param, version));
             break;
         }
     }
@@ -126,7 +130,8 @@ QByteArray vCardParam::toByteArray(const QList<vCardParam>& params, vCardVersion
 QList<vCardParam> vCardParam::fromByteArray(const QByteArray& data)
 {
     QList<vCardParam> params;
-    const QStringList pieces = splitOutsideQuotes(decodeUtf8(beforeNul(data)), QLatin1Char(';'));
+    bool cut = false;
+    const QStringList pieces = splitOutsideQuotes(decodeUtf8(beforeNul(data)), QLatin1Char(';'), kMaxPieces, &cut);
     for (const QString& untrimmed : pieces) {
         const QString piece = untrimmed.trimmed();
         if (piece.isEmpty())
@@ -139,7 +144,8 @@ QList<vCardParam> vCardParam::fromByteArray(const QByteArray& data)
         const QString name = piece.left(equals).trimmed();
         const QString value = piece.mid(equals + 1).trimmed();
         if (sameKeyword(name, "TYPE")) {
-            for (const QString& type : splitOutsideQuotes(value, QLatin1Char(',')))
+            const int room = qMax(1, kMaxPieces - params.size());
+            for (const QString& type : splitOutsideQuotes(value, QLatin1Char(','), room, &cut))
                 params.append(vCardParam(unquoteParamValue(type.trimmed()), Type));
         } else if (sameKeyword(name, "ENCODING")) {
             params.append(vCardParam(unquoteParamValue(value), Encoding));
@@ -149,5 +155,8 @@ QList<vCardParam> vCardParam::fromByteArray(const QByteArray& data)
             params.append(vCardParam(name + QLatin1Char('=') + unquoteParamValue(value), Undefined));
         }
     }
+    if (cut)
+        qCWarning(lcVCard) << "a parameter text holds more than" << kMaxPieces
+                           << "parameters; the rest is kept unsplit in the last one";
     return params;
 }

@@ -43,7 +43,8 @@ public:
 
     // The text of this parameter: "TYPE=", "ENCODING=" or "CHARSET=" and the
     // value, or an Undefined parameter's own text (the name of a "name=value"
-    // form in capitals). Values keep their case. A value holding ";", ":", ","
+    // form in capitals). Version 2.1 writes a type that is one of its own type
+    // words (HOME, CELL, PREF...) bare, as the word alone. Values keep their case. A value holding ";", ":", ","
     // "=" or white space at either end is put in double quotes; a double quote,
     // "^" and a line break in it are written "^'", "^^" and "^n".
     QByteArray toByteArray(vCardVersion version) const;
@@ -58,7 +59,9 @@ public:
     // space around pieces and around "=" ignored, empty pieces skipped. A piece
     // named TYPE (any case) gives one Type parameter per value split at ",";
     // ENCODING and CHARSET give one parameter each; anything else, a bare word
-    // included, is Undefined. Quotes are removed and "^" escapes decoded.
+    // included, is Undefined. Quotes are removed and "^" escapes decoded. At
+    // most 1000 parameters are split off (a TYPE list counts each value); the
+    // rest of the text stays unsplit in the last one, and a warning is logged.
     static QList<vCardParam> fromByteArray(const QByteArray& data);
 
 private:

@@ -1,5 +1,7 @@
 #include "vCard/vCardProperty.h"
 
+#include <algorithm>
+
 #include "vCardText_p.h"
 
 using namespace vCardText;
@@ -123,6 +125,10 @@ QByteArray composeLine(const QString& head, QList<vCardParam> params, QByteArray
                        vCardVersion version)
 {
     if (quotedPrintable) {
+        // One transfer encoding per line: quoted-printable takes the place of
+        // any other the property named (8BIT, 7BIT).
+        const auto isEncoding = [](const vCardParam& param) { return param.group() == vCardParam::Encoding; };
+        params.erase(std::remove_if(params.begin(), params.end(), isEncoding), params.end());
         params.append(vCardParam(QStringLiteral("QUOTED-PRINTABLE"), vCardParam::Encoding));
         value = encodeQuotedPrintable(value);
     }
@@ -131,12 +137,6 @@ QByteArray composeLine(const QString& head, QList<vCardParam> params, QByteArray
     if (!paramText.isEmpty())
         line += ';' + paramText;
     return line + ':' + value;
-}
-
-bool readsAsFrame(const QByteArray& line)
-{
-    const QByteArray read = trimmed(beforeNul(line));
-    return sameKeyword(read, "BEGIN:VCARD") || sameKeyword(read, "END:VCARD");
 }
 
 bool isAscii(const QString& text)
@@ -160,6 +160,7 @@ QByteArray vCardProperty::toByteArray(vCardVersion version) const
     QList<vCardParam> params;
     bool quotedPrintable = false;
     bool hadCharset = false;
+    bool base64 = false;
     for (const vCardParam& original : m_params) {
         const vCardParam param = canonical(original);
         if (isQuotedPrintable(param))
@@ -168,12 +169,19 @@ QByteArray vCardProperty::toByteArray(vCardVersion version) const
             hadCharset = true;
         else
             params.append(param);
+        base64 = base64 || isBase64(param);
     }
+    // Base64 data is its own transfer encoding: it is never quoted-printable
+    // as well, and white space and line breaks in it carry nothing.
+    if (base64)
+        quotedPrintable = false;
 
     QStringList escaped;
     bool lineBreak = false;
     bool ascii = true;
-    for (const QString& value : m_values) {
+    for (QString value : m_values) {
+        if (base64)
+            value = withoutWhiteSpace(value);
         escaped.append(escapeValue(value, version));
         lineBreak = lineBreak || value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'));
         ascii = ascii && isAscii(value);
@@ -182,7 +190,7 @@ QByteArray vCardProperty::toByteArray(vCardVersion version) const
     const QString head =
         (m_group.isEmpty() ? QString() : writtenName(m_group, false) + QLatin1Char('.')) + writtenName(m_name, true);
 
-    if (version == VC21) {
+    if (version == VC21 && !base64) {
         // 2.1 has no escape for a line break, and readers trim the end of a line.
         const bool endsBlank = valueText.endsWith(QLatin1Char(' ')) || valueText.endsWith(QLatin1Char('\t'));
         quotedPrintable = quotedPrintable || lineBreak || endsBlank;
@@ -192,25 +200,43 @@ QByteArray vCardProperty::toByteArray(vCardVersion version) const
     QByteArray line = composeLine(head, params, valueText.toUtf8(), quotedPrintable, version);
     // A line that would read as the start or end of a card is encoded, so that
     // it reads back as the property it is.
-    if (!quotedPrintable && readsAsFrame(line))
+    if (!quotedPrintable && isFrameLine(line))
         line = composeLine(head, params, valueText.toUtf8(), true, version);
     return line;
 }
 
 namespace vCardText {
 
+namespace {
+
+// A line break in a value is one LF, however the file wrote it (CR LF from
+// phones, a lone CR from old systems): 3.0 has no way to write anything else.
+QString withLineFeeds(QString text)
+{
+    if (text.contains(QLatin1Char('\r')))
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
 Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* property)
 {
     Line result;
-    const QByteArray line = trimmed(beforeNul(logicalLine));
-    if (sameKeyword(line, "BEGIN:VCARD")) {
+    const QByteArray whole = beforeNul(logicalLine);
+    const QByteArray bare = trimmed(whole);
+    if (sameKeyword(bare, "BEGIN:VCARD")) {
         result.kind = Line::Begin;
         return result;
     }
-    if (sameKeyword(line, "END:VCARD")) {
+    if (sameKeyword(bare, "END:VCARD")) {
         result.kind = Line::End;
         return result;
     }
+    // By the rules of 3.0 a blank that ends a value belongs to it (the format
+    // has no escape for one); the 2.1 writer encodes such a blank, so a 2.1
+    // line's end is trimmed.
+    const QByteArray line = rules == VC21 ? bare : trimmedFront(whole);
     const int colon = headEnd(line);
     if (colon < 0)
         return result;
@@ -235,7 +261,10 @@ Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* 
     bool quotedPrintable = false;
     bool base64 = false;
     QString charset;
-    for (const vCardParam& param : read) {
+    for (vCardParam param : read) {
+        // 2.1 writes its types as bare words.
+        if (rules == VC21 && param.group() == vCardParam::Undefined && isVersion21TypeWord(param.value()))
+            param = vCardParam(param.value(), vCardParam::Type);
         // The decoded value is plain text: the parameters that described its
         // bytes no longer apply to it.
         if (isQuotedPrintable(param)) {
@@ -252,14 +281,19 @@ Line readLine(const QByteArray& logicalLine, vCardVersion rules, vCardProperty* 
     }
 
     QStringList values;
-    for (QByteArray bytes : splitValues(raw)) {
+    bool cut = false;
+    const QList<QByteArray> pieces = splitValues(raw, &cut);
+    if (cut)
+        qCWarning(lcVCard) << "a" << name << "line holds more than" << kMaxPieces
+                           << "values; the rest is kept unsplit in the last one";
+    for (QByteArray bytes : pieces) {
         if (base64) {
             // Folding puts white space into encoded data; it never belongs there.
-            bytes.replace(' ', QByteArray()).replace('\t', QByteArray());
+            bytes = withoutWhiteSpace(bytes);
         }
         if (quotedPrintable)
             bytes = decodeQuotedPrintable(bytes);
-        values.append(unescapeValue(decode(bytes, charset), rules));
+        values.append(withLineFeeds(unescapeValue(decode(bytes, charset), rules)));
     }
     *property = vCardProperty(name, values, params);
     property->setGroup(group);

@@ -56,6 +56,10 @@ public:
     // nothing (a VERSION:2.1 line makes the lines after it read by the rules of
     // version 2.1; the rules of 3.0 hold until then). A decoded value no longer
     // carries the quoted-printable and character-set parameters it was read with.
+    // By the rules of 2.1 a bare word that is one of that version's type words
+    // (HOME, CELL, PREF...) is a Type parameter. A line gives at most 1000
+    // values; the rest of it stays unsplit in the last one, and a warning is
+    // logged. A line break in a value is one LF, however the text wrote it.
     static QList<vCardProperty> fromByteArray(const QByteArray& data);
 
     // "ADR" with the values in the order post-office box, extended address,

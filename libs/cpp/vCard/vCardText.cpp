@@ -1,29 +1,19 @@
 #include "vCardText_p.h"
 
-#include <QTextCodec>
-
 Q_LOGGING_CATEGORY(lcVCard, "tickwren.vcard")
 
 namespace vCardText {
 
 namespace {
 
-const char kHexDigits[] = "0123456789ABCDEF";
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 bool isLineBreak(QChar c)
 {
     return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+bool isBlankOrCr(char c)
+{
+    return isBlank(c) || c == '\r';
 }
 
 } // namespace
@@ -32,17 +22,31 @@ QByteArray trimmed(const QByteArray& bytes)
 {
     int begin = 0;
     int end = bytes.size();
-    while (begin < end && (isBlank(bytes.at(begin)) || bytes.at(begin) == '\r'))
+    while (begin < end && isBlankOrCr(bytes.at(begin)))
         ++begin;
-    while (end > begin && (isBlank(bytes.at(end - 1)) || bytes.at(end - 1) == '\r'))
+    while (end > begin && isBlankOrCr(bytes.at(end - 1)))
         --end;
     return bytes.mid(begin, end - begin);
+}
+
+QByteArray trimmedFront(const QByteArray& bytes)
+{
+    int begin = 0;
+    while (begin < bytes.size() && isBlankOrCr(bytes.at(begin)))
+        ++begin;
+    return bytes.mid(begin);
 }
 
 QByteArray beforeNul(const QByteArray& bytes)
 {
     const int nul = bytes.indexOf('\0');
     return nul < 0 ? bytes : bytes.left(nul);
+}
+
+bool isFrameLine(const QByteArray& line)
+{
+    const QByteArray read = trimmed(beforeNul(line));
+    return sameKeyword(read, "BEGIN:VCARD") || sameKeyword(read, "END:VCARD");
 }
 
 bool sameKeyword(const QString& text, const char* keyword)
@@ -61,64 +65,6 @@ QString asciiUpper(const QString& text)
     for (QChar& c : result) {
         if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
             c = QChar(c.unicode() - 'a' + 'A');
-    }
-    return result;
-}
-
-QString decodeUtf8(const QByteArray& bytes)
-{
-    QTextCodec::ConverterState state;
-    const QString text = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars > 0 || state.remainingChars > 0)
-        return QString::fromLatin1(bytes);
-    return text;
-}
-
-QString decode(const QByteArray& bytes, const QString& charset)
-{
-    if (!charset.isEmpty() && !sameKeyword(charset, "UTF-8")) {
-        if (QTextCodec* codec = QTextCodec::codecForName(charset.toLatin1()))
-            return codec->toUnicode(bytes);
-    }
-    return decodeUtf8(bytes);
-}
-
-QByteArray encodeQuotedPrintable(const QByteArray& bytes)
-{
-    QByteArray result;
-    result.reserve(bytes.size() * 3);
-    for (int i = 0; i < bytes.size(); ++i) {
-        const uchar b = uchar(bytes.at(i));
-        // A space is kept, except at the end, where readers would trim it.
-        const bool plain = (b > 32 && b < 127 && b != '=') || (b == ' ' && i + 1 < bytes.size());
-        if (plain) {
-            result += char(b);
-        } else {
-            result += '=';
-            result += kHexDigits[b >> 4];
-            result += kHexDigits[b & 15];
-        }
-    }
-    return result;
-}
-
-QByteArray decodeQuotedPrintable(const QByteArray& bytes)
-{
-    QByteArray result;
-    result.reserve(bytes.size());
-    for (int i = 0; i < bytes.size(); ++i) {
-        const char c = bytes.at(i);
-        if (c == '=' && i + 2 < bytes.size()) {
-            const int high = hexValue(bytes.at(i + 1));
-            const int low = hexValue(bytes.at(i + 2));
-            if (high >= 0 && low >= 0) {
-                result += char(high * 16 + low);
-                i += 2;
-                continue;
-            }
-        }
-        // A stray "=" that starts no code is kept as it stands.
-        result += c;
     }
     return result;
 }
@@ -173,14 +119,19 @@ QString unescapeValue(const QString& text, vCardVersion version)
     return result;
 }
 
-QList<QByteArray> splitValues(const QByteArray& raw)
+QList<QByteArray> splitValues(const QByteArray& raw, bool* cut)
 {
     QList<QByteArray> values;
     int start = 0;
+    *cut = false;
     for (int i = 0; i < raw.size(); ++i) {
         if (raw.at(i) == '\\') {
             ++i;
         } else if (raw.at(i) == ';') {
+            if (values.size() + 1 == kMaxPieces) {
+                *cut = true;
+                break;
+            }
             values.append(raw.mid(start, i - start));
             start = i + 1;
         }
@@ -201,7 +152,7 @@ int indexOutsideQuotes(const QString& text, QChar c)
     return -1;
 }
 
-QStringList splitOutsideQuotes(const QString& text, QChar separator)
+QStringList splitOutsideQuotes(const QString& text, QChar separator, int maxParts, bool* cut)
 {
     QStringList parts;
     bool quoted = false;
@@ -210,6 +161,10 @@ QStringList splitOutsideQuotes(const QString& text, QChar separator)
         if (text.at(i) == QLatin1Char('"')) {
             quoted = !quoted;
         } else if (!quoted && text.at(i) == separator) {
+            if (parts.size() + 1 == maxParts) {
+                *cut = true;
+                break;
+            }
             parts.append(text.mid(start, i - start));
             start = i + 1;
         }
@@ -285,6 +240,25 @@ bool isToken(const QString& text)
             return false;
     }
     return true;
+}
+
+bool isVersion21TypeWord(const QString& word)
+{
+    static const char* const words[] = {// addresses and labels
+                                        "DOM", "INTL", "POSTAL", "PARCEL", "HOME", "WORK", "PREF",
+                                        // telephone numbers
+                                        "VOICE", "FAX", "MSG", "CELL", "PAGER", "BBS", "MODEM", "CAR", "ISDN", "VIDEO",
+                                        // e-mail addresses
+                                        "AOL", "APPLELINK", "ATTMAIL", "CIS", "EWORLD", "INTERNET", "IBMMAIL",
+                                        "MCIMAIL", "POWERSHARE", "PRODIGY", "TLX", "X400",
+                                        // pictures, sounds and keys
+                                        "GIF", "CGM", "WMF", "BMP", "MET", "PMB", "DIB", "PICT", "TIFF", "PDF", "PS",
+                                        "JPEG", "QTIME", "MPEG", "MPEG2", "AVI", "WAVE", "AIFF", "PCM", "X509", "PGP"};
+    for (const char* known : words) {
+        if (sameKeyword(word, known))
+            return true;
+    }
+    return false;
 }
 
 bool isQuotedPrintable(const vCardParam& param)

@@ -21,8 +21,12 @@ inline bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-// Without spaces, tabs and carriage returns at either end.
+// Without any space, tab, CR or LF: Base64 data as it is meant.
+QByteArray withoutWhiteSpace(const QByteArray& bytes);
+QString withoutWhiteSpace(const QString& text);
+// Without spaces, tabs and carriage returns at either end, or at the front only.
 QByteArray trimmed(const QByteArray& bytes);
+QByteArray trimmedFront(const QByteArray& bytes);
 // The bytes up to, not including, the first NUL byte.
 QByteArray beforeNul(const QByteArray& bytes);
 // Case-insensitive comparison with an ASCII keyword.
@@ -32,10 +36,10 @@ bool sameKeyword(const QByteArray& bytes, const char* keyword);
 QString asciiUpper(const QString& text);
 
 // Decodes bytes in the named character set. Without one (or with one this system
-// does not know), UTF-8; bytes that are not valid UTF-8 are read as Latin-1 so
-// that none is lost.
+// does not know), as decodeUtf8.
 QString decode(const QByteArray& bytes, const QString& charset = QString());
-// UTF-8 bytes of a text already in memory, such as a name or a parameter text.
+// UTF-8 bytes as text. Each byte that is not part of well-formed UTF-8 is read
+// as Latin-1, so that none is lost and the text around it stays as written.
 QString decodeUtf8(const QByteArray& bytes);
 
 QByteArray encodeQuotedPrintable(const QByteArray& bytes);
@@ -46,19 +50,32 @@ QByteArray decodeQuotedPrintable(const QByteArray& bytes);
 QString escapeValue(const QString& value, vCardVersion version);
 // Undoes escapeValue; an unknown escape is kept as it stands.
 QString unescapeValue(const QString& text, vCardVersion version);
-// Splits the raw value text of a line at every ";" that no backslash escapes.
-QList<QByteArray> splitValues(const QByteArray& raw);
+// A property line gives at most this many values, and its parameter text at
+// most this many parameters (plus one for each piece after a TYPE list that
+// used them up). Past that the rest stays unsplit in the last piece, so that
+// what a line costs in memory stays in proportion to its text however many
+// separators it holds.
+const int kMaxPieces = 1000;
+
+// Splits the raw value text of a line at every ";" that no backslash escapes,
+// into at most kMaxPieces values; `cut` tells whether the last one holds more.
+QList<QByteArray> splitValues(const QByteArray& raw, bool* cut);
 
 // Index of the first `c` outside double quotes in `text`, or -1.
 int indexOutsideQuotes(const QString& text, QChar c);
-// Splits at every `separator` outside double quotes.
-QStringList splitOutsideQuotes(const QString& text, QChar separator);
+// Splits at every `separator` outside double quotes, into at most `maxParts`
+// parts; sets `cut` when the last part holds further separators.
+QStringList splitOutsideQuotes(const QString& text, QChar separator, int maxParts, bool* cut);
 // A parameter value as written: "^" escapes, and double quotes where needed.
 QString quoteParamValue(const QString& value);
 // A parameter value as read: quotes removed and "^" escapes decoded.
 QString unquoteParamValue(const QString& text);
 // Letters, digits, "-" and "_": a name that needs no quoting.
 bool isToken(const QString& text);
+
+// Whether a word is one of the types of version 2.1 (HOME, WORK, CELL, PREF,
+// INTERNET, JPEG...), which 2.1 writes bare, without "TYPE=". Any case.
+bool isVersion21TypeWord(const QString& word);
 
 // Whether a parameter asks for quoted-printable or Base64 values; 2.1 allows the
 // bare words as well as the ENCODING= form.
@@ -70,9 +87,14 @@ bool isBase64(const vCardParam& param);
 // first one at all); -1 when the line has none.
 int headEnd(const QByteArray& line);
 
-// Turns a text into logical lines: lines end with LF or CR LF; a line that begins
-// with a space or a tab continues the line before it; a quoted-printable line
-// ending in "=" continues on the next line whatever that begins with.
+// Whether a line is BEGIN:VCARD or END:VCARD (any case, any white space around).
+bool isFrameLine(const QByteArray& line);
+
+// Turns a text into logical lines: lines end with LF or CR LF; a line indented
+// further than the first line of its card continues the line before it (so a
+// card indented as a whole reads as one that is not); a quoted-printable line
+// ending in "=" continues on the next line whatever that begins with. A frame
+// line never continues another line nor takes a continuation.
 class LineReader
 {
 public:
@@ -92,6 +114,10 @@ private:
     QByteArray m_data;
     int m_pos = 0;
     bool m_keepFoldBlank = false;
+    // The indentation of the lines of the current card, set by its first line
+    // that is not blank.
+    int m_base = 0;
+    bool m_baseKnown = false;
 };
 
 // The input as UTF-8 bytes: a UTF-8 byte-order mark dropped, UTF-16 converted.

@@ -155,7 +155,7 @@ void TestVCardProperty::writeLine_data()
     QTest::addColumn<QByteArray>("line");
     const vCardProperty tel(QStringLiteral("tel"), QStringLiteral("+49 30 1234"),
                             Params{type("home"), type("voice"), charset("utf-8")});
-    QTest::newRow("tel 2.1") << tel << VC21 << QByteArray("TEL;TYPE=home;TYPE=voice;CHARSET=UTF-8:+49 30 1234");
+    QTest::newRow("tel 2.1") << tel << VC21 << QByteArray("TEL;home;voice;CHARSET=UTF-8:+49 30 1234");
     QTest::newRow("tel 3.0") << tel << VC30 << QByteArray("TEL;TYPE=home,voice;CHARSET=UTF-8:+49 30 1234");
     QTest::newRow("unknown version") << tel << vCardVersion(2) << QByteArray();
     QTest::newRow("no params") << vCardProperty("fn", "Anna") << VC30 << QByteArray("FN:Anna");
@@ -185,6 +185,22 @@ void TestVCardProperty::writeLine_data()
     QTest::newRow("asked quoted-printable 2.1")
         << askedQp << VC21 << QByteArray("NOTE;ENCODING=QUOTED-PRINTABLE:plain");
     QTest::newRow("asked quoted-printable 3.0") << askedQp << VC30 << QByteArray("NOTE:plain");
+    // Base64 data with the line ends of its file still in it: never
+    // quoted-printable as well, and the breaks are no part of the data.
+    const vCardProperty photo("PHOTO", "/9j/\r\n 4AAQ\r",
+                              Params{encoding("BASE64"), vCardParam("JPEG", vCardParam::Undefined)});
+    QTest::newRow("base64 with line ends 2.1") << photo << VC21 << QByteArray("PHOTO;ENCODING=BASE64;JPEG:/9j/4AAQ");
+    QTest::newRow("quoted-printable replaces another encoding")
+        << vCardProperty("NOTE", "a\nb", Params{encoding("8BIT"), type("x")}) << VC21
+        << QByteArray("NOTE;TYPE=x;ENCODING=QUOTED-PRINTABLE:a=0Ab");
+    QTest::newRow("3.0 photo with line ends as 2.1")
+        << vCardProperty("PHOTO", "/9j/\r\n4AAQ", Params{encoding("b"), type("JPEG")}) << VC21
+        << QByteArray("PHOTO;ENCODING=b;JPEG:/9j/4AAQ");
+    QTest::newRow("base64 with line ends 3.0") << vCardProperty("PHOTO", "/9j/\n4AAQ ", Params{encoding("b")}) << VC30
+                                               << QByteArray("PHOTO;ENCODING=b:/9j/4AAQ");
+    QTest::newRow("bare base64 word 3.0")
+        << vCardProperty("PHOTO", "/9j/\r\n4AAQ", Params{vCardParam("BASE64", vCardParam::Undefined)}) << VC30
+        << QByteArray("PHOTO;BASE64:/9j/4AAQ");
     QTest::newRow("name cannot break the line")
         << vCardProperty("X A:B;C\nD", "v") << VC30 << QByteArray("X-A-B-C-D:v");
     // A property that would read as the end of the card must not end it.
@@ -218,8 +234,8 @@ void TestVCardProperty::readLine_data()
                                   << "BDAY" << QStringList{"1990-05-07T08:30:00Z"} << Params();
     QTest::newRow("url") << QByteArray("URL:http://example.org:8080/a") << ""
                          << "URL" << QStringList{"http://example.org:8080/a"} << Params();
-    QTest::newRow("inner blanks kept, ends trimmed") << QByteArray("NOTE: a   b\t\tc  \r") << ""
-                                                     << "NOTE" << QStringList{" a   b\t\tc"} << Params();
+    QTest::newRow("blanks kept, line end dropped") << QByteArray("  NOTE: a   b\t\tc  \r") << ""
+                                                   << "NOTE" << QStringList{" a   b\t\tc  "} << Params();
     QTest::newRow("empty value") << QByteArray("NOTE:") << ""
                                  << "NOTE" << QStringList{""} << Params();
     QTest::newRow("group") << QByteArray("item1.TEL;TYPE=home,cell:123") << "item1"
@@ -237,12 +253,26 @@ void TestVCardProperty::readLine_data()
         << QByteArray("N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=F6rg") << ""
         << "N" << QStringList{QStringLiteral("Müller"), QStringLiteral("Jörg")} << Params();
     QTest::newRow("quoted-printable bare word, UTF-8")
-        << QByteArray("NOTE;HOME;QUOTED-PRINTABLE:=E6=97=A5=0D=0Ax") << ""
-        << "NOTE" << QStringList{QStringLiteral("日\r\nx")} << Params{vCardParam("HOME", vCardParam::Undefined)};
+        << QByteArray("NOTE;HOME;QUOTED-PRINTABLE:=E6=97=A5=0D=0Ax=0Dy") << ""
+        << "NOTE" << QStringList{QStringLiteral("日\nx\ny")} << Params{vCardParam("HOME", vCardParam::Undefined)};
     QTest::newRow("raw bytes in a character set") << QByteArray("FN;CHARSET=ISO-8859-1:Ren\xE9") << ""
                                                   << "FN" << QStringList{QStringLiteral("René")} << Params();
     QTest::newRow("invalid UTF-8 kept as Latin-1") << QByteArray("FN:Ren\xE9") << ""
                                                    << "FN" << QStringList{QStringLiteral("René")} << Params();
+    // Only the bytes that are not UTF-8 are read otherwise; the text around them stays.
+    QTest::newRow("one stray byte in UTF-8") << QByteArray("FN:Mu\xC3\xB1oz, Jos\xC3\xA9\xFF") << ""
+                                             << "FN" << QStringList{QStringLiteral("Muñoz, Joséÿ")} << Params();
+    QTest::newRow("sequence cut short") << QByteArray("N:Jos\xC3\xA9;\xE2\x82;\xF0\x9F\x98\x80\x80") << ""
+                                        << "N"
+                                        << QStringList{QStringLiteral("José"), QStringLiteral("â\u0082"),
+                                                       QStringLiteral("😀\u0080")}
+                                        << Params();
+    QTest::newRow("overlong and surrogate forms are not UTF-8")
+        << QByteArray("NOTE:\xC3\xA9\xC0\xAF\xED\xA0\x80") << ""
+        << "NOTE" << QStringList{QStringLiteral("éÀ¯í\u00A0\u0080")} << Params();
+    QTest::newRow("declared UTF-8, quoted-printable")
+        << QByteArray("FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Mu=C3=B1oz=A0Jos=C3=A9") << ""
+        << "FN" << QStringList{QStringLiteral("Muñoz\u00A0José")} << Params();
     QTest::newRow("base64 loses its blanks") << QByteArray("PHOTO;ENCODING=b:QUJD \t REVG") << ""
                                              << "PHOTO" << QStringList{"QUJDREVG"} << Params{encoding("b")};
 }
