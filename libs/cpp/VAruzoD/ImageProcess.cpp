@@ -333,9 +333,11 @@ void ImageProcessT<T>::deInit()
 }
 
 template <typename T>
-bool ImageProcessT<T>::contains(int x, int y) const
+GraphX::Bounds ImageProcessT<T>::bounds() const
 {
-    return x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight && m_pR;
+    if (!m_pR)
+        return {0, 0, -1, -1};
+    return {0, 0, m_nWidth - 1, m_nHeight - 1};
 }
 
 template <typename T>

@@ -40,7 +40,8 @@ public:
 
     void putPixel(int x, int y, int color) const override;
     int getPixel(int x, int y) const override;
-    bool contains(int x, int y) const override;
+    // The picture's pixels; none once its planes are gone.
+    Bounds bounds() const override;
 
     virtual void draw();
     virtual void draw(const int& x, const int& y);
