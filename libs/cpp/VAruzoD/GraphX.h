@@ -33,7 +33,7 @@ public:
     virtual void putPixel(int x, int y, int color) const = 0;
     virtual int getPixel(int x, int y) const = 0;
     // The class-wide sm_nWidth, sm_nHeight and sm_nMode; not the size of a
-    // concrete surface, which only contains knows.
+    // concrete surface, which bounds and contains tell.
     virtual int maxWidth() const;
     virtual int maxHigh() const;
     virtual int getMode() const;
