@@ -67,6 +67,11 @@ void Bits::clearSpareBits()
         m_pBytes[m_nBytes - 1] &= static_cast<unsigned char>((1u << (m_nBits % 8)) - 1);
 }
 
+void Bits::setCode(const char* bytes)
+{
+    setCode(bytes, m_nBytes);
+}
+
 void Bits::setCode(const char* bytes, int length)
 {
     if (length < 0) {

@@ -21,6 +21,9 @@ public:
     Bits& operator=(const Bits& other);
     virtual ~Bits();
 
+    // Copies the array's byte count of bytes from bytes (which must hold that
+    // many); bits beyond the last position stay 0. A null pointer changes nothing.
+    void setCode(const char* bytes);
     // Copies min(length, byte count) bytes into the lowest bytes; higher bytes
     // keep their bits, bits beyond the last position stay 0.
     void setCode(const char* bytes, int length);

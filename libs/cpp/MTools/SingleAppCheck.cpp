@@ -1,5 +1,6 @@
 #include "MTools/SingleAppCheck.h"
 
+#include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLoggingCategory>
@@ -22,8 +23,6 @@ const int kTimeoutMs = 1000;
 // A connection that has not ended after this long is dropped unheard, so that a
 // stalled sender cannot hold a socket for ever.
 const int kStalledMs = 10000;
-// Messages are short texts (arguments, paths); anything longer is dropped.
-const int kMaxMessageBytes = 1 << 20;
 
 // The other end of a local socket runs as the same user as this process.
 bool peerIsSameUser(qintptr descriptor)
@@ -69,8 +68,15 @@ SingleAppCheck::SingleAppCheck(const QString& key)
             m_sharedMemory.detach();
         }
     }
-    if (!m_bIsRunning && !becomeFirstCopy())
-        qCDebug(lcSingleApp, "Unable to create single instance.");
+    if (!m_bIsRunning && !becomeFirstCopy()) {
+        if (m_sharedMemory.error() == QSharedMemory::AlreadyExists) {
+            // Still held after this copy let go: a live copy owns it that does
+            // not answer on the socket (it could not listen, or is stopped).
+            m_bIsRunning = true;
+        } else {
+            qCDebug(lcSingleApp, "Unable to create single instance.");
+        }
+    }
 
     if (locked)
         lock.release();
@@ -89,12 +95,20 @@ bool SingleAppCheck::isRunning() const
     return m_bIsRunning;
 }
 
+QString SingleAppCheck::serverName(const QString& key)
+{
+    // A socket path holds some hundred bytes and no '/' in its name; the hash
+    // fits any key.
+    return QStringLiteral("tickwren-single-")
+           + QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
+
 bool SingleAppCheck::firstCopyAnswers() const
 {
     // A live first copy's server accepts at once, even while its event loop is
     // busy; nobody listening is refused at once.
     QLocalSocket probe;
-    probe.connectToServer(m_sKey, QIODevice::WriteOnly);
+    probe.connectToServer(serverName(m_sKey), QIODevice::WriteOnly);
     if (!probe.waitForConnected(kTimeoutMs))
         return false;
     probe.abort();
@@ -110,8 +124,8 @@ bool SingleAppCheck::becomeFirstCopy()
     connect(m_pLocalServer, &QLocalServer::newConnection, this, &SingleAppCheck::slotReceiveMessage);
     // This copy owns the segment, so a socket of that name can only be left over
     // from a copy that died; listen would fail on it.
-    QLocalServer::removeServer(m_sKey);
-    if (!m_pLocalServer->listen(m_sKey))
+    QLocalServer::removeServer(serverName(m_sKey));
+    if (!m_pLocalServer->listen(serverName(m_sKey)))
         qCWarning(lcSingleApp) << "Unable to listen for messages:" << m_pLocalServer->errorString();
     return true;
 }
@@ -120,8 +134,14 @@ bool SingleAppCheck::sendMessage(const QString& message)
 {
     if (!m_bIsRunning)
         return false;
+    const QByteArray bytes = message.toUtf8();
+    if (bytes.size() > kMaxMessageBytes) {
+        qCWarning(lcSingleApp) << "Message not sent:" << bytes.size() << "bytes, more than the" << kMaxMessageBytes
+                               << "bytes the running copy takes";
+        return false;
+    }
     QLocalSocket socket;
-    socket.connectToServer(m_sKey, QIODevice::WriteOnly);
+    socket.connectToServer(serverName(m_sKey), QIODevice::WriteOnly);
     if (!socket.waitForConnected(kTimeoutMs)) {
         qCDebug(lcSingleApp) << socket.errorString();
         return false;
@@ -130,7 +150,7 @@ bool SingleAppCheck::sendMessage(const QString& message)
         qCDebug(lcSingleApp) << QStringLiteral("The listening copy belongs to another user");
         return false;
     }
-    socket.write(message.toUtf8());
+    socket.write(bytes);
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(kTimeoutMs)) {
             qCDebug(lcSingleApp) << socket.errorString();
@@ -164,6 +184,7 @@ void SingleAppCheck::receive(QLocalSocket* socket)
             return;
         incoming->bytes += socket->readAll();
         if (incoming->bytes.size() > kMaxMessageBytes) {
+            qCWarning(lcSingleApp) << "Dropped a message of more than" << kMaxMessageBytes << "bytes";
             incoming->dropped = true;
             socket->abort();
         }

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <utility>
 #include <vector>
+
+#include "VAruzoD/RasterSteps_p.h"
 
 namespace VAruzoD {
 
@@ -20,16 +23,48 @@ bool fitsInt(long long v)
     return v >= INT_MIN && v <= INT_MAX;
 }
 
-// Sets a pixel whose coordinates were formed wide; one beyond int is skipped.
-void putChecked(const GraphX& surface, long long x, long long y, int color)
-{
-    if (fitsInt(x) && fitsInt(y))
-        surface.putPixel(int(x), int(y), color);
-}
-
 long long scaled(long long offset, long long k)
 {
     return (offset * k) >> 16;
+}
+
+bool isEmpty(const GraphX::Bounds& b)
+{
+    return b.right < b.left || b.bottom < b.top;
+}
+
+// The pixels x1 .. x2 of row y (both included) that lie within b.
+void clippedRow(const GraphX& surface, const GraphX::Bounds& b, long long x1, long long x2, long long y, int color)
+{
+    if (y < b.top || y > b.bottom)
+        return;
+    const long long from = std::max<long long>(x1, b.left);
+    const long long to = std::min<long long>(x2, b.right);
+    for (long long x = from; x <= to; ++x)
+        surface.putPixel(int(x), int(y), color);
+}
+
+void clippedColumn(const GraphX& surface, const GraphX::Bounds& b, long long y1, long long y2, long long x, int color)
+{
+    if (x < b.left || x > b.right)
+        return;
+    const long long from = std::max<long long>(y1, b.top);
+    const long long to = std::min<long long>(y2, b.bottom);
+    for (long long y = from; y <= to; ++y)
+        surface.putPixel(int(x), int(y), color);
+}
+
+// The steps first .. last of 0 .. n where the monotone offset(step) equals
+// target; first > last when there are none.
+template <typename Offset>
+std::pair<long long, long long> stepsAt(long long n, Offset offset, long long target)
+{
+    if (offset(0) <= offset(n)) {
+        return {firstWhere(0, n, [&](long long u) { return offset(u) >= target; }),
+                firstWhere(0, n, [&](long long u) { return offset(u) > target; }) - 1};
+    }
+    return {firstWhere(0, n, [&](long long u) { return offset(u) <= target; }),
+            firstWhere(0, n, [&](long long u) { return offset(u) < target; }) - 1};
 }
 
 } // namespace
@@ -51,8 +86,22 @@ int GraphX::getMode() const
     return sm_nMode;
 }
 
+GraphX::Bounds GraphX::bounds() const
+{
+    return {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+}
+
+bool GraphX::contains(int x, int y) const
+{
+    const Bounds b = bounds();
+    return x >= b.left && x <= b.right && y >= b.top && y <= b.bottom;
+}
+
 void GraphX::line(int x1, int y1, int x2, int y2, int color) const
 {
+    const Bounds b = bounds();
+    if (isEmpty(b))
+        return;
     const long long dx = std::llabs(static_cast<long long>(x2) - x1);
     const long long dy = std::llabs(static_cast<long long>(y2) - y1);
     const bool xMajor = dx > dy;
@@ -67,94 +116,137 @@ void GraphX::line(int x1, int y1, int x2, int y2, int color) const
     const long long major = xMajor ? dx : dy;
     const long long minor = xMajor ? dy : dx;
     const int step = b1 >= b0 ? 1 : -1;
-    long long e = major;
-    long long b = b0;
-    for (long long a = a0; a <= a1; ++a) {
+
+    // Pixel i (0 .. major) lies at major coordinate a0 + i and minor coordinate
+    // b0 + step * n(i), n rising with i: both bounds cut a range of i.
+    const long long majorLo = xMajor ? b.left : b.top, majorHi = xMajor ? b.right : b.bottom;
+    const long long minorLo = xMajor ? b.top : b.left, minorHi = xMajor ? b.bottom : b.right;
+    const long long nLo = step > 0 ? minorLo - b0 : b0 - minorHi;
+    const long long nHi = step > 0 ? minorHi - b0 : b0 - minorLo;
+    auto n = [&](long long i) { return bresenhamMinorSteps(major, minor, i); };
+    long long first = std::max<long long>(0, majorLo - a0);
+    long long last = std::min<long long>(major, majorHi - a0);
+    if (first > last)
+        return;
+    first = firstWhere(first, last, [&](long long i) { return n(i) >= nLo; });
+    last = firstWhere(first, last, [&](long long i) { return n(i) > nHi; }) - 1;
+    for (long long i = first; i <= last; ++i) {
+        const long long a = a0 + i;
+        const long long m = b0 + step * n(i);
         if (xMajor)
-            putPixel(int(a), int(b), color);
+            putPixel(int(a), int(m), color);
         else
-            putPixel(int(b), int(a), color);
-        e -= 2 * minor;
-        if (e <= 0) {
-            b += step;
-            e += 2 * major;
-        }
+            putPixel(int(m), int(a), color);
     }
 }
 
 void GraphX::lineH(int x1, int x2, int y, int color) const
 {
-    for (long long x = x1; x < x2; ++x)
-        putPixel(int(x), y, color);
+    clippedRow(*this, bounds(), x1, static_cast<long long>(x2) - 1, y, color);
 }
 
 void GraphX::lineV(int y1, int y2, int x, int color) const
 {
-    for (long long y = y1; y < y2; ++y)
-        putPixel(x, int(y), color);
+    clippedColumn(*this, bounds(), y1, static_cast<long long>(y2) - 1, x, color);
 }
 
 void GraphX::rect(int x, int y, int w, int h, int color) const
 {
     if (w < 1 || h < 1)
         return;
+    const Bounds b = bounds();
     const long long right = static_cast<long long>(x) + w - 1;
     const long long bottom = static_cast<long long>(y) + h - 1;
-    for (long long col = x; col <= right; ++col) {
-        putChecked(*this, col, y, color);
-        putChecked(*this, col, bottom, color);
-    }
-    for (long long row = static_cast<long long>(y) + 1; row <= bottom; ++row)
-        putChecked(*this, x, row, color);
-    for (long long row = static_cast<long long>(y) + 1; row <= bottom - 1; ++row)
-        putChecked(*this, right, row, color);
+    clippedRow(*this, b, x, right, y, color);
+    clippedRow(*this, b, x, right, bottom, color);
+    clippedColumn(*this, b, static_cast<long long>(y) + 1, bottom, x, color);
+    clippedColumn(*this, b, static_cast<long long>(y) + 1, bottom - 1, right, color);
 }
 
 void GraphX::fillRect(int x, int y, int w, int h, int color) const
 {
     if (w < 1 || h < 1)
         return;
-    const long long right = static_cast<long long>(x) + w - 1;
-    for (long long row = static_cast<long long>(y) + h - 1; row >= y; --row) {
-        for (long long col = x; col <= right; ++col)
-            putChecked(*this, col, row, color);
-    }
+    const Bounds b = bounds();
+    const long long bottom = std::min<long long>(static_cast<long long>(y) + h - 1, b.bottom);
+    for (long long row = bottom; row >= std::max<long long>(y, b.top); --row)
+        clippedRow(*this, b, x, static_cast<long long>(x) + w - 1, row, color);
 }
+
+namespace {
+
+// The pixels the circle steps set in one row, dy = row - yc away from the
+// centre. Step u sets the rows yc +- ty(v(u)) with the x offsets sx(u) and the
+// rows yc +- ty(u) with the x offsets sx(v(u)) (sx, ty: the scaled offsets).
+// The steps that reach a row form a range, over which the x offsets move
+// monotonously: the outline sets them, the filled form the widest span.
+void circleRow(const GraphX& surface, const GraphX::Bounds& b, long long row, long long xc, long long dy,
+               const CircleWalk& walk, long long kx, long long ky, bool filled, int color)
+{
+    const long long last = walk.last();
+    auto sxOfU = [&](long long u) { return scaled(u, kx); };
+    auto sxOfV = [&](long long u) { return scaled(walk.v(u), kx); };
+    auto tyOfV = [&](long long u) { return scaled(walk.v(u), ky); };
+    auto tyOfU = [&](long long u) { return scaled(u, ky); };
+    // Offsets move by one pixel a step at most unless the x factor exceeds 1
+    // (a negative shorter radius beyond the longer one); then each step counts.
+    const bool contiguous = std::llabs(kx) <= kUnitScale;
+
+    auto draw = [&](std::pair<long long, long long> steps, auto sx) {
+        if (steps.first > steps.second)
+            return;
+        const long long a = sx(steps.first), z = sx(steps.second);
+        if (filled) {
+            const long long w = std::max(a, z);
+            clippedRow(surface, b, xc - w, xc + w - 1, row, color);
+        } else if (contiguous) {
+            const long long lo = std::min(a, z), hi = std::max(a, z);
+            clippedRow(surface, b, xc + lo, xc + hi, row, color);
+            clippedRow(surface, b, xc - hi, xc - lo, row, color);
+        } else {
+            for (long long u = steps.first; u <= steps.second; ++u) {
+                clippedRow(surface, b, xc + sx(u), xc + sx(u), row, color);
+                clippedRow(surface, b, xc - sx(u), xc - sx(u), row, color);
+            }
+        }
+    };
+    draw(stepsAt(last, tyOfV, dy), sxOfU);
+    draw(stepsAt(last, tyOfU, dy), sxOfV);
+}
+
+} // namespace
 
 void GraphX::circleSteps(int xc, int yc, int r, long long kx, long long ky, Octants form, int color) const
 {
-    auto put = [&](long long px, long long py) { putChecked(*this, px, py, color); };
-    // The 2w pixels from xc - w to xc + w - 1 of row py.
-    auto span = [&](long long py, long long w) {
-        for (long long px = xc - w; px < xc + w; ++px)
-            put(px, py);
-    };
-    long long u = 0, v = r, e = r;
-    do {
-        if (e < 0) {
-            e += 2 * v - 2;
-            --v;
+    const Bounds b = bounds();
+    if (isEmpty(b))
+        return;
+    const bool filled = form == Octants::Spans;
+    if (r < 0) {
+        // A negative radius makes one step, with v = r - 1 and u = 0.
+        const long long v = static_cast<long long>(r) - 1;
+        const long long sv = scaled(v, kx), tv = scaled(v, ky);
+        if (filled) {
+            clippedRow(*this, b, xc - sv, xc + sv - 1, yc, color);
+            return;
         }
-        const long long su = scaled(u, kx), sv = scaled(v, kx); // x offsets
-        const long long tu = scaled(u, ky), tv = scaled(v, ky); // y offsets
-        if (form == Octants::Eight) {
-            put(xc + su, yc + tv);
-            put(xc - su, yc + tv);
-            put(xc + su, yc - tv);
-            put(xc - su, yc - tv);
-            put(xc + sv, yc + tu);
-            put(xc - sv, yc + tu);
-            put(xc + sv, yc - tu);
-            put(xc - sv, yc - tu);
-        } else {
-            span(yc - tu, sv);
-            span(yc + tu, sv);
-            span(yc - tv, su);
-            span(yc + tv, su);
+        for (long long sign : {-1, 1}) {
+            clippedRow(*this, b, xc, xc, yc + sign * tv, color);
+            clippedRow(*this, b, xc + sign * sv, xc + sign * sv, yc, color);
         }
-        e -= 2 * u + 1;
-        ++u;
-    } while (v >= u);
+        return;
+    }
+    const CircleWalk walk(r);
+    // Rows reached: yc +- the scaled offsets, at most |ty(r)| (+1 for the
+    // rounding of a negative factor) away.
+    const long long reach = std::llabs(scaled(r, ky)) + 1;
+    const long long top = std::max<long long>(static_cast<long long>(yc) - reach, b.top);
+    const long long bottom = std::min<long long>(static_cast<long long>(yc) + reach, b.bottom);
+    for (long long row = top; row <= bottom; ++row) {
+        circleRow(*this, b, row, xc, row - yc, walk, kx, ky, filled, color);
+        if (row != yc)
+            circleRow(*this, b, row, xc, yc - row, walk, kx, ky, filled, color);
+    }
 }
 
 void GraphX::circle(int xc, int yc, int r, int color) const
@@ -216,16 +308,22 @@ int GraphX::lineFill(int x, int y, int dir, int parentLeft, int parentRight, int
     auto isOld = [&](long long px, long long py) {
         return fitsInt(px) && fitsInt(py) && contains(int(px), int(py)) && getPixel(int(px), int(py)) == old;
     };
-    // Fills the run of old pixels through (px, py) and returns its ends.
+    // Sets an old pixel; false when it is not old or does not take the colour.
+    auto take = [&](long long px, long long py) {
+        if (!isOld(px, py))
+            return false;
+        putPixel(int(px), int(py), color);
+        return getPixel(int(px), int(py)) != old;
+    };
+    // Fills the run of old pixels through (px, py), which is set already, and
+    // returns its ends.
     auto fillSpan = [&](int px, int py, int& left, int& right) {
         left = px;
         right = px;
-        while (isOld(static_cast<long long>(left) - 1, py))
+        while (take(static_cast<long long>(left) - 1, py))
             --left;
-        while (isOld(static_cast<long long>(right) + 1, py))
+        while (take(static_cast<long long>(right) + 1, py))
             ++right;
-        for (long long i = left; i <= right; ++i)
-            putPixel(int(i), py, color);
     };
 
     // A run of old pixels still to fill, found from the span left .. right of
@@ -268,7 +366,7 @@ int GraphX::lineFill(int x, int y, int dir, int parentLeft, int parentRight, int
     while (!stack.empty()) {
         const Seed s = stack.back();
         stack.pop_back();
-        if (!isOld(s.x, s.y))
+        if (!take(s.x, s.y))
             continue;
         fillSpan(s.x, s.y, left, right);
         pushNeighbours(s.y, s.dir, left, right, s.left, s.right);

@@ -3,9 +3,15 @@
 namespace VAruzoD {
 
 // An abstract integer drawing surface. Every primitive draws through putPixel
-// and reads through getPixel, which each concrete surface supplies together with
-// contains, the set of pixels it holds. Colours are plain ints whose meaning is
-// the surface's (0xRRGGBB, a grey level, or 0/1 for the image planes).
+// and reads through getPixel, the two operations each concrete surface must
+// supply. Colours are plain ints whose meaning is the surface's (0xRRGGBB, a grey
+// level, or 0/1 for the image planes).
+//
+// A surface that knows its size says so through bounds (and, when it holds
+// fewer pixels than that rectangle, through contains). The primitives clip to
+// the bounds before they walk their pixels, so that drawing costs what lands on
+// the surface, whatever the size of the shape; the pixels set within the bounds
+// are those of the whole shape.
 class GraphX
 {
 public:
@@ -14,16 +20,29 @@ public:
     GraphX& operator=(const GraphX&) = default;
     virtual ~GraphX();
 
+    // The rectangle of pixels a surface can hold, both corners included; empty
+    // when right < left or bottom < top.
+    struct Bounds
+    {
+        int left;
+        int top;
+        int right;
+        int bottom;
+    };
+
     virtual void putPixel(int x, int y, int color) const = 0;
     virtual int getPixel(int x, int y) const = 0;
     // The class-wide sm_nWidth, sm_nHeight and sm_nMode; not the size of a
-    // concrete surface, which only contains knows.
+    // concrete surface, which bounds and contains tell.
     virtual int maxWidth() const;
     virtual int maxHigh() const;
     virtual int getMode() const;
-    // Whether (x, y) is a pixel of the surface. The seed fill never walks past
-    // it, whatever getPixel answers outside.
-    virtual bool contains(int x, int y) const = 0;
+    // The whole int plane unless a surface says otherwise.
+    virtual Bounds bounds() const;
+    // Whether (x, y) is a pixel of the surface: by default whether it lies within
+    // bounds. The seed fill never walks past it, whatever getPixel answers
+    // outside.
+    virtual bool contains(int x, int y) const;
 
     // Bresenham line, both end points included; the same pixels either way round.
     void line(int x1, int y1, int x2, int y2, int color) const;
@@ -50,8 +69,10 @@ public:
     // from (1 or -1); the neighbour row y - dir is not searched within
     // parentLeft .. parentRight - 1 of the seed's own span (a caller's span already
     // filled). Returns the rightmost pixel of the seed's span; nothing is drawn
-    // when the seed lies outside the surface or already has the colour. Works
-    // with an explicit stack, so any region size is safe.
+    // when the seed lies outside the surface or already has the colour. A pixel
+    // that does not take the colour (one outside a surface that answers for the
+    // whole plane) is a border too. Works with an explicit stack, so any region
+    // size is safe.
     int lineFill(int x, int y, int dir, int parentLeft, int parentRight, int color) const;
     void fill(int x, int y, int color) const;
 

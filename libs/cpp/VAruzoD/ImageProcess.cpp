@@ -225,7 +225,7 @@ void ImageProcessT<T>::readImage(const QImage& source)
     }
     m_nWidth = argb.width();
     m_nHeight = argb.height();
-    if (!loadFromData(const_cast<unsigned char*>(argb.constBits()), int(argb.sizeInBytes()), nullptr))
+    if (!loadFromData(const_cast<unsigned char*>(argb.constBits()), int(pixelCount()), nullptr))
         makeEmpty();
     m_nSize = 0;
 }
@@ -268,7 +268,7 @@ bool ImageProcessT<T>::loadFromData(unsigned char* data, int count, const char*)
     m_cBpp = 24;
     if (!allocPlanes(4))
         return false;
-    const long long available = data && count > 0 ? count / 4 : 0;
+    const long long available = data && count > 0 ? count : 0;
     const long long n = std::min(pixelCount(), available);
     for (long long i = 0; i < n; ++i) {
         const unsigned char* p = data + 4 * i;
@@ -333,9 +333,11 @@ void ImageProcessT<T>::deInit()
 }
 
 template <typename T>
-bool ImageProcessT<T>::contains(int x, int y) const
+GraphX::Bounds ImageProcessT<T>::bounds() const
 {
-    return x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight && m_pR;
+    if (!m_pR)
+        return {0, 0, -1, -1};
+    return {0, 0, m_nWidth - 1, m_nHeight - 1};
 }
 
 template <typename T>

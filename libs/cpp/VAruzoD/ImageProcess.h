@@ -40,7 +40,8 @@ public:
 
     void putPixel(int x, int y, int color) const override;
     int getPixel(int x, int y) const override;
-    bool contains(int x, int y) const override;
+    // The picture's pixels; none once its planes are gone.
+    Bounds bounds() const override;
 
     virtual void draw();
     virtual void draw(const int& x, const int& y);
@@ -50,9 +51,9 @@ public:
     virtual void drawArea(const int& x, const int& y, const int& w, const int& h, const int& dx, const int& dy);
 
     // Reads width x height pixels of 32-bit ARGB image data in the toolkit's
-    // memory order (blue, green, red, alpha), at most count / 4 of them: count is
-    // the number of bytes at data. Pixels beyond the data are 0. The picture
-    // becomes 24-bit with an alpha plane. The format is not used.
+    // memory order (blue, green, red, alpha), at most count of them: count is
+    // the number of pixels (four bytes each) at data. Pixels beyond the data are
+    // 0. The picture becomes 24-bit with an alpha plane. The format is not used.
     bool loadFromData(unsigned char* data, int count, const char* format);
     // Copy the other picture's size and planes, or its palettes.
     void initData(const ImageProcessT& other);

@@ -70,6 +70,9 @@ void AniSwitch::init(bool withIcon, bool on)
     onState->assignProperty(m_pHandle, "pos", QPoint(m_pHandle->width(), 0));
     onState->assignProperty(m_pIcon, "checked", true);
     m_pMachine->setInitialState(on ? onState : offState);
+    m_pOnState = onState;
+    m_pOffState = offState;
+    connect(m_pIcon, &CheckButton::toggled, this, &AniSwitch::startIn);
 
     auto* toOn = new QPropertyAnimation(m_pHandle, "pos", this);
     toOn->setDuration(kSlideMs);
@@ -96,8 +99,19 @@ bool AniSwitch::isChecked() const
 
 void AniSwitch::setOn(bool on)
 {
-    if (m_pIcon)
-        m_pIcon->setChecked(on);
+    if (!m_pIcon)
+        return;
+    startIn(on);
+    m_pIcon->setChecked(on);
+}
+
+// The machine enters its first state only once the event loop runs. A state set
+// before that becomes the state it starts in, so that entering it does not undo
+// the change.
+void AniSwitch::startIn(bool on)
+{
+    if (!m_pMachine->isRunning())
+        m_pMachine->setInitialState(on ? m_pOnState : m_pOffState);
 }
 
 void AniSwitch::slotSetOn()

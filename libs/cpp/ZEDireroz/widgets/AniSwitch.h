@@ -2,10 +2,13 @@
 // An on/off switch: a handle that slides over two click areas in 400 ms, with an
 // optional check-button icon at its left that holds the state. The owner sizes
 // the switch and then calls init once; until then the state operations do nothing.
+// A state set after init holds, also one set before the event loop has started
+// the switch's state machine.
 
 #include <QWidget>
 
 class QPushButton;
+class QState;
 class QStateMachine;
 
 namespace ZEDireroz {
@@ -44,11 +47,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void startIn(bool on);
+
     CheckButton* m_pIcon = nullptr;
     QStateMachine* m_pMachine = nullptr;
     QPushButton* m_pHandle = nullptr;
     QWidget* m_pArea = nullptr;
     bool m_bBuilt = false;
+    QState* m_pOnState = nullptr;
+    QState* m_pOffState = nullptr;
 };
 
 } // namespace ZEDireroz

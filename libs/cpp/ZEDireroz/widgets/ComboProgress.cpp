@@ -53,12 +53,11 @@ void ComboProgress::setLabelMode(bool on)
 void ComboProgress::slotSetProgress(int value)
 {
     if (value >= kDone) {
-        m_pProgressBar->setValue(kDone);
         m_bRunEnded = true;
         setLabelMode(true);
         return;
     }
-    if (m_bRunEnded || value <= 0) {
+    if (m_bRunEnded || value <= 0 || value < progress()) {
         m_bRunEnded = false;
         m_bStopped = false;
     }

@@ -25,9 +25,11 @@ public:
     bool isLabelMode() const { return m_bLabelMode; }
 
 public slots:
-    // 100 or more ends the run and shows the label. A value below 100 shows the
-    // bar, unless the user stopped this run. A run begins at 0 or after the
-    // previous one ended; only then is an earlier Stop forgotten.
+    // 100 or more ends the run and shows the label; the bar keeps its last value.
+    // A value below 100 shows the bar, unless the user stopped this run. A new
+    // run begins with a value of 0 or less, with any value after the previous
+    // run ended, and with a value lower than the last one (progress within a
+    // run never falls); a new run forgets an earlier Stop.
     void slotSetProgress(int value);
     void slotStopPressed();
 

@@ -68,6 +68,9 @@ void DateWidget::createConnections()
     // listener never reads 31 February.
     connect(m_pMonthBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &DateWidget::slotMonthChanged);
     connect(m_pYearBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &DateWidget::fitDays);
+    // fitDays changes the day box with its signals blocked, so this hears only
+    // a day chosen in the box or by setDay.
+    connect(m_pDayBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &DateWidget::slotDayChosen);
     for (QComboBox* box : {m_pDayBox, m_pMonthBox, m_pYearBox})
         connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &DateWidget::dataChanged);
 }
@@ -80,13 +83,18 @@ int DateWidget::daysInMonth(int month, int year)
 void DateWidget::fitDays()
 {
     int const days = m_bDayOnly ? kLongestMonth : daysInMonth(month(), year());
-    int const current = m_pDayBox->currentIndex();
     QSignalBlocker const blocker(m_pDayBox);
     while (m_pDayBox->count() > days)
         m_pDayBox->removeItem(m_pDayBox->count() - 1);
     while (m_pDayBox->count() < days)
         m_pDayBox->addItem(QString::number(m_pDayBox->count() + 1));
-    m_pDayBox->setCurrentIndex(qBound(0, current, days - 1));
+    m_pDayBox->setCurrentIndex(qBound(0, m_nChosenDay - 1, days - 1));
+}
+
+void DateWidget::slotDayChosen(int index)
+{
+    if (index >= 0)
+        m_nChosenDay = index + 1;
 }
 
 void DateWidget::slotMonthChanged(int)
@@ -113,7 +121,10 @@ int DateWidget::year() const
 
 void DateWidget::setDay(int const& d)
 {
-    m_pDayBox->setCurrentIndex(qBound(0, d - 1, m_pDayBox->count() - 1));
+    int const chosen = qBound(1, d, kLongestMonth);
+    m_pDayBox->setCurrentIndex(qMin(chosen, m_pDayBox->count()) - 1);
+    // After the box, whose change would record the day shown.
+    m_nChosenDay = chosen;
 }
 
 void DateWidget::setMonth(int const& m)
@@ -146,6 +157,7 @@ void DateWidget::clear()
         m_pMonthBox->setCurrentIndex(0);
         m_pDayBox->setCurrentIndex(0);
     }
+    m_nChosenDay = 1;
     fitDays();
 }
 

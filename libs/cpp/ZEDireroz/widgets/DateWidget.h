@@ -1,7 +1,9 @@
 #pragma once
 // A day / month / year selector of three combo boxes, with a day-only mode. The
 // day list follows the chosen month's length (29 February only in a leap year,
-// or when no year is chosen).
+// or when no year is chosen). The day chosen last is kept while a shorter month
+// shows its last day instead, and comes back once the month has it, so a date
+// set through the three setters comes out the same in any order.
 
 #include <QWidget>
 
@@ -20,7 +22,8 @@ public:
     int month() const;
     // -1 while no year is chosen.
     int year() const;
-    // Values outside the lists select the nearest day or month.
+    // Values outside the lists select the nearest day or month; a day the month
+    // shown lacks is kept for a month that has it.
     void setDay(int const& d);
     void setMonth(int const& m);
     // Selects the year shown as y (no item when it is not offered); y <= 0 changes nothing.
@@ -45,13 +48,17 @@ private:
     void createWidgets(int yearsAhead);
     void createLayout();
     void createConnections();
-    // Makes the day list as long as the chosen month, keeping the day where it fits.
+    // Makes the day list as long as the chosen month and shows the chosen day,
+    // or the month's last day when it is shorter.
     void fitDays();
+    void slotDayChosen(int index);
 
     QComboBox* m_pDayBox;
     QComboBox* m_pMonthBox;
     QComboBox* m_pYearBox;
     bool m_bDayOnly = false;
+    // The day asked for last, 1 ... 31, whether the month shown has it or not.
+    int m_nChosenDay = 1;
 };
 
 } // namespace ZEDireroz

@@ -1,6 +1,7 @@
 #pragma once
 // A drawing surface for the graphics tests: a grid of ints that also records
-// every pixel a primitive sets, inside the grid or not.
+// every pixel a primitive sets, inside the grid or not. It leaves its bounds at
+// the whole plane, so the primitives walk every pixel of a shape through it.
 
 #include <QPoint>
 #include <QSet>
@@ -85,6 +86,24 @@ private:
     mutable std::vector<int> m_pixels;
     mutable QSet<QPoint> m_touched;
     mutable long long m_calls = 0;
+};
+
+// A recording surface that tells the primitives its size, so that they clip to
+// it: only pixels of the grid reach putPixel.
+class ClippedSurface : public RecordingSurface
+{
+public:
+    ClippedSurface(int width, int height)
+        : RecordingSurface(width, height)
+        , m_width(width)
+        , m_height(height)
+    {
+    }
+    Bounds bounds() const override { return {0, 0, m_width - 1, m_height - 1}; }
+
+private:
+    int m_width;
+    int m_height;
 };
 
 // "x,y x,y ..." as a set of points.

@@ -134,6 +134,8 @@ private slots:
     void spareBitsStayClear();
     void setCodeFromBytes_data();
     void setCodeFromBytes();
+    void setCodeCopiesTheWholeArray_data();
+    void setCodeCopiesTheWholeArray();
     void copyAndAssignment();
 };
 
@@ -442,6 +444,28 @@ void TestBits::setCodeFromBytes()
     QTEST(int(b), "value");
     QCOMPARE(errors.text().empty(), length >= 0);
     b.setCode(nullptr, 4);
+    QTEST(int(b), "value");
+}
+
+void TestBits::setCodeCopiesTheWholeArray_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QByteArray>("bytes"); // exactly the array's bytes, so a longer read shows
+    QTest::addColumn<int>("value");
+    QTest::newRow("two bytes") << 16 << QByteArray("\x34\x12") << 0x1234;
+    QTest::newRow("spare bits stay clear") << 12 << QByteArray("\xff\xff") << 0xfff;
+    QTest::newRow("one bit") << 1 << QByteArray("\x03") << 1;
+}
+
+void TestBits::setCodeCopiesTheWholeArray()
+{
+    QFETCH(int, n);
+    QFETCH(QByteArray, bytes);
+    Bits b(n);
+    const std::vector<char> exact(bytes.begin(), bytes.end());
+    b.setCode(exact.data());
+    QTEST(int(b), "value");
+    b.setCode(static_cast<const char*>(nullptr));
     QTEST(int(b), "value");
 }
 

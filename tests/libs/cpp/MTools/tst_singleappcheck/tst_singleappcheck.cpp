@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QLocalServer>
 #include <QLocalSocket>
 
 #include <cstring>
@@ -27,7 +28,7 @@ QString uniqueKey()
 
 QString socketPath(const QString& key)
 {
-    return QDir::tempPath() + '/' + key;
+    return QDir::tempPath() + '/' + SingleAppCheck::serverName(key);
 }
 
 // The texts of the messageAvailable signals caught so far.
@@ -103,6 +104,10 @@ private slots:
     void messageInChunks();
     void silentConnectionsDoNotBlock();
     void oversizedMessageIsDropped();
+    void oversizedMessageIsRefusedBeforeSending();
+    void anyKeyListens_data();
+    void anyKeyListens();
+    void liveCopyThatCannotListenIsRunning();
     void staleSocketFileIsReplaced();
     void otherUsersAreRefused();
     void secondProcessReachesTheFirst();
@@ -178,7 +183,7 @@ void TestSingleAppCheck::messageInChunks()
     SingleAppCheck first(key);
     QSignalSpy spy(&first, &SingleAppCheck::messageAvailable);
     QLocalSocket sender;
-    sender.connectToServer(key, QIODevice::WriteOnly);
+    sender.connectToServer(SingleAppCheck::serverName(key), QIODevice::WriteOnly);
     QVERIFY(sender.waitForConnected(5000));
     sender.write("Hel");
     QVERIFY(sender.waitForBytesWritten(5000));
@@ -203,7 +208,7 @@ void TestSingleAppCheck::silentConnectionsDoNotBlock()
     std::vector<std::unique_ptr<QLocalSocket>> silent;
     for (int i = 0; i < 5; ++i) {
         silent.push_back(std::make_unique<QLocalSocket>());
-        silent.back()->connectToServer(key, QIODevice::WriteOnly);
+        silent.back()->connectToServer(SingleAppCheck::serverName(key), QIODevice::WriteOnly);
         QVERIFY(silent.back()->waitForConnected(5000));
     }
     SingleAppCheck second(key);
@@ -223,15 +228,83 @@ void TestSingleAppCheck::oversizedMessageIsDropped()
     SingleAppCheck first(key);
     QSignalSpy spy(&first, &SingleAppCheck::messageAvailable);
     QLocalSocket sender;
-    sender.connectToServer(key, QIODevice::WriteOnly);
+    sender.connectToServer(SingleAppCheck::serverName(key), QIODevice::WriteOnly);
     QVERIFY(sender.waitForConnected(5000));
-    sender.write(QByteArray((1 << 20) + 1, 'x'));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Dropped a message of more than 1048576 bytes"));
+    sender.write(QByteArray(SingleAppCheck::kMaxMessageBytes + 1, 'x'));
     sender.disconnectFromServer();
     QTRY_COMPARE_WITH_TIMEOUT(sender.state(), QLocalSocket::UnconnectedState, 20000);
     QTRY_COMPARE(openSockets(first), 0);
     SingleAppCheck second(key);
     QVERIFY(second.sendMessage("after"));
     QTRY_COMPARE(texts(spy), QStringList{QString("after")});
+}
+
+// A second copy refuses what the first copy would drop, and says why; a message
+// of exactly the limit arrives.
+void TestSingleAppCheck::oversizedMessageIsRefusedBeforeSending()
+{
+    const QString key = uniqueKey();
+    SingleAppCheck first(key);
+    QSignalSpy spy(&first, &SingleAppCheck::messageAvailable);
+    SingleAppCheck second(key);
+    QVERIFY(second.isRunning());
+
+    // Two bytes a character in UTF-8: one character past the limit.
+    const QString tooLong(SingleAppCheck::kMaxMessageBytes / 2 + 1, QChar(0xe9));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Message not sent: 1048578 bytes"));
+    QVERIFY(!second.sendMessage(tooLong));
+    // From another process, whose writes the first copy reads as they come.
+    const QString limit(SingleAppCheck::kMaxMessageBytes / 2, QChar(0xe9));
+    Peer sender(key, limit);
+    QCOMPARE(sender.nextLine(), QByteArray("running 1"));
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, 20000);
+    QCOMPARE(spy.at(0).at(0).toString(), limit);
+    QVERIFY(sender.finished());
+    QCOMPARE(sender.process().exitCode(), 0);
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestSingleAppCheck::anyKeyListens_data()
+{
+    QTest::addColumn<QString>("key");
+    const QString base = uniqueKey();
+    // A socket path holds 107 bytes; the key alone would not fit.
+    QTest::newRow("115 characters") << base + QString(115 - base.size(), 'k');
+    QTest::newRow("a slash") << base + "/window";
+    QTest::newRow("long, with slashes and spaces") << base + QString(" a/b").repeated(60);
+}
+
+void TestSingleAppCheck::anyKeyListens()
+{
+    QFETCH(QString, key);
+    SingleAppCheck first(key);
+    QVERIFY(!first.isRunning());
+    QSignalSpy spy(&first, &SingleAppCheck::messageAvailable);
+    SingleAppCheck second(key);
+    QVERIFY(second.isRunning());
+    QVERIFY(second.sendMessage(kAccented));
+    QTRY_COMPARE(texts(spy), QStringList{kAccented});
+}
+
+// A live first copy whose server is not listening still holds the key: a second
+// copy is running (its messages cannot be delivered and say so).
+void TestSingleAppCheck::liveCopyThatCannotListenIsRunning()
+{
+    const QString key = uniqueKey();
+    {
+        SingleAppCheck first(key);
+        auto* server = first.findChild<QLocalServer*>();
+        QVERIFY(server);
+        server->close();
+        SingleAppCheck second(key);
+        QVERIFY(second.isRunning());
+        QVERIFY(!second.sendMessage("unheard"));
+        SingleAppCheck third(key);
+        QVERIFY(third.isRunning());
+    }
+    SingleAppCheck afterwards(key);
+    QVERIFY(!afterwards.isRunning());
 }
 
 // A socket file left by a copy that died must not keep the next first copy from

@@ -55,6 +55,7 @@ private slots:
     void rotationsAccumulateAndZoomScales();
     void delUndoesDraw();
     void edgesThatCannotBeDrawnAreLeftOut();
+    void edgesNearTheEyePlaneDrawOnlyTheSurface();
     void vertexMarks();
     void objectCounterAndCopies();
     void perspectiveIsShared();
@@ -198,6 +199,27 @@ void TestG3D::edgesThatCannotBeDrawnAreLeftOut()
     QCOMPARE(empty.vertexCount(), 0);
     QCOMPARE(empty.edgeCount(), 0);
     empty.draw(&oddSurface);
+}
+
+void TestG3D::edgesNearTheEyePlaneDrawOnlyTheSurface()
+{
+    // Vertices just in front of the eye plane project some hundred million
+    // pixels away, on the diagonal through the offset (8, 8), as x = y for all.
+    const float nearEye = -19949.99f;
+    float vertices[] = {0, 0, 0, 100, 100, nearEye, -100, -100, nearEye};
+    int edges[] = {0, 1, 2, 1};
+    const G3D model(3, vertices, 2, edges, 7, 0, 8, 8, 0);
+    int x = 0, y = 0;
+    QVERIFY(model.project(1, x, y));
+    QVERIFY(x > 100000000 && x == y);
+    ClippedSurface surface(16, 16);
+    model.drawAllgemein(&surface, 7);
+    QSet<QPoint> diagonal;
+    for (int i = 0; i < 16; ++i)
+        diagonal.insert(QPoint(i, i));
+    QCOMPARE(text(surface.touched()), text(diagonal));
+    model.del(&surface);
+    QCOMPARE(surface.count(7), 0);
 }
 
 void TestG3D::vertexMarks()

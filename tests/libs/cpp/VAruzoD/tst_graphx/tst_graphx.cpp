@@ -1,11 +1,15 @@
 #include <QtTest>
 
+#include <QRandomGenerator>
+
+#include <climits>
 #include <ctime>
 
 #include "VAruzoD/GraphX.h"
 #include "VAruzoD/ImageProcess.h"
 #include "VAruzoD/ProgressLine.h"
 #include "libs/cpp/VAruzoD/RecordingSurface.h"
+#include "libs/cpp/VAruzoD/tst_graphx/ReferenceRaster.h"
 
 using VAruzoD::GraphX;
 
@@ -35,9 +39,151 @@ QSet<QPoint> transposed(const QSet<QPoint>& set)
 
 enum class Shape { Circle, FillCircle, Ellipse, FillEllipse };
 
+enum class Primitive { Line, LineH, LineV, Rect, FillRect, Circle, FillCircle, Ellipse, FillEllipse };
+
+// A primitive and its arguments, colour left out.
+struct Call
+{
+    Primitive primitive;
+    QVector<int> args;
+};
+
+void draw(const GraphX& surface, const Call& call, int color)
+{
+    const QVector<int>& a = call.args;
+    switch (call.primitive) {
+    case Primitive::Line:
+        surface.line(a[0], a[1], a[2], a[3], color);
+        break;
+    case Primitive::LineH:
+        surface.lineH(a[0], a[1], a[2], color);
+        break;
+    case Primitive::LineV:
+        surface.lineV(a[0], a[1], a[2], color);
+        break;
+    case Primitive::Rect:
+        surface.rect(a[0], a[1], a[2], a[3], color);
+        break;
+    case Primitive::FillRect:
+        surface.fillRect(a[0], a[1], a[2], a[3], color);
+        break;
+    case Primitive::Circle:
+        surface.circle(a[0], a[1], a[2], color);
+        break;
+    case Primitive::FillCircle:
+        surface.fillCircle(a[0], a[1], a[2], color);
+        break;
+    case Primitive::Ellipse:
+        surface.ellipse(a[0], a[1], a[2], a[3], color);
+        break;
+    case Primitive::FillEllipse:
+        surface.fillEllipse(a[0], a[1], a[2], a[3], color);
+        break;
+    }
+}
+
+// The pixels of the whole shape, walked the plain way, that lie in the window.
+QSet<QPoint> wholeShapeIn(const Call& call, const QRect& window)
+{
+    QSet<QPoint> set;
+    auto put = [&](long long x, long long y) {
+        if (x >= window.left() && x <= window.right() && y >= window.top() && y <= window.bottom())
+            set.insert(QPoint(int(x), int(y)));
+    };
+    const QVector<int>& a = call.args;
+    switch (call.primitive) {
+    case Primitive::Line:
+        ReferenceRaster::line(a[0], a[1], a[2], a[3], put);
+        break;
+    case Primitive::LineH:
+        for (long long x = a[0]; x < a[1]; ++x)
+            put(x, a[2]);
+        break;
+    case Primitive::LineV:
+        for (long long y = a[0]; y < a[1]; ++y)
+            put(a[2], y);
+        break;
+    case Primitive::Rect:
+        ReferenceRaster::rect(a[0], a[1], a[2], a[3], put);
+        break;
+    case Primitive::FillRect:
+        ReferenceRaster::fillRect(a[0], a[1], a[2], a[3], put);
+        break;
+    case Primitive::Circle:
+    case Primitive::FillCircle:
+        ReferenceRaster::ellipse(a[0], a[1], a[2], a[2], call.primitive == Primitive::FillCircle, put);
+        break;
+    case Primitive::Ellipse:
+    case Primitive::FillEllipse:
+        ReferenceRaster::ellipse(a[0], a[1], a[2], a[3], call.primitive == Primitive::FillEllipse, put);
+        break;
+    }
+    return set;
+}
+
+constexpr int kSide = 16;
+
+QSet<QPoint> rowOf(int y)
+{
+    QSet<QPoint> set;
+    for (int x = 0; x < kSide; ++x)
+        set.insert(QPoint(x, y));
+    return set;
+}
+
+QSet<QPoint> columnOf(int x)
+{
+    return transposed(rowOf(x));
+}
+
+QSet<QPoint> everyPixel()
+{
+    QSet<QPoint> set;
+    for (int y = 0; y < kSide; ++y)
+        set += rowOf(y);
+    return set;
+}
+
+QSet<QPoint> diagonal()
+{
+    QSet<QPoint> set;
+    for (int i = 0; i < kSide; ++i)
+        set.insert(QPoint(i, i));
+    return set;
+}
+
+// A surface written against the drawing interface alone: it supplies putPixel
+// and getPixel and nothing else, and answers 0 outside its 8 x 8 grid.
+class PlainSurface : public GraphX
+{
+public:
+    void putPixel(int x, int y, int color) const override
+    {
+        if (x >= 0 && y >= 0 && x < 8 && y < 8)
+            m_pixels[y][x] = color;
+    }
+    int getPixel(int x, int y) const override { return x >= 0 && y >= 0 && x < 8 && y < 8 ? m_pixels[y][x] : 0; }
+
+    QStringList rows() const
+    {
+        QStringList lines;
+        for (const auto& row : m_pixels) {
+            QString line;
+            for (int v : row)
+                line += QString::number(v);
+            lines << line;
+        }
+        return lines;
+    }
+
+private:
+    mutable int m_pixels[8][8] = {};
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Shape)
+Q_DECLARE_METATYPE(Call)
 
 class TestGraphX : public QObject
 {
@@ -57,6 +203,12 @@ private slots:
     void largeFillNeedsNoDeepStack();
     void progress_data();
     void progress();
+    void clippedShapesKeepTheirPixels_data();
+    void clippedShapesKeepTheirPixels();
+    void randomShapesKeepTheirPixels();
+    void hostileSizesDrawOnlyTheSurface_data();
+    void hostileSizesDrawOnlyTheSurface();
+    void surfaceWithPutAndGetOnly();
 };
 
 void TestGraphX::line_data()
@@ -301,6 +453,141 @@ void TestGraphX::progress()
             line.progress(step);
     }
     QCOMPARE(line.current(), expected);
+}
+
+void TestGraphX::clippedShapesKeepTheirPixels_data()
+{
+    QTest::addColumn<Call>("call");
+
+    using P = Primitive;
+    QTest::newRow("line inside") << Call{P::Line, {1, 2, 13, 7}};
+    QTest::newRow("line steep, leaving at the bottom") << Call{P::Line, {3, 4, 9, 40}};
+    QTest::newRow("line across from far left") << Call{P::Line, {-50, -7, 30, 19}};
+    QTest::newRow("line falling, both ends outside") << Call{P::Line, {-10, 25, 26, -9}};
+    QTest::newRow("line passing by") << Call{P::Line, {-20, -1, 40, -3}};
+    QTest::newRow("lineH through") << Call{P::LineH, {-5, 30, 6}};
+    QTest::newRow("lineV from above") << Call{P::LineV, {-9, 4, 15}};
+    QTest::newRow("rect around the surface") << Call{P::Rect, {-1, -1, 18, 18}};
+    QTest::newRow("rect over a corner") << Call{P::Rect, {10, -3, 9, 8}};
+    QTest::newRow("fillRect over the left edge") << Call{P::FillRect, {-6, 3, 10, 5}};
+    QTest::newRow("circle inside") << Call{P::Circle, {8, 7, 5}};
+    QTest::newRow("circle cut by all edges") << Call{P::Circle, {8, 8, 10}};
+    QTest::newRow("circle outside, arc inside") << Call{P::Circle, {-20, 8, 27}};
+    QTest::newRow("circle r0") << Call{P::Circle, {3, 3, 0}};
+    QTest::newRow("circle negative") << Call{P::Circle, {5, 5, -3}};
+    QTest::newRow("fillCircle cut") << Call{P::FillCircle, {2, 13, 9}};
+    QTest::newRow("fillCircle big") << Call{P::FillCircle, {30, -4, 33}};
+    QTest::newRow("ellipse wide") << Call{P::Ellipse, {8, 8, 20, 5}};
+    QTest::newRow("ellipse tall, off centre") << Call{P::Ellipse, {-3, 10, 9, 30}};
+    QTest::newRow("ellipse flat") << Call{P::Ellipse, {8, 8, 0, 12}};
+    QTest::newRow("ellipse negative shorter") << Call{P::Ellipse, {8, 8, -4, 6}};
+    QTest::newRow("ellipse shorter beyond minus the longer") << Call{P::Ellipse, {8, 8, -30, 6}};
+    QTest::newRow("fillEllipse wide") << Call{P::FillEllipse, {7, 15, 25, 7}};
+    QTest::newRow("fillEllipse tall") << Call{P::FillEllipse, {12, 2, 3, 17}};
+    QTest::newRow("fillEllipse negative") << Call{P::FillEllipse, {8, 8, -9, -2}};
+}
+
+void TestGraphX::clippedShapesKeepTheirPixels()
+{
+    QFETCH(Call, call);
+    ClippedSurface surface(kSide, kSide);
+    draw(surface, call, 1);
+    // Only pixels of the surface are handed out, and exactly those the whole
+    // shape has there.
+    QCOMPARE(text(surface.touched()), text(wholeShapeIn(call, QRect(0, 0, kSide, kSide))));
+}
+
+void TestGraphX::randomShapesKeepTheirPixels()
+{
+    QRandomGenerator random(39);
+    auto coordinate = [&] { return random.bounded(-40, 56); };
+    auto size = [&] { return random.bounded(-8, 70); };
+    for (int n = 0; n < 3000; ++n) {
+        const auto primitive = Primitive(random.bounded(int(Primitive::FillEllipse) + 1));
+        const Call call{primitive, {coordinate(), coordinate(), size(), size()}};
+        Call shifted = call;
+        if (primitive == Primitive::Line)
+            shifted.args = {call.args[0], call.args[1], coordinate(), coordinate()};
+        else if (primitive == Primitive::LineH || primitive == Primitive::LineV)
+            shifted.args = {call.args[0], coordinate(), coordinate()};
+        ClippedSurface surface(kSide, kSide);
+        draw(surface, shifted, 1);
+        const QString args = QStringLiteral("primitive %1, args %2 %3 %4 %5")
+                                 .arg(int(primitive))
+                                 .arg(shifted.args.value(0))
+                                 .arg(shifted.args.value(1))
+                                 .arg(shifted.args.value(2))
+                                 .arg(shifted.args.value(3));
+        QVERIFY2(surface.touched() == wholeShapeIn(shifted, QRect(0, 0, kSide, kSide)), qPrintable(args));
+    }
+}
+
+void TestGraphX::hostileSizesDrawOnlyTheSurface_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<QSet<QPoint>>("pixels");
+
+    using P = Primitive;
+    // y = -5 + floor(10 i / M + 1/2) with i = x + 2^31 and M = 2^32 - 1: row 0.
+    QTest::newRow("line across the int range") << Call{P::Line, {INT_MIN, -5, INT_MAX, 5}} << rowOf(0);
+    QTest::newRow("line corner to corner") << Call{P::Line, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}} << diagonal();
+    // x + y = -1 all along.
+    QTest::newRow("line the other corners") << Call{P::Line, {INT_MAX, INT_MIN, INT_MIN, INT_MAX}} << QSet<QPoint>();
+    QTest::newRow("line vertical") << Call{P::Line, {8, INT_MIN, 8, INT_MAX}} << columnOf(8);
+    QTest::newRow("lineH") << Call{P::LineH, {INT_MIN, INT_MAX, 3}} << rowOf(3);
+    QTest::newRow("lineV") << Call{P::LineV, {INT_MIN, INT_MAX, 5}} << columnOf(5);
+    QTest::newRow("fillRect 40000") << Call{P::FillRect, {0, 0, 40000, 40000}} << everyPixel();
+    QTest::newRow("fillRect to the int limit") << Call{P::FillRect, {-5, -5, INT_MAX, INT_MAX}} << everyPixel();
+    QTest::newRow("fillRect ending left of the surface")
+        << Call{P::FillRect, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}} << QSet<QPoint>();
+    QTest::newRow("rect wide") << Call{P::Rect, {-1000000, 3, 2000000, 5}} << rowOf(3) + rowOf(7);
+    QTest::newRow("fillCircle 20000") << Call{P::FillCircle, {8, 8, 20000}} << everyPixel();
+    QTest::newRow("fillCircle int limit") << Call{P::FillCircle, {8, 8, INT_MAX}} << everyPixel();
+    QTest::newRow("fillCircle far away") << Call{P::FillCircle, {INT_MIN, INT_MIN, INT_MAX}} << QSet<QPoint>();
+    QTest::newRow("circle around the surface") << Call{P::Circle, {8, 8, 20000}} << QSet<QPoint>();
+    // The top of a circle of radius 2^30 keeps v = r while u * u <= r: row 8
+    // across the surface, every other row 2^15 away.
+    QTest::newRow("circle touching the surface") << Call{P::Circle, {8, 8 + (1 << 30), 1 << 30}} << rowOf(8);
+    QTest::newRow("circle int limit") << Call{P::Circle, {INT_MAX, INT_MAX, INT_MAX}} << QSet<QPoint>();
+    // The y factor 1 / (2^31 - 1) is 0 in 16.16: every span lies on the centre row.
+    QTest::newRow("fillEllipse flat") << Call{P::FillEllipse, {8, 8, INT_MAX, 1}} << rowOf(8);
+    // The x factor is 0: the offsets u = 0 .. 8 fill the centre column.
+    QTest::newRow("ellipse thin") << Call{P::Ellipse, {8, 8, 3, INT_MAX}} << columnOf(8);
+}
+
+void TestGraphX::hostileSizesDrawOnlyTheSurface()
+{
+    QFETCH(Call, call);
+    QFETCH(QSet<QPoint>, pixels);
+    ClippedSurface surface(kSide, kSide);
+    draw(surface, call, 1);
+    QCOMPARE(text(surface.touched()), text(pixels));
+    QCOMPARE(surface.count(1), pixels.size());
+    // The picture planes clip alike.
+    VAruzoD::ImageProcess picture(8, kSide, kSide, 0, nullptr);
+    draw(picture, call, 1);
+    int set = 0;
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x)
+            set += picture.getPixel(x, y) == 1 ? 1 : 0;
+    QCOMPARE(set, pixels.size());
+}
+
+void TestGraphX::surfaceWithPutAndGetOnly()
+{
+    PlainSurface surface;
+    surface.line(0, 0, 7, 3, 1);
+    surface.rect(1, 5, 3, 3, 2);
+    surface.fillCircle(6, 6, 1, 3);
+    QCOMPARE(surface.rows(), (QStringList{"11000000", "00110000", "00001100", "00000011", "00000000", "02220330",
+                                          "02020330", "02220330"}));
+    // The background reaches past the grid, where getPixel answers 0 too; the
+    // fill still ends at the grid, whose outside does not take the colour, and
+    // so does not reach round the line into the corner above it.
+    surface.fill(0, 4, 5);
+    QCOMPARE(surface.rows(), (QStringList{"11000000", "55110000", "55551100", "55555511", "55555555", "52225335",
+                                          "52025335", "52225335"}));
+    QVERIFY(surface.contains(INT_MIN, INT_MAX));
 }
 
 QTEST_APPLESS_MAIN(TestGraphX)

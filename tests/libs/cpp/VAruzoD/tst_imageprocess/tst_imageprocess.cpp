@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <functional>
+#include <vector>
 
 #include "VAruzoD/ImageProcess.h"
 
@@ -93,7 +94,8 @@ private slots:
     void shortColourTableReadsBack_data();
     void shortColourTableReadsBack();
     void pictureFile();
-    void imageDataIsReadOnlyAsFarAsItGoes();
+    void imageDataCountsPixels_data();
+    void imageDataCountsPixels();
     void impossibleSizesGiveAnEmptyPicture_data();
     void impossibleSizesGiveAnEmptyPicture();
     void deInitEmpties();
@@ -330,23 +332,33 @@ void TestImageProcess::pictureFile()
     QCOMPARE(unnamed.width(), 0);
 }
 
-void TestImageProcess::imageDataIsReadOnlyAsFarAsItGoes()
+void TestImageProcess::imageDataCountsPixels_data()
 {
-    // Two whole pixels and half of a third in a buffer of exactly ten bytes: the
-    // rest of the 3 x 3 picture is read as 0, nothing beyond the buffer.
-    const char bytes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    auto* data = new unsigned char[sizeof(bytes)];
-    std::memcpy(data, bytes, sizeof(bytes));
-    ImageProcess picture(8, 3, 3, 0, nullptr);
-    QVERIFY(picture.loadFromData(data, int(sizeof(bytes)), "ignored"));
-    delete[] data;
+    QTest::addColumn<int>("count"); // pixels of four bytes at the data, exactly as many as given
+    QTest::addColumn<QVector<int>>("expected");
+
+    // A 2 x 2 picture given all four pixels reads all four.
+    QTest::newRow("all pixels") << 4 << QVector<int>{0x030201, 0x070605, 0x0B0A09, 0x0F0E0D};
+    // Fewer pixels than the picture has: the rest is 0, nothing past the data is read.
+    QTest::newRow("two of four") << 2 << QVector<int>{0x030201, 0x070605, 0, 0};
+    QTest::newRow("none") << 0 << QVector<int>{0, 0, 0, 0};
+}
+
+void TestImageProcess::imageDataCountsPixels()
+{
+    QFETCH(int, count);
+    QFETCH(QVector<int>, expected);
+    // Exactly count pixels in a buffer of its own, so that a read past it shows.
+    std::vector<unsigned char> data(size_t(count) * 4);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<unsigned char>(i + 1);
+    ImageProcess picture(8, 2, 2, 0, nullptr);
+    QVERIFY(picture.loadFromData(data.data(), count, "ignored"));
     QCOMPARE(picture.depth(), 24);
-    QCOMPARE(picture.getPixel(0, 0), 0x030201);
-    QCOMPARE(int(picture.alpha()[0]), 4);
-    QCOMPARE(picture.getPixel(1, 0), 0x070605);
-    QCOMPARE(int(picture.alpha()[1]), 8);
-    QCOMPARE(picture.getPixel(2, 0), 0);
-    QCOMPARE(picture.getPixel(2, 2), 0);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(picture.getPixel(i % 2, i / 2), expected[i]);
+    if (count > 0)
+        QCOMPARE(int(picture.alpha()[0]), 4);
     QVERIFY(picture.loadFromData(nullptr, 100, nullptr));
     QCOMPARE(picture.getPixel(0, 0), 0);
 }

@@ -129,6 +129,46 @@ private slots:
         QCOMPARE(toggled.count(), 3);
     }
 
+    void stateSetBeforeTheMachineStartsHolds_data()
+    {
+        QTest::addColumn<bool>("initOn");
+        QTest::addColumn<QString>("calls"); // "1" setOn(true), "0" setOn(false), in order
+        QTest::addColumn<bool>("expected");
+        QTest::addColumn<QList<bool>>("toggles");
+        QTest::newRow("off, then on") << false << "1" << true << QList<bool>{true};
+        QTest::newRow("off, on, off") << false << "10" << false << QList<bool>{true, false};
+        QTest::newRow("off, asked off") << false << "0" << false << QList<bool>{};
+        // Never on where anyone could see it: nothing to report.
+        QTest::newRow("on, then off") << true << "0" << false << QList<bool>{};
+        QTest::newRow("on, asked on") << true << "1" << true << QList<bool>{true};
+    }
+    void stateSetBeforeTheMachineStartsHolds()
+    {
+        QFETCH(bool, initOn);
+        QFETCH(QString, calls);
+        QFETCH(bool, expected);
+        QFETCH(QList<bool>, toggles);
+        AniSwitch aniSwitch;
+        aniSwitch.resize(100, 20);
+        QSignalSpy toggled(&aniSwitch, &AniSwitch::toggled);
+        aniSwitch.init(true, initOn);
+        QVERIFY(!machineRunning(aniSwitch));
+        for (QChar call : calls)
+            aniSwitch.setOn(call == '1');
+        aniSwitch.show();
+        QTRY_VERIFY(machineRunning(aniSwitch));
+        QCOMPARE(aniSwitch.isChecked(), expected);
+        QTRY_COMPARE(aniSwitch.handle()->pos(), QPoint(expected ? 40 : 0, 0));
+        QList<bool> seen;
+        for (const QList<QVariant>& signal : toggled)
+            seen << signal.first().toBool();
+        QCOMPARE(seen, toggles);
+        // And the running switch goes on from there.
+        aniSwitch.setOn(!expected);
+        QTRY_COMPARE(aniSwitch.handle()->pos(), QPoint(expected ? 0 : 40, 0));
+        QCOMPARE(toggled.count(), toggles.size() + 1);
+    }
+
     void stateCallsBeforeInitAreIgnored()
     {
         AniSwitch aniSwitch;

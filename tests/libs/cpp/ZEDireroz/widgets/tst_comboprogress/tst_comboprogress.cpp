@@ -34,19 +34,24 @@ private slots:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("expected");
+        // The end shows the label and leaves the bar at its last value.
         QTest::newRow("a run to the end")
-            << QStringList{"0", "50", "100"} << QStringList{"bar 0 running", "bar 50 running", "label 100 running"};
+            << QStringList{"0", "50", "100"} << QStringList{"bar 0 running", "bar 50 running", "label 50 running"};
         QTest::newRow("beyond the end") << QStringList{"30", "250"}
-                                        << QStringList{"bar 30 running", "label 100 running"};
+                                        << QStringList{"bar 30 running", "label 30 running"};
         QTest::newRow("Stop holds for the rest of the run")
-            << QStringList{"20", "stop", "60", "100", "10"}
-            << QStringList{"bar 20 running", "label 20 stopped", "label 60 stopped", "label 100 stopped",
-                           "bar 10 running"};
+            << QStringList{"20", "stop", "20", "60", "100", "10"}
+            << QStringList{"bar 20 running",   "label 20 stopped", "label 20 stopped",
+                           "label 60 stopped", "label 60 stopped", "bar 10 running"};
         QTest::newRow("a run started afresh forgets Stop")
             << QStringList{"40", "stop", "0", "5"}
             << QStringList{"bar 40 running", "label 40 stopped", "bar 0 running", "bar 5 running"};
+        // Progress that falls belongs to a new run, whatever it starts at.
+        QTest::newRow("a lower value begins a new run")
+            << QStringList{"30", "stop", "10", "20"}
+            << QStringList{"bar 30 running", "label 30 stopped", "bar 10 running", "bar 20 running"};
         QTest::newRow("Stop after the end") << QStringList{"10", "100", "stop"}
-                                            << QStringList{"bar 10 running", "label 100 running", "label 100 stopped"};
+                                            << QStringList{"bar 10 running", "label 10 running", "label 10 stopped"};
     }
     void sequences()
     {

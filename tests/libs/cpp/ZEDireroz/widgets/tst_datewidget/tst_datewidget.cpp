@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QSignalSpy>
+#include <algorithm>
 
 using ZEDireroz::DateWidget;
 
@@ -100,14 +101,56 @@ private slots:
         connect(&widget, &DateWidget::dataChanged, this, [&] { seenDays << widget.day(); });
         widget.setYear(2023);
         QCOMPARE(widget.day(), 28);
+        // The 29th chosen comes back with a month that has it.
         widget.setMonth(3);
-        QCOMPARE(widget.day(), 28);
+        QCOMPARE(widget.day(), 29);
         widget.setDay(31);
         widget.setMonth(4);
         QCOMPARE(widget.day(), 30);
         // One signal per changed box, and a listener never reads a day the month lacks.
         QCOMPARE(changed.count(), 4);
-        QCOMPARE(seenDays, (QList<int>{28, 28, 31, 30}));
+        QCOMPARE(seenDays, (QList<int>{28, 29, 31, 30}));
+        // A day chosen in the box replaces the one kept.
+        boxWithItem(widget, "30")->setCurrentIndex(9);
+        widget.setMonth(5);
+        QCOMPARE(widget.day(), 10);
+    }
+
+    void datesRestoreInAnyOrder_data()
+    {
+        QTest::addColumn<QDate>("shown");
+        QTest::addColumn<QDate>("stored");
+        QTest::newRow("31 January while February shows") << QDate(2023, 2, 1) << QDate(2023, 1, 31);
+        QTest::newRow("29 February 2024 while February 2023 shows") << QDate(2023, 2, 10) << QDate(2024, 2, 29);
+        QTest::newRow("31 December while April shows") << QDate(2020, 4, 30) << QDate(2021, 12, 31);
+        QTest::newRow("28 February 2023 while 31 January 2024 shows") << QDate(2024, 1, 31) << QDate(2023, 2, 28);
+        QTest::newRow("30 April while no year shows") << QDate() << QDate(2022, 4, 30);
+    }
+    void datesRestoreInAnyOrder()
+    {
+        QFETCH(QDate, shown);
+        QFETCH(QDate, stored);
+        // The three setters in each of the six orders.
+        QList<int> order{0, 1, 2};
+        do {
+            DateWidget widget;
+            if (shown.isValid()) {
+                widget.setYear(shown.year());
+                widget.setMonth(shown.month());
+                widget.setDay(shown.day());
+            } else {
+                widget.setMonth(2);
+            }
+            for (int setter : order) {
+                if (setter == 0)
+                    widget.setDay(stored.day());
+                else if (setter == 1)
+                    widget.setMonth(stored.month());
+                else
+                    widget.setYear(stored.year());
+            }
+            QCOMPARE(QDate(widget.year(), widget.month(), widget.day()), stored);
+        } while (std::next_permutation(order.begin(), order.end()));
     }
 
     void clamping_data()
