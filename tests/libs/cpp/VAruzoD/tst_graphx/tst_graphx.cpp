@@ -417,13 +417,15 @@ void TestGraphX::largeFillNeedsNoDeepStack()
             }
         }
     }
-    // Processor time, not wall time, so that a busy machine does not fail it.
+    // Processor time, not wall time, so that a busy machine does not fail it; the
+    // bound is far above a linear fill under the sanitizers (about a second) and
+    // far below one that revisits spans (hours).
     const std::clock_t start = std::clock();
     s.fill(0, 0, 5);
     const long elapsed = long((std::clock() - start) * 1000 / CLOCKS_PER_SEC);
     QCOMPARE(s.count(5), size * size - walls);
     QCOMPARE(s.count(0), 0);
-    QVERIFY2(elapsed < 1000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
+    QVERIFY2(elapsed < 10000, qPrintable(QStringLiteral("%1 ms").arg(elapsed)));
 }
 
 void TestGraphX::progress_data()
