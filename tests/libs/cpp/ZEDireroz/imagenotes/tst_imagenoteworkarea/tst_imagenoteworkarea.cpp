@@ -3,6 +3,7 @@
 // memory bound, text notes, that painting changes nothing, saving, and cursors.
 #include "TestSupport/FileDialogDriver.h"
 #include "TestSupport/ModalAnswer.h"
+#include "VAruzoD/DrawTools.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
 #include "ZEDireroz/imagenotes/NoteEditWidget.h"
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -95,6 +97,25 @@ bool transparent(QImage const& image)
 }
 
 using Draw = std::function<void(QPainter&)>;
+
+// The picture with the whole layer drawn over it, as a plain composition does.
+QImage plainComposition(QPixmap const& picture, QImage const& layer)
+{
+    QImage content = picture.toImage().copy();
+    QPainter painter(&content);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawImage(0, 0, layer);
+    painter.end();
+    return content;
+}
+
+// A picture of the given device pixel ratio with stripes in two colours.
+QPixmap stripedPicture(qreal ratio)
+{
+    QImage stripes = stripedPicture().toImage().scaled(kSize * ratio);
+    stripes.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(stripes);
+}
 
 } // namespace
 
@@ -498,9 +519,7 @@ private slots:
         QFETCH(int, thickness);
         QFETCH(qreal, ratio);
         QFETCH(QList<QPoint>, points);
-        QImage stripes = stripedPicture().toImage().scaled(kSize * ratio);
-        stripes.setDevicePixelRatio(ratio);
-        Fixture f(QPixmap::fromImage(stripes));
+        Fixture f(stripedPicture(ratio));
         f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
         f.area.slotSetColor(Qt::green);
         f.drag(QPoint(0, 0), QPoint(63, 47));
@@ -518,6 +537,115 @@ private slots:
         QCOMPARE(f.layer(), after);
         f.area.slotUndo();
         QCOMPARE(f.layer(), before);
+    }
+
+    // The composed picture is the picture with its whole layer over it, after
+    // every kind of change to the layer, also when it is asked for in between.
+    void contentIsThePictureUnderItsLayer_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("2x") << 2.0;
+    }
+    void contentIsThePictureUnderItsLayer()
+    {
+        QFETCH(qreal, ratio);
+        QPixmap const picture = stripedPicture(ratio);
+        Fixture f(picture);
+        auto check = [&](char const* after) {
+            QImage const content = f.area.pixContent().toImage();
+            QCOMPARE(content.devicePixelRatio(), ratio);
+            QVERIFY2(content.convertToFormat(QImage::Format_ARGB32)
+                         == plainComposition(picture, f.area.layer()).convertToFormat(QImage::Format_ARGB32),
+                     after);
+        };
+        check("nothing drawn");
+        f.area.slotSetThikness(4);
+        f.area.slotSetColor(QColor(255, 0, 0, 160));
+        f.drag({QPoint(3, 5), QPoint(30, 40), QPoint(60, 8)});
+        check("a translucent stroke");
+        f.area.slotSetMode(ImageNoteWorkArea::Highlighter);
+        f.drag(QPoint(2, 30), QPoint(62, 30));
+        f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
+        f.area.slotSetColor(Qt::green);
+        f.drag(QPoint(40, 20), QPoint(60, 44));
+        check("highlighter and filled rectangle");
+        f.area.slotSetMode(ImageNoteWorkArea::Eraser);
+        f.area.slotSetThikness(1);
+        f.drag(QPoint(50, 0), QPoint(50, 47));
+        check("eraser");
+        f.area.slotSetMode(ImageNoteWorkArea::Blur);
+        f.drag(QPoint(5, 25), QPoint(30, 45));
+        check("blur");
+        f.area.slotUndo();
+        check("undo");
+        f.area.slotUndo();
+        f.area.slotRedo();
+        check("undo and redo");
+        f.area.slotSetPixmap(picture);
+        check("a new picture");
+    }
+
+    // While the button is down the screen shows the picture, the layer and the
+    // gesture under way; the eraser and the blur show their effect on the layer
+    // without changing it.
+    void paintShowsTheGestureUnderWay_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QList<QPoint>>("points");
+        QTest::addColumn<Draw>("draw");
+        QList<QPoint> const wave{QPoint(4, 40), QPoint(20, 6), QPoint(36, 42), QPoint(58, 10)};
+        QTest::newRow("eraser") << int(ImageNoteWorkArea::Eraser) << wave << Draw([=](QPainter& p) {
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.setPen(QPen(QBrush(QColor(0, 0, 0, 0)), 20, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
+            QLine const dot(wave.first(), wave.first());
+            p.drawLines(&dot, 1);
+            for (int i = 1; i < wave.size(); ++i) {
+                QLine const segment(wave.at(i - 1), wave.at(i));
+                p.drawLines(&segment, 1);
+            }
+        });
+        QTest::newRow("blur") << int(ImageNoteWorkArea::Blur)
+                              << QList<QPoint>{QPoint(50, 40), QPoint(8, 4), QPoint(30, 12), QPoint(12, 12)}
+                              << Draw([](QPainter& p) {
+                                     QRect const r(QPoint(12, 12), QPoint(50, 40));
+                                     QImage const blurred =
+                                         VAruzoD::DrawTools::blurred(stripedPicture().toImage(), r, 10, false);
+                                     p.drawImage(r, blurred, r);
+                                 });
+    }
+    void paintShowsTheGestureUnderWay()
+    {
+        QFETCH(int, mode);
+        QFETCH(QList<QPoint>, points);
+        QFETCH(Draw, draw);
+        Fixture f(stripedPicture(1.0));
+        f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
+        f.area.slotSetColor(Qt::green);
+        f.drag(QPoint(0, 0), QPoint(45, 35));
+        f.area.slotSetMode(mode);
+        f.area.slotSetThikness(2);
+        QImage const layer = f.layer();
+        f.area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.area));
+        QTest::mousePress(&f.area, Qt::LeftButton, Qt::NoModifier, points.first());
+        for (int i = 1; i < points.size(); ++i) {
+            move(&f.area, points.at(i));
+            QCoreApplication::processEvents();
+            // What the partial repaints left on the screen is what a full paint shows.
+            QImage const full = f.area.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(f.area.screen()->grabWindow(f.area.winId()).toImage().convertToFormat(QImage::Format_RGB32), full);
+        }
+        QImage shown = layer.copy();
+        {
+            QPainter painter(&shown);
+            painter.setRenderHint(QPainter::Antialiasing);
+            draw(painter);
+        }
+        QCOMPARE(f.area.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 plainComposition(stripedPicture(1.0), shown).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(f.layer(), layer);
+        QTest::mouseRelease(&f.area, Qt::LeftButton, Qt::NoModifier, points.last());
     }
 
     void textBoxPlacement_data()
