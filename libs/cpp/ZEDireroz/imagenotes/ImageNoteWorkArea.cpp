@@ -11,12 +11,15 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSaveFile>
+#include <QSet>
 #include <QTextEdit>
 #include <QTimer>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -35,16 +38,35 @@ ImageNoteWorkArea::ImageNoteWorkArea(QWidget* parent)
 
 ImageNoteWorkArea::~ImageNoteWorkArea() = default;
 
+// The composed picture starts as the picture itself (the layer is empty then)
+// and is mended where the layer changed: the picture's pixels are put back and
+// the layer is drawn over them. It keeps the picture's format, so saving it
+// encodes the same kind of pixels as the bare picture.
 QPixmap const& ImageNoteWorkArea::pixContent()
 {
-    m_content = m_base.copy();
-    m_content.setDevicePixelRatio(m_base.devicePixelRatio());
-    if (!m_content.isNull()) {
+    if (m_staleContent.isEmpty() || m_content.isNull())
+        return m_content;
+    // Drawn in device pixels; the first change parts the content from the picture.
+    qreal const ratio = m_content.devicePixelRatio();
+    m_content.setDevicePixelRatio(1.0);
+    {
         QPainter painter(&m_content);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.drawImage(0, 0, m_layer);
+        for (QRect const& area : m_staleContent) {
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawPixmap(area, m_base, area);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            painter.drawImage(area, m_layer, area);
+        }
     }
+    m_content.setDevicePixelRatio(ratio);
+    m_staleContent = QRegion();
     return m_content;
+}
+
+void ImageNoteWorkArea::layerChanged(QRect const& device)
+{
+    m_staleContent += device;
+    update(toPoints(device));
 }
 
 void ImageNoteWorkArea::applyToTextEdit()
@@ -71,6 +93,7 @@ void ImageNoteWorkArea::slotSetPixmap(QPixmap const& picture)
     qreal const ratio = picture.devicePixelRatio();
     setFixedSize(qRound(picture.width() / ratio), qRound(picture.height() / ratio));
     m_layer = newLayer();
+    m_staleContent = QRegion();
     m_undo.clear();
     m_redo.clear();
     m_segments.clear();
@@ -145,14 +168,15 @@ bool ImageNoteWorkArea::slotSave()
 // that the same step brings them back when it goes the other way.
 void ImageNoteWorkArea::exchange(UndoStep& step)
 {
-    if (step.pixels.isNull())
-        return;
-    QImage const replaced = m_layer.copy(step.area);
-    int const rowBytes = step.area.width() * 4;
-    for (int y = 0; y < step.area.height(); ++y)
-        std::memcpy(m_layer.scanLine(step.area.top() + y) + step.area.left() * 4, step.pixels.constScanLine(y),
-                    size_t(rowBytes));
-    step.pixels = replaced;
+    for (Tile& tile : step.tiles) {
+        QImage const replaced = m_layer.copy(tile.area);
+        int const rowBytes = tile.area.width() * 4;
+        for (int y = 0; y < tile.area.height(); ++y)
+            std::memcpy(m_layer.scanLine(tile.area.top() + y) + tile.area.left() * 4, tile.pixels.constScanLine(y),
+                        size_t(rowBytes));
+        tile.pixels = replaced;
+        layerChanged(tile.area);
+    }
 }
 
 void ImageNoteWorkArea::stepBack(QStack<UndoStep>& from, QStack<UndoStep>& to)
@@ -162,7 +186,6 @@ void ImageNoteWorkArea::stepBack(QStack<UndoStep>& from, QStack<UndoStep>& to)
     UndoStep step = from.pop();
     exchange(step);
     to.push(step);
-    update();
     emit changed();
 }
 
@@ -222,7 +245,7 @@ qint64 ImageNoteWorkArea::undoMemory() const
     qint64 bytes = 0;
     for (QStack<UndoStep> const* stack : {&m_undo, &m_redo})
         for (UndoStep const& step : *stack)
-            bytes += step.pixels.sizeInBytes();
+            bytes += step.bytes;
     return bytes;
 }
 
@@ -240,54 +263,157 @@ QRect ImageNoteWorkArea::toDevice(QRect const& points) const
     return device.intersected(m_layer.rect());
 }
 
+QRect ImageNoteWorkArea::toPoints(QRect const& device) const
+{
+    qreal const ratio = m_layer.devicePixelRatio();
+    return QRect(QPoint(qFloor(device.left() / ratio), qFloor(device.top() / ratio)),
+                 QPoint(qCeil((device.right() + 1) / ratio) - 1, qCeil((device.bottom() + 1) / ratio) - 1));
+}
+
 // Everything a gesture paints lies within its points' bounding rectangle
 // widened by the pen: square caps reach out up to width / sqrt(2) at a slant,
 // and antialiasing one pixel more. The arrow's head reaches about 33 points
 // back from its tip.
-QRect ImageNoteWorkArea::gestureBounds() const
+int ImageNoteWorkArea::reach() const
 {
-    QRect span = QRect(m_press, m_current).normalized();
     int width = m_thickness;
     switch (m_mode) {
     case Blur:
-        return span.adjusted(-1, -1, 1, 1);
+        return 1;
     case Eraser:
         width = m_thickness * 10;
         break;
     case Highlighter:
         width = m_thickness * 8;
         break;
-    case Arrow:
-        span |= QRect(m_current - QPoint(33, 33), QSize(67, 67));
-        break;
     default:
         break;
     }
+    return qAbs(width) + 2;
+}
+
+QRect ImageNoteWorkArea::segmentBounds(QLine const& segment) const
+{
+    int const margin = reach();
+    return QRect(segment.p1(), segment.p2()).normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+QRect ImageNoteWorkArea::gestureBounds() const
+{
+    QRect span = QRect(m_press, m_current).normalized();
+    if (m_mode == Arrow)
+        span |= QRect(m_current - QPoint(33, 33), QSize(67, 67));
     if (isFreehand()) {
         span = QRect(m_press, m_press);
         for (QLine const& segment : m_segments)
             span |= QRect(segment.p1(), segment.p2()).normalized();
     }
-    int const margin = qAbs(width) + 2;
+    int const margin = reach();
     return span.adjusted(-margin, -margin, margin, margin);
+}
+
+namespace {
+
+// A line cut into pieces about half a tile long, so that their bounds follow it
+// closely also at a slant.
+void addPieces(QVector<QLine>& pieces, QLine const& line)
+{
+    int const count = 1 + qMax(qAbs(line.dx()), qAbs(line.dy())) / (ImageNoteWorkArea::kTileSize / 2);
+    for (int i = 0; i < count; ++i) {
+        QPoint const from = line.p1() + (line.p2() - line.p1()) * i / count;
+        QPoint const to = line.p1() + (line.p2() - line.p1()) * (i + 1) / count;
+        pieces.append(QLine(from, to));
+    }
+}
+
+} // namespace
+
+// Lines and strokes are followed piece by piece; filled shapes, ovals and the
+// blur take their whole rectangle.
+QVector<QRect> ImageNoteWorkArea::gestureAreas() const
+{
+    QVector<QLine> pieces;
+    if (isFreehand()) {
+        for (QLine const& segment : m_segments)
+            addPieces(pieces, segment);
+    } else if (m_mode == Line || m_mode == Arrow) {
+        addPieces(pieces, QLine(m_press, m_current));
+    } else if (m_mode == Rectangle) {
+        QRect const r = QRect(m_press, m_current).normalized();
+        for (QLine const& side : {QLine(r.topLeft(), r.topRight()), QLine(r.topRight(), r.bottomRight()),
+                                  QLine(r.bottomRight(), r.bottomLeft()), QLine(r.bottomLeft(), r.topLeft())})
+            addPieces(pieces, side);
+    } else {
+        return {gestureBounds()};
+    }
+    QVector<QRect> areas;
+    for (QLine const& piece : pieces)
+        areas.append(segmentBounds(piece));
+    if (m_mode == Arrow)
+        areas.append(segmentBounds(QLine(m_current - QPoint(33, 33), m_current + QPoint(33, 33))));
+    return areas;
+}
+
+QRegion ImageNoteWorkArea::gestureRegion() const
+{
+    QRegion region;
+    for (QRect const& area : gestureAreas())
+        region += area;
+    return region;
 }
 
 // A new gesture makes the steps that undo put aside meaningless: redoing one
 // would bring back a layer without the newest annotation.
-ImageNoteWorkArea::UndoStep& ImageNoteWorkArea::pushUndo(QRect const& points)
+ImageNoteWorkArea::UndoStep& ImageNoteWorkArea::pushUndo()
 {
     m_redo.clear();
-    UndoStep step;
-    if (!points.isEmpty() && !m_layer.isNull()) {
-        step.area = toDevice(points);
-        if (!step.area.isEmpty())
-            step.pixels = m_layer.copy(step.area);
-    }
-    m_undo.push(step);
-    trimUndo();
+    m_undo.push(UndoStep());
     emit redoAvailable(false);
     emit undoAvailable(true);
     return m_undo.top();
+}
+
+void ImageNoteWorkArea::saveTiles(UndoStep& step, QVector<QRect> const& areas) const
+{
+    if (m_layer.isNull())
+        return;
+    auto const key = [](QPoint const& origin) { return (quint64(quint32(origin.y())) << 32) | quint32(origin.x()); };
+    QSet<quint64> saved;
+    for (Tile const& tile : qAsConst(step.tiles))
+        saved.insert(key(tile.area.topLeft()));
+    for (QRect const& points : areas) {
+        QRect const device = toDevice(points);
+        if (device.isEmpty())
+            continue;
+        for (int y = device.top() / kTileSize; y <= device.bottom() / kTileSize; ++y)
+            for (int x = device.left() / kTileSize; x <= device.right() / kTileSize; ++x) {
+                QRect const area =
+                    QRect(x * kTileSize, y * kTileSize, kTileSize, kTileSize).intersected(m_layer.rect());
+                if (saved.contains(key(area.topLeft())))
+                    continue;
+                saved.insert(key(area.topLeft()));
+                step.tiles.append(Tile{area, m_layer.copy(area)});
+            }
+    }
+}
+
+void ImageNoteWorkArea::keepChangedTiles(UndoStep& step)
+{
+    auto const unchanged = [this](Tile const& tile) {
+        int const rowBytes = tile.area.width() * 4;
+        for (int y = 0; y < tile.area.height(); ++y)
+            if (std::memcmp(m_layer.constScanLine(tile.area.top() + y) + tile.area.left() * 4,
+                            tile.pixels.constScanLine(y), size_t(rowBytes))
+                != 0)
+                return false;
+        return true;
+    };
+    step.tiles.erase(std::remove_if(step.tiles.begin(), step.tiles.end(), unchanged), step.tiles.end());
+    step.bytes = 0;
+    for (Tile const& tile : qAsConst(step.tiles)) {
+        step.bytes += tile.pixels.sizeInBytes();
+        layerChanged(tile.area);
+    }
 }
 
 bool ImageNoteWorkArea::isFreehand() const
@@ -310,7 +436,10 @@ void ImageNoteWorkArea::mousePressEvent(QMouseEvent* event)
         m_segments.clear();
         if (isFreehand())
             m_segments.append(QLine(m_current, m_current));
-        update();
+        if (m_mode == Text)
+            update();
+        else
+            update(gestureRegion());
     }
     QWidget::mousePressEvent(event);
 }
@@ -320,11 +449,19 @@ void ImageNoteWorkArea::mousePressEvent(QMouseEvent* event)
 void ImageNoteWorkArea::mouseMoveEvent(QMouseEvent* event)
 {
     if ((event->buttons() & Qt::LeftButton) && m_bButtonDown) {
+        // Only what the move changes is painted again: the new segment of a
+        // stroke, or the shape where it was and where it is now.
+        QRegion const before = isFreehand() ? QRegion() : gestureRegion();
         m_previous = m_current;
         m_current = event->pos();
         if (isFreehand())
             m_segments.append(QLine(m_previous, m_current));
-        update();
+        if (m_mode == Text)
+            update();
+        else if (isFreehand())
+            update(segmentBounds(m_segments.last()));
+        else
+            update(before + gestureRegion());
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -333,12 +470,17 @@ void ImageNoteWorkArea::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && m_bButtonDown) {
         m_bButtonDown = false;
+        QRegion const before = gestureRegion();
         m_previous = m_current;
         m_current = event->pos();
         if (isFreehand() && m_current != m_previous)
             m_segments.append(QLine(m_previous, m_current));
+        // The provisional form goes from the screen; the layer shows its own changes.
+        if (m_mode == Text || m_mode == TextCancelled || m_mode == TextAccepted)
+            update();
+        else
+            update(before + gestureRegion());
         commitGesture();
-        update();
     }
     QWidget::mouseReleaseEvent(event);
 }
@@ -359,12 +501,15 @@ void ImageNoteWorkArea::commitGesture()
         m_segments.clear();
         return;
     }
-    pushUndo(gestureBounds());
+    UndoStep& step = pushUndo();
+    saveTiles(step, gestureAreas());
     {
         QPainter painter(&m_layer);
         painter.setRenderHint(QPainter::Antialiasing);
         drawGesture(painter, true);
     }
+    keepChangedTiles(step);
+    trimUndo();
     m_segments.clear();
     m_bDirty = true;
     emit changed();
@@ -373,7 +518,7 @@ void ImageNoteWorkArea::commitGesture()
 void ImageNoteWorkArea::placeTextBox()
 {
     if (!m_pTextBox->isVisible())
-        pushUndo(QRect()).awaitingText = true;
+        pushUndo().awaitingText = true;
     QRect box;
     if ((m_press - m_current).manhattanLength() < 101)
         box = QRect(m_press, QSize(kTextBoxWidth, kTextBoxHeight));
@@ -402,16 +547,13 @@ void ImageNoteWorkArea::writeText()
         int const margin = qAbs(m_thickness) + 4;
         QRect const covered =
             painter.boundingRect(box, Qt::TextWordWrap, text).united(box).adjusted(-margin, -margin, margin, margin);
-        UndoStep* step = !m_undo.isEmpty() && m_undo.top().awaitingText ? &m_undo.top() : nullptr;
-        if (step) {
-            step->area = toDevice(covered);
-            step->pixels = m_layer.copy(step->area);
-            step->awaitingText = false;
-            trimUndo();
-        } else {
-            pushUndo(covered);
-        }
+        UndoStep& step = !m_undo.isEmpty() && m_undo.top().awaitingText ? m_undo.top() : pushUndo();
+        step.awaitingText = false;
+        saveTiles(step, {covered});
         painter.drawText(box, Qt::TextWordWrap, text);
+        painter.end();
+        keepChangedTiles(step);
+        trimUndo();
     }
     edit->clear();
     m_bDirty = true;
@@ -420,52 +562,34 @@ void ImageNoteWorkArea::writeText()
 
 void ImageNoteWorkArea::drawSegments(QPainter& painter) const
 {
+    // A segment that lies wholly outside a clipped painter cannot show.
+    QRectF const clip = painter.hasClipping() ? painter.clipBoundingRect() : QRectF();
     // One call per segment: overlapping highlighter segments grow denser, as ink does.
     for (QLine const& segment : m_segments)
-        painter.drawLines(&segment, 1);
+        if (clip.isNull() || clip.intersects(segmentBounds(segment)))
+            painter.drawLines(&segment, 1);
 }
 
 void ImageNoteWorkArea::drawGesture(QPainter& painter, bool onLayer)
 {
     Qt::PenStyle const style = m_bDash ? Qt::DashLine : Qt::SolidLine;
     QPen const toolPen(QBrush(m_color, Qt::SolidPattern), m_thickness, style, Qt::SquareCap, Qt::BevelJoin);
-    QColor fill = m_color;
-    fill.setAlpha(200);
-    QRect const span = QRect(m_press, m_current).normalized();
 
     switch (m_mode) {
     case Eraser:
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.setPen(QPen(QBrush(QColor(0, 0, 0, 0), Qt::SolidPattern), m_thickness * 10, Qt::SolidLine, Qt::RoundCap,
-                            Qt::BevelJoin));
-        drawSegments(painter);
+        drawEraser(painter);
         break;
-    case Highlighter: {
-        QPen pen;
-        pen.setColor(m_color);
-        pen.setWidth(m_thickness * 8);
-        painter.setOpacity(0.1);
-        painter.setPen(pen);
-        drawSegments(painter);
-        painter.setOpacity(1.0);
+    case Highlighter:
+        drawHighlighter(painter);
         break;
-    }
     case Rectangle:
     case FilledRectangle:
-        painter.setPen(toolPen);
-        painter.setBrush(m_mode == FilledRectangle ? QBrush(fill, Qt::SolidPattern) : QBrush());
-        painter.drawRects(&span, 1);
+        drawRectangle(painter, toolPen);
         break;
     case Oval:
-    case FilledOval: {
-        QPen pen = toolPen;
-        if (span.width() < 6 || span.height() < 6)
-            pen.setStyle(Qt::SolidLine);
-        painter.setPen(pen);
-        painter.setBrush(m_mode == FilledOval ? QBrush(fill, Qt::SolidPattern) : QBrush());
-        painter.drawEllipse(span);
+    case FilledOval:
+        drawOval(painter, toolPen);
         break;
-    }
     case Line: {
         painter.setPen(toolPen);
         QLine const line(m_press, m_current);
@@ -476,20 +600,9 @@ void ImageNoteWorkArea::drawGesture(QPainter& painter, bool onLayer)
         painter.setPen(toolPen);
         drawArrow(&painter);
         break;
-    case Blur: {
-        QRect const area = span.intersected(rect());
-        if (area.isEmpty() || m_base.isNull())
-            break;
-        // The picture may carry more device pixels than the widget has points.
-        qreal const ratio = m_base.devicePixelRatio();
-        QRect const device(QPoint(qFloor(area.left() * ratio), qFloor(area.top() * ratio)),
-                           QPoint(qCeil((area.right() + 1) * ratio) - 1, qCeil((area.bottom() + 1) * ratio) - 1));
-        QImage const image = VAruzoD::DrawTools::blurred(m_base.toImage(), device, kBlurRadius, false);
-        if (onLayer)
-            painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(QRectF(area), image, QRectF(device));
+    case Blur:
+        drawBlur(painter, onLayer);
         break;
-    }
     case Text:
     case TextCancelled:
     case TextAccepted:
@@ -499,6 +612,95 @@ void ImageNoteWorkArea::drawGesture(QPainter& painter, bool onLayer)
         drawSegments(painter);
         break;
     }
+}
+
+// Erasing replaces the layer's pixels under the stroke with transparent ones.
+void ImageNoteWorkArea::drawEraser(QPainter& painter)
+{
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setPen(QPen(QBrush(QColor(0, 0, 0, 0), Qt::SolidPattern), m_thickness * 10, Qt::SolidLine, Qt::RoundCap,
+                        Qt::BevelJoin));
+    drawSegments(painter);
+}
+
+void ImageNoteWorkArea::drawHighlighter(QPainter& painter)
+{
+    QPen pen;
+    pen.setColor(m_color);
+    pen.setWidth(m_thickness * 8);
+    painter.setOpacity(0.1);
+    painter.setPen(pen);
+    drawSegments(painter);
+    painter.setOpacity(1.0);
+}
+
+namespace {
+
+// Filled shapes take the colour at a fixed alpha.
+QColor fillOf(QColor colour)
+{
+    colour.setAlpha(200);
+    return colour;
+}
+
+} // namespace
+
+void ImageNoteWorkArea::drawRectangle(QPainter& painter, QPen const& pen)
+{
+    QRect const span = QRect(m_press, m_current).normalized();
+    painter.setPen(pen);
+    painter.setBrush(m_mode == FilledRectangle ? QBrush(fillOf(m_color), Qt::SolidPattern) : QBrush());
+    painter.drawRects(&span, 1);
+}
+
+void ImageNoteWorkArea::drawOval(QPainter& painter, QPen const& toolPen)
+{
+    QRect const span = QRect(m_press, m_current).normalized();
+    QPen pen = toolPen;
+    if (span.width() < 6 || span.height() < 6)
+        pen.setStyle(Qt::SolidLine);
+    painter.setPen(pen);
+    painter.setBrush(m_mode == FilledOval ? QBrush(fillOf(m_color), Qt::SolidPattern) : QBrush());
+    painter.drawEllipse(span);
+}
+
+// The blur softens the picture itself (never the layer) inside the dragged
+// rectangle and covers whatever the layer held there. Only the rectangle is
+// taken from the picture: the blur reads nothing outside it.
+void ImageNoteWorkArea::drawBlur(QPainter& painter, bool onLayer)
+{
+    QRect const area = QRect(m_press, m_current).normalized().intersected(rect());
+    if (area.isEmpty() || m_base.isNull())
+        return;
+    // The picture may carry more device pixels than the widget has points.
+    qreal const ratio = m_base.devicePixelRatio();
+    QRect const device(QPoint(qFloor(area.left() * ratio), qFloor(area.top() * ratio)),
+                       QPoint(qCeil((area.right() + 1) * ratio) - 1, qCeil((area.bottom() + 1) * ratio) - 1));
+    QImage const part = m_base.toImage().copy(device);
+    QImage const image = VAruzoD::DrawTools::blurred(part, part.rect(), kBlurRadius, false);
+    if (onLayer)
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QRectF(area), image, QRectF(image.rect()));
+}
+
+// Erasing cannot be shown by drawing over the layer, so the part of the layer
+// under area is copied and erased, and the copy is shown in its place.
+void ImageNoteWorkArea::drawErasing(QPainter& painter, QRect const& area)
+{
+    QRect const device = toDevice(area);
+    if (device.isEmpty())
+        return;
+    QRect const points = toPoints(device);
+    QImage preview = m_layer.copy(device);
+    preview.setDevicePixelRatio(m_layer.devicePixelRatio());
+    {
+        QPainter erase(&preview);
+        erase.setRenderHint(QPainter::Antialiasing);
+        erase.translate(-points.topLeft());
+        erase.setClipRect(points);
+        drawGesture(erase, false);
+    }
+    painter.drawImage(points.topLeft(), preview);
 }
 
 void ImageNoteWorkArea::drawArrow(QPainter* painter)
@@ -529,16 +731,11 @@ void ImageNoteWorkArea::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Only the part that changed is painted, however large the picture.
+    painter.setClipRect(event->rect());
     painter.drawPixmap(0, 0, m_base);
     if (m_bButtonDown && m_mode == Eraser && !m_layer.isNull()) {
-        QImage preview = m_layer.copy();
-        preview.setDevicePixelRatio(m_layer.devicePixelRatio());
-        {
-            QPainter erase(&preview);
-            erase.setRenderHint(QPainter::Antialiasing);
-            drawGesture(erase, false);
-        }
-        painter.drawImage(0, 0, preview);
+        drawErasing(painter, event->rect());
         return;
     }
     painter.drawImage(0, 0, m_layer);

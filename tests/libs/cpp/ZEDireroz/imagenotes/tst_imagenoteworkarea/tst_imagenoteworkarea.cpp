@@ -117,6 +117,19 @@ QPixmap stripedPicture(qreal ratio)
     return QPixmap::fromImage(stripes);
 }
 
+// A stroke of 200 points across a large picture, from left to right in a wave.
+QList<QPoint> strokeAcross(QSize const& picture, int stroke, int strokes)
+{
+    QList<QPoint> points;
+    int const rows = picture.height() - 800;
+    for (int i = 0; i < 200; ++i) {
+        double const t = i / 199.0;
+        points.append(QPoint(int(200 + (picture.width() - 400) * t),
+                             int(400 + rows * stroke / strokes + 300 * std::sin(t * 12.6 + stroke))));
+    }
+    return points;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Draw)
@@ -451,25 +464,30 @@ private slots:
 
     void undoIsBoundedByMemory()
     {
-        Fixture f;
-        qint64 const layerBytes = qint64(kSize.width()) * kSize.height() * 4;
-        f.drag(QPoint(5, 5), QPoint(58, 5));
+        // Eight by six tiles, a thin stroke along each row of tiles.
+        QSize const size(8 * ImageNoteWorkArea::kTileSize, 6 * ImageNoteWorkArea::kTileSize);
+        QPixmap picture(size);
+        picture.fill(kBase);
+        Fixture f(picture);
+        auto row = [&](int i) { return ImageNoteWorkArea::kTileSize * i + 10; };
+        qint64 const layerBytes = qint64(size.width()) * size.height() * 4;
+        f.drag(QPoint(5, row(0)), QPoint(size.width() - 5, row(0)));
         qint64 const stepBytes = f.area.undoMemory();
         // A thin stroke keeps only its strip of the layer.
-        QVERIFY2(stepBytes > 0 && stepBytes < layerBytes / 4, qPrintable(QString::number(stepBytes)));
+        QVERIFY2(stepBytes > 0 && stepBytes <= layerBytes / 6, qPrintable(QString::number(stepBytes)));
         f.area.slotUndo();
         f.area.slotRedo();
         QCOMPARE(f.area.undoMemory(), stepBytes);
         f.area.setUndoMemoryLimit(3 * stepBytes);
         for (int i = 1; i < 6; ++i)
-            f.drag(QPoint(5, 5 + 7 * i), QPoint(58, 5 + 7 * i));
+            f.drag(QPoint(5, row(i)), QPoint(size.width() - 5, row(i)));
         QCOMPARE(f.area.undoCount(), 3);
         QVERIFY(f.area.undoMemory() <= 3 * stepBytes);
         // The newest steps survive: three undos leave the first three strokes.
         for (int i = 0; i < 3; ++i)
             f.area.slotUndo();
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(f.alpha(QPoint(32, 5 + 7 * i)) > 0, i < 3);
+            QCOMPARE(f.alpha(QPoint(size.width() / 2, row(i))) > 0, i < 3);
         // Undo moved the steps to the redo side; together they stay within the bound.
         f.area.slotUndo();
         QCOMPARE(f.area.redoCount(), 3);
@@ -646,6 +664,29 @@ private slots:
                  plainComposition(stripedPicture(1.0), shown).convertToFormat(QImage::Format_RGB32));
         QCOMPARE(f.layer(), layer);
         QTest::mouseRelease(&f.area, Qt::LeftButton, Qt::NoModifier, points.last());
+    }
+
+    // Each step keeps only the tiles its stroke changed, so fifty strokes across
+    // a large picture all stay within the default bound.
+    void fiftyStrokesAcrossALargePictureFitTheUndoBound()
+    {
+        QSize const size(8000, 8000);
+        QPixmap large(size);
+        large.fill(kBase);
+        Fixture f(large);
+        f.area.slotSetThikness(5);
+        int const strokes = 50;
+        for (int s = 0; s < strokes; ++s)
+            f.drag(strokeAcross(size, s, strokes));
+        QCOMPARE(f.area.undoCount(), strokes);
+        QVERIFY2(f.area.undoMemory() <= ImageNoteWorkArea::kDefaultUndoMemory,
+                 qPrintable(QString::number(f.area.undoMemory())));
+        QPoint const onLast = strokeAcross(size, strokes - 1, strokes).at(100);
+        QVERIFY(f.alpha(onLast) > 0);
+        f.area.slotUndo();
+        QCOMPARE(qAlpha(f.area.layer().pixel(onLast)), 0);
+        f.area.slotRedo();
+        QVERIFY(qAlpha(f.area.layer().pixel(onLast)) > 0);
     }
 
     void textBoxPlacement_data()
