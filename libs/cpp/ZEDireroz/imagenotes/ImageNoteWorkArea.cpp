@@ -38,15 +38,15 @@ ImageNoteWorkArea::ImageNoteWorkArea(QWidget* parent)
 
 ImageNoteWorkArea::~ImageNoteWorkArea() = default;
 
-// The composed picture starts as the picture itself (the layer is empty then)
-// and is mended where the layer changed: the picture's pixels are put back and
+// The composed picture starts as a copy of the picture (the layer is empty
+// then) and is mended where the layer changed: the picture's pixels are put back and
 // the layer is drawn over them. It keeps the picture's format, so saving it
 // encodes the same kind of pixels as the bare picture.
 QPixmap const& ImageNoteWorkArea::pixContent()
 {
     if (m_staleContent.isEmpty() || m_content.isNull())
         return m_content;
-    // Drawn in device pixels; the first change parts the content from the picture.
+    // Drawn in device pixels.
     qreal const ratio = m_content.devicePixelRatio();
     m_content.setDevicePixelRatio(1.0);
     {
@@ -89,7 +89,9 @@ void ImageNoteWorkArea::slotSetPixmap(QPixmap const& picture)
 {
     m_bDirty = true;
     m_base = picture;
-    m_content = picture;
+    // The composed picture gets pixels of its own while the picture is being
+    // opened, so that no gesture pays for copying the whole picture.
+    m_content = QPixmap::fromImage(picture.toImage().copy());
     qreal const ratio = picture.devicePixelRatio();
     setFixedSize(qRound(picture.width() / ratio), qRound(picture.height() / ratio));
     m_layer = newLayer();
@@ -166,17 +168,70 @@ bool ImageNoteWorkArea::slotSave()
 
 // Puts the step's pixels into the layer and keeps the ones they replace, so
 // that the same step brings them back when it goes the other way.
+namespace {
+
+// A tile that is wholly transparent is kept as a null picture: most strokes
+// go where nothing was drawn yet, and such a step then costs no pixels.
+bool isClear(QImage const& layer, QRect const& area)
+{
+    int const rowBytes = area.width() * 4;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        uchar const* row = layer.constScanLine(y) + area.left() * 4;
+        if (row[0] != 0 || std::memcmp(row, row + 1, size_t(rowBytes - 1)) != 0)
+            return false;
+    }
+    return true;
+}
+
+QImage cut(QImage const& layer, QRect const& area)
+{
+    return isClear(layer, area) ? QImage() : layer.copy(area);
+}
+
+void put(QImage& layer, QRect const& area, QImage const& pixels)
+{
+    int const rowBytes = area.width() * 4;
+    for (int y = 0; y < area.height(); ++y) {
+        uchar* row = layer.scanLine(area.top() + y) + area.left() * 4;
+        if (pixels.isNull())
+            std::memset(row, 0, size_t(rowBytes));
+        else
+            std::memcpy(row, pixels.constScanLine(y), size_t(rowBytes));
+    }
+}
+
+bool holds(QImage const& layer, QRect const& area, QImage const& pixels)
+{
+    if (pixels.isNull())
+        return isClear(layer, area);
+    int const rowBytes = area.width() * 4;
+    for (int y = 0; y < area.height(); ++y)
+        if (std::memcmp(layer.constScanLine(area.top() + y) + area.left() * 4, pixels.constScanLine(y),
+                        size_t(rowBytes))
+            != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+qint64 ImageNoteWorkArea::UndoStep::size() const
+{
+    qint64 bytes = 0;
+    for (Tile const& tile : tiles)
+        bytes += qint64(sizeof(Tile)) + tile.pixels.sizeInBytes();
+    return bytes;
+}
+
 void ImageNoteWorkArea::exchange(UndoStep& step)
 {
     for (Tile& tile : step.tiles) {
-        QImage const replaced = m_layer.copy(tile.area);
-        int const rowBytes = tile.area.width() * 4;
-        for (int y = 0; y < tile.area.height(); ++y)
-            std::memcpy(m_layer.scanLine(tile.area.top() + y) + tile.area.left() * 4, tile.pixels.constScanLine(y),
-                        size_t(rowBytes));
+        QImage const replaced = cut(m_layer, tile.area);
+        put(m_layer, tile.area, tile.pixels);
         tile.pixels = replaced;
         layerChanged(tile.area);
     }
+    step.bytes = step.size();
 }
 
 void ImageNoteWorkArea::stepBack(QStack<UndoStep>& from, QStack<UndoStep>& to)
@@ -186,6 +241,8 @@ void ImageNoteWorkArea::stepBack(QStack<UndoStep>& from, QStack<UndoStep>& to)
     UndoStep step = from.pop();
     exchange(step);
     to.push(step);
+    // The pixels a step gives back may take more room than the ones it took.
+    trimUndo();
     emit changed();
 }
 
@@ -392,28 +449,18 @@ void ImageNoteWorkArea::saveTiles(UndoStep& step, QVector<QRect> const& areas) c
                 if (saved.contains(key(area.topLeft())))
                     continue;
                 saved.insert(key(area.topLeft()));
-                step.tiles.append(Tile{area, m_layer.copy(area)});
+                step.tiles.append(Tile{area, cut(m_layer, area)});
             }
     }
 }
 
 void ImageNoteWorkArea::keepChangedTiles(UndoStep& step)
 {
-    auto const unchanged = [this](Tile const& tile) {
-        int const rowBytes = tile.area.width() * 4;
-        for (int y = 0; y < tile.area.height(); ++y)
-            if (std::memcmp(m_layer.constScanLine(tile.area.top() + y) + tile.area.left() * 4,
-                            tile.pixels.constScanLine(y), size_t(rowBytes))
-                != 0)
-                return false;
-        return true;
-    };
+    auto const unchanged = [this](Tile const& tile) { return holds(m_layer, tile.area, tile.pixels); };
     step.tiles.erase(std::remove_if(step.tiles.begin(), step.tiles.end(), unchanged), step.tiles.end());
-    step.bytes = 0;
-    for (Tile const& tile : qAsConst(step.tiles)) {
-        step.bytes += tile.pixels.sizeInBytes();
+    step.bytes = step.size();
+    for (Tile const& tile : qAsConst(step.tiles))
         layerChanged(tile.area);
-    }
 }
 
 bool ImageNoteWorkArea::isFreehand() const

@@ -110,7 +110,7 @@ protected:
 
 private:
     // A square of the layer in device pixels (smaller at the layer's edges)
-    // and the pixels to put back there.
+    // and the pixels to put back there; none when they are all transparent.
     struct Tile
     {
         QRect area;
@@ -124,6 +124,8 @@ private:
         QVector<Tile> tiles;
         qint64 bytes = 0;
         bool awaitingText = false;
+        // The bytes its tiles take, pixels and bookkeeping.
+        qint64 size() const;
     };
 
     bool isFreehand() const;
