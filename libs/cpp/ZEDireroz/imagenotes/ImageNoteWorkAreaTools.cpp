@@ -81,10 +81,30 @@ void addPieces(QVector<QLine>& pieces, QLine const& line)
     }
 }
 
+// An oval's outline in arcs about half a tile long. Each arc lies within one
+// quarter, so it runs one way in x and in y and the line between its ends
+// bounds it; the ends are rounded to whole points.
+void addOvalPieces(QVector<QLine>& pieces, QRect const& bounds)
+{
+    QRectF const oval(bounds);
+    qreal const a = oval.width() / 2;
+    qreal const b = oval.height() / 2;
+    int const perQuarter = 1 + int((a + b) * M_PI / 4) / (ImageNoteWorkArea::kTileSize / 2);
+    auto const at = [&](qreal angle) {
+        return QPointF(oval.center().x() + a * std::cos(angle), oval.center().y() + b * std::sin(angle)).toPoint();
+    };
+    for (int quarter = 0; quarter < 4; ++quarter)
+        for (int i = 0; i < perQuarter; ++i) {
+            qreal const from = M_PI / 2 * (quarter + qreal(i) / perQuarter);
+            qreal const to = M_PI / 2 * (quarter + qreal(i + 1) / perQuarter);
+            pieces.append(QLine(at(from), at(to)));
+        }
+}
+
 } // namespace
 
-// Lines and strokes are followed piece by piece; filled shapes, ovals and the
-// blur take their whole rectangle.
+// Lines, strokes and outlines are followed piece by piece; filled shapes and
+// the blur take their whole rectangle.
 QVector<QRect> ImageNoteWorkArea::gestureAreas() const
 {
     QVector<QLine> pieces;
@@ -98,12 +118,18 @@ QVector<QRect> ImageNoteWorkArea::gestureAreas() const
         for (QLine const& side : {QLine(r.topLeft(), r.topRight()), QLine(r.topRight(), r.bottomRight()),
                                   QLine(r.bottomRight(), r.bottomLeft()), QLine(r.bottomLeft(), r.topLeft())})
             addPieces(pieces, side);
+    } else if (m_mode == Oval) {
+        addOvalPieces(pieces, QRect(m_press, m_current).normalized());
     } else {
         return {gestureBounds()};
     }
+    // Curves are drawn as an approximation a little off the true oval; one
+    // point covers that and the rounding of the arcs' ends.
+    int const slack =
+        m_mode == Oval ? 1 + qMax(qAbs(m_current.x() - m_press.x()), qAbs(m_current.y() - m_press.y())) / 1000 : 0;
     QVector<QRect> areas;
     for (QLine const& piece : pieces)
-        areas.append(segmentBounds(piece));
+        areas.append(segmentBounds(piece).adjusted(-slack, -slack, slack, slack));
     if (m_mode == Arrow)
         areas.append(segmentBounds(QLine(m_current - QPoint(33, 33), m_current + QPoint(33, 33))));
     return areas;

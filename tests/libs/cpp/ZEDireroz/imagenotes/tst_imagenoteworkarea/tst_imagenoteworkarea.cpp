@@ -534,6 +534,9 @@ private slots:
         QTest::newRow("highlighter") << int(ImageNoteWorkArea::Highlighter) << 2 << 1.0 << slant;
         QTest::newRow("rectangle 10") << int(ImageNoteWorkArea::Rectangle) << 10 << 1.0 << corner;
         QTest::newRow("filled oval") << int(ImageNoteWorkArea::FilledOval) << 3 << 1.0 << corner;
+        QTest::newRow("oval 15 on a 2x picture") << int(ImageNoteWorkArea::Oval) << 15 << 2.0 << corner;
+        QTest::newRow("wide flat oval") << int(ImageNoteWorkArea::Oval) << 1 << 1.0
+                                        << QList<QPoint>{QPoint(0, 22), QPoint(63, 26)};
         QTest::newRow("line 15 at a slant") << int(ImageNoteWorkArea::Line) << 15 << 1.0 << corner;
         QTest::newRow("arrow") << int(ImageNoteWorkArea::Arrow) << 4 << 1.0 << corner;
         QTest::newRow("blur") << int(ImageNoteWorkArea::Blur) << 1 << 1.0 << corner;
@@ -701,6 +704,49 @@ private slots:
         QCOMPARE(qRed(f.area.layer().pixel(onLast)), 0);
         f.area.slotRedo();
         QCOMPARE(qRed(f.area.layer().pixel(onLast)), 255);
+    }
+
+    // Outlines across a large inked picture keep only the tiles along them,
+    // and still undo and redo to the exact pixels.
+    void outlinesKeepTheTilesAlongThem_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("thickness");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("oval 15") << int(ImageNoteWorkArea::Oval) << 15 << QPoint(40, 30) << QPoint(1000, 740);
+        QTest::newRow("flat oval") << int(ImageNoteWorkArea::Oval) << 1 << QPoint(1010, 380) << QPoint(10, 420);
+        QTest::newRow("narrow oval") << int(ImageNoteWorkArea::Oval) << 2 << QPoint(500, 5) << QPoint(530, 760);
+        QTest::newRow("rectangle 10") << int(ImageNoteWorkArea::Rectangle) << 10 << QPoint(1000, 740) << QPoint(30, 20);
+        QTest::newRow("arrow 4") << int(ImageNoteWorkArea::Arrow) << 4 << QPoint(20, 700) << QPoint(990, 40);
+    }
+    void outlinesKeepTheTilesAlongThem()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, thickness);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QSize const size(1024, 768);
+        QPixmap picture(size);
+        picture.fill(kBase);
+        Fixture f(picture);
+        f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
+        f.area.slotSetColor(Qt::green);
+        f.drag(QPoint(1, 1), QPoint(size.width() - 1, size.height() - 1));
+        QImage const before = f.layer();
+        qint64 const filled = f.area.undoMemory();
+        f.area.slotSetMode(mode);
+        f.area.slotSetColor(Qt::red);
+        f.area.slotSetThikness(thickness);
+        f.area.slotSetDashLine(true);
+        f.drag(from, to);
+        QImage const after = f.layer();
+        qint64 const stepBytes = f.area.undoMemory() - filled;
+        QVERIFY2(stepBytes < qint64(size.width()) * size.height() * 4 / 2, qPrintable(QString::number(stepBytes)));
+        f.area.slotUndo();
+        QCOMPARE(f.layer(), before);
+        f.area.slotRedo();
+        QCOMPARE(f.layer(), after);
     }
 
     void textBoxPlacement_data()
