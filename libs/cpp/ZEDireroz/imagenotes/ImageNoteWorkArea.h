@@ -149,7 +149,7 @@ private:
     // The rectangle, in points, that the gesture under way paints into.
     QRect gestureBounds() const;
     // Rectangles in points that together hold everything the gesture paints,
-    // each about a tile in size along lines and strokes.
+    // each about half a tile long along strokes, lines and outlines.
     QVector<QRect> gestureAreas() const;
     QRegion gestureRegion() const;
     QRect toDevice(QRect const& points) const;

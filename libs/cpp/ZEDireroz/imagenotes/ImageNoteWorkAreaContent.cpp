@@ -13,9 +13,9 @@
 namespace ZEDireroz {
 
 // The composed picture starts as a copy of the picture (the layer is empty
-// then) and is mended where the layer changed: the picture's pixels are put back and
-// the layer is drawn over them. It keeps the picture's format, so saving it
-// encodes the same kind of pixels as the bare picture.
+// then) and is mended where the layer changed: the picture's pixels are put
+// back and the layer is drawn over them. It keeps the picture's format, so
+// saving it encodes the same kind of pixels as the bare picture.
 QPixmap const& ImageNoteWorkArea::pixContent()
 {
     if (m_staleContent.isEmpty() || m_content.isNull())
