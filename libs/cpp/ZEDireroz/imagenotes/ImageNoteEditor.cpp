@@ -397,6 +397,9 @@ void ImageNoteEditor::showEvent(QShowEvent* event)
 
 void ImageNoteEditor::slotChanged()
 {
+    // The preview lets go of the old picture first, so that the work area can
+    // mend it in place instead of copying the whole picture.
+    m_pDragPreview->slotSetPixmap(QPixmap());
     m_pDragPreview->slotSetPixmap(m_pWorkArea->pixContent());
 }
 

@@ -5,9 +5,11 @@
 // transparent layer over the picture, never into the picture itself. A gesture
 // is drawn provisionally while the button is down and committed into the layer
 // by the mouse handlers, so painting never changes the model. Each undo or redo
-// step keeps only the rectangle of the layer that its gesture changed, with the
-// pixels it held before (or, once undone, after); together they are bounded by
-// memory.
+// step keeps only the tiles of the layer that its gesture changed, with the
+// pixels they held before (or, once undone, after); together they are bounded
+// by memory. Drawing, undo, redo, repaints and the composed picture all work on
+// the tiles or the rectangles that changed, so their cost follows the pixels a
+// gesture touches, not the size of the picture.
 
 #include <QColor>
 #include <QFont>
@@ -16,7 +18,9 @@
 #include <QList>
 #include <QPixmap>
 #include <QPoint>
+#include <QRegion>
 #include <QStack>
+#include <QVector>
 #include <QWidget>
 
 class QPainter;
@@ -51,11 +55,15 @@ public:
     // A text click (or a short drag) places a box of this size.
     static constexpr int kTextBoxWidth = 220;
     static constexpr int kTextBoxHeight = 90;
+    // Undo steps keep the layer in square tiles of this many device pixels.
+    static constexpr int kTileSize = 64;
 
     explicit ImageNoteWorkArea(QWidget* parent = nullptr);
     ~ImageNoteWorkArea() override;
 
     // The picture with the layer painted over it, at the picture's device pixels.
+    // Only what changed since the last call is composed again, in place when no
+    // one else holds the returned picture.
     QPixmap const& pixContent();
     bool isDirty() const { return m_bDirty; }
     void applyToTextEdit();
@@ -101,14 +109,23 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // One step of the history: a rectangle of the layer in device pixels and
-    // the pixels to put back there. A text step is pushed when its box is
-    // placed and receives its rectangle when the text is written.
-    struct UndoStep
+    // A square of the layer in device pixels (smaller at the layer's edges)
+    // and the pixels to put back there; none when they are all transparent.
+    struct Tile
     {
         QRect area;
         QImage pixels;
+    };
+    // One step of the history: the tiles its gesture changed. A text step is
+    // pushed when its box is placed and receives its tiles when the text is
+    // written.
+    struct UndoStep
+    {
+        QVector<Tile> tiles;
+        qint64 bytes = 0;
         bool awaitingText = false;
+        // The bytes its tiles take, pixels and bookkeeping.
+        qint64 size() const;
     };
 
     bool isFreehand() const;
@@ -116,16 +133,37 @@ private:
     // Draws the gesture under way with painter; onLayer selects the committed form.
     void drawGesture(QPainter& painter, bool onLayer);
     void drawSegments(QPainter& painter) const;
+    void drawEraser(QPainter& painter);
+    void drawHighlighter(QPainter& painter);
+    void drawRectangle(QPainter& painter, QPen const& pen);
+    void drawOval(QPainter& painter, QPen const& pen);
+    void drawBlur(QPainter& painter, bool onLayer);
+    // The eraser's provisional form over the part of the layer under area.
+    void drawErasing(QPainter& painter, QRect const& area);
     void commitGesture();
     void placeTextBox();
     void writeText();
+    // How far, in points, the gesture's pen reaches beyond its points.
+    int reach() const;
+    QRect segmentBounds(QLine const& segment) const;
     // The rectangle, in points, that the gesture under way paints into.
     QRect gestureBounds() const;
+    // Rectangles in points that together hold everything the gesture paints,
+    // each about half a tile long along strokes, lines and outlines.
+    QVector<QRect> gestureAreas() const;
+    QRegion gestureRegion() const;
     QRect toDevice(QRect const& points) const;
-    UndoStep& pushUndo(QRect const& points);
+    QRect toPoints(QRect const& device) const;
+    UndoStep& pushUndo();
+    // Keeps in step the tiles of the layer under areas (in points), before they are drawn on.
+    void saveTiles(UndoStep& step, QVector<QRect> const& areas) const;
+    // Drops the saved tiles that drawing left as they were and shows the others.
+    void keepChangedTiles(UndoStep& step);
     void trimUndo();
     void exchange(UndoStep& step);
     void stepBack(QStack<UndoStep>& from, QStack<UndoStep>& to);
+    // The layer changed in this rectangle of device pixels.
+    void layerChanged(QRect const& device);
     void finishTextBox(int mode);
     QImage newLayer() const;
 
@@ -145,6 +183,8 @@ private:
     QStack<UndoStep> m_undo;
     QStack<UndoStep> m_redo;
     QList<QLine> m_segments;
+    // Device pixels of the composed picture that no longer match picture and layer.
+    QRegion m_staleContent;
     bool m_bDirty = true;
     qint64 m_undoMemoryLimit = kDefaultUndoMemory;
 };

@@ -3,6 +3,7 @@
 // memory bound, text notes, that painting changes nothing, saving, and cursors.
 #include "TestSupport/FileDialogDriver.h"
 #include "TestSupport/ModalAnswer.h"
+#include "VAruzoD/DrawTools.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
 #include "ZEDireroz/imagenotes/NoteEditWidget.h"
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -95,6 +97,38 @@ bool transparent(QImage const& image)
 }
 
 using Draw = std::function<void(QPainter&)>;
+
+// The picture with the whole layer drawn over it, as a plain composition does.
+QImage plainComposition(QPixmap const& picture, QImage const& layer)
+{
+    QImage content = picture.toImage().copy();
+    QPainter painter(&content);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawImage(0, 0, layer);
+    painter.end();
+    return content;
+}
+
+// A picture of the given device pixel ratio with stripes in two colours.
+QPixmap stripedPicture(qreal ratio)
+{
+    QImage stripes = stripedPicture().toImage().scaled(kSize * ratio);
+    stripes.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(stripes);
+}
+
+// A stroke of 200 points across a large picture, from left to right in a wave.
+QList<QPoint> strokeAcross(QSize const& picture, int stroke, int strokes)
+{
+    QList<QPoint> points;
+    int const rows = picture.height() - 800;
+    for (int i = 0; i < 200; ++i) {
+        double const t = i / 199.0;
+        points.append(QPoint(int(200 + (picture.width() - 400) * t),
+                             int(400 + rows * stroke / strokes + 300 * std::sin(t * 12.6 + stroke))));
+    }
+    return points;
+}
 
 } // namespace
 
@@ -430,25 +464,38 @@ private slots:
 
     void undoIsBoundedByMemory()
     {
-        Fixture f;
-        qint64 const layerBytes = qint64(kSize.width()) * kSize.height() * 4;
-        f.drag(QPoint(5, 5), QPoint(58, 5));
-        qint64 const stepBytes = f.area.undoMemory();
+        // Eight by six tiles, all inked, and a thin stroke along each row of tiles.
+        QSize const size(8 * ImageNoteWorkArea::kTileSize, 6 * ImageNoteWorkArea::kTileSize);
+        QPixmap picture(size);
+        picture.fill(kBase);
+        Fixture f(picture);
+        f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
+        f.area.slotSetColor(Qt::green);
+        f.drag(QPoint(1, 1), QPoint(size.width() - 1, size.height() - 1));
+        f.area.slotSetMode(ImageNoteWorkArea::Pen);
+        f.area.slotSetColor(Qt::red);
+        auto row = [&](int i) { return ImageNoteWorkArea::kTileSize * i + 10; };
+        auto stroke = [&](int i) { f.drag(QPoint(5, row(i)), QPoint(size.width() - 5, row(i))); };
+        auto red = [&](int i) { return qRed(f.layer().pixel(size.width() / 2, row(i))) > 0; };
+        qint64 const layerBytes = qint64(size.width()) * size.height() * 4;
+        qint64 const filled = f.area.undoMemory();
+        stroke(0);
+        qint64 const stepBytes = f.area.undoMemory() - filled;
         // A thin stroke keeps only its strip of the layer.
-        QVERIFY2(stepBytes > 0 && stepBytes < layerBytes / 4, qPrintable(QString::number(stepBytes)));
+        QVERIFY2(stepBytes > 0 && stepBytes <= layerBytes / 5, qPrintable(QString::number(stepBytes)));
         f.area.slotUndo();
         f.area.slotRedo();
-        QCOMPARE(f.area.undoMemory(), stepBytes);
+        QCOMPARE(f.area.undoMemory(), filled + stepBytes);
         f.area.setUndoMemoryLimit(3 * stepBytes);
         for (int i = 1; i < 6; ++i)
-            f.drag(QPoint(5, 5 + 7 * i), QPoint(58, 5 + 7 * i));
+            stroke(i);
         QCOMPARE(f.area.undoCount(), 3);
         QVERIFY(f.area.undoMemory() <= 3 * stepBytes);
         // The newest steps survive: three undos leave the first three strokes.
         for (int i = 0; i < 3; ++i)
             f.area.slotUndo();
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(f.alpha(QPoint(32, 5 + 7 * i)) > 0, i < 3);
+            QCOMPARE(red(i), i < 3);
         // Undo moved the steps to the redo side; together they stay within the bound.
         f.area.slotUndo();
         QCOMPARE(f.area.redoCount(), 3);
@@ -487,6 +534,9 @@ private slots:
         QTest::newRow("highlighter") << int(ImageNoteWorkArea::Highlighter) << 2 << 1.0 << slant;
         QTest::newRow("rectangle 10") << int(ImageNoteWorkArea::Rectangle) << 10 << 1.0 << corner;
         QTest::newRow("filled oval") << int(ImageNoteWorkArea::FilledOval) << 3 << 1.0 << corner;
+        QTest::newRow("oval 15 on a 2x picture") << int(ImageNoteWorkArea::Oval) << 15 << 2.0 << corner;
+        QTest::newRow("wide flat oval") << int(ImageNoteWorkArea::Oval) << 1 << 1.0
+                                        << QList<QPoint>{QPoint(0, 22), QPoint(63, 26)};
         QTest::newRow("line 15 at a slant") << int(ImageNoteWorkArea::Line) << 15 << 1.0 << corner;
         QTest::newRow("arrow") << int(ImageNoteWorkArea::Arrow) << 4 << 1.0 << corner;
         QTest::newRow("blur") << int(ImageNoteWorkArea::Blur) << 1 << 1.0 << corner;
@@ -498,9 +548,7 @@ private slots:
         QFETCH(int, thickness);
         QFETCH(qreal, ratio);
         QFETCH(QList<QPoint>, points);
-        QImage stripes = stripedPicture().toImage().scaled(kSize * ratio);
-        stripes.setDevicePixelRatio(ratio);
-        Fixture f(QPixmap::fromImage(stripes));
+        Fixture f(stripedPicture(ratio));
         f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
         f.area.slotSetColor(Qt::green);
         f.drag(QPoint(0, 0), QPoint(63, 47));
@@ -518,6 +566,187 @@ private slots:
         QCOMPARE(f.layer(), after);
         f.area.slotUndo();
         QCOMPARE(f.layer(), before);
+    }
+
+    // The composed picture is the picture with its whole layer over it, after
+    // every kind of change to the layer, also when it is asked for in between.
+    void contentIsThePictureUnderItsLayer_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("2x") << 2.0;
+    }
+    void contentIsThePictureUnderItsLayer()
+    {
+        QFETCH(qreal, ratio);
+        QPixmap const picture = stripedPicture(ratio);
+        Fixture f(picture);
+        auto check = [&](char const* after) {
+            QImage const content = f.area.pixContent().toImage();
+            QCOMPARE(content.devicePixelRatio(), ratio);
+            QVERIFY2(content.convertToFormat(QImage::Format_ARGB32)
+                         == plainComposition(picture, f.area.layer()).convertToFormat(QImage::Format_ARGB32),
+                     after);
+        };
+        check("nothing drawn");
+        f.area.slotSetThikness(4);
+        f.area.slotSetColor(QColor(255, 0, 0, 160));
+        f.drag({QPoint(3, 5), QPoint(30, 40), QPoint(60, 8)});
+        check("a translucent stroke");
+        f.area.slotSetMode(ImageNoteWorkArea::Highlighter);
+        f.drag(QPoint(2, 30), QPoint(62, 30));
+        f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
+        f.area.slotSetColor(Qt::green);
+        f.drag(QPoint(40, 20), QPoint(60, 44));
+        check("highlighter and filled rectangle");
+        f.area.slotSetMode(ImageNoteWorkArea::Eraser);
+        f.area.slotSetThikness(1);
+        f.drag(QPoint(50, 0), QPoint(50, 47));
+        check("eraser");
+        f.area.slotSetMode(ImageNoteWorkArea::Blur);
+        f.drag(QPoint(5, 25), QPoint(30, 45));
+        check("blur");
+        f.area.slotUndo();
+        check("undo");
+        f.area.slotUndo();
+        f.area.slotRedo();
+        check("undo and redo");
+        f.area.slotSetPixmap(picture);
+        check("a new picture");
+    }
+
+    // While the button is down the screen shows the picture, the layer and the
+    // gesture under way; the eraser and the blur show their effect on the layer
+    // without changing it.
+    void paintShowsTheGestureUnderWay_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QList<QPoint>>("points");
+        QTest::addColumn<Draw>("draw");
+        QList<QPoint> const wave{QPoint(4, 40), QPoint(20, 6), QPoint(36, 42), QPoint(58, 10)};
+        QTest::newRow("eraser") << int(ImageNoteWorkArea::Eraser) << wave << Draw([=](QPainter& p) {
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.setPen(QPen(QBrush(QColor(0, 0, 0, 0)), 20, Qt::SolidLine, Qt::RoundCap, Qt::BevelJoin));
+            QLine const dot(wave.first(), wave.first());
+            p.drawLines(&dot, 1);
+            for (int i = 1; i < wave.size(); ++i) {
+                QLine const segment(wave.at(i - 1), wave.at(i));
+                p.drawLines(&segment, 1);
+            }
+        });
+        QTest::newRow("blur") << int(ImageNoteWorkArea::Blur)
+                              << QList<QPoint>{QPoint(50, 40), QPoint(8, 4), QPoint(30, 12), QPoint(12, 12)}
+                              << Draw([](QPainter& p) {
+                                     QRect const r(QPoint(12, 12), QPoint(50, 40));
+                                     QImage const blurred =
+                                         VAruzoD::DrawTools::blurred(stripedPicture().toImage(), r, 10, false);
+                                     p.drawImage(r, blurred, r);
+                                 });
+    }
+    void paintShowsTheGestureUnderWay()
+    {
+        QFETCH(int, mode);
+        QFETCH(QList<QPoint>, points);
+        QFETCH(Draw, draw);
+        Fixture f(stripedPicture(1.0));
+        f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
+        f.area.slotSetColor(Qt::green);
+        f.drag(QPoint(0, 0), QPoint(45, 35));
+        f.area.slotSetMode(mode);
+        f.area.slotSetThikness(2);
+        QImage const layer = f.layer();
+        f.area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.area));
+        QTest::mousePress(&f.area, Qt::LeftButton, Qt::NoModifier, points.first());
+        for (int i = 1; i < points.size(); ++i) {
+            move(&f.area, points.at(i));
+            QCoreApplication::processEvents();
+            // What the partial repaints left on the screen is what a full paint shows.
+            QImage const full = f.area.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(f.area.screen()->grabWindow(f.area.winId()).toImage().convertToFormat(QImage::Format_RGB32), full);
+        }
+        QImage shown = layer.copy();
+        {
+            QPainter painter(&shown);
+            painter.setRenderHint(QPainter::Antialiasing);
+            draw(painter);
+        }
+        QCOMPARE(f.area.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 plainComposition(stripedPicture(1.0), shown).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(f.layer(), layer);
+        QTest::mouseRelease(&f.area, Qt::LeftButton, Qt::NoModifier, points.last());
+    }
+
+    // Each step keeps only the tiles its stroke changed, so fifty strokes across
+    // a large picture all stay within the default bound, even where every tile
+    // they cross already holds ink.
+    void fiftyStrokesAcrossALargePictureFitTheUndoBound()
+    {
+        QSize const size(8000, 8000);
+        QPixmap large(size);
+        large.fill(kBase);
+        Fixture f(large);
+        f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
+        f.area.slotSetColor(QColor(0, 255, 0, 40));
+        f.drag(QPoint(1, 1), QPoint(size.width() - 1, size.height() - 1));
+        f.area.slotSetMode(ImageNoteWorkArea::Pen);
+        f.area.slotSetColor(Qt::red);
+        f.area.slotSetThikness(5);
+        int const strokes = 50;
+        for (int s = 0; s < strokes; ++s)
+            f.drag(strokeAcross(size, s, strokes));
+        QCOMPARE(f.area.undoCount(), strokes + 1);
+        QVERIFY2(f.area.undoMemory() <= ImageNoteWorkArea::kDefaultUndoMemory,
+                 qPrintable(QString::number(f.area.undoMemory())));
+        QPoint const onLast = strokeAcross(size, strokes - 1, strokes).at(100);
+        QCOMPARE(qRed(f.area.layer().pixel(onLast)), 255);
+        f.area.slotUndo();
+        QCOMPARE(qRed(f.area.layer().pixel(onLast)), 0);
+        f.area.slotRedo();
+        QCOMPARE(qRed(f.area.layer().pixel(onLast)), 255);
+    }
+
+    // Outlines across a large inked picture keep only the tiles along them,
+    // and still undo and redo to the exact pixels.
+    void outlinesKeepTheTilesAlongThem_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("thickness");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::newRow("oval 15") << int(ImageNoteWorkArea::Oval) << 15 << QPoint(40, 30) << QPoint(1000, 740);
+        QTest::newRow("flat oval") << int(ImageNoteWorkArea::Oval) << 1 << QPoint(1010, 380) << QPoint(10, 420);
+        QTest::newRow("narrow oval") << int(ImageNoteWorkArea::Oval) << 2 << QPoint(500, 5) << QPoint(530, 760);
+        QTest::newRow("rectangle 10") << int(ImageNoteWorkArea::Rectangle) << 10 << QPoint(1000, 740) << QPoint(30, 20);
+        QTest::newRow("arrow 4") << int(ImageNoteWorkArea::Arrow) << 4 << QPoint(20, 700) << QPoint(990, 40);
+    }
+    void outlinesKeepTheTilesAlongThem()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, thickness);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QSize const size(1024, 768);
+        QPixmap picture(size);
+        picture.fill(kBase);
+        Fixture f(picture);
+        f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
+        f.area.slotSetColor(Qt::green);
+        f.drag(QPoint(1, 1), QPoint(size.width() - 1, size.height() - 1));
+        QImage const before = f.layer();
+        qint64 const filled = f.area.undoMemory();
+        f.area.slotSetMode(mode);
+        f.area.slotSetColor(Qt::red);
+        f.area.slotSetThikness(thickness);
+        f.area.slotSetDashLine(true);
+        f.drag(from, to);
+        QImage const after = f.layer();
+        qint64 const stepBytes = f.area.undoMemory() - filled;
+        QVERIFY2(stepBytes < qint64(size.width()) * size.height() * 4 / 2, qPrintable(QString::number(stepBytes)));
+        f.area.slotUndo();
+        QCOMPARE(f.layer(), before);
+        f.area.slotRedo();
+        QCOMPARE(f.layer(), after);
     }
 
     void textBoxPlacement_data()

@@ -1,0 +1,80 @@
+// The composed picture, and saving it.
+#include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
+
+#include "ZEDireroz/dialogs/MessageBox.h"
+#include "ZEDireroz/frame/App.h"
+#include "ZEDireroz/frame/FileDialog.h"
+
+#include <QDateTime>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSaveFile>
+
+namespace ZEDireroz {
+
+// The composed picture starts as a copy of the picture (the layer is empty
+// then) and is mended where the layer changed: the picture's pixels are put
+// back and the layer is drawn over them. It keeps the picture's format, so
+// saving it encodes the same kind of pixels as the bare picture.
+QPixmap const& ImageNoteWorkArea::pixContent()
+{
+    if (m_staleContent.isEmpty() || m_content.isNull())
+        return m_content;
+    // Drawn in device pixels.
+    qreal const ratio = m_content.devicePixelRatio();
+    m_content.setDevicePixelRatio(1.0);
+    {
+        QPainter painter(&m_content);
+        for (QRect const& area : m_staleContent) {
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawPixmap(area, m_base, area);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+            painter.drawImage(area, m_layer, area);
+        }
+    }
+    m_content.setDevicePixelRatio(ratio);
+    m_staleContent = QRegion();
+    return m_content;
+}
+
+void ImageNoteWorkArea::layerChanged(QRect const& device)
+{
+    m_staleContent += device;
+    update(toPoints(device));
+}
+
+// What is written is exactly the picture with its committed annotations; an
+// open text box is not part of it. The file appears only once it is whole.
+bool ImageNoteWorkArea::slotSave()
+{
+    QString const name = QStringLiteral("EditedScreenShot_")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"))
+                         + QStringLiteral(".png");
+    QString folder = App::theApp() ? App::theApp()->saveDirPath() : QString();
+    if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    QString const path = FileDialog::getSaveFileName(this, tr("Save Picture"), folder + name, QStringLiteral("*.png"));
+    if (path.isEmpty())
+        return false;
+
+    QSaveFile file(path);
+    QString error;
+    if (!file.open(QIODevice::WriteOnly))
+        error = file.errorString();
+    else if (!pixContent().save(&file, "PNG"))
+        error = file.error() != QFileDevice::NoError ? file.errorString() : tr("The picture could not be encoded.");
+    else if (!file.commit())
+        error = file.errorString();
+    if (!error.isEmpty()) {
+        file.cancelWriting();
+        MessageBox::warning(this, tr("Save Picture"),
+                            tr("The picture could not be saved as \"%1\".\n%2").arg(path, error), QMessageBox::Ok);
+        return false;
+    }
+    m_bDirty = false;
+    if (App::theApp())
+        App::theApp()->setSaveDirPath(path);
+    return true;
+}
+
+} // namespace ZEDireroz
