@@ -1,5 +1,7 @@
 #include "RADarir/tuners/TunersCommonPanel.h"
 
+#include "RADarir/tuners/TunerSettings.h"
+
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/promotion/AboutDialog.h"
@@ -29,6 +31,10 @@ TunersCommonPanel::TunersCommonPanel(QWidget* parent)
     createPitchMenu();
     createAppMenu();
     createLayout();
+    // Whichever panel changes the pitch or the repeat mode, every panel shows it.
+    TunerSettings* settings = TunerSettings::instance();
+    connect(settings, &TunerSettings::pitchChanged, this, &TunersCommonPanel::showPitch);
+    connect(settings, &TunerSettings::repeatChanged, m_pRepeatCheckBox, &QCheckBox::setChecked);
     setPitch(storedPitch());
     m_pRepeatCheckBox->setChecked(ZEDireroz::App::theApp()->settingsValue(kRepeatKey, false).toBool());
 }
@@ -55,8 +61,13 @@ int TunersCommonPanel::storedPitch()
 void TunersCommonPanel::setPitch(int hz)
 {
     int const pitch = pitches().contains(hz) ? hz : kDefaultPitch;
-    m_pPitchButton->setText(QStringLiteral("A4:%1Hz").arg(pitch));
-    ZEDireroz::App::theApp()->setSettingsValue(kPitchKey, pitch);
+    showPitch(pitch);
+    TunerSettings::instance()->setPitch(pitch);
+}
+
+void TunersCommonPanel::showPitch(int hz)
+{
+    m_pPitchButton->setText(QStringLiteral("A4:%1Hz").arg(hz));
 }
 
 QPushButton* TunersCommonPanel::makePanelButton(QString const& text)
@@ -77,7 +88,7 @@ void TunersCommonPanel::slotAbout()
 void TunersCommonPanel::slotRepeatModeChanged(bool on)
 {
     emit repeatModeChangedTo(on);
-    ZEDireroz::App::theApp()->setSettingsValue(kRepeatKey, on);
+    TunerSettings::instance()->setRepeat(on);
 }
 
 void TunersCommonPanel::createWidgets()

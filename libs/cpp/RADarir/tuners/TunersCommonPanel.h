@@ -51,6 +51,9 @@ public slots:
     void slotAbout();
     void slotRepeatModeChanged(bool on);
 
+private slots:
+    void showPitch(int hz);
+
 protected:
     // A flat panel button, named for the style sheet.
     static QPushButton* makePanelButton(QString const& text);
