@@ -130,11 +130,12 @@ void Transposer::createLayout(QPushButton* addButton, QPushButton* favoritesButt
     column->addLayout(buttons);
     column->addLayout(tabs);
 
+    // Narrow margins: at a chord page's smallest width the buttons' texts
+    // need every pixel of the row.
     auto* layout = new QHBoxLayout;
-    if (ZEDireroz::Common::isPocketDevice()) {
-        layout->setSpacing(1);
-        layout->setContentsMargins(1, 1, 1, 1);
-    }
+    int const margin = ZEDireroz::Common::isPocketDevice() ? 1 : 2;
+    layout->setSpacing(margin);
+    layout->setContentsMargins(margin, margin, margin, margin);
     layout->addWidget(frame);
     setLayout(layout);
 }
