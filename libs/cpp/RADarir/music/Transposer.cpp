@@ -43,6 +43,11 @@ Transposer::Transposer(QWidget* parent)
     m_pTabBar = new ChordsTabBar;
     m_pTabBar->setMovable(true);
     m_pTabBar->setUsesScrollButtons(true);
+    // Tabs keep the width the style gives them and stand side by side: a
+    // tab stretched wider than it is painted leaves gaps, and the bar's base
+    // line would show broken between them.
+    m_pTabBar->setExpanding(false);
+    m_pTabBar->setDrawBase(false);
 
     QPushButton* addButton = makeButton(QStringLiteral("+"), "PushButtonAdd");
     addButton->setToolTip(tr("Add chord"));
