@@ -35,7 +35,7 @@ QStringList menuTexts(QMenu* menu)
     return texts;
 }
 
-QStringList const kBase = {"Must Have", "Nice to Have", "Read", "Hear", "See", "--", "Encyclopedia"};
+QStringList const kBase = {"Must Have", "Nice to Have", "Read", "Hear", "See", "--", "Wikipedia"};
 
 } // namespace
 
