@@ -18,6 +18,7 @@
 #include "TestSupport/LayoutCheck.h"
 #include "TestSupport/ModalDriver.h"
 #include "TestSupport/StrayWindows.h"
+#include "ZEDireroz/promotion/AboutDialog.h"
 
 #include <QLayout>
 #include <QtTest>
@@ -101,6 +102,9 @@ private slots:
                 {"bass2chords", window<BassChordsMainPage2>(Style::Chords)},
                 {"balalaikachords", window<BalalaikaChordsMainPage>(Style::Chords)},
                 {"favoritesdelete", window<FavoritesDeleteDlg>(Style::Chords)},
+                // The About box the tuners' App menu opens, also under the tuners' style.
+                {"about", window<ZEDireroz::AboutDialog>(Style::Own)},
+                {"about-tuners", window<ZEDireroz::AboutDialog>(Style::Tuners)},
             };
         }
         for (auto const& entry : windows)
