@@ -173,7 +173,7 @@ void paintSee(QPainter& p)
 }
 
 // Three volumes of a reference work on a shelf, one leaning.
-void paintEncyclopedia(QPainter& p)
+void paintWikipedia(QPainter& p)
 {
     QColor const colours[] = {QColor(180, 60, 50), QColor(50, 110, 170), QColor(60, 140, 80)};
     p.setPen(outlinePen());
@@ -286,8 +286,8 @@ void generateMusicShopArt(AssetGen::Context& context)
     };
     Picture const pictures[] = {
         {"musthave.png", paintMustHave}, {"nicetohave.png", paintNiceToHave},
-        {"read.png", paintRead},         {"hear.png", paintHear},
-        {"see.png", paintSee},           {"encyclopedia.png", paintEncyclopedia},
+        {"read.png", paintRead},         {"ohr.png", paintHear},
+        {"eye.png", paintSee},           {"wikipedia.png", paintWikipedia},
         {"new.png", paintNew},           {"save.png", paintSave},
         {"delete.png", paintDelete},
     };

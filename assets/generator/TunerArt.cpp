@@ -6,6 +6,7 @@
 // picture, the chooser button and the icon show the same instrument.
 #include "AssetGenerator.h"
 #include "InstrumentArt.h"
+#include "TunerPegs.h"
 
 #include "RADarir/tuners/TunerTables.h"
 
@@ -267,7 +268,8 @@ void paintInstrument(QPainter& p, Instrument const& ins, QRectF const& area)
     QRectF const head(cx - ins.neckWidth * unit * 1.1, top, ins.neckWidth * unit * 2.2, headLen * unit);
     p.setPen(edge);
     p.setBrush(varnish(head, ins.wood));
-    int const pegsPerSide = (ins.strings + 1) / 2;
+    // The banjo's short string is tuned by the peg on the side of its neck.
+    AssetGen::PegSides const pegs = AssetGen::pegSides(ins.head == Head::Banjo ? ins.strings - 1 : ins.strings);
     switch (ins.head) {
     case Head::Scroll: {
         QRectF const box(cx - ins.neckWidth * unit * 0.8, top, ins.neckWidth * unit * 1.6, headLen * unit);
@@ -294,10 +296,11 @@ void paintInstrument(QPainter& p, Instrument const& ins, QRectF const& area)
         shape.lineTo(neck.right(), neckTop);
         shape.closeSubpath();
         p.drawPath(shape);
-        for (int i = 0; i < pegsPerSide; ++i) {
-            qreal const y = top + head.height() * (0.25 + 0.6 * i / qMax(1, pegsPerSide));
+        for (int i = 0; i < pegs.left; ++i) {
+            qreal const y = top + head.height() * (0.25 + 0.6 * i / qMax(1, pegs.left));
             drawPeg(p, QPointF(head.left() - unit * 0.03, y), unit * 0.03, QColor(225, 225, 220));
-            drawPeg(p, QPointF(head.right() + unit * 0.03, y), unit * 0.03, QColor(225, 225, 220));
+            if (i < pegs.right)
+                drawPeg(p, QPointF(head.right() + unit * 0.03, y), unit * 0.03, QColor(225, 225, 220));
         }
         if (ins.head == Head::Banjo)
             drawPeg(p, QPointF(neck.right() + unit * 0.03, neckTop + neck.height() * 0.3), unit * 0.03,

@@ -24,8 +24,8 @@
         <translation>شاهد</translation>
     </message>
     <message>
-        <source>Encyclopedia</source>
-        <translation>الموسوعة</translation>
+        <source>Wikipedia</source>
+        <translation>ويكيبيديا</translation>
     </message>
 </context>
 <context>

@@ -24,8 +24,8 @@
         <translation>Guardare</translation>
     </message>
     <message>
-        <source>Encyclopedia</source>
-        <translation>Enciclopedia</translation>
+        <source>Wikipedia</source>
+        <translation>Wikipedia</translation>
     </message>
 </context>
 <context>

@@ -24,8 +24,8 @@
         <translation>보기</translation>
     </message>
     <message>
-        <source>Encyclopedia</source>
-        <translation>백과사전</translation>
+        <source>Wikipedia</source>
+        <translation>위키백과</translation>
     </message>
 </context>
 <context>

@@ -24,8 +24,8 @@
         <translation>观看</translation>
     </message>
     <message>
-        <source>Encyclopedia</source>
-        <translation>百科全书</translation>
+        <source>Wikipedia</source>
+        <translation>维基百科</translation>
     </message>
 </context>
 <context>

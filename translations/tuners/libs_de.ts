@@ -43,8 +43,8 @@
         <translation>Sehen</translation>
     </message>
     <message>
-        <source>Encyclopedia</source>
-        <translation>Enzyklopädie</translation>
+        <source>Wikipedia</source>
+        <translation>Wikipedia</translation>
     </message>
 </context>
 <context>

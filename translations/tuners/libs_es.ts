@@ -43,8 +43,8 @@
         <translation>Ver</translation>
     </message>
     <message>
-        <source>Encyclopedia</source>
-        <translation>Enciclopedia</translation>
+        <source>Wikipedia</source>
+        <translation>Wikipedia</translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,8 @@
         <translation>Voir</translation>
     </message>
     <message>
-        <source>Encyclopedia</source>
-        <translation>Encyclopédie</translation>
+        <source>Wikipedia</source>
+        <translation>Wikipédia</translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,8 @@
         <translation>देखें</translation>
     </message>
     <message>
-        <source>Encyclopedia</source>
-        <translation>विश्वकोश</translation>
+        <source>Wikipedia</source>
+        <translation>विकिपीडिया</translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,8 @@
         <translation>Ver</translation>
     </message>
     <message>
-        <source>Encyclopedia</source>
-        <translation>Enciclopédia</translation>
+        <source>Wikipedia</source>
+        <translation>Wikipédia</translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,8 @@
         <translation>Смотреть</translation>
     </message>
     <message>
-        <source>Encyclopedia</source>
-        <translation>Энциклопедия</translation>
+        <source>Wikipedia</source>
+        <translation>Википедия</translation>
     </message>
 </context>
 <context>

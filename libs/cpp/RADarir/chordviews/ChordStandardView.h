@@ -14,6 +14,13 @@ class ChordStandardView : public ChordBaseView
 public:
     explicit ChordStandardView(QWidget* parent = nullptr);
 
+    // The side of a dot, ring or cross in a view of that size: a tenth of
+    // its height, but always clear of the neighbouring strings and frets.
+    static int markSize(QSize const& size, int strings, QString const& instrument);
+    // The fret numbers' font: a seventh of the height less two pixels, made
+    // smaller where the widest number would run into its neighbour.
+    static QFont fretNumberFont(QSize const& size, QString const& instrument, QFont font);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     virtual void drawStrings(QPainter* painter);

@@ -196,6 +196,9 @@ char const kTemplate[] =
                                        "QPushButton#TransposerButton,QPushButton#PushButton{border:1px solid "
                                        "gray;border-radius:5px;color:lightgray;"
                                        "padding:1px 8px 1px 8px;background:" TW_BUTTON_GRADIENT ";}"
+                                       // The transposer's row holds three named buttons beside + and -
+                                       // in a chord page's smallest width.
+                                       "QPushButton#TransposerButton{padding:1px 4px 1px 4px;}"
                                        "QPushButton#TransposerButton:pressed,QPushButton#PushButton:pressed{"
                                        "background:" TW_PRESSED_GRADIENT ";}"
                                        "QPushButton#TransposerButton:disabled,QPushButton#PushButton:disabled{color:#"

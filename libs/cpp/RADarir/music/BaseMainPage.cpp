@@ -32,7 +32,7 @@ void BaseMainPage::doShopConnections()
     addShopAction(MusicShopPictures::kHear, tr("Hear"), SLOT(slotHear()));
     addShopAction(MusicShopPictures::kSee, tr("See"), SLOT(slotSee()));
     m_pPromoMenuBar->addMenuSeparator();
-    addShopAction(MusicShopPictures::kEncyclopedia, tr("Encyclopedia"), SLOT(slotWikipedia()));
+    addShopAction(MusicShopPictures::kWikipedia, tr("Wikipedia"), SLOT(slotWikipedia()));
 }
 
 void BaseMainPage::addShopAction(char const* picture, QString const& text, char const* slot)

@@ -38,9 +38,9 @@ namespace MusicShopPictures {
 inline constexpr char kMustHave[] = ":/musthave.png";
 inline constexpr char kNiceToHave[] = ":/nicetohave.png";
 inline constexpr char kRead[] = ":/read.png";
-inline constexpr char kHear[] = ":/hear.png";
-inline constexpr char kSee[] = ":/see.png";
-inline constexpr char kEncyclopedia[] = ":/encyclopedia.png";
+inline constexpr char kHear[] = ":/ohr.png";
+inline constexpr char kSee[] = ":/eye.png";
+inline constexpr char kWikipedia[] = ":/wikipedia.png";
 } // namespace MusicShopPictures
 
 class MusicShopBase : public QObject

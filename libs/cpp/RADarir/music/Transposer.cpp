@@ -43,6 +43,11 @@ Transposer::Transposer(QWidget* parent)
     m_pTabBar = new ChordsTabBar;
     m_pTabBar->setMovable(true);
     m_pTabBar->setUsesScrollButtons(true);
+    // Tabs keep the width the style gives them and stand side by side: a
+    // tab stretched wider than it is painted leaves gaps, and the bar's base
+    // line would show broken between them.
+    m_pTabBar->setExpanding(false);
+    m_pTabBar->setDrawBase(false);
 
     QPushButton* addButton = makeButton(QStringLiteral("+"), "PushButtonAdd");
     addButton->setToolTip(tr("Add chord"));
@@ -130,11 +135,12 @@ void Transposer::createLayout(QPushButton* addButton, QPushButton* favoritesButt
     column->addLayout(buttons);
     column->addLayout(tabs);
 
+    // Narrow margins: at a chord page's smallest width the buttons' texts
+    // need every pixel of the row.
     auto* layout = new QHBoxLayout;
-    if (ZEDireroz::Common::isPocketDevice()) {
-        layout->setSpacing(1);
-        layout->setContentsMargins(1, 1, 1, 1);
-    }
+    int const margin = ZEDireroz::Common::isPocketDevice() ? 1 : 2;
+    layout->setSpacing(margin);
+    layout->setContentsMargins(margin, margin, margin, margin);
     layout->addWidget(frame);
     setLayout(layout);
 }

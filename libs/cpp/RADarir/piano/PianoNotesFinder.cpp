@@ -14,13 +14,20 @@ namespace RADarir {
 
 namespace {
 
+// The share of a side picture's pixels the label is at least wide.
+constexpr int kSideShown = 30;
+
 ZEDireroz::Label* sidePicture(char const* objectName, char const* picture)
 {
     auto* label = new ZEDireroz::Label;
     label->setObjectName(QLatin1String(objectName));
     label->setMode(ZEDireroz::Label::Fill);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    label->setRetinaPixmap(QPixmap(QLatin1String(picture)));
+    QPixmap const pixmap{QString::fromLatin1(picture)};
+    label->setRetinaPixmap(pixmap);
+    // The staff takes what it needs first; the sides keep enough of their
+    // picture to be seen (drawn at half its pixels, cut to the label).
+    label->setMinimumWidth(pixmap.width() * kSideShown / 100);
     return label;
 }
 
@@ -62,6 +69,8 @@ PianoNotesFinderMainPage::PianoNotesFinderMainPage(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(promoMenuBar(), 0);
     layout->addWidget(m_pFinder, 0);
+    // The page shrinks no further than the staff and keyboard can go.
+    setMinimumSize(minimumSize().expandedTo(layout->minimumSize()));
 }
 
 void PianoNotesFinderMainPage::addShopMenu()

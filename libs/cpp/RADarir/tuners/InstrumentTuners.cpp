@@ -123,6 +123,8 @@ void BassGuitarTuner::slot5Strings()
 
 void BassGuitarTuner::slot4Strings()
 {
+    // A string that is not there cannot stay selected for repeating.
+    button(0)->setChecked(false);
     button(0)->hide();
 }
 

@@ -39,7 +39,7 @@ void ModesPanel::addBaseActions()
     m_pMoreMenu->addAction(QIcon(kHear), tr("Hear"), this, &ModesPanel::slotHear);
     m_pMoreMenu->addAction(QIcon(kSee), tr("See"), this, &ModesPanel::slotSee);
     m_pMoreMenu->addSeparator();
-    m_pMoreMenu->addAction(QIcon(kEncyclopedia), tr("Encyclopedia"), this, &ModesPanel::slotWikipedia);
+    m_pMoreMenu->addAction(QIcon(kWikipedia), tr("Wikipedia"), this, &ModesPanel::slotWikipedia);
 }
 
 void ModesPanel::addMenuLink(QPixmap const& icon, QString const& text, QString const& url)

@@ -1,6 +1,7 @@
 #include "RADarir/tuners/TunerBasePage.h"
 
 #include "RADarir/tuners/ModesPanel.h"
+#include "RADarir/tuners/TunerSettings.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/Common.h"
 #include "platform/audio/NativeAudioPlayer.h"
@@ -52,6 +53,8 @@ ButtonsPanel::ButtonsPanel(QWidget* parent)
     }
     layout->addStretch(1);
     setLayout(layout);
+    // The repeat mode is one for all pages, whichever panel switched it.
+    connect(TunerSettings::instance(), &TunerSettings::repeatChanged, this, &ButtonsPanel::slotSetRepeatMode);
     bool const repeat = ZEDireroz::App::theApp()->settingsValue(QStringLiteral("Repeat"), false).toBool();
     qDebug() << "!!!RepeatMode:" << repeat;
     slotSetRepeatMode(repeat);
@@ -76,8 +79,9 @@ void ButtonsPanel::slotClicked(bool checked)
 
 void ButtonsPanel::slotTimeOut()
 {
+    // A hidden string (the bass guitar's fifth in four-string mode) is not played.
     for (TuneButton* button : qAsConst(m_mapButtons)) {
-        if (button->isChecked()) {
+        if (button->isChecked() && !button->isHidden()) {
             button->sendPlay();
             return;
         }

@@ -1,5 +1,7 @@
 #include "RADarir/tuners/TunersCommonPanel.h"
 
+#include "RADarir/tuners/TunerSettings.h"
+
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/Common.h"
 #include "ZEDireroz/promotion/AboutDialog.h"
@@ -8,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QVBoxLayout>
 
 namespace RADarir {
 
@@ -15,6 +19,7 @@ namespace {
 
 constexpr int kDefaultPitch = 440;
 constexpr int kButtonMinimumHeight = 32;
+constexpr int kSpacing = 2;
 
 QString const kPitchKey = QStringLiteral("Pitch");
 QString const kRepeatKey = QStringLiteral("Repeat");
@@ -29,6 +34,10 @@ TunersCommonPanel::TunersCommonPanel(QWidget* parent)
     createPitchMenu();
     createAppMenu();
     createLayout();
+    // Whichever panel changes the pitch or the repeat mode, every panel shows it.
+    TunerSettings* settings = TunerSettings::instance();
+    connect(settings, &TunerSettings::pitchChanged, this, &TunersCommonPanel::showPitch);
+    connect(settings, &TunerSettings::repeatChanged, m_pRepeatCheckBox, &QCheckBox::setChecked);
     setPitch(storedPitch());
     m_pRepeatCheckBox->setChecked(ZEDireroz::App::theApp()->settingsValue(kRepeatKey, false).toBool());
 }
@@ -55,8 +64,13 @@ int TunersCommonPanel::storedPitch()
 void TunersCommonPanel::setPitch(int hz)
 {
     int const pitch = pitches().contains(hz) ? hz : kDefaultPitch;
-    m_pPitchButton->setText(QStringLiteral("A4:%1Hz").arg(pitch));
-    ZEDireroz::App::theApp()->setSettingsValue(kPitchKey, pitch);
+    showPitch(pitch);
+    TunerSettings::instance()->setPitch(pitch);
+}
+
+void TunersCommonPanel::showPitch(int hz)
+{
+    m_pPitchButton->setText(QStringLiteral("A4:%1Hz").arg(hz));
 }
 
 QPushButton* TunersCommonPanel::makePanelButton(QString const& text)
@@ -77,7 +91,7 @@ void TunersCommonPanel::slotAbout()
 void TunersCommonPanel::slotRepeatModeChanged(bool on)
 {
     emit repeatModeChangedTo(on);
-    ZEDireroz::App::theApp()->setSettingsValue(kRepeatKey, on);
+    TunerSettings::instance()->setRepeat(on);
 }
 
 void TunersCommonPanel::createWidgets()
@@ -132,9 +146,15 @@ void TunersCommonPanel::createAppMenu()
 
 void TunersCommonPanel::createLayout()
 {
+    // The check box never gives up part of its text: where the row is too
+    // narrow for it, it moves to a row of its own above the buttons.
+    m_pRepeatCheckBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* rows = new QVBoxLayout;
+    ZEDireroz::Common::zeroMargins(rows);
+    rows->setSpacing(kSpacing);
     m_pLayout = new QHBoxLayout;
     ZEDireroz::Common::zeroMargins(m_pLayout);
-    m_pLayout->setSpacing(2);
+    m_pLayout->setSpacing(kSpacing);
     m_pLayout->addStretch(1);
     m_pLayout->addWidget(m_pRepeatCheckBox);
     m_pLayout->addStretch(1);
@@ -142,7 +162,61 @@ void TunersCommonPanel::createLayout()
     m_pLayout->addStretch(1);
     m_pLayout->addWidget(m_pAppButton);
     m_pLayout->addStretch(1);
-    setLayout(m_pLayout);
+    rows->addLayout(m_pLayout);
+    setLayout(rows);
+}
+
+int TunersCommonPanel::buttonsWidth() const
+{
+    int width = 0;
+    int shown = 0;
+    for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!button->isHidden()) {
+            width += button->sizeHint().width();
+            ++shown;
+        }
+    }
+    return width + qMax(0, shown - 1) * kSpacing;
+}
+
+bool TunersCommonPanel::repeatFitsInRow(int width) const
+{
+    if (m_pRepeatCheckBox->isHidden())
+        return true;
+    return buttonsWidth() + kSpacing + m_pRepeatCheckBox->sizeHint().width() <= width;
+}
+
+void TunersCommonPanel::placeRepeatCheckBox(int width)
+{
+    bool const inRow = m_pLayout->indexOf(m_pRepeatCheckBox) >= 0;
+    bool const fits = repeatFitsInRow(width);
+    if (inRow == fits)
+        return;
+    auto* rows = static_cast<QVBoxLayout*>(layout());
+    if (fits) {
+        rows->removeWidget(m_pRepeatCheckBox);
+        m_pLayout->insertWidget(1, m_pRepeatCheckBox);
+    } else {
+        m_pLayout->removeWidget(m_pRepeatCheckBox);
+        rows->insertWidget(0, m_pRepeatCheckBox, 0, Qt::AlignHCenter);
+    }
+}
+
+QSize TunersCommonPanel::minimumSizeHint() const
+{
+    // The narrowest panel has the check box above the buttons.
+    QSize const box = m_pRepeatCheckBox->isHidden() ? QSize() : m_pRepeatCheckBox->sizeHint();
+    int buttonsHeight = 0;
+    for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+        buttonsHeight = qMax(buttonsHeight, button->isHidden() ? 0 : button->sizeHint().height());
+    int const boxRow = box.isValid() ? box.height() + kSpacing : 0;
+    return QSize(qMax(buttonsWidth(), box.width()), buttonsHeight + boxRow);
+}
+
+void TunersCommonPanel::resizeEvent(QResizeEvent* event)
+{
+    placeRepeatCheckBox(event->size().width());
+    QFrame::resizeEvent(event);
 }
 
 } // namespace RADarir

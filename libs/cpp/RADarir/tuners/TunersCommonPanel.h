@@ -34,6 +34,8 @@ public:
     QCheckBox* repeatCheckBox() const { return m_pRepeatCheckBox; }
     QPushButton* appButton() const { return m_pAppButton; }
 
+    QSize minimumSizeHint() const override;
+
 signals:
     void repeatModeChangedTo(bool on);
 
@@ -51,7 +53,12 @@ public slots:
     void slotAbout();
     void slotRepeatModeChanged(bool on);
 
+private slots:
+    void showPitch(int hz);
+
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+
     // A flat panel button, named for the style sheet.
     static QPushButton* makePanelButton(QString const& text);
 
@@ -65,6 +72,10 @@ private:
     void createPitchMenu();
     void createAppMenu();
     void createLayout();
+    // The width of the panel's shown buttons side by side.
+    int buttonsWidth() const;
+    bool repeatFitsInRow(int width) const;
+    void placeRepeatCheckBox(int width);
 };
 
 } // namespace RADarir

@@ -30,7 +30,9 @@ TunersMainPage::TunersMainPage(QWidget* parent, bool hideExplorer)
     setObjectName(QStringLiteral("MainPage"));
     setStyleSheet(styleSheetText());
     m_pExplorer = new TunersExplorer(nullptr);
-    m_pExplorer->setVisible(!hideExplorer);
+    // Not shown while it has no parent: it would appear as a window of its own.
+    if (hideExplorer)
+        m_pExplorer->hide();
     m_pStack = new QStackedWidget;
     createPages();
     createConnections();

@@ -38,10 +38,11 @@ void balalaikaChords(BalalaikaSink const& setChord)
     setChord(24, 3, 3, 2); // Baug
     setChord(25, 1, 4, 2); // Bdim
     setChord(26, 2, 4, 2); // B6
-    // The A m6 shape two frets up: G♯, F♯, D, without the root.
-    setChord(27, 4, 2, 5); // Bm6
-    // Fifth, seventh and third: F♯, A, D♯, without the root.
-    setChord(28, 2, 5, 6); // B7
+    // Fifth, sixth and the root on the A string: F♯, G♯, B (the B6 shape,
+    // which holds no third either).
+    setChord(27, 2, 4, 2); // Bm6
+    // Fifth, seventh and the root: F♯, A, B.
+    setChord(28, 2, 5, 2); // B7
     setChord(29, 2, 2, 1); // Bmaj7
     setChord(30, 2, 2, 5); // Bm7
     setChord(31, 2, 2, 4); // B9
@@ -91,8 +92,8 @@ void balalaikaChords(BalalaikaSink const& setChord)
     setChord(71, 0, 4, 1); // D♭m6
     setChord(72, 1, 4, 2); // D♭7
     setChord(73, 1, 1, 3); // D♭maj7
-    // Third, fifth and seventh: E, G♯, B, without the root.
-    setChord(74, 0, 4, 2); // D♭m7
+    // Third, fifth and the root: E, G♯, C♯.
+    setChord(74, 0, 4, 4); // D♭m7
     setChord(75, 1, 4, 2); // D♭9
     setChord(76, 2, 4, 4); // D♭sus4
 
@@ -130,8 +131,8 @@ void balalaikaChords(BalalaikaSink const& setChord)
     setChord(106, 0, 1, 3); // Fmaj7
     setChord(107, 1, 1, 3); // Fm7
     setChord(108, 1, 3, 3); // F9
-    // Root and fourth: F, F, B♭; the fifth lies out of reach.
-    setChord(109, 1, 1, 1); // Fsus4
+    // Root, fourth and fifth: F, B♭, C.
+    setChord(109, 1, 6, 3); // Fsus4
 
     setChord(110, 3, 3, 5); // G
     setChord(111, 3, 3, 1); // Gm

@@ -118,6 +118,59 @@ private slots:
         QCOMPARE(offenders, otherNotes);
     }
 
+    // Every voicing sounds its root, but for the cells whose voicing comes
+    // without one from the instruments' chord charts, listed by name: a cell
+    // we voice ourselves always sounds its root.
+    void rootSounds_data()
+    {
+        QTest::addColumn<Instrument>("instrument");
+        QTest::addColumn<QVector<int>>("tuning");
+        QTest::addColumn<QStringList>("rootless");
+        // The ukulele's ninths leave out the root for the ninth.
+        QTest::newRow("ukulele") << Instrument::Ukulele << NoteNumbers::fromNames("G4 C4 E4 A4")
+                                 << QStringList{"A9",  "A♭9", "B9",  "B♭9", "C9", "D9",
+                                                "D♭9", "E9",  "E♭9", "F9",  "G9", "G♭9"};
+        QTest::newRow("piano") << Instrument::Piano << NoteNumbers::pianoChordKeys() << QStringList();
+        QTest::newRow("mandolin") << Instrument::Mandolin << NoteNumbers::fromNames("G3 D4 A4 E5")
+                                  << QStringList{"C9", "D9", "D♭9", "E9"};
+        QTest::newRow("guitar") << Instrument::Guitar << NoteNumbers::fromNames("E2 A2 D3 G3 B3 E4")
+                                << QStringList{"B9", "C9", "D♭9"};
+        QTest::newRow("banjo") << Instrument::Banjo << NoteNumbers::fromNames("G4 D3 G3 B3 D4")
+                               << QStringList{"Amaj7", "A9", "A♭9", "B9", "B♭maj7", "B♭9", "C6", "D♭maj7", "E♭7"};
+        QTest::newRow("bass") << Instrument::Bass << NoteNumbers::fromNames("E1 A1 D2 G2")
+                              << QStringList{"C9", "D9", "D♭9", "E9"};
+        QTest::newRow("bass2") << Instrument::Bass2 << NoteNumbers::fromNames("E1 A1 D2 G2")
+                               << QStringList{"Bm6", "Cm6", "E9"};
+        // Three strings, two in unison: the balalaika's chart often gives the
+        // root up for the notes that make the chord's colour. The cells we
+        // voiced ourselves (Bm6, B7, D♭m7, Fsus4) all sound their root.
+        QTest::newRow("balalaika") << Instrument::Balalaika << NoteNumbers::fromNames("E4 E4 A4")
+                                   << QStringList{"Aaug",  "A6",    "Am6",    "A7",     "Amaj7",  "Am7",   "A9",
+                                                  "A♭aug", "A♭6",   "A♭9",    "Bm",     "Bmaj7",  "Bm7",   "B9",
+                                                  "B♭m",   "B♭aug", "B♭m6",   "B♭maj7", "B♭m7",   "B♭9",   "Cm",
+                                                  "C7",    "Cmaj7", "Cm7",    "C9",     "Dm",     "Ddim",  "D6",
+                                                  "Dm6",   "D7",    "Dmaj7",  "Dm7",    "D9",     "D♭dim", "D♭6",
+                                                  "D♭m6",  "D♭7",   "D♭maj7", "D♭9",    "E♭",     "E♭m",   "E♭aug",
+                                                  "E♭dim", "E♭6",   "E♭m6",   "E♭7",    "E♭maj7", "E♭m7",  "E♭9",
+                                                  "G♭9"};
+    }
+    void rootSounds()
+    {
+        QFETCH(Instrument, instrument);
+        QFETCH(QVector<int>, tuning);
+        QFETCH(QStringList, rootless);
+        QVector<QVector<int>> const all = tabs(instrument);
+        QStringList without;
+        for (int index = 0; index < all.size(); ++index) {
+            bool root = false;
+            for (int midi : sounding(all.at(index), tuning))
+                root = root || midi % 12 == kRootPitchClass[index / 11];
+            if (!root)
+                without << chordName(index);
+        }
+        QCOMPARE(without, rootless);
+    }
+
     // A stopped string must have a cell to show its dot in; the piano only
     // knows pressed (0) and silent (-1).
     void everyFretHasADiagramCell_data() { instrumentRows(); }

@@ -121,6 +121,61 @@ private slots:
         QVERIFY(inkIn(image, QRect(252, 275, 18, 24)) > 20);
     }
 
+    // However small the view, fret numbers keep paper between them (the
+    // second bass's 10, 11 and 12 read as three numbers) and a mark stays
+    // clear of the neighbouring strings and fret lines.
+    void smallViews_data()
+    {
+        QTest::addColumn<QString>("instrument");
+        QTest::addColumn<int>("strings");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("second bass, chord page at its smallest") << "bass2" << 4 << QSize(150, 100);
+        QTest::newRow("second bass, narrow") << "bass2" << 4 << QSize(140, 140);
+        QTest::newRow("guitar, narrow and tall") << "guitar" << 6 << QSize(150, 220);
+        QTest::newRow("balalaika, narrow and tall") << "balalaika" << 3 << QSize(140, 260);
+    }
+    void smallViews()
+    {
+        QFETCH(QString, instrument);
+        QFETCH(int, strings);
+        QFETCH(QSize, size);
+        bool const bass2 = instrument == "bass2";
+        int const cells = bass2 ? 8 : 6;
+        int const fw = (size.width() - 60) / cells;
+        int const d = (size.height() - 10) / (strings + 1);
+        // Every string stopped at the last cell's fret but one, so its dots
+        // stand beside the fret lines of both neighbouring cells.
+        QVector<int> const tab(strings, bass2 ? 11 : 5);
+        QImage const image = render<ChordStandardView>(instrument, tab, size);
+        int const yNumbers = 10 + (strings + 1) * d;
+        // Below the bottom string and the fret lines' ends.
+        int const top = qMax(yNumbers - size.height() / 7, 10 + strings * d + size.height() / 50 + 1);
+        for (int f = 1; f < cells; ++f) {
+            // A column of paper between the middles of two neighbouring cells.
+            int const from = 30 + f * fw - fw / 2;
+            bool gap = false;
+            for (int x = from; x <= from + fw && !gap; ++x)
+                gap = inkIn(image, QRect(x, top, 1, qMin(yNumbers, size.height() - 1) - top + 1)) == 0;
+            QVERIFY2(gap, qPrintable(QStringLiteral("numbers %1 and %2 run together").arg(f).arg(f + 1)));
+        }
+        int const s = ChordStandardView::markSize(size, strings, instrument);
+        QVERIFY(s >= 2);
+        // With its outline's pen a mark still leaves paper to the next string and fret.
+        int const reach = s + size.height() / 50;
+        QVERIFY2(reach < d && reach < fw,
+                 qPrintable(QStringLiteral("mark %1, strings %2 apart, frets %3").arg(reach).arg(d).arg(fw)));
+        // Between the dot of a string and the next string up there is paper.
+        int const cell = cells - 1;
+        int const x = 30 + cell * fw - fw / 2;
+        for (int k = 1; k < strings; ++k) {
+            int const line = 10 + k * d;
+            bool paper = false;
+            for (int y = line + 2; y < line + d - 1 && !paper; ++y)
+                paper = isPaper(image, x, y);
+            QVERIFY2(paper, qPrintable(QStringLiteral("dots of lines %1 and %2 meet").arg(k).arg(k + 1)));
+        }
+    }
+
     // The banjo's frets stop at the second-lowest string; its numbers stand on the lowest.
     void banjoShortString()
     {

@@ -1,6 +1,6 @@
-// The tablature, checked pixel by pixel on a 300 x 300 rendering: staff
-// lines, double bar, the fret written on each line (top line the last string),
-// the TAB mark, and the piano's two-octave keyboard.
+// The tablature, checked pixel by pixel: staff lines, double bar, the fret
+// written on each line (top line the last string) with the line cleared
+// behind it, the TAB mark, and the piano's two-octave keyboard.
 #include "RADarir/chordviews/ChordTabView.h"
 #include "TestSupport/ModalDriver.h"
 #include "tests/libs/cpp/RADarir/chordviews/PictureTesting.h"
@@ -15,20 +15,6 @@ namespace {
 QImage tablature(QString const& instrument, QVector<int> const& tab)
 {
     return render<ChordTabView>(instrument, tab);
-}
-
-// The number as the view writes it: 42-pixel type, its baseline starting at (150, baseline).
-QImage writtenNumber(QString const& number, int baseline)
-{
-    QImage image(300, 300, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    QFont font = ChordTabView().font();
-    font.setPixelSize(42);
-    p.setFont(font);
-    p.setPen(QPen(Qt::black, 6));
-    p.drawText(150, baseline, number);
-    return image;
 }
 
 // The ink of the band between a staff line and the next, right of the middle.
@@ -50,7 +36,8 @@ private slots:
         QImage const image = tablature("guitar", {-1, -1, -1, -1, -1, -1});
         for (int y : {56, 97, 138, 179, 220, 261}) {
             QVERIFY2(isInk(image, 100, y), qPrintable(QString::number(y)));
-            QVERIFY2(isInk(image, 258, y), qPrintable(QString::number(y)));
+            // The lines run on to the mark, which stands on paper of its own.
+            QVERIFY2(isInk(image, 220, y), qPrintable(QString::number(y)));
             QVERIFY2(isPaper(image, 100, y + 5), qPrintable(QString::number(y)));
             QVERIFY2(isPaper(image, 30, y), qPrintable(QString::number(y)));
         }
@@ -69,37 +56,67 @@ private slots:
         QCOMPARE(inkIn(image, QRect(266, 0, 34, 300)), 0);
     }
 
-    // Four strings (-1, 0, 2, 3): "3" on the top line, "2", "0", nothing on
-    // the bottom line; lines 58 apart from y = 73, baselines 20 below.
-    void fretsOnTheirLines()
+    // As printed tablature: each fret stands on its own line, which is
+    // cleared behind it, and frets on neighbouring lines keep paper between
+    // them; the letters of the mark are on paper too. Also at the size of a
+    // chord page's smallest view, and for two-digit frets.
+    void fretsOnClearedLines_data()
     {
-        QImage const image = tablature("ukulele", {-1, 0, 2, 3});
-        int const lines[] = {73, 131, 189, 247};
-        QString const expected[] = {"3", "2", "0", ""};
-        for (int k = 0; k < 4; ++k) {
-            QRect const band = numberBand(lines[k]);
-            if (expected[k].isEmpty()) {
-                QCOMPARE(inkIn(image, band), 0);
+        QTest::addColumn<QString>("instrument");
+        QTest::addColumn<QVector<int>>("tab");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("four strings") << "ukulele" << QVector<int>{-1, 0, 2, 3} << QSize(300, 300);
+        QTest::newRow("guitar, small") << "guitar" << QVector<int>{3, 2, 0, 0, 8, 8} << QSize(150, 100);
+        QTest::newRow("balalaika, small") << "balalaika" << QVector<int>{2, 4, 9} << QSize(150, 100);
+        QTest::newRow("second bass, small") << "bass2" << QVector<int>{12, 10, 11, 13} << QSize(150, 100);
+        QTest::newRow("second bass") << "bass2" << QVector<int>{12, -1, -1, -1} << QSize(300, 300);
+    }
+    void fretsOnClearedLines()
+    {
+        QFETCH(QString, instrument);
+        QFETCH(QVector<int>, tab);
+        QFETCH(QSize, size);
+        int const n = tab.size();
+        int const d = (size.height() - 10) / (n + 1);
+        QImage const image = render<ChordTabView>(instrument, tab, size);
+        QVector<QRect> const frets = ChordTabView::fretRects(size, tab, ChordTabView().font());
+        QCOMPARE(frets.size(), n);
+        QRect previous;
+        for (int k = 1; k <= n; ++k) {
+            int const line = 15 + k * d;
+            QRect const box = frets.at(k - 1);
+            QString const where = QStringLiteral("line %1").arg(k);
+            if (tab.at(n - k) < 0) {
+                QVERIFY(box.isNull());
+                QVERIFY2(isInk(image, size.width() / 2, line), qPrintable(where));
                 continue;
             }
-            QImage const written = writtenNumber(expected[k], lines[k] + 20);
-            QVERIFY2(inkIn(image, band) > 20, qPrintable(expected[k]));
-            for (int y = band.top(); y <= band.bottom(); ++y)
-                for (int x = band.left(); x <= band.right(); ++x)
-                    QCOMPARE(isInk(image, x, y), isInk(written, x, y));
+            // The line breaks just before the fret and goes on after it.
+            QVERIFY2(isPaper(image, size.width() / 2 - 1, line), qPrintable(where));
+            QVERIFY2(isInk(image, size.width() / 2 - 8, line), qPrintable(where));
+            // The fret is written in its box, centred on the line.
+            QVERIFY2(inkIn(image, box) > 4, qPrintable(where));
+            QVERIFY2(qAbs(box.center().y() - line) <= 1, qPrintable(where));
+            QVERIFY2(box.right() < size.width() - 40, qPrintable(where));
+            if (!previous.isNull())
+                QVERIFY2(previous.bottom() + 2 < box.top(), qPrintable(where + " touches the one above"));
+            previous = box;
         }
-    }
-
-    // Two-digit frets start at the middle like any other.
-    void twoDigitFret()
-    {
-        QImage const image = tablature("bass2", {12, -1, -1, -1});
-        QImage const written = writtenNumber("12", 247 + 20);
-        QRect const band(150, 252, 60, 14);
-        QVERIFY(inkIn(image, band) > 40);
-        for (int y = band.top(); y <= band.bottom(); ++y)
-            for (int x = band.left(); x <= band.right(); ++x)
-                QCOMPARE(isInk(image, x, y), isInk(written, x, y));
+        QVector<QRect> const letters = ChordTabView::markRects(size, n, ChordTabView().font());
+        QCOMPARE(letters.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QRect const letter = letters.at(i);
+            QVERIFY2(inkIn(image, letter) > 4, qPrintable(QString("TAB").at(i)));
+            QVERIFY(letter.top() >= 15 + d && letter.bottom() <= 15 + n * d);
+            if (i > 0)
+                QVERIFY(letters.at(i - 1).bottom() < letter.top());
+            // A line that runs through a letter is cleared behind it.
+            for (int k = 1; k <= n; ++k) {
+                int const line = 15 + k * d;
+                if (line >= letter.top() && line <= letter.bottom())
+                    QVERIFY2(isPaper(image, letter.left() - 1, line), qPrintable(QString("TAB").at(i)));
+            }
+        }
     }
 
     // The piano: the two-octave keyboard picture, fitted 300 x 200 from y = 50.

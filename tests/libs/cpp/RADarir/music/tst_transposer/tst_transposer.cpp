@@ -231,6 +231,27 @@ private slots:
         QVERIFY(add->isEnabled() && favorites->isEnabled());
     }
 
+    // Tabs of a fixed width, as the chord pages style them, stand side by
+    // side at that width in a wide bar, with no base line broken between them.
+    void tabsSideBySide()
+    {
+        Transposer transposer;
+        transposer.setStyleSheet("QTabBar::tab{width:55px;height:40px;margin:0px;}");
+        transposer.setCurrentChords({"A", "C#\nm7", "F\nmaj7"});
+        transposer.resize(600, 120);
+        transposer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&transposer));
+        auto* bar = transposer.findChild<QTabBar*>();
+        QVERIFY(bar);
+        QCOMPARE(bar->count(), 3);
+        for (int i = 0; i < bar->count(); ++i) {
+            QCOMPARE(bar->tabRect(i).width(), 55);
+            if (i > 0)
+                QCOMPARE(bar->tabRect(i).left(), bar->tabRect(i - 1).right() + 1);
+        }
+        QVERIFY(!bar->drawBase());
+    }
+
     void setCurrentChordsReplaces()
     {
         Transposer t(nullptr);

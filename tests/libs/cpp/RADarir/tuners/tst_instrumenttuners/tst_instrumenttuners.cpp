@@ -35,7 +35,7 @@ QStringList menuTexts(QMenu* menu)
     return texts;
 }
 
-QStringList const kBase = {"Must Have", "Nice to Have", "Read", "Hear", "See", "--", "Encyclopedia"};
+QStringList const kBase = {"Must Have", "Nice to Have", "Read", "Hear", "See", "--", "Wikipedia"};
 
 } // namespace
 
@@ -143,6 +143,28 @@ private slots:
             QVERIFY(!page.button(0)->isVisible());
         }
         QVERIFY(page.button(1)->isVisible());
+    }
+
+    // In repeat mode the selected low B goes silent and unselected when the
+    // page switches to four strings.
+    void hiddenStringStopsRepeating()
+    {
+        BassGuitarTuner page(nullptr);
+        page.show();
+        page.slotSetRepeatMode(true);
+        page.slot5Strings();
+        page.button(0)->click();
+        QVERIFY(page.button(0)->isChecked());
+        page.modesPanel()->modesButton()->menu()->actions().at(1)->trigger();
+        QVERIFY(!page.button(0)->isChecked());
+        QSignalSpy sounds(&page, &TunerBasePage::soundStarted);
+        QSignalSpy ticks(page.buttonsPanel()->timer(), &QTimer::timeout);
+        QVERIFY(ticks.wait(2500));
+        QCOMPARE(sounds.size(), 0);
+        // Showing the string again does not bring back the old selection.
+        page.slot5Strings();
+        QVERIFY(ticks.wait(2500));
+        QCOMPARE(sounds.size(), 0);
     }
 
     void otherPagesHaveNoModes()

@@ -7,6 +7,7 @@
 #include "RADarir/tuners/TunersExplorer.h"
 #include "RADarir/tuners/TunersMainPage.h"
 #include "TestSupport/ModalDriver.h"
+#include "TestSupport/StrayWindows.h"
 #include "TestSupport/UrlCatcher.h"
 #include "ZEDireroz/frame/App.h"
 
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -167,14 +169,53 @@ private slots:
             QCOMPARE(spies[size_t(i)]->size(), main.pages().at(i) == main.stack()->currentWidget() ? 1 : 0);
     }
 
-    void pageRepeatReachesOnlyThatPage()
+    // Pitch and repeat mode are one state: whichever panel changes them,
+    // every panel shows what is in force and every page follows.
+    void panelsShowStateInForce()
     {
         TunersMainPage main(nullptr, false);
         main.show();
+        QList<TunersCommonPanel*> panels{main.explorer()->commonPanel()};
+        for (TunerBasePage* page : main.pages())
+            panels << page->modesPanel();
         TunerBasePage* guitar = main.pages().first();
+        guitar->modesPanel()->pitchButton()->menu()->actions().at(5)->trigger();
+        for (TunersCommonPanel* panel : panels)
+            QCOMPARE(panel->pitchButton()->text(), QString("A4:442Hz"));
+        main.explorer()->commonPanel()->repeatCheckBox()->click();
+        for (TunersCommonPanel* panel : panels)
+            QVERIFY(panel->repeatCheckBox()->isChecked());
+        main.pages().at(1)->modesPanel()->repeatCheckBox()->click();
+        for (TunersCommonPanel* panel : panels)
+            QVERIFY(!panel->repeatCheckBox()->isChecked());
+        for (TunerBasePage* page : main.pages())
+            QVERIFY2(!page->buttonsPanel()->isRepeatMode(), page->metaObject()->className());
         guitar->modesPanel()->repeatCheckBox()->click();
-        QVERIFY(guitar->buttonsPanel()->isRepeatMode());
-        QVERIFY(!main.pages().at(1)->buttonsPanel()->isRepeatMode());
+        for (TunerBasePage* page : main.pages())
+            QVERIFY2(page->buttonsPanel()->isRepeatMode(), page->metaObject()->className());
+        QCOMPARE(app()->settingsValue("Repeat").toBool(), true);
+        // A panel made later starts from the same state.
+        TunersCommonPanel later(nullptr);
+        QCOMPARE(later.pitchButton()->text(), QString("A4:442Hz"));
+        QVERIFY(later.repeatCheckBox()->isChecked());
+    }
+
+    // Building the page shows nothing; showing it shows one window.
+    void noStrayWindows_data()
+    {
+        QTest::addColumn<bool>("hideExplorer");
+        QTest::newRow("with chooser") << false;
+        QTest::newRow("without chooser") << true;
+    }
+    void noStrayWindows()
+    {
+        QFETCH(bool, hideExplorer);
+        StrayWindows windows;
+        TunersMainPage main(nullptr, hideExplorer);
+        QCOMPARE(windows.shown, QStringList());
+        main.show();
+        QCOMPARE(windows.shown, QStringList({"RADarir::TunersMainPage \"MainPage\""}));
+        QCOMPARE(main.explorer()->isVisible(), !hideExplorer);
     }
 
     void defaultSizeAndOwnKeys()

@@ -199,7 +199,7 @@ private slots:
         ModesPanel panel(nullptr);
         panel.addBaseActions();
         QCOMPARE(entryTexts(panel.moreMenu()),
-                 QStringList({"Must Have", "Nice to Have", "Read", "Hear", "See", "--", "Encyclopedia"}));
+                 QStringList({"Must Have", "Nice to Have", "Read", "Hear", "See", "--", "Wikipedia"}));
         panel.setMustHave("http://shop.example/must");
         panel.setNiceToHave("http://shop.example/nice");
         panel.setRead("http://shop.example/read");
@@ -207,10 +207,14 @@ private slots:
         panel.setSee("http://shop.example/see");
         panel.setWikipedia("http://wiki.example/wiki/Violin");
         QStringList opened;
+        QStringList pictures{":/musthave.png", ":/nicetohave.png", ":/read.png",
+                             ":/ohr.png",      ":/eye.png",        ":/wikipedia.png"};
         for (QAction* a : panel.moreMenu()->actions()) {
             if (a->isSeparator())
                 continue;
-            QVERIFY2(!a->icon().isNull(), qPrintable(a->text()));
+            QString const picture = pictures.takeFirst();
+            QVERIFY2(QFile::exists(picture), qPrintable(picture));
+            QCOMPARE(a->icon().pixmap(16).toImage(), QIcon(picture).pixmap(16).toImage());
             a->trigger();
             opened << catcher.takeOne().toString();
         }

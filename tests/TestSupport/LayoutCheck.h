@@ -1,0 +1,219 @@
+#pragma once
+// Looks at a window as it is laid out and lists what a user would see wrong:
+// a button's or label's text that does not fit its rectangle, a picture drawn
+// much smaller than it was made, two controls on top of each other, or a
+// control reaching out of its window. Header only: the library of a page
+// under test supplies ZEDireroz::Label.
+
+#include "ZEDireroz/dialogs/Label.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTextDocument>
+#include <QWidget>
+
+namespace LayoutCheck {
+
+inline QString describe(QWidget const* w)
+{
+    QString text;
+    if (auto const* b = qobject_cast<QAbstractButton const*>(w))
+        text = b->text();
+    else if (auto const* l = qobject_cast<QLabel const*>(w))
+        text = l->text();
+    return QStringLiteral("%1 \"%2\" \"%3\"")
+        .arg(QLatin1String(w->metaObject()->className()), w->objectName(), text.left(40));
+}
+
+// The widths of the lines a user reads, without mnemonics and markup.
+inline QStringList readLines(QString const& text, bool rich)
+{
+    QString plain = text;
+    if (rich) {
+        QTextDocument document;
+        document.setHtml(text);
+        plain = document.toPlainText();
+    } else {
+        plain.replace(QLatin1String("&&"), QLatin1String("\x01"));
+        plain.remove(QLatin1Char('&'));
+        plain.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    }
+    return plain.split(QLatin1Char('\n'));
+}
+
+inline int widestLine(QFontMetrics const& metrics, QStringList const& lines)
+{
+    int widest = 0;
+    for (QString const& line : lines)
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// The room a button's text has: its contents less any icon.
+inline QRect buttonTextRoom(QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    QStyle::SubElement element = QStyle::SE_PushButtonContents;
+    if (qobject_cast<QCheckBox*>(button))
+        element = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<QRadioButton*>(button))
+        element = QStyle::SE_RadioButtonContents;
+    else if (auto* push = qobject_cast<QPushButton*>(button)) {
+        if (push->isFlat())
+            option.features |= QStyleOptionButton::Flat;
+        if (push->menu())
+            option.features |= QStyleOptionButton::HasMenu;
+    }
+    QRect room = button->style()->subElementRect(element, &option, button);
+    if (!button->icon().isNull() && element == QStyle::SE_PushButtonContents)
+        room.adjust(button->iconSize().width() + 4, 0, 0, 0);
+    return room;
+}
+
+inline void checkText(QWidget* w, QStringList& faults)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (button->text().isEmpty())
+            return;
+        QFontMetrics const metrics(button->font());
+        QRect const room = buttonTextRoom(button);
+        int const needed = widestLine(metrics, readLines(button->text(), false));
+        if (needed > room.width() || metrics.height() > room.height() + 2)
+            faults << QStringLiteral("text cut: %1 needs %2 x %3, has %4 x %5")
+                          .arg(describe(w))
+                          .arg(needed)
+                          .arg(metrics.height())
+                          .arg(room.width())
+                          .arg(room.height());
+        return;
+    }
+    auto* label = qobject_cast<QLabel*>(w);
+    if (!label || label->text().isEmpty())
+        return;
+    QRect const room =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    if (label->wordWrap()) {
+        int const needed = label->heightForWidth(label->width());
+        if (needed > label->height())
+            faults << QStringLiteral("text cut: %1 needs height %2, has %3")
+                          .arg(describe(w))
+                          .arg(needed)
+                          .arg(label->height());
+        return;
+    }
+    bool const rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    QStringList const lines = readLines(label->text(), rich);
+    QFontMetrics const metrics(label->font());
+    int const needed = widestLine(metrics, lines);
+    int const height = metrics.height() * lines.size();
+    if (needed > room.width() || height > room.height() + 2)
+        faults << QStringLiteral("text cut: %1 needs %2 x %3, has %4 x %5")
+                      .arg(describe(w))
+                      .arg(needed)
+                      .arg(height)
+                      .arg(room.width())
+                      .arg(room.height());
+}
+
+// A picture made at twice its size on screen (ZEDireroz::Label) or at its
+// own size (a QLabel's pixmap) must show at least this fraction of it.
+inline void checkPicture(QWidget* w, double fraction, QStringList& faults)
+{
+    auto* label = qobject_cast<QLabel*>(w);
+    if (!label)
+        return;
+    QSize intended;
+    QRect drawn;
+    if (auto* retina = qobject_cast<ZEDireroz::Label*>(label); retina && !retina->retinaPixmap().isNull()) {
+        intended = retina->retinaPixmap().size() / 2;
+        drawn = ZEDireroz::Label::pictureRect(label->size(), retina->retinaPixmap().size(), 2.0, retina->mode())
+                    .intersected(label->rect());
+    } else if (QPixmap const pixmap = label->pixmap(Qt::ReturnByValue); !pixmap.isNull()) {
+        intended = pixmap.size() / pixmap.devicePixelRatio();
+        drawn = label->hasScaledContents() ? label->contentsRect() : QRect(QPoint(), intended);
+        drawn = drawn.intersected(label->contentsRect());
+    } else {
+        return;
+    }
+    if (drawn.width() < fraction * intended.width() || drawn.height() < fraction * intended.height())
+        faults << QStringLiteral("picture too small: %1 made for %2 x %3, shown %4 x %5")
+                      .arg(describe(w))
+                      .arg(intended.width())
+                      .arg(intended.height())
+                      .arg(drawn.width())
+                      .arg(drawn.height());
+}
+
+inline bool isControl(QWidget* w)
+{
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return !label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull()
+               || qobject_cast<ZEDireroz::Label*>(label);
+    return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
+           || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QSlider*>(w) || qobject_cast<QTabBar*>(w);
+}
+
+// Every fault of the window's visible controls; empty when it looks right.
+inline QStringList faults(QWidget* window, double pictureFraction = 0.5)
+{
+    QStringList found;
+    QList<QWidget*> controls;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || w->isWindow() || !isControl(w))
+            continue;
+        // Controls inside another control (a tab bar's scroll buttons) are its own business.
+        bool nested = false;
+        for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+            nested = nested || isControl(p);
+        if (nested)
+            continue;
+        controls << w;
+        checkText(w, found);
+        checkPicture(w, pictureFraction, found);
+        QRect const r(w->mapTo(window, QPoint(0, 0)), w->size());
+        if (!window->rect().contains(r))
+            found << QStringLiteral("out of the window: %1 at %2,%3 %4 x %5")
+                         .arg(describe(w))
+                         .arg(r.x())
+                         .arg(r.y())
+                         .arg(r.width())
+                         .arg(r.height());
+    }
+    for (int i = 0; i < controls.size(); ++i) {
+        QRect const a(controls[i]->mapTo(window, QPoint(0, 0)), controls[i]->size());
+        for (int j = i + 1; j < controls.size(); ++j) {
+            QRect const b(controls[j]->mapTo(window, QPoint(0, 0)), controls[j]->size());
+            if (a.intersects(b))
+                found << QStringLiteral("overlap: %1 and %2").arg(describe(controls[i]), describe(controls[j]));
+        }
+    }
+    return found;
+}
+
+// Saves what the window shows into the folder TW_SCREENSHOT_DIR names, if any.
+inline void saveScreenshot(QWidget* window, QString const& name)
+{
+    QString const folder = qEnvironmentVariable("TW_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+} // namespace LayoutCheck

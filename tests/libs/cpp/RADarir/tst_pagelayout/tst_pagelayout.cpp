@@ -1,0 +1,168 @@
+// Every music page and window as a user sees it, at its default size and at
+// its minimum size: no text cut off, no picture shrunk away, no controls on top
+// of each other. With TW_SCREENSHOT_DIR set, each one is saved as a picture.
+#include "RADarir/chordpages/BalalaikaChordsMainPage.h"
+#include "RADarir/chordpages/BanjoChordsMainPage.h"
+#include "RADarir/chordpages/BassChordsMainPage.h"
+#include "RADarir/chordpages/BassChordsMainPage2.h"
+#include "RADarir/chordpages/GuitarChordsMainPage.h"
+#include "RADarir/chordpages/MandolinChordsMainPage.h"
+#include "RADarir/chordpages/PianoChordsMainPage.h"
+#include "RADarir/chordpages/UkuleleChordsMainPage.h"
+#include "RADarir/music/FavoritesDeleteDlg.h"
+#include "RADarir/music/Transposer.h"
+#include "RADarir/piano/PianoNotesFinder.h"
+#include "RADarir/piano/PianoNotesFinderMainPage.h"
+#include "RADarir/tuners/InstrumentTuners.h"
+#include "RADarir/tuners/TunersMainPage.h"
+#include "TestSupport/LayoutCheck.h"
+#include "TestSupport/ModalDriver.h"
+#include "TestSupport/StrayWindows.h"
+#include "ZEDireroz/promotion/AboutDialog.h"
+
+#include <QLayout>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace RADarir;
+
+namespace {
+
+enum class Style { Own, Tuners, Chords };
+
+struct Window
+{
+    std::function<QWidget*()> make;
+    Style style = Style::Own;
+    // The size it opens at; empty for its own size hint.
+    QSize defaultSize;
+};
+
+template <class W>
+Window window(Style style, QSize defaultSize = QSize())
+{
+    return {[] { return new W(nullptr); }, style, defaultSize};
+}
+
+QSize const kTunerSize(TunersMainPage::kDefaultWidth, TunersMainPage::kDefaultHeight);
+
+bool scaled()
+{
+    return !qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") && qEnvironmentVariable("QT_SCALE_FACTOR") != "1";
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Window)
+
+class TestPageLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { qApp->setStyleSheet(QString()); }
+
+    void fits_data()
+    {
+        QTest::addColumn<Window>("window");
+        QList<QPair<char const*, Window>> windows = {
+            {"bassguitar", window<BassGuitarTuner>(Style::Tuners, kTunerSize)},
+            {"notesfinderpage", window<PianoNotesFinderMainPage>(Style::Own)},
+            {"guitarchords", window<GuitarChordsMainPage>(Style::Chords)},
+            {"transposer", window<Transposer>(Style::Chords)},
+        };
+        if (!scaled()) {
+            windows += {
+                {"tuners", {[] { return new TunersMainPage(nullptr, false); }, Style::Own, kTunerSize}},
+                {"tuners-bassguitar",
+                 {[] {
+                      auto* page = new TunersMainPage(nullptr, false);
+                      page->slotShowBassGuitar();
+                      return page;
+                  },
+                  Style::Own, kTunerSize}},
+                {"violin", window<ViolinTuner>(Style::Tuners, kTunerSize)},
+                {"viola", window<ViolaTuner>(Style::Tuners, kTunerSize)},
+                {"cello", window<CelloTuner>(Style::Tuners, kTunerSize)},
+                {"doublebass", window<DoubleBassTuner>(Style::Tuners, kTunerSize)},
+                {"guitar", window<GuitarTuner>(Style::Tuners, kTunerSize)},
+                {"ukulele", window<UkuleleTuner>(Style::Tuners, kTunerSize)},
+                {"banjo", window<BanjoTuner>(Style::Tuners, kTunerSize)},
+                {"balalaika", window<BalalaikaTuner>(Style::Tuners, kTunerSize)},
+                {"mandolin", window<MandolinTuner>(Style::Tuners, kTunerSize)},
+                {"dombra", window<DombraTuner>(Style::Tuners, kTunerSize)},
+                {"notesfinder", window<PianoNotesFinder>(Style::Own)},
+                {"ukulelechords", window<UkuleleChordsMainPage>(Style::Chords)},
+                {"pianochords", window<PianoChordsMainPage>(Style::Chords)},
+                {"mandolinchords", window<MandolinChordsMainPage>(Style::Chords)},
+                {"banjochords", window<BanjoChordsMainPage>(Style::Chords)},
+                {"basschords", window<BassChordsMainPage>(Style::Chords)},
+                {"bass2chords", window<BassChordsMainPage2>(Style::Chords)},
+                {"balalaikachords", window<BalalaikaChordsMainPage>(Style::Chords)},
+                {"favoritesdelete", window<FavoritesDeleteDlg>(Style::Chords)},
+                // The About box the tuners' App menu opens, also under the tuners' style.
+                {"about", window<ZEDireroz::AboutDialog>(Style::Own)},
+                {"about-tuners", window<ZEDireroz::AboutDialog>(Style::Tuners)},
+            };
+        }
+        for (auto const& entry : windows)
+            QTest::newRow(entry.first) << entry.second;
+    }
+    // Shown at its default size first, then brought down to its smallest.
+    void fits()
+    {
+        QFETCH(Window, window);
+        if (window.style == Style::Chords)
+            ChordsMainPage::applyStyle();
+        StrayWindows stray;
+        std::unique_ptr<QWidget> w(window.make());
+        if (window.style == Style::Tuners)
+            w->setStyleSheet(TunersMainPage::styleSheetText());
+        if (auto* transposer = qobject_cast<Transposer*>(w.get()))
+            transposer->setCurrentChords({"A", "C#m7", "Fmaj7", "Gsus4", "Bbdim"});
+        if (auto* page = qobject_cast<ChordsMainPage*>(w.get())) {
+            page->addShopMenu();
+            page->setCurrentChord(QStringLiteral("C"));
+            page->setCurrentTransposerChords({"A", "C#m7", "Fmaj7", "Gsus4"});
+        }
+        QSize size = window.defaultSize;
+        if (!size.isValid())
+            size = w->sizeHint().expandedTo(w->minimumSize());
+        w->resize(size);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(stray.shown.size(), 1);
+        QTRY_COMPARE(w->size(), size);
+        check(w.get(), "default");
+
+        // The minimum the window declares, where it declares one: its layout
+        // may not need more, or whoever holds the window would squeeze it.
+        QSize const declared = w->minimumSize();
+        QSize const hint = w->minimumSizeHint();
+        size = QSize(declared.width() > 0 ? declared.width() : hint.width(),
+                     declared.height() > 0 ? declared.height() : hint.height());
+        if (w->layout())
+            w->layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        w->resize(size);
+        QTRY_COMPARE(w->size(), size);
+        QCoreApplication::sendPostedEvents();
+        check(w.get(), "minimum");
+    }
+
+private:
+    static void check(QWidget* w, char const* which)
+    {
+        QString const name = QStringLiteral("%1-%2").arg(QLatin1String(QTest::currentDataTag()), QLatin1String(which))
+                             + (scaled() ? QStringLiteral("-x") + qEnvironmentVariable("QT_SCALE_FACTOR") : QString());
+        LayoutCheck::saveScreenshot(w, name);
+        QStringList const faults = LayoutCheck::faults(w);
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(QStringLiteral("%1 at %2 x %3:\n").arg(name).arg(w->width()).arg(w->height())
+                            + faults.join(QLatin1Char('\n'))));
+    }
+};
+
+TW_APP_TEST_MAIN(TestPageLayout)
+#include "tst_pagelayout.moc"
