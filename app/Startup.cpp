@@ -10,9 +10,20 @@
 #include "app/StartupPrompts.h"
 #include "app/TickwrenStyle.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace Startup {
+
+void prepareApplication()
+{
+    // By default every top-level window is made ready for OpenGL drawing, and
+    // on X11 that asks the GL library about the screen as the window is
+    // created: the driver comes in with it (a software renderer with its
+    // compiler, over 40 MB resident) although nothing here ever draws with it.
+    if (!QCoreApplication::testAttribute(Qt::AA_ShareOpenGLContexts))
+        QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
+}
 
 void installActions()
 {
