@@ -188,6 +188,7 @@ private slots:
         int mostOpen = 0;
         int mostSounding = 0;
         int placed = 0;
+        int finished = 0;
         {
             HandleLimit limit(rlim_t(before + kSpareHandles));
             QVERIFY(limit.isSet());
@@ -200,6 +201,7 @@ private slots:
                 if (plays == kPlays)
                     return;
                 auto* player = new NativeAudioPlayer(&owner);
+                connect(player, &NativeAudioPlayer::finished, player, [&finished] { ++finished; });
                 connect(player, &NativeAudioPlayer::finished, player, &QObject::deleteLater);
                 player->setVolume(0);
                 player->play(path);
@@ -209,6 +211,9 @@ private slots:
             });
             beat.start();
             QTRY_VERIFY_WITH_TIMEOUT((placed += int(mixer.takePlacements().size())) >= kPlays, 120000);
+            // The plays that gave way have ended like played-out ones: their
+            // players are told and release themselves.
+            QTRY_VERIFY_WITH_TIMEOUT(finished >= kPlays - TickwrenAudio::AudioMixer::kMaxPlaysOfOneSound, 10000);
         }
         mixer.setPlacementRecording(false);
         engine.setForceSilent(false);
