@@ -46,6 +46,7 @@ int main(int argc, char** argv)
         return 1;
 
     // 1. The application object: settings, folders and the resource folder.
+    Startup::prepareApplication();
     ZEDireroz::App app(argc, argv, kOrganizationName, kApplicationName);
 
     // 2. to 11.

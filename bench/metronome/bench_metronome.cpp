@@ -14,7 +14,12 @@
 //  - the resident memory after 60 s of ticking.
 //
 //   bench_metronome [--ticks N] [--memory-after S] [--bpm B]
+//   bench_metronome --memory [S]
 // --bpm takes another tempo than 208 (38 to 208).
+// --memory runs the program's own start-up instead (fresh home folder, real
+// sounds, on an X display: a virtual one of its own when none is set), sets
+// 208 bpm and prints the resident memory after S (default 60) seconds of
+// ticking, with its parts and the aim.
 // Without pulseaudio the sound goes to the silent clock and only the timer
 // figures are printed.
 #include "RADarir/metronome/Metronome.h"
@@ -22,6 +27,7 @@
 #include "RADarir/metronome/MetronomeMainPage.h"
 #include "ZEDireroz/frame/App.h"
 #include "app/MainPageStartup.h"
+#include "app/Startup.h"
 #include "app/TickwrenStyle.h"
 
 #include "TestSupport/PrivateSoundServer.h"
@@ -31,6 +37,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
@@ -142,8 +149,110 @@ void reportIntervals(char const* what, std::vector<std::int64_t> const& onsets, 
 
 } // namespace
 
+// The memory the running program may use after a minute of ticking at 208 bpm.
+constexpr double kMemoryAimMB = 100.0;
+
+// One line of /proc/self/status in KiB ("VmRSS", "RssAnon", "RssFile"); -1 when missing.
+long statusKiB(QByteArray const& field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray const& line : status.readAll().split('\n'))
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+// A virtual X display of the benchmark's own; empty when none can be started.
+QString startVirtualDisplay(QProcess* xvfb)
+{
+    // The server picks a free display number and writes it to its output.
+    xvfb->start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+    if (!xvfb->waitForStarted(5000))
+        return {};
+    QByteArray number;
+    QElapsedTimer waited;
+    waited.start();
+    while (!number.contains('\n') && waited.elapsed() < 10000 && xvfb->waitForReadyRead(10000))
+        number += xvfb->readAllStandardOutput();
+    return number.trimmed().isEmpty() ? QString() : QStringLiteral(":") + QString::fromLatin1(number.trimmed());
+}
+
+// The program as a user starts it: its start-up, a fresh home folder, the real
+// tick and bell, a window on an X display. The resident memory after `seconds`
+// of ticking at 208 bpm, against the aim.
+int measureMemory(int argc, char** argv, int seconds)
+{
+    QTemporaryDir home;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(".local/share")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(".cache")));
+    QProcess xvfb;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
+        QString const display = startVirtualDisplay(&xvfb);
+        if (display.isEmpty()) {
+            std::printf("no X display and no Xvfb: measured on the offscreen platform\n");
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        } else {
+            qputenv("DISPLAY", display.toLatin1());
+        }
+    }
+    PrivateSoundServer server;
+    if (server.start()) {
+        qputenv("PULSE_SERVER", server.address().toUtf8());
+        qunsetenv("TICKWREN_SILENT_AUDIO");
+    } else {
+        std::printf("no pulseaudio to start: the sound runs on the silent clock\n");
+    }
+
+    Startup::prepareApplication();
+    ZEDireroz::App app(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
+    long rssKiB = -1;
+    long anonKiB = -1;
+    long fileKiB = -1;
+    // Once the page is up (the event loop runs from its first paint on).
+    QTimer::singleShot(1000, &app, [&] {
+        auto* page = qobject_cast<RADarir::MetronomeMainPage*>(app.mainWidget());
+        if (!page) {
+            std::printf("the metronome page did not come up\n");
+            app.exit(1);
+            return;
+        }
+        page->metronome()->controls()->setInterval(208);
+        QTimer::singleShot(seconds * 1000, &app, [&] {
+            rssKiB = statusKiB("VmRSS");
+            anonKiB = statusKiB("RssAnon");
+            fileKiB = statusKiB("RssFile");
+            app.quit();
+        });
+    });
+    int const result = Startup::run(app);
+    if (xvfb.state() != QProcess::NotRunning) {
+        xvfb.terminate();
+        xvfb.waitForFinished(5000);
+    }
+    if (result != 0 || rssKiB < 0)
+        return 1;
+    double const mb = rssKiB * 1024.0 / 1e6;
+    double load[3] = {0, 0, 0};
+    getloadavg(load, 3);
+    std::printf("platform %s, load average %.2f %.2f %.2f\n", qPrintable(QGuiApplication::platformName()), load[0],
+                load[1], load[2]);
+    std::printf("resident memory after %d s of ticking at 208 bpm: %.1f MB (aim: <= %.0f MB) %s\n", seconds, mb,
+                kMemoryAimMB, mb <= kMemoryAimMB ? "met" : "NOT MET");
+    std::printf("  of which anonymous (heap and stacks) %.1f MB, mapped files (libraries) %.1f MB\n",
+                anonKiB * 1024.0 / 1e6, fileKiB * 1024.0 / 1e6);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--memory") == 0)
+            return measureMemory(argc, argv, i + 1 < argc ? std::max(1, atoi(argv[i + 1])) : 60);
+
     FirstPaint firstPaint;
     firstPaint.m_timer.start();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QSet>
 
 #include <pthread.h>
 #include <time.h>
@@ -318,22 +319,47 @@ AudioVoice::AudioVoice(SoundPtr sound, StreamPtr stream)
     ++s_iLive;
 }
 
+namespace {
+
+// A sound that cannot be played is told once per file, not at every tick.
+void reportUnplayable(QString const& path, QString const& why)
+{
+    static std::mutex s_mutex;
+    static QSet<QString> s_reported;
+    std::lock_guard<std::mutex> lock(s_mutex);
+    if (path.isEmpty() || s_reported.contains(path))
+        return;
+    s_reported.insert(path);
+    qCWarning(lcAudio).noquote() << "Cannot play" << path << "(" + why + ")";
+}
+
+} // namespace
+
 std::unique_ptr<AudioVoice> AudioVoice::open(QString const& path)
 {
+    // Another play of a long file that sounds now shares its open file.
+    if (StreamPtr stream = StreamedSound::share(path))
+        return std::unique_ptr<AudioVoice>(new AudioVoice({}, std::move(stream)));
     std::int64_t const bytes = DecodedSoundCache::decodedBytes(path);
-    if (bytes < 0)
+    if (bytes < 0) {
+        reportUnplayable(path, DecodedSoundCache::lastOpenError());
         return {};
+    }
     if (bytes > DecodedSoundCache::kMaxDecodedBytes) {
         // Long files are read as they play, so that no play decodes a whole
         // file and any number of plays holds no decoded copy at all.
         StreamPtr stream = StreamedSound::open(path);
-        if (!stream)
+        if (!stream) {
+            reportUnplayable(path, DecodedSoundCache::lastOpenError());
             return {};
+        }
         return std::unique_ptr<AudioVoice>(new AudioVoice({}, std::move(stream)));
     }
     SoundPtr sound = DecodedSoundCache::load(path);
-    if (!sound)
+    if (!sound) {
+        reportUnplayable(path, QStringLiteral("it cannot be decoded"));
         return {};
+    }
     return std::unique_ptr<AudioVoice>(new AudioVoice(std::move(sound), {}));
 }
 

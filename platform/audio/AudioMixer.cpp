@@ -56,6 +56,16 @@ void AudioMixer::activateLocked(VoicePtr const& voice)
 {
     if (!voice || voice->active)
         return;
+    if (void const* source = voice->source()) {
+        auto const sameSource = [source](VoicePtr const& v) { return v->source() == source; };
+        // The list is in the order of the plays: the first is the oldest.
+        while (std::count_if(m_lActive.begin(), m_lActive.end(), sameSource) >= kMaxPlaysOfOneSound) {
+            Voice& oldest = **std::find_if(m_lActive.begin(), m_lActive.end(), sameSource);
+            oldest.playing = false;
+            deactivateLocked(oldest); // fades out from where it was
+            oldest.position = 0.0;
+        }
+    }
     voice->active = true;
     // From the start of a file the sound's own attack is kept; resumed in
     // mid-sound it fades in over the first block instead of jumping in.

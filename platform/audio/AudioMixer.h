@@ -42,6 +42,11 @@ struct Voice
     std::int64_t startFrame = -1;
 
     std::int64_t frames() const { return sound ? sound->frames : stream ? stream->frames() : 0; }
+    // The same for every play of one file (decoded or streamed).
+    void const* source() const
+    {
+        return sound ? static_cast<void const*>(sound.get()) : stream ? stream->source() : nullptr;
+    }
     int sampleRate() const { return sound ? sound->sampleRate : stream ? stream->sampleRate() : 0; }
 };
 
@@ -90,13 +95,17 @@ public:
 
     std::mutex& mutex() { return m_mutex; }
 
-    // With the mutex held: start or stop mixing a voice.
+    // With the mutex held: start or stop mixing a voice. A sound longer than
+    // the time between its plays (a long tick at a fast tempo) would overlap
+    // itself without end: beyond kMaxPlaysOfOneSound plays of one file at
+    // once, the oldest gives way to the new one and ends as if played out.
     void activateLocked(VoicePtr const& voice);
     void deactivateLocked(Voice& voice);
     int activeCountLocked() const { return int(m_lActive.size()); }
     // Something still sounds: a voice or the fade of one just cut off.
     bool busyLocked() const;
 
+    static constexpr int kMaxPlaysOfOneSound = 16;
     // How long a sound cut off in mid-play takes to fade out.
     static constexpr int kTailMs = 5;
 

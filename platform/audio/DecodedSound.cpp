@@ -71,6 +71,19 @@ void keep(Cache& c, CacheEntry entry, std::int64_t limit)
 std::atomic<std::int64_t> s_liveBytes{0};
 std::atomic<int> s_openStreams{0};
 
+struct FileKey
+{
+    QString path;
+    qint64 size = 0;
+    QDateTime modified;
+};
+
+FileKey fileKey(QString const& path)
+{
+    QFileInfo const fi(path);
+    return FileKey{fi.absoluteFilePath(), fi.size(), fi.lastModified()};
+}
+
 // Frames read from disk at once for a streamed file: about 85 ms at 48 kHz.
 constexpr std::int64_t kStreamChunkFrames = 4096;
 
@@ -107,31 +120,128 @@ std::int64_t DecodedSoundCache::decodedBytes(QString const& path)
     return std::int64_t(info.frames) * info.channels * std::int64_t(sizeof(float));
 }
 
-std::shared_ptr<StreamedSound> StreamedSound::open(QString const& path)
+QString DecodedSoundCache::lastOpenError()
 {
-    SF_INFO info{};
-    SNDFILE* file = path.isEmpty() ? nullptr : sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (!file)
-        return {};
-    if (info.samplerate <= 0 || info.channels <= 0 || info.frames <= 0 || !info.seekable) {
-        sf_close(file);
-        return {};
-    }
-    std::shared_ptr<StreamedSound> s(new StreamedSound);
-    s->m_pFile = file;
-    s->m_iSampleRate = info.samplerate;
-    s->m_iChannels = info.channels;
-    s->m_iFrames = info.frames;
-    ++s_openStreams;
-    return s;
+    return QString::fromLocal8Bit(sf_strerror(nullptr));
 }
 
-StreamedSound::~StreamedSound()
+// One open streamed file, shared by its plays.
+struct StreamedSound::File
 {
-    if (m_pFile) {
-        sf_close(static_cast<SNDFILE*>(m_pFile));
+    ~File()
+    {
+        if (!handle)
+            return;
+        sf_close(handle);
         --s_openStreams;
     }
+
+    std::mutex mutex; // guards the handle and the file position
+    SNDFILE* handle = nullptr;
+    FileKey key;
+    int sampleRate = 0;
+    int channels = 0;
+    std::int64_t frames = 0;
+    std::int64_t filePos = 0;
+};
+
+namespace {
+
+struct OpenFiles
+{
+    std::mutex mutex;
+    std::map<QString, std::weak_ptr<StreamedSound::File>> byPath;
+};
+
+OpenFiles& openFiles()
+{
+    static OpenFiles s_files;
+    return s_files;
+}
+
+// The open file for this key, if a play holds one; the caller holds the mutex.
+std::shared_ptr<StreamedSound::File> findOpen(OpenFiles& files, FileKey const& key)
+{
+    auto const it = files.byPath.find(key.path);
+    if (it == files.byPath.end())
+        return {};
+    std::shared_ptr<StreamedSound::File> file = it->second.lock();
+    if (!file) {
+        files.byPath.erase(it);
+        return {};
+    }
+    // A file changed on disk is opened anew; plays of the old one go on.
+    if (file->key.size != key.size || file->key.modified != key.modified)
+        return {};
+    return file;
+}
+
+} // namespace
+
+StreamedSound::StreamedSound(std::shared_ptr<File> file)
+    : m_pFile(std::move(file))
+{
+}
+
+StreamedSound::~StreamedSound() = default;
+
+std::shared_ptr<StreamedSound> StreamedSound::share(QString const& path)
+{
+    if (path.isEmpty())
+        return {};
+    FileKey const key = fileKey(path);
+    OpenFiles& files = openFiles();
+    std::lock_guard<std::mutex> lock(files.mutex);
+    std::shared_ptr<File> file = findOpen(files, key);
+    if (!file)
+        return {};
+    return std::shared_ptr<StreamedSound>(new StreamedSound(std::move(file)));
+}
+
+std::shared_ptr<StreamedSound> StreamedSound::open(QString const& path)
+{
+    if (path.isEmpty())
+        return {};
+    FileKey const key = fileKey(path);
+    OpenFiles& files = openFiles();
+    std::lock_guard<std::mutex> lock(files.mutex);
+    if (std::shared_ptr<File> file = findOpen(files, key))
+        return std::shared_ptr<StreamedSound>(new StreamedSound(std::move(file)));
+
+    SF_INFO info{};
+    SNDFILE* handle = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!handle)
+        return {};
+    if (info.samplerate <= 0 || info.channels <= 0 || info.frames <= 0 || !info.seekable) {
+        sf_close(handle);
+        return {};
+    }
+    auto file = std::make_shared<File>();
+    file->handle = handle;
+    ++s_openStreams;
+    file->key = key;
+    file->sampleRate = info.samplerate;
+    file->channels = info.channels;
+    file->frames = info.frames;
+    for (auto it = files.byPath.begin(); it != files.byPath.end();)
+        it = it->second.expired() ? files.byPath.erase(it) : std::next(it);
+    files.byPath[key.path] = file;
+    return std::shared_ptr<StreamedSound>(new StreamedSound(std::move(file)));
+}
+
+int StreamedSound::sampleRate() const
+{
+    return m_pFile->sampleRate;
+}
+
+int StreamedSound::channels() const
+{
+    return m_pFile->channels;
+}
+
+std::int64_t StreamedSound::frames() const
+{
+    return m_pFile->frames;
 }
 
 int StreamedSound::openCount()
@@ -141,27 +251,31 @@ int StreamedSound::openCount()
 
 SampleView StreamedSound::view(std::int64_t from, std::int64_t count)
 {
-    from = std::clamp<std::int64_t>(from, 0, m_iFrames);
-    count = std::clamp<std::int64_t>(count, 0, m_iFrames - from);
+    File& f = *m_pFile;
+    from = std::clamp<std::int64_t>(from, 0, f.frames);
+    count = std::clamp<std::int64_t>(count, 0, f.frames - from);
     if (from < m_iWindowFirst || from + count > m_iWindowFirst + m_iWindowCount) {
-        auto* file = static_cast<SNDFILE*>(m_pFile);
-        std::int64_t const want = std::min(std::max(count, kStreamChunkFrames), m_iFrames - from);
-        m_lWindow.resize(std::size_t(want) * std::size_t(m_iChannels));
+        std::int64_t const want = std::min(std::max(count, kStreamChunkFrames), f.frames - from);
+        m_lWindow.resize(std::size_t(want) * std::size_t(f.channels));
         std::int64_t got = 0;
-        if (m_iFilePos == from || sf_seek(file, from, SEEK_SET) == from) {
-            m_iFilePos = from;
-            while (got < want) {
-                sf_count_t const n = sf_readf_float(file, m_lWindow.data() + got * m_iChannels, want - got);
-                if (n <= 0)
-                    break;
-                got += n;
+        {
+            std::lock_guard<std::mutex> lock(f.mutex);
+            // Another play may have moved the shared file elsewhere.
+            if (f.filePos == from || sf_seek(f.handle, from, SEEK_SET) == from) {
+                f.filePos = from;
+                while (got < want) {
+                    sf_count_t const n = sf_readf_float(f.handle, m_lWindow.data() + got * f.channels, want - got);
+                    if (n <= 0)
+                        break;
+                    got += n;
+                }
+                f.filePos += got;
+            } else {
+                f.filePos = -1;
             }
-            m_iFilePos += got;
-        } else {
-            m_iFilePos = -1;
         }
         // A file cut short on disk reads as silence from there on.
-        std::fill(m_lWindow.begin() + std::ptrdiff_t(got * m_iChannels), m_lWindow.end(), 0.0f);
+        std::fill(m_lWindow.begin() + std::ptrdiff_t(got * f.channels), m_lWindow.end(), 0.0f);
         m_iWindowFirst = from;
         m_iWindowCount = want;
     }
@@ -169,9 +283,9 @@ SampleView StreamedSound::view(std::int64_t from, std::int64_t count)
     v.data = m_lWindow.data();
     v.first = m_iWindowFirst;
     v.count = m_iWindowCount;
-    v.total = m_iFrames;
-    v.channels = m_iChannels;
-    v.sampleRate = m_iSampleRate;
+    v.total = f.frames;
+    v.channels = f.channels;
+    v.sampleRate = f.sampleRate;
     return v;
 }
 

@@ -4,7 +4,8 @@
 // two short files again and again, so a decoded file is kept by path, size and
 // modification time and a repeated tick reads and decodes nothing. Long files
 // are never decoded whole: each player reads its own small window of the file
-// from disk as it plays, in the engine's thread.
+// from disk as it plays, in the engine's thread, through one open file shared
+// by all plays of that file.
 
 #include <QDateTime>
 #include <QString>
@@ -52,35 +53,42 @@ struct SampleView
 };
 
 // A file read from disk while it plays, for files too long to decode whole.
-// One per player: it holds an open file and a window of a few thousand
-// frames. Used only with the mixer's mutex held.
+// One per play: it holds a window of a few thousand frames. The open file
+// behind it is shared by every play of the same file (path, size and
+// modification time), so a long tick played again and again at a fast tempo
+// keeps one file handle open, however many of its plays overlap. Reads from
+// the shared file are serialised; a play is otherwise used only with the
+// mixer's mutex held.
 class StreamedSound
 {
 public:
     // Null when the file cannot be opened or decoded.
     static std::shared_ptr<StreamedSound> open(QString const& path);
+    // A new play of a file that is open for another play now; null when none
+    // is (nothing is opened, so it costs no file handle).
+    static std::shared_ptr<StreamedSound> share(QString const& path);
     ~StreamedSound();
     StreamedSound(StreamedSound const&) = delete;
     StreamedSound& operator=(StreamedSound const&) = delete;
 
-    int sampleRate() const { return m_iSampleRate; }
-    int channels() const { return m_iChannels; }
-    std::int64_t frames() const { return m_iFrames; }
+    int sampleRate() const;
+    int channels() const;
+    std::int64_t frames() const;
     // Frames [from, from + count) clipped to the file, read from disk unless
     // the window holds them already; valid until the next call.
     SampleView view(std::int64_t from, std::int64_t count);
+    // The same for every play of one open file.
+    void const* source() const { return m_pFile.get(); }
 
-    // Streamed files open now, for leak checks.
+    // Streamed files open now (file handles), for leak checks.
     static int openCount();
 
-private:
-    StreamedSound() = default;
+    struct File;
 
-    void* m_pFile = nullptr; // SNDFILE*
-    int m_iSampleRate = 0;
-    int m_iChannels = 0;
-    std::int64_t m_iFrames = 0;
-    std::int64_t m_iFilePos = 0;
+private:
+    explicit StreamedSound(std::shared_ptr<File> file);
+
+    std::shared_ptr<File> m_pFile;
     std::int64_t m_iWindowFirst = 0;
     std::int64_t m_iWindowCount = 0;
     std::vector<float> m_lWindow;
@@ -110,6 +118,8 @@ public:
     static constexpr std::int64_t kMaxCachedBytes = 64 * 1024 * 1024;
     // Decoded bytes a file of this header would take; -1 when it cannot be opened.
     static std::int64_t decodedBytes(QString const& path);
+    // Why the last file failed to open, in the decoder's words.
+    static QString lastOpenError();
 };
 
 } // namespace TickwrenAudio

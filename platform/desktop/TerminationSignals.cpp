@@ -10,7 +10,9 @@
 
 namespace {
 
-constexpr int kSignals[] = {SIGTERM, SIGHUP};
+// SIGINT (Ctrl-C in the terminal) is an ending like the others: the program
+// closes and saves as Quit does. SIGQUIT keeps its default (a core dump).
+constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 // [0] is written by the handler, [1] read by the event loop.
 int s_fds[2] = {-1, -1};

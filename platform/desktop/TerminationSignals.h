@@ -1,6 +1,6 @@
 #pragma once
-// SIGTERM (`kill`, a service manager) and SIGHUP (the session or terminal
-// ending) as a Qt signal: the handler only writes the signal's number to a
+// SIGTERM (`kill`, a service manager), SIGHUP (the session or terminal
+// ending) and SIGINT (Ctrl-C in the terminal) as a Qt signal: the handler only writes the signal's number to a
 // socket pair, and received() is sent from the event loop, so whatever the
 // program was doing when the signal came (a settings file half written) is
 // finished first, and the program can then close the way Quit closes it.

@@ -1,6 +1,6 @@
 // The program itself: it refuses to start without a display in one clear line,
-// a start with a fresh home folder creates its settings file, and a SIGTERM or
-// SIGHUP closes it the way Quit does, also while it tells that its folder
+// a start with a fresh home folder creates its settings file, and a SIGTERM,
+// SIGHUP or SIGINT closes it the way Quit does, also while it tells that its folder
 // cannot be written.
 #include <QDir>
 #include <QElapsedTimer>
@@ -146,13 +146,37 @@ private slots:
         QVERIFY(QDir(home.path() + "/.local/share/Olvenar/TickwrenTrial/Work").exists());
     }
 
-    // A session that ends (SIGHUP) or a `kill` (SIGTERM) closes the program as
+    // Nothing in the program draws with OpenGL: on an X display the GL driver
+    // (a software renderer with its compiler, over 40 MB) stays out of it.
+    void noOpenGLDriverLoaded()
+    {
+        if (qEnvironmentVariable("DISPLAY").isEmpty())
+            QSKIP("needs an X display (tst_startup_x11)");
+        QTemporaryDir home;
+        QProcess program;
+        startAndWaitForSettings(&program, home.path());
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(program.state() == QProcess::Running);
+        QFile maps(QString("/proc/%1/maps").arg(program.processId()));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QByteArray const mapped = maps.readAll();
+        program.kill();
+        program.waitForFinished();
+        // The window is up by now: the settings are written after it is shown.
+        QVERIFY(mapped.contains("libQt5XcbQpa"));
+        for (char const* driver : {"libGLX_mesa", "_dri.so", "libLLVM"})
+            QVERIFY2(!mapped.contains(driver), driver);
+    }
+
+    // A session that ends (SIGHUP), a `kill` (SIGTERM) or Ctrl-C (SIGINT) closes the program as
     // Quit does: a normal exit with status 0, the settings kept, no lock left.
     void signalClosesLikeQuit_data()
     {
         QTest::addColumn<int>("number");
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
     }
     void signalClosesLikeQuit()
     {

@@ -8,6 +8,7 @@
 #include "platform/audio/NativeAudioPlayer.h"
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -215,10 +216,17 @@ void Metronome::slotPrescalePictures()
 
 QPixmap Metronome::cachedPix(QPixmap& cache, char const* resource)
 {
-    if (cache.isNull()) {
-        QPixmap const source(QString::fromLatin1(resource));
-        if (!source.isNull() && !size().isEmpty())
-            cache = source.scaled(size() * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (cache.isNull() && !size().isEmpty()) {
+        // Kept at the size it is shown at, in the screen's pixels: eight
+        // pictures at twice that size held some 50 MB for a window of
+        // ordinary size. The large drawing is read as an image and let go
+        // once scaled, without a full-size pixmap copy of it.
+        QImage const source(QString::fromLatin1(resource));
+        if (!source.isNull()) {
+            qreal const ratio = devicePixelRatioF();
+            cache = QPixmap::fromImage(source.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            cache.setDevicePixelRatio(ratio);
+        }
     }
     return cache;
 }
@@ -272,8 +280,8 @@ void Metronome::drawPixmap(QPainter* painter, QPixmap const& pixmap)
 {
     if (pixmap.isNull())
         return;
-    int const w = pixmap.width() / 2;
-    int const h = pixmap.height() / 2;
+    int const w = qRound(pixmap.width() / pixmap.devicePixelRatio());
+    int const h = qRound(pixmap.height() / pixmap.devicePixelRatio());
     int const left = qAbs(width() - w) / 2;
     int const top = qAbs(height() - h) / 2;
     painter->drawPixmap(QRect(left, top, w, h), pixmap);
@@ -286,9 +294,8 @@ void Metronome::paintEvent(QPaintEvent* event)
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawRect(rect());
-    // The pictures are kept at twice the size they are shown at; halving
-    // them smoothly keeps the lines clean on ordinary screens.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The pictures were scaled smoothly to the size they are shown at, so they
+    // are drawn pixel for pixel.
     drawPixmap(&painter, baseEyesLeftPix());
     drawPixmap(&painter, m_pixCurrent);
 }

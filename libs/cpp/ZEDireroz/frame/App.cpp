@@ -30,8 +30,8 @@ App::App(int& argc, char** argv, QString const& organizationName, QString const&
     , m_sCurrentLanguage(QStringLiteral("en"))
 {
     connect(App_mac::instance(), &App_mac::dockClicked, this, &App::dockClicked);
-    // A session that ends (SIGHUP) or a `kill` (SIGTERM) closes the program the
-    // way Quit does: the event loop ends, the settings are saved, and a save
+    // A session that ends (SIGHUP), a `kill` (SIGTERM) or Ctrl-C in the
+    // terminal (SIGINT) closes the program the way Quit does: the event loop ends, the settings are saved, and a save
     // already under way is finished first.
     connect(new TerminationSignals(this), &TerminationSignals::received, this, [] { QCoreApplication::quit(); });
 

@@ -40,6 +40,14 @@ public:
     // The keys stored at the level settingsValue() reads, in the same key form;
     // keys inside further groups are not listed.
     QStringList settingsKeys();
+    // Reads the key, writes what `change` makes of the value read, and saves at
+    // once, with the settings file locked from the read to the write, so that
+    // copies of the program started together each see the others' writes (a
+    // start counter loses no start). Returns the value read. When the lock
+    // cannot be had (an unwritable folder, a copy that holds it too long), the
+    // change is made all the same, as an ordinary write.
+    QVariant updateSettingsValue(QString const& key, QVariant const& defaultValue,
+                                 std::function<QVariant(QVariant const&)> const& change);
     QSettings* settings();
     // Whether the settings file can be written: a file can be created in the
     // support folder, and the settings file, when there is one, is writable.

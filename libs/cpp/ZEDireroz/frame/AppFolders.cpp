@@ -1,10 +1,12 @@
 // The application object's settings store and per-user folders.
 #include "ZEDireroz/frame/App.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -13,6 +15,22 @@
 namespace ZEDireroz {
 
 namespace {
+
+// How long an update waits for another copy of the program to finish its own.
+constexpr int kSettingsLockWaitMs = 10000;
+
+// The settings object takes in another copy's writes only when the file's size
+// or modification time (to the millisecond) has changed since it last read it.
+// Two writes in one millisecond that leave the size alone would go unseen, so
+// a write under the update lock always moves the time on.
+void moveModificationTimeOn(QString const& file, QDateTime const& before)
+{
+    if (!before.isValid() || QFileInfo(file).lastModified() > before)
+        return;
+    QFile stamped(file);
+    if (stamped.open(QIODevice::ReadOnly))
+        stamped.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
+}
 
 QString withTrailingSlash(QString path)
 {
@@ -38,6 +56,27 @@ QVariant App::settingsValue(QString const& key, QVariant const& defaultValue)
 void App::setSettingsValue(QString const& key, QVariant const& value)
 {
     m_pSettings->setValue(settingsKey(key), value);
+}
+
+QVariant App::updateSettingsValue(QString const& key, QVariant const& defaultValue,
+                                  std::function<QVariant(QVariant const&)> const& change)
+{
+    QString const file = m_pSettings->fileName();
+    // Not the settings object's own "settings.plist.lock", which it takes
+    // while it saves: that one is held only for the write.
+    QLockFile lock(file + QStringLiteral(".update.lock"));
+    if (!lock.tryLock(kSettingsLockWaitMs))
+        qWarning() << "settings: no lock on" << file << "(error" << int(lock.error()) << "), updating" << key
+                   << "without it";
+    // Takes in what other copies wrote since this one last read the file.
+    m_pSettings->sync();
+    QDateTime const read = QFileInfo(file).lastModified();
+    QVariant const value = settingsValue(key, defaultValue);
+    setSettingsValue(key, change(value));
+    m_pSettings->sync();
+    if (lock.isLocked())
+        moveModificationTimeOn(file, read);
+    return value;
 }
 
 void App::removeSettingsValue(QString const& key)

@@ -19,6 +19,23 @@ quint32 systemDraw()
     return QRandomGenerator::global()->generate();
 }
 
+// A stored value that is not a number, or one beyond the range of the
+// counter, counts as 0, which is always due.
+int reminderCounter(QVariant const& stored)
+{
+    bool ok = false;
+    qlonglong const value = stored.toLongLong(&ok);
+    bool const inRange = ok && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+    return inRange ? int(value) : 0;
+}
+
+// The counter never turns negative: past the largest number it starts again at 1.
+int nextReminderCounter(int counter)
+{
+    qint64 const next = qint64(counter) + 1;
+    return next > std::numeric_limits<int>::max() || next < 0 ? 1 : int(next);
+}
+
 } // namespace
 
 void App::setRemiderCount(int count)
@@ -124,12 +141,7 @@ void App::slotCallRateReminderInternal()
 {
     if (!settingsValue(QStringLiteral("AutoReminder"), true).toBool())
         return;
-    // A stored value that is not a number, or one beyond the range of the
-    // counter, counts as 0, which is always due.
-    bool ok = false;
-    qlonglong const stored = settingsValue(QStringLiteral("AutoReminderCount"), 1).toLongLong(&ok);
-    bool const inRange = ok && stored >= std::numeric_limits<int>::min() && stored <= std::numeric_limits<int>::max();
-    int const counter = inRange ? int(stored) : 0;
+    int const counter = reminderCounter(settingsValue(QStringLiteral("AutoReminderCount"), 1));
     // A period of 0 or below would divide by zero: it means every start.
     int const period = qMax(1, m_nReminderCount);
     if (counter % period == 0) {
@@ -143,10 +155,11 @@ void App::slotCallRateReminderInternal()
             setSettingsValue(QStringLiteral("AutoReminder"), false);
         }
     }
-    // The counter never turns negative: past the largest number it starts again at 1.
-    qint64 const next = qint64(counter) + 1;
-    bool const wraps = next > std::numeric_limits<int>::max() || next < 0;
-    setSettingsValue(QStringLiteral("AutoReminderCount"), wraps ? 1 : int(next));
+    // The start is counted from the value in the file at this moment, in one
+    // locked read and write, so that copies started together (or one started
+    // while another shows its reminder) each count their start.
+    updateSettingsValue(QStringLiteral("AutoReminderCount"), 1,
+                        [](QVariant const& value) { return QVariant(nextReminderCounter(reminderCounter(value))); });
 }
 
 } // namespace ZEDireroz

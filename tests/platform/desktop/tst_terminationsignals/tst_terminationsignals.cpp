@@ -1,4 +1,4 @@
-// SIGTERM and SIGHUP as a Qt signal: a signal that comes while a settings file
+// SIGTERM, SIGHUP and SIGINT as a Qt signal: a signal that comes while a settings file
 // is being saved is taken up after the save, which leaves no lock file behind,
 // a signal that was ignored at start stays ignored, and a second signal ends
 // the program at once.
@@ -25,6 +25,7 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
     }
     void signalDuringSaves()
     {
@@ -90,6 +91,7 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
     }
     void secondSignalEndsAtOnce()
     {
@@ -108,6 +110,19 @@ private slots:
         QCOMPARE(::waitpid(child, &status, 0), child);
         QVERIFY2(WIFSIGNALED(status), qPrintable(QString("the child exited with %1").arg(WEXITSTATUS(status))));
         QCOMPARE(WTERMSIG(status), number);
+    }
+
+    // Ctrl-\ is the user's way to stop at once with a core dump: not taken over.
+    void quitSignalKeepsItsDefault()
+    {
+        // The test runner has its own handler there; it must stay in place.
+        struct sigaction before = {};
+        QCOMPARE(sigaction(SIGQUIT, nullptr, &before), 0);
+        TerminationSignals handler;
+        QVERIFY(handler.isActive());
+        struct sigaction current = {};
+        QCOMPARE(sigaction(SIGQUIT, nullptr, &current), 0);
+        QVERIFY(current.sa_handler == before.sa_handler);
     }
 
     void oneHandlerAtATime()

@@ -354,7 +354,10 @@ private slots:
         m.resize(300, 400);
         QVERIFY(!m.picturesScaled());
         QTRY_VERIFY_WITH_TIMEOUT(m.picturesScaled(), 1000);
-        QCOMPARE(m.beatPix().size(), QSize(300 * 2, 400 * 2));
+        // At the size shown (the pictures are 3:4), in the screen's pixels.
+        qreal const ratio = m.devicePixelRatioF();
+        QCOMPARE(m.beatPix().size(), QSize(300, 400) * ratio);
+        QCOMPARE(m.beatPix().devicePixelRatio(), ratio);
         // The ticks that follow show them as they are, scaling nothing. The very
         // first tick after construction leaves the picture as it is (none yet),
         // so the check starts with the second.
@@ -381,9 +384,9 @@ private slots:
         QTest::addColumn<QSize>("scaled");
         QTest::addColumn<QPoint>("outside");
         QTest::addColumn<QPoint>("inside");
-        // Pictures are 3:4, kept at twice the size they are shown at.
-        QTest::newRow("wide") << QSize(400, 300) << QSize(450, 600) << QPoint(20, 150) << QPoint(200, 150);
-        QTest::newRow("tall") << QSize(300, 600) << QSize(600, 800) << QPoint(150, 40) << QPoint(150, 300);
+        // Pictures are 3:4, kept at the size they are shown at (screen pixels).
+        QTest::newRow("wide") << QSize(400, 300) << QSize(225, 300) << QPoint(20, 150) << QPoint(200, 150);
+        QTest::newRow("tall") << QSize(300, 600) << QSize(300, 400) << QPoint(150, 40) << QPoint(150, 300);
     }
     void pictureStandsCentred()
     {
@@ -397,7 +400,7 @@ private slots:
         m.baseEyesLeftPix(); // cached at the old size
         m.resize(widget);
         QImage const shot = m.grab().toImage();
-        QCOMPARE(m.baseEyesLeftPix().size(), scaled);
+        QCOMPARE(m.baseEyesLeftPix().size(), scaled * m.devicePixelRatioF());
         QCOMPARE(shot.pixelColor(outside), QColor(Qt::black));
         QVERIFY(shot.pixelColor(inside) != QColor(Qt::black));
         // Symmetric: black on both sides (or above and below).

@@ -1,27 +1,41 @@
 // The reminder schedule across starts: one settings file carried from start to
 // start in a temporary home folder, the program's tell-or-join reminder every
-// fourth start, "Maybe Later" keeps it coming and "Never Ask Me Again" ends it.
+// fourth start, "Maybe Later" keeps it coming and "Never Ask Me Again" ends it;
+// copies started together each count their start.
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 namespace {
 
-// One start; returns the dialog it showed ("none" when none).
-QString start(QString const& home, QString const& answer)
+void launch(QProcess* program, QString const& home, QString const& answer)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home);
     env.insert("XDG_DATA_HOME", home + "/.local/share");
     env.insert("XDG_CONFIG_HOME", home + "/.config");
     env.insert("XDG_CACHE_HOME", home + "/.cache");
+    program->setProcessEnvironment(env);
+    program->start(REMINDER_START, {answer});
+}
+
+// Waits for a start; returns the dialog it showed ("none" when none).
+QString outcome(QProcess* program)
+{
+    if (!program->waitForFinished(120000) || program->exitStatus() != QProcess::NormalExit || program->exitCode() != 0)
+        return QStringLiteral("failed: ") + QString::fromLocal8Bit(program->readAllStandardError());
+    return QString::fromLocal8Bit(program->readAllStandardOutput()).trimmed();
+}
+
+QString start(QString const& home, QString const& answer)
+{
     QProcess program;
-    program.setProcessEnvironment(env);
-    program.start(REMINDER_START, {answer});
-    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit || program.exitCode() != 0)
-        return QStringLiteral("failed: ") + QString::fromLocal8Bit(program.readAllStandardError());
-    return QString::fromLocal8Bit(program.readAllStandardOutput()).trimmed();
+    launch(&program, home, answer);
+    return outcome(&program);
 }
 
 QString settingsFile(QString const& home)
@@ -67,6 +81,32 @@ private slots:
             QCOMPARE(settings.value("TickwrenTrial/AutoReminderCount").toInt(), counter);
             QCOMPARE(settings.value("TickwrenTrial/AutoReminder", true).toBool(), comesAgain || run < 4);
         }
+    }
+
+    // Copies started together with one home folder: each start is counted.
+    void copiesStartedTogether_data()
+    {
+        QTest::addColumn<int>("copies");
+        QTest::newRow("2 copies") << 2;
+        QTest::newRow("8 copies") << 8;
+    }
+    void copiesStartedTogether()
+    {
+        QFETCH(int, copies);
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        std::vector<std::unique_ptr<QProcess>> programs;
+        for (int i = 0; i < copies; ++i) {
+            programs.push_back(std::make_unique<QProcess>());
+            launch(programs.back().get(), home.path(), "later");
+        }
+        for (auto const& program : programs) {
+            QString const dialog = outcome(program.get());
+            QVERIFY2(!dialog.startsWith("failed"), qPrintable(dialog));
+        }
+        QSettings const settings(settingsFile(home.path()), QSettings::IniFormat);
+        QCOMPARE(settings.value("TickwrenTrial/AutoReminderCount").toInt(), copies + 1);
+        QVERIFY(!QFile::exists(settingsFile(home.path()) + ".update.lock"));
     }
 };
 
