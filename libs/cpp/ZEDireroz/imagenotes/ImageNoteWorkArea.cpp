@@ -106,6 +106,18 @@ void ImageNoteWorkArea::slotEditAccepted()
     finishTextBox(TextAccepted);
 }
 
+// Going on with another tool closes the box. A note typed into it is written
+// into the picture as accept writes it, with its own undo step, so only the
+// box's cancel ever drops typed text. Runs before the press moves the points
+// that still hold the box's rectangle.
+void ImageNoteWorkArea::leaveTextBox()
+{
+    bool const note = m_pTextBox->holdsNote();
+    m_pTextBox->hideAll();
+    if (note)
+        writeText();
+}
+
 void ImageNoteWorkArea::finishTextBox(int mode)
 {
     m_mode = mode;
@@ -132,7 +144,7 @@ void ImageNoteWorkArea::mousePressEvent(QMouseEvent* event)
 {
     if (event->buttons() & Qt::LeftButton) {
         if (m_mode != Text && m_mode != TextCancelled && m_mode != TextAccepted)
-            m_pTextBox->hideAll();
+            leaveTextBox();
         m_bButtonDown = true;
         m_press = m_previous = m_current = event->pos();
         m_segments.clear();

@@ -165,6 +165,7 @@ private:
     // The layer changed in this rectangle of device pixels.
     void layerChanged(QRect const& device);
     void finishTextBox(int mode);
+    void leaveTextBox();
     QImage newLayer() const;
 
     QPixmap m_base;

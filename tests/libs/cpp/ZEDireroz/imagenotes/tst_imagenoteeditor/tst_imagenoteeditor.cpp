@@ -456,6 +456,55 @@ private slots:
         QVERIFY(f.editor.close());
     }
 
+    // Going on with another tool writes the open note into the picture, so it
+    // reaches the file whether the user saves or answers Yes on closing.
+    void noteLeftForAnotherToolIsSaved_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<bool>("closing");
+        QTest::newRow("pen click, close with Yes")
+            << "ImageNoteEditorPen" << QPoint(40, 170) << QPoint(40, 170) << true;
+        QTest::newRow("rectangle, close with Yes")
+            << "ImageNoteEditorRectangle" << QPoint(20, 150) << QPoint(280, 190) << true;
+        QTest::newRow("arrow, close with Yes") << "ImageNoteEditorArrow" << QPoint(280, 180) << QPoint(20, 180) << true;
+        QTest::newRow("line, Save button") << "ImageNoteEditorLine" << QPoint(20, 170) << QPoint(280, 170) << false;
+    }
+    void noteLeftForAnotherToolIsSaved()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(bool, closing);
+        QTemporaryDir folder;
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(300, 200)));
+        f.noteAfterSaving(folder.filePath(QStringLiteral("clean.png")), QPoint(20, 20));
+        f.editor.show();
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(tool), Qt::LeftButton);
+        f.stroke(from, to);
+        ImageNoteWorkArea* area = f.editor.workArea();
+        QVERIFY(!area->textBox()->isVisibleTo(area));
+        QString const notePath = folder.filePath(QStringLiteral("note.png"));
+        FileDialogDriver driver([&](QFileDialog* dialog) {
+            typeFileNames(dialog, notePath);
+            pressAccept(dialog);
+        });
+        if (closing) {
+            answerWith(QMessageBox::Yes);
+            QVERIFY(!f.editor.close());
+        } else {
+            QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorSave")), Qt::LeftButton);
+        }
+        QVERIFY(driver.done());
+        // The note's box, clear of the gesture drawn below it.
+        QRect const box(20, 20, 220, 90);
+        QVERIFY(yellowPixels(QImage(notePath).copy(box)) > 20);
+        QVERIFY(!area->isDirty());
+        QVERIFY(f.editor.close());
+    }
+
     void screenshotOfTheEditor()
     {
         if (QGuiApplication::platformName() != QStringLiteral("xcb"))

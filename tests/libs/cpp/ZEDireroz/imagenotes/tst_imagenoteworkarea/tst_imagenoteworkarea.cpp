@@ -833,17 +833,53 @@ private slots:
         QVERIFY(transparent(f.layer()));
     }
 
-    void anotherToolHidesTheBoxAndKeepsTheText()
+    // Another tool's press hides the box; a note typed into it goes into the
+    // picture as one undo step of its own, before the tool's gesture.
+    void anotherToolWritesTheOpenNote_data()
     {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<int>("gestureSteps");
+        QTest::newRow("pen click") << int(ImageNoteWorkArea::Pen) << QPoint(5, 40) << "WWW WWW" << 0;
+        QTest::newRow("line drag") << int(ImageNoteWorkArea::Line) << QPoint(60, 40) << "WWW WWW" << 1;
+        QTest::newRow("eraser drag") << int(ImageNoteWorkArea::Eraser) << QPoint(60, 40) << "WWW WWW" << 1;
+        QTest::newRow("blur drag") << int(ImageNoteWorkArea::Blur) << QPoint(60, 46) << "WWW WWW" << 1;
+        QTest::newRow("empty box, line drag") << int(ImageNoteWorkArea::Line) << QPoint(60, 40) << "" << 1;
+    }
+    void anotherToolWritesTheOpenNote()
+    {
+        QFETCH(int, tool);
+        QFETCH(QPoint, to);
+        QFETCH(QString, note);
+        QFETCH(int, gestureSteps);
         Fixture f;
         f.area.show();
+        f.area.slotSetColor(Qt::red);
         f.area.slotSetMode(ImageNoteWorkArea::Text);
         f.drag(QPoint(2, 2), QPoint(2, 2));
-        f.area.textBox()->textEdit()->setPlainText(QStringLiteral("later"));
-        f.area.slotSetMode(ImageNoteWorkArea::Line);
-        f.drag(QPoint(5, 40), QPoint(60, 40));
+        f.area.textBox()->textEdit()->setPlainText(note);
+        f.area.slotSetMode(tool);
+        f.drag(QPoint(5, 40), to);
         QVERIFY(!f.area.textBox()->isVisible());
-        QCOMPARE(f.area.textBox()->textEdit()->toPlainText(), QStringLiteral("later"));
+        QVERIFY(f.area.textBox()->textEdit()->toPlainText().isEmpty());
+        QCOMPARE(f.area.mode(), tool);
+        // The note's red ink lies in its box, clear of the gesture below it.
+        auto const noteInk = [&f] {
+            QImage const layer = f.layer().copy(QRect(0, 0, kSize.width(), 30));
+            int ink = 0;
+            for (int y = 0; y < layer.height(); ++y)
+                for (int x = 0; x < layer.width(); ++x)
+                    ink += qAlpha(layer.pixel(x, y)) > 0 ? 1 : 0;
+            return ink;
+        };
+        QCOMPARE(noteInk() > 0, !note.isEmpty());
+        QCOMPARE(f.area.undoCount(), 1 + gestureSteps);
+        for (int i = 0; i < gestureSteps; ++i)
+            f.area.slotUndo();
+        QCOMPARE(noteInk() > 0, !note.isEmpty());
+        f.area.slotUndo();
+        QVERIFY(transparent(f.layer()));
     }
 
     void savedPictureIsTheContent()
