@@ -12,7 +12,8 @@
 namespace QMRequest {
 
 // One public command: turns a call away while another waits, runs the clock of
-// its deadline, and ends with done().
+// its deadline, and ends with done(), or at once with Aborted when the client
+// was deleted while it waited.
 class FtpClient::Command
 {
 public:
