@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QPointer>
 #include <QTcpSocket>
 
 #include <limits>
@@ -11,7 +12,8 @@
 namespace QMRequest {
 
 // One public command: turns a call away while another waits, runs the clock of
-// its deadline, and ends with done().
+// its deadline, and ends with done(), or at once with Aborted when the client
+// was deleted while it waited.
 class FtpClient::Command
 {
 public:
@@ -29,7 +31,22 @@ public:
         if (client->m_nDeadlineMs > 0)
             client->m_deadlineTimer.start(client->m_nDeadlineMs);
     }
-    bool accepted() const { return m_bAccepted; }
+    // Runs the command's work, true on success, and gives its result.
+    int run(std::function<bool()> const& work)
+    {
+        if (!m_bAccepted)
+            return Busy;
+        bool ok = false;
+        try {
+            ok = work();
+        } catch (Deleted const&) {
+            // The client is gone, and with it everything finish() would touch.
+            return Aborted;
+        }
+        return finish(ok);
+    }
+
+private:
     int finish(bool ok)
     {
         m_pClient->m_deadlineTimer.stop();
@@ -47,11 +64,12 @@ public:
         } else {
             qCDebug(lcNetwork) << "FTP command failed:" << m_pClient->m_eError << m_pClient->m_sErrorDetail;
         }
+        int const result = ok ? NoError : m_pClient->m_eError;
+        // Last: a slot on done() may delete the client.
         m_pClient->slotDone(ok);
-        return ok ? NoError : m_pClient->m_eError;
+        return result;
     }
 
-private:
     FtpClient* m_pClient;
     bool m_bAccepted;
 };
@@ -68,6 +86,9 @@ FtpClient::FtpClient(QObject* parent)
 
 FtpClient::~FtpClient()
 {
+    // Deleted while a command waits: its loop ends, and the command finds the
+    // client gone.
+    wake();
     closeDataConnection();
     m_pControl->abort();
 }
@@ -116,96 +137,88 @@ QString FtpClient::errorString() const
 
 int FtpClient::connectToHost(QString const& host, quint16 port)
 {
-    Command command(this);
-    if (!command.accepted())
-        return Busy;
-    closeDataConnection();
-    m_pControl->abort();
-    resetReplies();
-    m_sHost = host;
-    m_pControl->connectToHost(host, port);
-    bool ok = waitFor([this] { return isConnected(); },
-                      [this] {
-                          if (m_pControl->state() != QAbstractSocket::UnconnectedState)
-                              return false;
-                          m_sErrorDetail = m_pControl->errorString();
-                          switch (m_pControl->error()) {
-                          case QAbstractSocket::HostNotFoundError:
-                              return !fail(HostNotFound);
-                          case QAbstractSocket::ConnectionRefusedError:
-                              return !fail(ConnectionRefused);
-                          default:
-                              return !fail(ConnectionLost);
-                          }
-                      });
-    // "120 ready in a while" comes before the real greeting.
-    ok = ok && readReply() && (m_nReplyCode != 120 || readReply());
-    if (ok && m_nReplyCode != 220)
-        ok = failByReply(CommandFailed);
-    if (!ok)
+    return Command(this).run([&] {
+        closeDataConnection();
         m_pControl->abort();
-    return command.finish(ok);
+        resetReplies();
+        m_sHost = host;
+        m_pControl->connectToHost(host, port);
+        bool ok = waitFor([this] { return isConnected(); },
+                          [this] {
+                              if (m_pControl->state() != QAbstractSocket::UnconnectedState)
+                                  return false;
+                              m_sErrorDetail = m_pControl->errorString();
+                              switch (m_pControl->error()) {
+                              case QAbstractSocket::HostNotFoundError:
+                                  return !fail(HostNotFound);
+                              case QAbstractSocket::ConnectionRefusedError:
+                                  return !fail(ConnectionRefused);
+                              default:
+                                  return !fail(ConnectionLost);
+                              }
+                          });
+        // "120 ready in a while" comes before the real greeting.
+        ok = ok && readReply() && (m_nReplyCode != 120 || readReply());
+        if (ok && m_nReplyCode != 220)
+            ok = failByReply(CommandFailed);
+        if (!ok)
+            m_pControl->abort();
+        return ok;
+    });
 }
 
 int FtpClient::login(QString const& user, QString const& password)
 {
-    Command command(this);
-    if (!command.accepted())
-        return Busy;
-    bool ok = sendCommand("USER", user.isEmpty() ? QStringLiteral("anonymous") : user);
-    if (ok && m_nReplyCode == 331)
-        ok = sendCommand("PASS", password);
-    if (ok && m_nReplyCode != 230 && m_nReplyCode != 202)
-        ok = failByReply(LoginFailed);
-    // Files travel as bytes, unchanged.
-    if (ok)
-        ok = sendCommand("TYPE", QStringLiteral("I")) && (m_nReplyCode == 200 || failByReply(CommandFailed));
-    return command.finish(ok);
+    return Command(this).run([&] {
+        bool ok = sendCommand("USER", user.isEmpty() ? QStringLiteral("anonymous") : user);
+        if (ok && m_nReplyCode == 331)
+            ok = sendCommand("PASS", password);
+        if (ok && m_nReplyCode != 230 && m_nReplyCode != 202)
+            ok = failByReply(LoginFailed);
+        // Files travel as bytes, unchanged.
+        if (ok)
+            ok = sendCommand("TYPE", QStringLiteral("I")) && (m_nReplyCode == 200 || failByReply(CommandFailed));
+        return ok;
+    });
 }
 
 int FtpClient::cd(QString const& dir)
 {
-    Command command(this);
-    if (!command.accepted())
-        return Busy;
-    bool ok = !dir.isEmpty() || fail(InvalidArgument);
-    ok = ok && sendCommand("CWD", dir) && (m_nReplyCode / 100 == 2 || failByReply(CommandFailed));
-    return command.finish(ok);
+    return Command(this).run([&] {
+        bool const ok = !dir.isEmpty() || fail(InvalidArgument);
+        return ok && sendCommand("CWD", dir) && (m_nReplyCode / 100 == 2 || failByReply(CommandFailed));
+    });
 }
 
 int FtpClient::get(QString const& file, QIODevice* dev)
 {
-    Command command(this);
-    if (!command.accepted())
-        return Busy;
-    if (!dev)
-        return command.finish(fail(InvalidArgument));
-    auto* target = qobject_cast<QFile*>(dev);
-    if (target && !target->isOpen())
-        return command.finish(getIntoFile(file, target));
-    bool ok = true;
-    if (!dev->isOpen() && !dev->open(QIODevice::WriteOnly)) {
-        m_sErrorDetail = dev->errorString();
-        ok = fail(LocalIoFailed);
-    }
-    ok = ok && (dev->isWritable() || fail(InvalidArgument));
-    ok = ok && receiveFile(file, dev);
-    return command.finish(ok);
+    return Command(this).run([&] {
+        if (!dev)
+            return fail(InvalidArgument);
+        auto* target = qobject_cast<QFile*>(dev);
+        if (target && !target->isOpen())
+            return getIntoFile(file, target);
+        bool ok = true;
+        if (!dev->isOpen() && !dev->open(QIODevice::WriteOnly)) {
+            m_sErrorDetail = dev->errorString();
+            ok = fail(LocalIoFailed);
+        }
+        ok = ok && (dev->isWritable() || fail(InvalidArgument));
+        return ok && receiveFile(file, dev);
+    });
 }
 
 int FtpClient::put(QIODevice* dev, QString const& file)
 {
-    Command command(this);
-    if (!command.accepted())
-        return Busy;
-    bool ok = dev || fail(InvalidArgument);
-    if (ok && !dev->isOpen() && !dev->open(QIODevice::ReadOnly)) {
-        m_sErrorDetail = dev->errorString();
-        ok = fail(LocalIoFailed);
-    }
-    ok = ok && (dev->isReadable() || fail(InvalidArgument));
-    ok = ok && (FtpReplies::isSafeArgument(file) || fail(InvalidArgument)) && sendData(file, dev);
-    return command.finish(ok);
+    return Command(this).run([&] {
+        bool ok = dev || fail(InvalidArgument);
+        if (ok && !dev->isOpen() && !dev->open(QIODevice::ReadOnly)) {
+            m_sErrorDetail = dev->errorString();
+            ok = fail(LocalIoFailed);
+        }
+        ok = ok && (dev->isReadable() || fail(InvalidArgument));
+        return ok && (FtpReplies::isSafeArgument(file) || fail(InvalidArgument)) && sendData(file, dev);
+    });
 }
 
 int FtpClient::put(QByteArray const& data, QString const& file)
@@ -217,19 +230,18 @@ int FtpClient::put(QByteArray const& data, QString const& file)
 
 int FtpClient::list(QString const& dir, QList<FtpEntry>* entries)
 {
-    Command command(this);
-    if (!command.accepted())
-        return Busy;
-    QByteArray data;
-    bool ok = entries || fail(InvalidArgument);
-    bool const machineListing = ok && runList("MLSD", dir, &data);
-    ok = ok && machineListing;
-    // A server without MLSD still gives the names.
-    bool const unknownCommand =
-        m_eError == CommandFailed && (m_nReplyCode == 500 || m_nReplyCode == 502 || m_nReplyCode == 504);
-    if (entries && !machineListing && unknownCommand)
-        ok = runList("NLST", dir, &data);
-    if (ok) {
+    return Command(this).run([&] {
+        QByteArray data;
+        bool ok = entries || fail(InvalidArgument);
+        bool const machineListing = ok && runList("MLSD", dir, &data);
+        ok = ok && machineListing;
+        // A server without MLSD still gives the names.
+        bool const unknownCommand =
+            m_eError == CommandFailed && (m_nReplyCode == 500 || m_nReplyCode == 502 || m_nReplyCode == 504);
+        if (entries && !machineListing && unknownCommand)
+            ok = runList("NLST", dir, &data);
+        if (!ok)
+            return false;
         entries->clear();
         for (QByteArray const& line : data.split('\n')) {
             FtpEntry entry;
@@ -245,21 +257,20 @@ int FtpClient::list(QString const& dir, QList<FtpEntry>* entries)
             }
             entries->append(entry);
         }
-    }
-    return command.finish(ok);
+        return true;
+    });
 }
 
 int FtpClient::close()
 {
-    Command command(this);
-    if (!command.accepted())
-        return Busy;
-    closeDataConnection();
-    if (isConnected())
-        sendCommand("QUIT");
-    m_pControl->abort();
-    resetReplies();
-    return command.finish(true);
+    return Command(this).run([this] {
+        closeDataConnection();
+        if (isConnected())
+            sendCommand("QUIT");
+        m_pControl->abort();
+        resetReplies();
+        return true;
+    });
 }
 
 bool FtpClient::fetchData(QString const& file, QBuffer& buffer)
@@ -279,14 +290,16 @@ void FtpClient::abort()
     if (!m_bBusy)
         return;
     m_bAborted = true;
-    m_loop.exit(0);
+    wake();
 }
 
 void FtpClient::slotReadProgress(qint64 nDone, qint64 nTotal)
 {
+    QPointer<FtpClient> const alive(this);
     emit progress(int(qMin<qint64>(nDone, std::numeric_limits<int>::max())));
-    // Without a known total there is no share of it to give.
-    if (nTotal <= 0)
+    // Without a known total there is no share of it to give; a client deleted
+    // by a slot on progress() has nothing left to send.
+    if (nTotal <= 0 || alive.isNull())
         return;
     int const percent = int(qBound(0.0f, float(nDone) * 100.0f / float(nTotal), 100.0f));
     emit progressPercent(percent);
@@ -295,7 +308,7 @@ void FtpClient::slotReadProgress(qint64 nDone, qint64 nTotal)
 
 void FtpClient::slotDone(bool ok)
 {
-    m_loop.exit(0);
+    wake();
     emit done(ok);
 }
 

@@ -15,12 +15,13 @@
 // The commands return 0 (NoError) on success and an Error otherwise;
 // fetchData returns true on success. done(bool) follows every command. While a
 // command waits, timers and user input go on; a command called from there is
-// turned away with Busy, and abort() ends the waiting one.
+// turned away with Busy, and abort() ends the waiting one. A client deleted
+// while a command waits (with its parent, by deleteLater() or from a slot) ends
+// that command, which returns Aborted without done().
 
 #include "QMRequest/FtpReplies.h"
 
 #include <QByteArray>
-#include <QEventLoop>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -29,6 +30,7 @@
 #include <functional>
 
 class QBuffer;
+class QEventLoop;
 class QFile;
 class QIODevice;
 class QTcpSocket;
@@ -135,12 +137,22 @@ private slots:
 
 private:
     class Command;
+    // Thrown where a wait finds its client deleted: it carries the command out
+    // to Command::run past every member of the gone client.
+    struct Deleted
+    {
+    };
 
     // ---- the control connection and its replies (FtpControl.cpp) ----
     static QTcpSocket* newSocket(FtpClient* owner);
-    // Runs the loop until ready() holds. False (with the error set) when
+    // Runs a loop until ready() holds. False (with the error set) when
     // failed() holds first, on time-out, past the deadline or on abort().
+    // Throws Deleted when the client was deleted meanwhile.
     bool waitFor(std::function<bool()> const& ready, std::function<bool()> const& failed);
+    // Ends the running wait's loop for another look.
+    void wake();
+    // Reports progress from within a wait; throws Deleted when a slot deleted the client.
+    void reportProgress(qint64 nDone, qint64 nTotal);
     // Takes a complete reply from the control connection when one has come.
     bool takeReply();
     // Waits for the next reply; false when it did not come.
@@ -172,7 +184,9 @@ private:
 
     QTcpSocket* m_pControl;
     QTcpSocket* m_pData = nullptr;
-    QEventLoop m_loop;
+    // The loop of the waiting command, which lives on that command's stack so
+    // that deleting the client does not pull it from under its own exec().
+    QEventLoop* m_pLoop = nullptr;
     QTimer m_timer;
     QTimer m_deadlineTimer;
     bool m_bTimedOut = false;

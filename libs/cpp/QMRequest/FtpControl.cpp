@@ -4,7 +4,9 @@
 
 #include "QMRequest/NetworkLogging_p.h"
 
+#include <QEventLoop>
 #include <QNetworkProxy>
+#include <QPointer>
 #include <QStringList>
 #include <QTcpSocket>
 
@@ -42,29 +44,49 @@ QTcpSocket* FtpClient::newSocket(FtpClient* owner)
 
 // ---- waiting ---------------------------------------------------------------
 
+void FtpClient::wake()
+{
+    if (m_pLoop)
+        m_pLoop->exit(0);
+}
+
 void FtpClient::slotActivity()
 {
     // Anything arriving counts as life: the time-out runs from the last sign of
     // it. The deadline does not move.
     if (m_timer.isActive())
         m_timer.start();
-    m_loop.exit(0);
+    wake();
 }
 
 void FtpClient::slotTimeout()
 {
     m_bTimedOut = true;
-    m_loop.exit(0);
+    wake();
 }
 
 void FtpClient::slotDeadline()
 {
     m_bDeadlinePassed = true;
-    m_loop.exit(0);
+    wake();
+}
+
+void FtpClient::reportProgress(qint64 nDone, qint64 nTotal)
+{
+    QPointer<FtpClient> const alive(this);
+    slotReadProgress(nDone, nTotal);
+    if (alive.isNull())
+        throw Deleted();
 }
 
 bool FtpClient::waitFor(std::function<bool()> const& ready, std::function<bool()> const& failed)
 {
+    // Whatever the loop runs may delete this client: its parent, a
+    // deleteLater() the loop carries out, a slot. The destructor ends the loop;
+    // past that, only what lives on this stack may be touched.
+    QEventLoop loop;
+    QPointer<FtpClient> const alive(this);
+    m_pLoop = &loop;
     m_bTimedOut = false;
     if (m_nTimeoutMs > 0)
         m_timer.start(m_nTimeoutMs);
@@ -89,8 +111,11 @@ bool FtpClient::waitFor(std::function<bool()> const& ready, std::function<bool()
             fail(TimedOut);
             break;
         }
-        m_loop.exec();
+        loop.exec();
+        if (alive.isNull())
+            throw Deleted();
     }
+    m_pLoop = nullptr;
     m_timer.stop();
     return ok;
 }

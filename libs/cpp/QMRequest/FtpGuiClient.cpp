@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
@@ -168,7 +169,13 @@ bool FtpGuiClient::run(std::function<int()> const& command)
     for (QWidget* control : controls)
         control->setEnabled(false);
     setCursor(Qt::BusyCursor);
-    bool const ok = command() == FtpClient::NoError || showFailure();
+    QPointer<FtpGuiClient> const alive(this);
+    int const result = command();
+    // Deleted while the command waited (with a parent, or by deleteLater()):
+    // nothing of the window is left to restore.
+    if (alive.isNull())
+        return false;
+    bool const ok = result == FtpClient::NoError || showFailure();
     for (QWidget* control : controls)
         control->setEnabled(true);
     unsetCursor();
@@ -254,10 +261,12 @@ void FtpGuiClient::slotRefresh()
 
 void FtpGuiClient::changeFolder(QString const& name)
 {
+    QPointer<FtpGuiClient> const alive(this);
     if (run([&] { return m_pClient->cd(name); }))
         showStatus(QString());
     // Also after a failure: the listing shows where the client stands.
-    slotRefresh();
+    if (alive)
+        slotRefresh();
 }
 
 void FtpGuiClient::slotCd(QString const& name)

@@ -52,8 +52,8 @@ private:
     void createLayout();
     void createConnections();
     // Runs one command of the client with the controls off, so that nothing is
-    // clicked twice; false when it failed (shown in the status line) or the
-    // window is closing.
+    // clicked twice; false when it failed (shown in the status line), the
+    // window is closing or it was deleted meanwhile.
     bool run(std::function<int()> const& command);
     void showStatus(QString const& text);
     // Shows the client's last failure; returns false for use in a condition.

@@ -92,7 +92,7 @@ bool FtpClient::receiveData(QByteArray const& verb, QString const& argument, QIO
                     return true;
                 }
                 received += chunk.size();
-                slotReadProgress(received, total);
+                reportProgress(received, total);
             }
             // A refusal may come while the data connection is still open.
             if (!finalTaken && takeReply()) {
@@ -170,7 +170,7 @@ bool FtpClient::sendData(QString const& file, QIODevice* source)
             qint64 const done = queued - m_pData->bytesToWrite();
             if (done != reported) {
                 reported = done;
-                slotReadProgress(done, total);
+                reportProgress(done, total);
             }
             return localFailed || (atEnd && m_pData->bytesToWrite() == 0);
         },

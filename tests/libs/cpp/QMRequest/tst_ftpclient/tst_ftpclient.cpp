@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -22,6 +23,22 @@ namespace FtpReplies = QMRequest::FtpReplies;
 
 Q_DECLARE_METATYPE(FtpClient::Error)
 Q_DECLARE_METATYPE(HostileFtpServer::Mode)
+
+namespace {
+
+// How a client is deleted while one of its commands waits.
+enum class Deletion {
+    ParentByTimer,   // a timer deletes the client's parent
+    LaterByTimer,    // a timer calls deleteLater(), which the command's own loop carries out
+    LaterBeforehand, // deleteLater() before the command, carried out by its loop
+    ByProgressSlot,  // a slot on progress() deletes the parent at once
+    LaterByProgress, // a slot on progress() calls deleteLater()
+    ByDoneSlot       // the command is aborted and a slot on done() deletes the parent
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Deletion)
 
 namespace {
 
@@ -97,6 +114,8 @@ private slots:
     void hostileServer_data();
     void hostileServer();
     void abortEndsTheWaitingCommand();
+    void deletedWhileWaiting_data();
+    void deletedWhileWaiting();
     void cutOffDownloadLeavesTheTargetAsItWas();
 
     void progressPercent_data();
@@ -432,6 +451,86 @@ void TestFtpClient::abortEndsTheWaitingCommand()
     // Nothing waits: nothing to end, and the next command runs as usual.
     client.abort();
     QCOMPARE(client.connectToHost(QStringLiteral("127.0.0.1"), m_server.port()), int(FtpClient::NoError));
+}
+
+void TestFtpClient::deletedWhileWaiting_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<Deletion>("deletion");
+    // The greeting drips and never ends, the login meets a frozen server and
+    // the download a server that sends half of what it announced: each command
+    // is still waiting when its client goes.
+    QTest::newRow("parent deleted, connecting") << "connect" << Deletion::ParentByTimer;
+    QTest::newRow("deleteLater from a timer, connecting") << "connect" << Deletion::LaterByTimer;
+    QTest::newRow("deleteLater before connecting") << "connect" << Deletion::LaterBeforehand;
+    QTest::newRow("deleted by done after abort, connecting") << "connect" << Deletion::ByDoneSlot;
+    QTest::newRow("parent deleted, logging in") << "login" << Deletion::ParentByTimer;
+    QTest::newRow("deleteLater from a timer, logging in") << "login" << Deletion::LaterByTimer;
+    QTest::newRow("deleted by progress, downloading") << "get" << Deletion::ByProgressSlot;
+    QTest::newRow("deleteLater from progress, downloading") << "get" << Deletion::LaterByProgress;
+}
+
+void TestFtpClient::deletedWhileWaiting()
+{
+    QFETCH(QString, command);
+    QFETCH(Deletion, deletion);
+    HostileFtpServer server(command == QLatin1String("get") ? HostileFtpServer::LyingSize
+                                                            : HostileFtpServer::DrippingGreeting);
+    QVERIFY(server.isListening());
+    // The file comes in many pieces, each one a progress() of its own.
+    server.setFileSize(8 * 1024 * 1024);
+    QPointer<QObject> parent = new QObject;
+    QPointer<FtpClient> client = new FtpClient(parent);
+    bool const loggingIn = command == QLatin1String("login");
+    if (loggingIn)
+        QVERIFY(logIn(*client));
+    else if (command == QLatin1String("get"))
+        QVERIFY(client->connectToHost(QStringLiteral("127.0.0.1"), server.port()) == FtpClient::NoError
+                && client->login(kUser, kPassword) == FtpClient::NoError);
+
+    constexpr int kDelayMs = 300;
+    switch (deletion) {
+    case Deletion::ParentByTimer:
+        QTimer::singleShot(kDelayMs, parent, [parent] { delete parent.data(); });
+        break;
+    case Deletion::LaterByTimer:
+        QTimer::singleShot(kDelayMs, client, &QObject::deleteLater);
+        break;
+    case Deletion::LaterBeforehand:
+        client->deleteLater();
+        break;
+    case Deletion::ByProgressSlot:
+        connect(client, &FtpClient::progress, parent, [parent] { delete parent.data(); });
+        break;
+    case Deletion::LaterByProgress:
+        connect(client, &FtpClient::progress, client, &QObject::deleteLater);
+        break;
+    case Deletion::ByDoneSlot:
+        QTimer::singleShot(kDelayMs, client, &FtpClient::abort);
+        connect(client, &FtpClient::done, parent, [parent] { delete parent.data(); });
+        break;
+    }
+
+    QBuffer buffer;
+    int result = -1;
+    if (command == QLatin1String("get")) {
+        result = client->get(QStringLiteral("f.bin"), &buffer);
+    } else if (loggingIn) {
+        m_server.freeze();
+        result = client->login(kUser, kPassword);
+        m_server.thaw();
+    } else {
+        result = client->connectToHost(QStringLiteral("127.0.0.1"), server.port());
+    }
+
+    // Back from the command: it ended without touching the deleted client
+    // (the sanitizer reports any use after the deletion) and says so.
+    QCOMPARE(result, int(FtpClient::Aborted));
+    QVERIFY(client.isNull());
+    QVERIFY(buffer.data().size() < server.fileSize());
+    if (!loggingIn)
+        QTRY_COMPARE(server.connectionsOpen(), 0);
+    delete parent.data();
 }
 
 void TestFtpClient::cutOffDownloadLeavesTheTargetAsItWas()

@@ -72,6 +72,8 @@ private slots:
     void goChangesToThePathTyped();
     void testButtonStoresTestFile();
     void closingDuringCommandCancelsIt();
+    void deletedDuringCommand_data();
+    void deletedDuringCommand();
     void splitHostPort_data();
     void splitHostPort();
 };
@@ -183,6 +185,53 @@ void TestFtpGuiClient::closingDuringCommandCancelsIt()
     QTRY_VERIFY(window.isNull());
     QTRY_COMPARE(server.connectionsOpen(), 0);
     QCOMPARE(server.connectionsAccepted(), 1);
+}
+
+void TestFtpGuiClient::deletedDuringCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("withParent"); // else by deleteLater()
+    // The login meets a greeting that never ends, the change of folder a
+    // frozen server.
+    QTest::newRow("parent deleted, logging in") << "login" << true;
+    QTest::newRow("deleteLater, logging in") << "login" << false;
+    QTest::newRow("parent deleted, changing folder") << "cd" << true;
+    QTest::newRow("deleteLater, changing folder") << "cd" << false;
+}
+
+void TestFtpGuiClient::deletedDuringCommand()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, withParent);
+    HostileFtpServer server(HostileFtpServer::DrippingGreeting);
+    QVERIFY(server.isListening());
+    QPointer<QWidget> parent = new QWidget;
+    QPointer<FtpGuiClient> window = new FtpGuiClient(parent);
+    bool const changingFolder = command == QLatin1String("cd");
+    if (changingFolder) {
+        fillLogin(*window, kPassword);
+        window->slotLogin();
+        QVERIFY2(window->client()->isConnected(), qPrintable(status(*window)));
+    } else {
+        field(*window, "FtpHost")->setText(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+    }
+    if (withParent)
+        QTimer::singleShot(300, parent, [parent] { delete parent.data(); });
+    else
+        QTimer::singleShot(300, window, &QObject::deleteLater);
+
+    if (changingFolder) {
+        m_server.freeze();
+        window->slotCd(QStringLiteral("music"));
+        m_server.thaw();
+    } else {
+        window->slotLogin();
+    }
+    // The slot came back from the deleted window's command without touching it
+    // (the sanitizer reports any use after the deletion).
+    QVERIFY(window.isNull());
+    QTRY_COMPARE(server.connectionsOpen(), 0);
+    delete parent.data();
 }
 
 void TestFtpGuiClient::splitHostPort_data()
