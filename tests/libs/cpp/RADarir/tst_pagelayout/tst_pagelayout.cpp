@@ -9,6 +9,7 @@
 #include "RADarir/chordpages/MandolinChordsMainPage.h"
 #include "RADarir/chordpages/PianoChordsMainPage.h"
 #include "RADarir/chordpages/UkuleleChordsMainPage.h"
+#include "RADarir/metronome/MetronomeMainPage.h"
 #include "RADarir/music/FavoritesDeleteDlg.h"
 #include "RADarir/music/Transposer.h"
 #include "RADarir/piano/PianoNotesFinder.h"
@@ -47,6 +48,8 @@ Window window(Style style, QSize defaultSize = QSize())
 }
 
 QSize const kTunerSize(TunersMainPage::kDefaultWidth, TunersMainPage::kDefaultHeight);
+// The application opens the metronome page at this size when nothing is stored.
+QSize const kMetronomeSize(540, 765);
 
 bool scaled()
 {
@@ -68,6 +71,7 @@ private slots:
     {
         QTest::addColumn<Window>("window");
         QList<QPair<char const*, Window>> windows = {
+            {"metronome", window<MetronomeMainPage>(Style::Own, kMetronomeSize)},
             {"bassguitar", window<BassGuitarTuner>(Style::Tuners, kTunerSize)},
             {"notesfinderpage", window<PianoNotesFinderMainPage>(Style::Own)},
             {"guitarchords", window<GuitarChordsMainPage>(Style::Chords)},
