@@ -17,6 +17,7 @@
 #include "ZEDireroz/editors/CssEditor.h"
 #include "ZEDireroz/editors/EditorPanel.h"
 #include "ZEDireroz/editors/RichtextEditor.h"
+#include "ZEDireroz/editors/TextEdit.h"
 #include "ZEDireroz/imagenotes/ImageNoteEditor.h"
 #include "ZEDireroz/promotion/HelpDialog.h"
 #include "ZEDireroz/promotion/JoinDialog.h"
@@ -155,7 +156,13 @@ private slots:
               },
               screenSize(), true}},
             // Promotion.
-            {"help", window<HelpDialog>()},
+            // The introduction slide show, with a button for each of its slides.
+            {"help", {[this] {
+                 auto* w = new HelpDialog;
+                 for (int i = 0; i < 3; ++i)
+                     w->addSlide(picturePath());
+                 return w;
+             }}},
             {"link", window<LinkDialog>()},
             {"tell", window<TellDialog>()},
             {"join", window<JoinDialog>()},
@@ -188,6 +195,7 @@ private slots:
              }}},
             // Editors.
             {"richtext", window<RichtextEditor>()},
+            {"textedit", window<TextEdit>()},
             {"editorpanel", window<EditorPanel>()},
             {"csseditor", window<CssEditor>()},
             // Image notes: the editor takes its size from the picture it is given.
