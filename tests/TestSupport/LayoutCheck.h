@@ -1,9 +1,10 @@
 #pragma once
 // Looks at a window as it is laid out and lists what a user would see wrong:
 // a button's or label's text that does not fit its rectangle, a picture drawn
-// much smaller than it was made, two controls on top of each other, or a
-// control reaching out of its window. Header only: the library of a page
-// under test supplies ZEDireroz::Label.
+// much smaller than it was made, two controls on top of each other, a control
+// reaching out of its window, or a label's text drawn under the controls it
+// holds. Header only: the library of a page under test supplies
+// ZEDireroz::Label.
 
 #include "ZEDireroz/dialogs/Label.h"
 
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMovie>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -22,6 +24,7 @@
 #include <QTabBar>
 #include <QTextDocument>
 #include <QWidget>
+#include <QtMath>
 
 namespace LayoutCheck {
 
@@ -160,10 +163,51 @@ inline void checkPicture(QWidget* w, double fraction, QStringList& faults)
                       .arg(drawn.height());
 }
 
+// A label that holds controls of its own (a waiting window's animation) must
+// not draw its text underneath them.
+inline void checkTextUnderChildren(QLabel* label, QList<QWidget*> const& children, QStringList& faults)
+{
+    if (label->text().isEmpty() || label->wordWrap())
+        return;
+    bool const rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    QRect const room =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    QSize textSize;
+    Qt::Alignment alignment = label->alignment();
+    if (rich) {
+        QTextDocument document;
+        document.setDefaultFont(label->font());
+        document.setHtml(label->text());
+        document.setTextWidth(room.width());
+        textSize = QSize(qCeil(document.idealWidth()), qCeil(document.size().height()));
+        // Rich text fills the width; its lines are placed by their own markup,
+        // centred or from the left.
+        bool const centred = document.toHtml().contains(QLatin1String("align=\"center\""));
+        alignment = (alignment & Qt::AlignVertical_Mask) | (centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    } else {
+        QStringList const lines = readLines(label->text(), false);
+        QFontMetrics const metrics(label->font());
+        textSize = QSize(widestLine(metrics, lines), metrics.height() * lines.size());
+    }
+    QRect const text = QStyle::alignedRect(label->layoutDirection(), alignment, textSize, room);
+    for (QWidget* child : children) {
+        QRect const r(child->mapTo(label, QPoint(0, 0)), child->size());
+        if (r.intersects(text))
+            faults << QStringLiteral("text under a control: %1 drawn at %2,%3 %4 x %5 under %6")
+                          .arg(describe(label))
+                          .arg(text.x())
+                          .arg(text.y())
+                          .arg(text.width())
+                          .arg(text.height())
+                          .arg(describe(child));
+    }
+}
+
 inline bool isControl(QWidget* w)
 {
     if (auto* label = qobject_cast<QLabel*>(w))
-        return !label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull()
+        return !label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull() || label->movie()
                || qobject_cast<ZEDireroz::Label*>(label);
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
            || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QSlider*>(w) || qobject_cast<QTabBar*>(w);
@@ -194,6 +238,17 @@ inline QStringList faults(QWidget* window, double pictureFraction = 0.5)
                          .arg(r.y())
                          .arg(r.width())
                          .arg(r.height());
+    }
+    if (auto* label = qobject_cast<QLabel*>(window))
+        checkTextUnderChildren(label, controls, found);
+    for (QWidget* w : controls) {
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            QList<QWidget*> inside;
+            for (QWidget* child : label->findChildren<QWidget*>())
+                if (child->isVisibleTo(window) && isControl(child))
+                    inside << child;
+            checkTextUnderChildren(label, inside, found);
+        }
     }
     for (int i = 0; i < controls.size(); ++i) {
         QRect const a(controls[i]->mapTo(window, QPoint(0, 0)), controls[i]->size());

@@ -29,6 +29,7 @@
 #include "ZEDireroz/settings/SettingsDialog.h"
 #include "ZEDireroz/settings/UpdateIndicationDialog.h"
 #include "ZEDireroz/settings/UpdaterDialog.h"
+#include "ZEDireroz/settings/WaitLabel.h"
 #include "ZEDireroz/widgets/ColorWidget.h"
 #include "ZEDireroz/widgets/DirView.h"
 #include "ZEDireroz/widgets/IconView.h"
@@ -183,7 +184,17 @@ private slots:
                  w->setMessage(QStringLiteral("A new version of Tickwren is available."));
                  return w;
              }}},
-            {"updateindication", window<UpdateIndicationDialog>()},
+            {"updateindication", {[] {
+                 auto* w = new UpdateIndicationDialog;
+                 w->setText(QStringLiteral("Searching for the updates"));
+                 return w;
+             }}},
+            // The waiting window of the update check, with the text it is given there.
+            {"wait", {[] {
+                 return new WaitLabel(
+                     QStringLiteral("<H1><CENTER>Searching for the updates<BR>Please, wait ...</CENTER></H1>"));
+             }}},
+            {"wait-plain", {[] { return new WaitLabel(QStringLiteral("Searching for the updates")); }}},
             // Widgets.
             {"virtualresolution", window<VirtualResolutionDialog>()},
             {"colorpopup", {[] { return new ColorWidgetPopup(nullptr, Qt::ToolTip); }, QSize(), true}},
