@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMovie>
 #include <QPushButton>
@@ -25,6 +26,7 @@
 #include <QTextDocument>
 #include <QWidget>
 #include <QtMath>
+#include <QtTest>
 
 namespace LayoutCheck {
 
@@ -269,6 +271,50 @@ inline void saveScreenshot(QWidget* window, QString const& name)
         return;
     QDir().mkpath(folder);
     window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+// Saves the window's picture as name and fails with every fault it shows.
+inline void verify(QWidget* window, QString const& name)
+{
+    saveScreenshot(window, name);
+    QStringList const found = faults(window);
+    QVERIFY2(found.isEmpty(),
+             qPrintable(QStringLiteral("%1 at %2 x %3:\n").arg(name).arg(window->width()).arg(window->height())
+                        + found.join(QLatin1Char('\n'))));
+}
+
+// Shows the window at defaultSize, or at its own size hint once shown (some
+// windows build their controls only then), and verifies it as name + "-default";
+// then, unless defaultOnly, brings it down to its smallest and verifies it as
+// name + "-minimum".
+inline void verifySizes(QWidget* window, QSize const& defaultSize, bool defaultOnly, QString const& name)
+{
+    if (defaultSize.isValid())
+        window->resize(defaultSize);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QSize size = defaultSize;
+    if (!size.isValid()) {
+        size = window->sizeHint().expandedTo(window->minimumSize());
+        window->resize(size);
+    }
+    QTRY_COMPARE(window->size(), size);
+    verify(window, name + QStringLiteral("-default"));
+    if (defaultOnly)
+        return;
+
+    // The minimum the window declares, where it declares one: its layout
+    // may not need more, or whoever holds the window would squeeze it.
+    QSize const declared = window->minimumSize();
+    QSize const hint = window->minimumSizeHint();
+    size = QSize(declared.width() > 0 ? declared.width() : hint.width(),
+                 declared.height() > 0 ? declared.height() : hint.height());
+    if (window->layout())
+        window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    window->resize(size);
+    QTRY_COMPARE(window->size(), size);
+    QCoreApplication::sendPostedEvents();
+    verify(window, name + QStringLiteral("-minimum"));
 }
 
 } // namespace LayoutCheck

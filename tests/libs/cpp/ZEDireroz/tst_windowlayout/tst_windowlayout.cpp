@@ -38,7 +38,6 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLayout>
 #include <QLinearGradient>
 #include <QMessageBox>
 #include <QPainter>
@@ -257,50 +256,15 @@ private slots:
         QFETCH(Window, window);
         StrayWindows stray;
         std::unique_ptr<QWidget> w(window.make());
-        if (window.defaultSize.isValid())
-            w->resize(window.defaultSize);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        LayoutCheck::verifySizes(w.get(), window.defaultSize, window.defaultOnly,
+                                 QLatin1String(QTest::currentDataTag()));
         QCOMPARE(stray.shown.size(), 1);
-        // Some windows build their controls only when first shown.
-        QSize size = window.defaultSize;
-        if (!size.isValid()) {
-            size = w->sizeHint().expandedTo(w->minimumSize());
-            w->resize(size);
-        }
-        QTRY_COMPARE(w->size(), size);
-        check(w.get(), "default");
-        if (window.defaultOnly)
-            return;
-
-        // The minimum the window declares, where it declares one: its layout
-        // may not need more, or whoever holds the window would squeeze it.
-        QSize const declared = w->minimumSize();
-        QSize const hint = w->minimumSizeHint();
-        size = QSize(declared.width() > 0 ? declared.width() : hint.width(),
-                     declared.height() > 0 ? declared.height() : hint.height());
-        if (w->layout())
-            w->layout()->setSizeConstraint(QLayout::SetNoConstraint);
-        w->resize(size);
-        QTRY_COMPARE(w->size(), size);
-        QCoreApplication::sendPostedEvents();
-        check(w.get(), "minimum");
     }
 
 private:
     QString picturePath() const { return m_pictures.filePath(QStringLiteral("picture.png")); }
 
     QTemporaryDir m_pictures;
-
-    static void check(QWidget* w, char const* which)
-    {
-        QString const name = QStringLiteral("%1-%2").arg(QLatin1String(QTest::currentDataTag()), QLatin1String(which));
-        LayoutCheck::saveScreenshot(w, name);
-        QStringList const faults = LayoutCheck::faults(w);
-        QVERIFY2(faults.isEmpty(),
-                 qPrintable(QStringLiteral("%1 at %2 x %3:\n").arg(name).arg(w->width()).arg(w->height())
-                            + faults.join(QLatin1Char('\n'))));
-    }
 };
 
 TW_APP_TEST_MAIN(TestWindowLayout)
