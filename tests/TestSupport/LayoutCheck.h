@@ -41,19 +41,13 @@ inline QString describe(QWidget const* w)
         .arg(QLatin1String(w->metaObject()->className()), w->objectName(), text.left(40));
 }
 
-// The widths of the lines a user reads, without mnemonics and markup.
-inline QStringList readLines(QString const& text, bool rich)
+// The lines a user reads of a plain text, without mnemonics.
+inline QStringList readLines(QString const& text)
 {
     QString plain = text;
-    if (rich) {
-        QTextDocument document;
-        document.setHtml(text);
-        plain = document.toPlainText();
-    } else {
-        plain.replace(QLatin1String("&&"), QLatin1String("\x01"));
-        plain.remove(QLatin1Char('&'));
-        plain.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    }
+    plain.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    plain.remove(QLatin1Char('&'));
+    plain.replace(QLatin1Char('\x01'), QLatin1Char('&'));
     return plain.split(QLatin1Char('\n'));
 }
 
@@ -90,6 +84,24 @@ inline QRect buttonTextRoom(QAbstractButton* button)
     return room;
 }
 
+inline bool isRich(QLabel const* label)
+{
+    return label->textFormat() == Qt::RichText
+           || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+}
+
+// The size a label's rich text takes laid out in the given width: its widest
+// line (an unbreakable word may be wider) and its height.
+inline QSize richTextSize(QLabel const* label, int width)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(label->font());
+    document.setHtml(label->text());
+    document.setTextWidth(width);
+    return QSize(qCeil(document.idealWidth()), qCeil(document.size().height()));
+}
+
 inline void checkText(QWidget* w, QStringList& faults)
 {
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -97,7 +109,7 @@ inline void checkText(QWidget* w, QStringList& faults)
             return;
         QFontMetrics const metrics(button->font());
         QRect const room = buttonTextRoom(button);
-        int const needed = widestLine(metrics, readLines(button->text(), false));
+        int const needed = widestLine(metrics, readLines(button->text()));
         if (needed > room.width() || metrics.height() > room.height() + 2)
             faults << QStringLiteral("text cut: %1 needs %2 x %3, has %4 x %5")
                           .arg(describe(w))
@@ -121,9 +133,22 @@ inline void checkText(QWidget* w, QStringList& faults)
                           .arg(label->height());
         return;
     }
-    bool const rich = label->textFormat() == Qt::RichText
-                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-    QStringList const lines = readLines(label->text(), rich);
+    if (isRich(label)) {
+        // Rich text wraps within the label; its headings and bold runs are
+        // measured in their own fonts. Centred, a text a little taller than
+        // the room spills into the padding, which still shows: only what
+        // passes the label's own edge is lost.
+        QSize const needed = richTextSize(label, room.width());
+        if (needed.width() > room.width() || needed.height() > label->height())
+            faults << QStringLiteral("text cut: %1 needs %2 x %3, has %4 x %5")
+                          .arg(describe(w))
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(room.width())
+                          .arg(room.height());
+        return;
+    }
+    QStringList const lines = readLines(label->text());
     QFontMetrics const metrics(label->font());
     int const needed = widestLine(metrics, lines);
     int const height = metrics.height() * lines.size();
@@ -171,24 +196,20 @@ inline void checkTextUnderChildren(QLabel* label, QList<QWidget*> const& childre
 {
     if (label->text().isEmpty() || label->wordWrap())
         return;
-    bool const rich = label->textFormat() == Qt::RichText
-                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
     QRect const room =
         label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     QSize textSize;
     Qt::Alignment alignment = label->alignment();
-    if (rich) {
+    if (isRich(label)) {
+        textSize = richTextSize(label, room.width());
         QTextDocument document;
-        document.setDefaultFont(label->font());
         document.setHtml(label->text());
-        document.setTextWidth(room.width());
-        textSize = QSize(qCeil(document.idealWidth()), qCeil(document.size().height()));
         // Rich text fills the width; its lines are placed by their own markup,
         // centred or from the left.
         bool const centred = document.toHtml().contains(QLatin1String("align=\"center\""));
         alignment = (alignment & Qt::AlignVertical_Mask) | (centred ? Qt::AlignHCenter : Qt::AlignLeft);
     } else {
-        QStringList const lines = readLines(label->text(), false);
+        QStringList const lines = readLines(label->text());
         QFontMetrics const metrics(label->font());
         textSize = QSize(widestLine(metrics, lines), metrics.height() * lines.size());
     }

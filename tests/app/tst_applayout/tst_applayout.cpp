@@ -106,7 +106,9 @@ private slots:
         QFETCH(Window, window);
         StrayWindows stray;
         std::unique_ptr<QWidget> w(window.make());
-        LayoutCheck::verifySizes(w.get(), window.defaultSize, false, QLatin1String(QTest::currentDataTag()));
+        // Named apart from the same windows of the libraries' own tests.
+        LayoutCheck::verifySizes(w.get(), window.defaultSize, false,
+                                 QStringLiteral("app-") + QLatin1String(QTest::currentDataTag()));
         QCOMPARE(stray.shown.size(), 1);
     }
 };
