@@ -304,10 +304,17 @@ inline void verify(QWidget* window, QString const& name)
                         + found.join(QLatin1Char('\n'))));
 }
 
+// "-x" and the pixel ratio a test runs at (QT_SCALE_FACTOR), empty at 1.
+inline QString scaleSuffix()
+{
+    QString const factor = qEnvironmentVariable("QT_SCALE_FACTOR");
+    return factor.isEmpty() || factor == QLatin1String("1") ? QString() : QStringLiteral("-x") + factor;
+}
+
 // Shows the window at defaultSize, or at its own size hint once shown (some
 // windows build their controls only then), and verifies it as name + "-default";
 // then, unless defaultOnly, brings it down to its smallest and verifies it as
-// name + "-minimum".
+// name + "-minimum"; both names end in the scale suffix.
 inline void verifySizes(QWidget* window, QSize const& defaultSize, bool defaultOnly, QString const& name)
 {
     if (defaultSize.isValid())
@@ -320,7 +327,7 @@ inline void verifySizes(QWidget* window, QSize const& defaultSize, bool defaultO
         window->resize(size);
     }
     QTRY_COMPARE(window->size(), size);
-    verify(window, name + QStringLiteral("-default"));
+    verify(window, name + QStringLiteral("-default") + scaleSuffix());
     if (defaultOnly)
         return;
 
@@ -335,7 +342,7 @@ inline void verifySizes(QWidget* window, QSize const& defaultSize, bool defaultO
     window->resize(size);
     QTRY_COMPARE(window->size(), size);
     QCoreApplication::sendPostedEvents();
-    verify(window, name + QStringLiteral("-minimum"));
+    verify(window, name + QStringLiteral("-minimum") + scaleSuffix());
 }
 
 } // namespace LayoutCheck
