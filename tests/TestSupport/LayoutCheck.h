@@ -4,9 +4,10 @@
 // much smaller than it was made, two controls on top of each other, a control
 // reaching out of its window, or a label's text drawn under the controls it
 // holds. Header only: the library of a page under test supplies
-// ZEDireroz::Label.
+// ZEDireroz::Label and ZEDireroz::NoScreenShotWidget.
 
 #include "ZEDireroz/dialogs/Label.h"
+#include "ZEDireroz/dialogs/ScreenGuard.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -195,6 +196,10 @@ inline void checkPicture(QWidget* w, double fraction, QStringList& faults)
 inline void checkTextUnderChildren(QLabel* label, QList<QWidget*> const& children, QStringList& faults)
 {
     if (label->text().isEmpty() || label->wordWrap())
+        return;
+    // A screen guard's text is meant to lie under its content: it shows only
+    // while the content is hidden from a screen capture.
+    if (qobject_cast<ZEDireroz::NoScreenShotWidget*>(label))
         return;
     QRect const room =
         label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());

@@ -12,6 +12,7 @@
 #include "ZEDireroz/dialogs/InputDialog.h"
 #include "ZEDireroz/dialogs/LicenseDialog.h"
 #include "ZEDireroz/dialogs/MessageBox.h"
+#include "ZEDireroz/dialogs/ScreenGuard.h"
 #include "ZEDireroz/dialogs/ScreenLocker.h"
 #include "ZEDireroz/dialogs/TopWidget.h"
 #include "ZEDireroz/editors/CssEditor.h"
@@ -38,9 +39,11 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -148,6 +151,16 @@ private slots:
                  return w;
              }}},
             {"license", window<LicenseDialog>()},
+            // A guard window with content over its own "No!" text.
+            {"screenguard", {[] {
+                 auto* w = new NoScreenShotWidget;
+                 auto* layout = new QVBoxLayout(w);
+                 layout->addWidget(new QLabel(QStringLiteral("Account number")));
+                 layout->addWidget(new QLineEdit(QStringLiteral("DE02 1203 0000 0000 2020 51")));
+                 layout->addWidget(new QPushButton(QStringLiteral("Copy")));
+                 w->installFilters();
+                 return w;
+             }}},
             {"screenlocker",
              {[] {
                   auto* w = new ScreenLocker;
