@@ -8,6 +8,7 @@
 
 #include "ZEDireroz/dialogs/Label.h"
 #include "ZEDireroz/dialogs/ScreenGuard.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -316,10 +317,17 @@ inline QString scaleSuffix()
     return factor.isEmpty() || factor == QLatin1String("1") ? QString() : QStringLiteral("-x") + factor;
 }
 
+// What tells the screenshots of one run from another's: the pixel ratio, and
+// "-pocket" on a screen small enough to count as a pocket device.
+inline QString screenSuffix()
+{
+    return scaleSuffix() + (ZEDireroz::Common::isPocketDevice() ? QStringLiteral("-pocket") : QString());
+}
+
 // Shows the window at defaultSize, or at its own size hint once shown (some
 // windows build their controls only then), and verifies it as name + "-default";
 // then, unless defaultOnly, brings it down to its smallest and verifies it as
-// name + "-minimum"; both names end in the scale suffix.
+// name + "-minimum"; both names end in the screen suffix.
 inline void verifySizes(QWidget* window, QSize const& defaultSize, bool defaultOnly, QString const& name)
 {
     if (defaultSize.isValid())
@@ -332,7 +340,7 @@ inline void verifySizes(QWidget* window, QSize const& defaultSize, bool defaultO
         window->resize(size);
     }
     QTRY_COMPARE(window->size(), size);
-    verify(window, name + QStringLiteral("-default") + scaleSuffix());
+    verify(window, name + QStringLiteral("-default") + screenSuffix());
     if (defaultOnly)
         return;
 
@@ -347,7 +355,7 @@ inline void verifySizes(QWidget* window, QSize const& defaultSize, bool defaultO
     window->resize(size);
     QTRY_COMPARE(window->size(), size);
     QCoreApplication::sendPostedEvents();
-    verify(window, name + QStringLiteral("-minimum") + scaleSuffix());
+    verify(window, name + QStringLiteral("-minimum") + screenSuffix());
 }
 
 } // namespace LayoutCheck

@@ -78,12 +78,12 @@ MessageBox::MessageBox(Icon icon, QString const& title, QString const& text, int
     mainLayout->setSpacing(5);
     mainLayout->addLayout(topRow);
     mainLayout->addLayout(buttonRow);
-    // A wrapped text needs more lines as the box gets narrower, which the
-    // window's minimum height cannot follow: on a desktop the box keeps the
-    // size it opens at, so no line of the message is ever cut off. A pocket
-    // screen gives the box its own size.
-    if (!Common::isPocketDevice())
-        mainLayout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MessageBox::showEvent(QShowEvent* event)
+{
+    setMinimumSize(sizeHint());
+    QDialog::showEvent(event);
 }
 
 QPixmap MessageBox::icon(Icon icon)
