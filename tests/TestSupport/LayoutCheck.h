@@ -1,11 +1,14 @@
 #pragma once
 // Looks at a window as it is laid out and lists what a user would see wrong:
 // a button's or label's text that does not fit its rectangle, a picture drawn
-// much smaller than it was made, two controls on top of each other, or a
-// control reaching out of its window. Header only: the library of a page
-// under test supplies ZEDireroz::Label.
+// much smaller than it was made, two controls on top of each other, a control
+// reaching out of its window, or a label's text drawn under the controls it
+// holds. Header only: the library of a page under test supplies
+// ZEDireroz::Label and ZEDireroz::NoScreenShotWidget.
 
 #include "ZEDireroz/dialogs/Label.h"
+#include "ZEDireroz/dialogs/ScreenGuard.h"
+#include "ZEDireroz/frame/Common.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -13,7 +16,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMovie>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -22,6 +27,8 @@
 #include <QTabBar>
 #include <QTextDocument>
 #include <QWidget>
+#include <QtMath>
+#include <QtTest>
 
 namespace LayoutCheck {
 
@@ -36,19 +43,13 @@ inline QString describe(QWidget const* w)
         .arg(QLatin1String(w->metaObject()->className()), w->objectName(), text.left(40));
 }
 
-// The widths of the lines a user reads, without mnemonics and markup.
-inline QStringList readLines(QString const& text, bool rich)
+// The lines a user reads of a plain text, without mnemonics.
+inline QStringList readLines(QString const& text)
 {
     QString plain = text;
-    if (rich) {
-        QTextDocument document;
-        document.setHtml(text);
-        plain = document.toPlainText();
-    } else {
-        plain.replace(QLatin1String("&&"), QLatin1String("\x01"));
-        plain.remove(QLatin1Char('&'));
-        plain.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-    }
+    plain.replace(QLatin1String("&&"), QLatin1String("\x01"));
+    plain.remove(QLatin1Char('&'));
+    plain.replace(QLatin1Char('\x01'), QLatin1Char('&'));
     return plain.split(QLatin1Char('\n'));
 }
 
@@ -85,6 +86,24 @@ inline QRect buttonTextRoom(QAbstractButton* button)
     return room;
 }
 
+inline bool isRich(QLabel const* label)
+{
+    return label->textFormat() == Qt::RichText
+           || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+}
+
+// The size a label's rich text takes laid out in the given width: its widest
+// line (an unbreakable word may be wider) and its height.
+inline QSize richTextSize(QLabel const* label, int width)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setDefaultFont(label->font());
+    document.setHtml(label->text());
+    document.setTextWidth(width);
+    return QSize(qCeil(document.idealWidth()), qCeil(document.size().height()));
+}
+
 inline void checkText(QWidget* w, QStringList& faults)
 {
     if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -92,7 +111,7 @@ inline void checkText(QWidget* w, QStringList& faults)
             return;
         QFontMetrics const metrics(button->font());
         QRect const room = buttonTextRoom(button);
-        int const needed = widestLine(metrics, readLines(button->text(), false));
+        int const needed = widestLine(metrics, readLines(button->text()));
         if (needed > room.width() || metrics.height() > room.height() + 2)
             faults << QStringLiteral("text cut: %1 needs %2 x %3, has %4 x %5")
                           .arg(describe(w))
@@ -116,9 +135,22 @@ inline void checkText(QWidget* w, QStringList& faults)
                           .arg(label->height());
         return;
     }
-    bool const rich = label->textFormat() == Qt::RichText
-                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-    QStringList const lines = readLines(label->text(), rich);
+    if (isRich(label)) {
+        // Rich text wraps within the label; its headings and bold runs are
+        // measured in their own fonts. Centred, a text a little taller than
+        // the room spills into the padding, which still shows: only what
+        // passes the label's own edge is lost.
+        QSize const needed = richTextSize(label, room.width());
+        if (needed.width() > room.width() || needed.height() > label->height())
+            faults << QStringLiteral("text cut: %1 needs %2 x %3, has %4 x %5")
+                          .arg(describe(w))
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(room.width())
+                          .arg(room.height());
+        return;
+    }
+    QStringList const lines = readLines(label->text());
     QFontMetrics const metrics(label->font());
     int const needed = widestLine(metrics, lines);
     int const height = metrics.height() * lines.size();
@@ -160,10 +192,51 @@ inline void checkPicture(QWidget* w, double fraction, QStringList& faults)
                       .arg(drawn.height());
 }
 
+// A label that holds controls of its own (a waiting window's animation) must
+// not draw its text underneath them.
+inline void checkTextUnderChildren(QLabel* label, QList<QWidget*> const& children, QStringList& faults)
+{
+    if (label->text().isEmpty() || label->wordWrap())
+        return;
+    // A screen guard's text is meant to lie under its content: it shows only
+    // while the content is hidden from a screen capture.
+    if (qobject_cast<ZEDireroz::NoScreenShotWidget*>(label))
+        return;
+    QRect const room =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+    QSize textSize;
+    Qt::Alignment alignment = label->alignment();
+    if (isRich(label)) {
+        textSize = richTextSize(label, room.width());
+        QTextDocument document;
+        document.setHtml(label->text());
+        // Rich text fills the width; its lines are placed by their own markup,
+        // centred or from the left.
+        bool const centred = document.toHtml().contains(QLatin1String("align=\"center\""));
+        alignment = (alignment & Qt::AlignVertical_Mask) | (centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    } else {
+        QStringList const lines = readLines(label->text());
+        QFontMetrics const metrics(label->font());
+        textSize = QSize(widestLine(metrics, lines), metrics.height() * lines.size());
+    }
+    QRect const text = QStyle::alignedRect(label->layoutDirection(), alignment, textSize, room);
+    for (QWidget* child : children) {
+        QRect const r(child->mapTo(label, QPoint(0, 0)), child->size());
+        if (r.intersects(text))
+            faults << QStringLiteral("text under a control: %1 drawn at %2,%3 %4 x %5 under %6")
+                          .arg(describe(label))
+                          .arg(text.x())
+                          .arg(text.y())
+                          .arg(text.width())
+                          .arg(text.height())
+                          .arg(describe(child));
+    }
+}
+
 inline bool isControl(QWidget* w)
 {
     if (auto* label = qobject_cast<QLabel*>(w))
-        return !label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull()
+        return !label->text().isEmpty() || !label->pixmap(Qt::ReturnByValue).isNull() || label->movie()
                || qobject_cast<ZEDireroz::Label*>(label);
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)
            || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QSlider*>(w) || qobject_cast<QTabBar*>(w);
@@ -195,6 +268,17 @@ inline QStringList faults(QWidget* window, double pictureFraction = 0.5)
                          .arg(r.width())
                          .arg(r.height());
     }
+    if (auto* label = qobject_cast<QLabel*>(window))
+        checkTextUnderChildren(label, controls, found);
+    for (QWidget* w : controls) {
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            QList<QWidget*> inside;
+            for (QWidget* child : label->findChildren<QWidget*>())
+                if (child->isVisibleTo(window) && isControl(child))
+                    inside << child;
+            checkTextUnderChildren(label, inside, found);
+        }
+    }
     for (int i = 0; i < controls.size(); ++i) {
         QRect const a(controls[i]->mapTo(window, QPoint(0, 0)), controls[i]->size());
         for (int j = i + 1; j < controls.size(); ++j) {
@@ -214,6 +298,64 @@ inline void saveScreenshot(QWidget* window, QString const& name)
         return;
     QDir().mkpath(folder);
     window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+// Saves the window's picture as name and fails with every fault it shows.
+inline void verify(QWidget* window, QString const& name)
+{
+    saveScreenshot(window, name);
+    QStringList const found = faults(window);
+    QVERIFY2(found.isEmpty(),
+             qPrintable(QStringLiteral("%1 at %2 x %3:\n").arg(name).arg(window->width()).arg(window->height())
+                        + found.join(QLatin1Char('\n'))));
+}
+
+// "-x" and the pixel ratio a test runs at (QT_SCALE_FACTOR), empty at 1.
+inline QString scaleSuffix()
+{
+    QString const factor = qEnvironmentVariable("QT_SCALE_FACTOR");
+    return factor.isEmpty() || factor == QLatin1String("1") ? QString() : QStringLiteral("-x") + factor;
+}
+
+// What tells the screenshots of one run from another's: the pixel ratio, and
+// "-pocket" on a screen small enough to count as a pocket device.
+inline QString screenSuffix()
+{
+    return scaleSuffix() + (ZEDireroz::Common::isPocketDevice() ? QStringLiteral("-pocket") : QString());
+}
+
+// Shows the window at defaultSize, or at its own size hint once shown (some
+// windows build their controls only then), and verifies it as name + "-default";
+// then, unless defaultOnly, brings it down to its smallest and verifies it as
+// name + "-minimum"; both names end in the screen suffix.
+inline void verifySizes(QWidget* window, QSize const& defaultSize, bool defaultOnly, QString const& name)
+{
+    if (defaultSize.isValid())
+        window->resize(defaultSize);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QSize size = defaultSize;
+    if (!size.isValid()) {
+        size = window->sizeHint().expandedTo(window->minimumSize());
+        window->resize(size);
+    }
+    QTRY_COMPARE(window->size(), size);
+    verify(window, name + QStringLiteral("-default") + screenSuffix());
+    if (defaultOnly)
+        return;
+
+    // The minimum the window declares, where it declares one: its layout
+    // may not need more, or whoever holds the window would squeeze it.
+    QSize const declared = window->minimumSize();
+    QSize const hint = window->minimumSizeHint();
+    size = QSize(declared.width() > 0 ? declared.width() : hint.width(),
+                 declared.height() > 0 ? declared.height() : hint.height());
+    if (window->layout())
+        window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
+    window->resize(size);
+    QTRY_COMPARE(window->size(), size);
+    QCoreApplication::sendPostedEvents();
+    verify(window, name + QStringLiteral("-minimum") + screenSuffix());
 }
 
 } // namespace LayoutCheck

@@ -8,13 +8,18 @@
 
 namespace RADarir {
 
+namespace {
+
+constexpr int kMinimumSide = 200;
+
+} // namespace
+
 MetronomeMainPage::MetronomeMainPage(QWidget* parent)
     : QFrame(parent)
     , m_pPromoMenuBar(nullptr)
     , m_pMetronome(nullptr)
 {
     setObjectName("MetronomeMainPage");
-    setMinimumSize(200, 200);
 
     // This application is not rated from its own bar.
     m_pPromoMenuBar = new ZEDireroz::PromoMenuBar(nullptr);
@@ -27,6 +32,9 @@ MetronomeMainPage::MetronomeMainPage(QWidget* parent)
     layout->addWidget(m_pPromoMenuBar);
     layout->addWidget(m_pMetronome);
     setLayout(layout);
+    // Never narrower than the bar's row of buttons: a smaller window would push
+    // the App menu button, and with it Quit, out of sight.
+    setMinimumSize(QSize(kMinimumSide, kMinimumSide).expandedTo(layout->minimumSize()));
 }
 
 MetronomeMainPage::~MetronomeMainPage() = default;

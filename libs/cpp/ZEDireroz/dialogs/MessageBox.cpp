@@ -80,6 +80,12 @@ MessageBox::MessageBox(Icon icon, QString const& title, QString const& text, int
     mainLayout->addLayout(buttonRow);
 }
 
+void MessageBox::showEvent(QShowEvent* event)
+{
+    setMinimumSize(sizeHint());
+    QDialog::showEvent(event);
+}
+
 QPixmap MessageBox::icon(Icon icon)
 {
     QStyle::StandardPixmap standard;

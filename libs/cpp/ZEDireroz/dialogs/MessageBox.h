@@ -29,6 +29,12 @@ public:
     static int critical(QWidget* parent, QString const& title, QString const& text, int buttons, int = 0);
     static int question(QWidget* parent, QString const& title, QString const& text, int buttons, int = 0);
 
+protected:
+    // A wrapped text needs more lines as the box gets narrower, which a
+    // window's minimum height cannot follow: the box never gets smaller than
+    // it opens at, so no line of the message is ever cut off.
+    void showEvent(QShowEvent* event) override;
+
 private slots:
     void slotOk();
     void slotCancel();

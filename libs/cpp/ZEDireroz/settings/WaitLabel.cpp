@@ -13,6 +13,9 @@ WaitLabel::WaitLabel(QString const& text, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowOpacity(0.5);
     setText(text);
+    // The animation stands at the left edge; a text of any kind is centred
+    // clear of it.
+    setAlignment(Qt::AlignCenter);
     setFixedSize(width(), 300);
 
     m_pAnimationLabel->setMovie(m_pMovie);

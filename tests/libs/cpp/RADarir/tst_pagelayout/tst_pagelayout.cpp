@@ -9,6 +9,7 @@
 #include "RADarir/chordpages/MandolinChordsMainPage.h"
 #include "RADarir/chordpages/PianoChordsMainPage.h"
 #include "RADarir/chordpages/UkuleleChordsMainPage.h"
+#include "RADarir/metronome/MetronomeMainPage.h"
 #include "RADarir/music/FavoritesDeleteDlg.h"
 #include "RADarir/music/Transposer.h"
 #include "RADarir/piano/PianoNotesFinder.h"
@@ -20,7 +21,6 @@
 #include "TestSupport/StrayWindows.h"
 #include "ZEDireroz/promotion/AboutDialog.h"
 
-#include <QLayout>
 #include <QtTest>
 
 #include <functional>
@@ -47,10 +47,12 @@ Window window(Style style, QSize defaultSize = QSize())
 }
 
 QSize const kTunerSize(TunersMainPage::kDefaultWidth, TunersMainPage::kDefaultHeight);
+// The application opens the metronome page at this size when nothing is stored.
+QSize const kMetronomeSize(540, 765);
 
 bool scaled()
 {
-    return !qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR") && qEnvironmentVariable("QT_SCALE_FACTOR") != "1";
+    return !LayoutCheck::scaleSuffix().isEmpty();
 }
 
 } // namespace
@@ -68,6 +70,7 @@ private slots:
     {
         QTest::addColumn<Window>("window");
         QList<QPair<char const*, Window>> windows = {
+            {"metronome", window<MetronomeMainPage>(Style::Own, kMetronomeSize)},
             {"bassguitar", window<BassGuitarTuner>(Style::Tuners, kTunerSize)},
             {"notesfinderpage", window<PianoNotesFinderMainPage>(Style::Own)},
             {"guitarchords", window<GuitarChordsMainPage>(Style::Chords)},
@@ -127,40 +130,8 @@ private slots:
             page->setCurrentChord(QStringLiteral("C"));
             page->setCurrentTransposerChords({"A", "C#m7", "Fmaj7", "Gsus4"});
         }
-        QSize size = window.defaultSize;
-        if (!size.isValid())
-            size = w->sizeHint().expandedTo(w->minimumSize());
-        w->resize(size);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        LayoutCheck::verifySizes(w.get(), window.defaultSize, false, QLatin1String(QTest::currentDataTag()));
         QCOMPARE(stray.shown.size(), 1);
-        QTRY_COMPARE(w->size(), size);
-        check(w.get(), "default");
-
-        // The minimum the window declares, where it declares one: its layout
-        // may not need more, or whoever holds the window would squeeze it.
-        QSize const declared = w->minimumSize();
-        QSize const hint = w->minimumSizeHint();
-        size = QSize(declared.width() > 0 ? declared.width() : hint.width(),
-                     declared.height() > 0 ? declared.height() : hint.height());
-        if (w->layout())
-            w->layout()->setSizeConstraint(QLayout::SetNoConstraint);
-        w->resize(size);
-        QTRY_COMPARE(w->size(), size);
-        QCoreApplication::sendPostedEvents();
-        check(w.get(), "minimum");
-    }
-
-private:
-    static void check(QWidget* w, char const* which)
-    {
-        QString const name = QStringLiteral("%1-%2").arg(QLatin1String(QTest::currentDataTag()), QLatin1String(which))
-                             + (scaled() ? QStringLiteral("-x") + qEnvironmentVariable("QT_SCALE_FACTOR") : QString());
-        LayoutCheck::saveScreenshot(w, name);
-        QStringList const faults = LayoutCheck::faults(w);
-        QVERIFY2(faults.isEmpty(),
-                 qPrintable(QStringLiteral("%1 at %2 x %3:\n").arg(name).arg(w->width()).arg(w->height())
-                            + faults.join(QLatin1Char('\n'))));
     }
 };
 
