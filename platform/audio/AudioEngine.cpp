@@ -212,6 +212,15 @@ bool AudioEngine::runDevice()
     std::vector<float> mix(std::size_t(kBlock) * 2);
     std::vector<std::int16_t> pcm(std::size_t(kBlock) * PulseOutput::kChannels);
     OutputFormat const format{PulseOutput::kRate, PulseOutput::kChannels, OutputFormat::Int16};
+    // The server's buffer filled with silence first: the writes that fill it
+    // return at once, and a clock estimated from them would put the first
+    // sounds of the stream a buffer early against all that follow.
+    std::vector<std::int16_t> const silence(std::size_t(PulseOutput::kRate * PulseOutput::kBufferMs / 1000)
+                                            * PulseOutput::kChannels);
+    if (!output.write(silence.data(), int(silence.size()) / PulseOutput::kChannels)) {
+        noteDeviceFailure(output.error());
+        return false;
+    }
     ClockEstimator clock(PulseOutput::kRate, nowNs(), ++m_uStreams);
     int seriesMoves = 0;
     std::int64_t idleSince = -1;

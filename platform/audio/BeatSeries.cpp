@@ -29,7 +29,10 @@ std::int64_t BeatSeries::place(std::int64_t beat, StreamClock const& clock, std:
     // counted too; the clock only nudges the series, a frame per beat at most.
     double const nominal = frameOf(beat, clock, latencyNs);
     double const gap = target - nominal;
-    if (fresh || std::fabs(gap) > double(kMovedNs) * clock.rate / 1e9) {
+    // A positive gap: the clock puts the beat after the series' frame, so
+    // the series would sound early.
+    bool const moved = gap > double(kMovedNs) * clock.rate / 1e9 || -gap > double(kHeldBackNs) * clock.rate / 1e9;
+    if (fresh || moved) {
         if (m_bAnchored) {
             ++m_nRestarts;
             m_fLastMoveFrames = fresh ? 0.0 : gap;

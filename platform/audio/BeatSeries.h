@@ -10,10 +10,13 @@
 // where the output's clock drifts from it (sound cards differ by tens of
 // ppm), a beat is moved by at most one frame against the one before. Only a
 // stream that really moved places the series afresh: a new stream (a new
-// generation of the clock, as after a restarted server), or one that has
-// come more than kMovedNs away from the series (a server that held the
-// stream back or skipped ahead; also a card drifting faster than a frame a
-// beat can follow, once it has drifted that far).
+// generation of the clock, as after a restarted server), or one that moved
+// so that the series would sound more than kMovedNs early (a server that
+// skipped ahead; also a card drifting faster than a frame a beat follows,
+// once it has drifted that far): a sound that early would be asked for
+// after its place had been rendered. A stream the server held back (a fresh
+// one, mostly) is counted on: the beats keep their frames and are heard that
+// much later, up to kHeldBackNs.
 //
 // Guarded by the mixer's mutex; the engine's thread places the beats, the
 // GUI thread asks when they will be heard.
@@ -57,10 +60,10 @@ public:
     // The series is only corrected once it is this far off the clock, so
     // that the estimate's jitter of a frame or so moves nothing.
     static constexpr double kDeadBandFrames = 2.0;
-    // Further off than this, the stream has moved under the series: a
-    // sound placed that much early would be asked for after its place has
-    // been rendered.
+    // How far the series may come before the clock's due times (early) and
+    // after them (late) before it is placed afresh.
     static constexpr std::int64_t kMovedNs = 10000000;
+    static constexpr std::int64_t kHeldBackNs = 1000000000;
 
 private:
     std::int64_t m_iOriginNs;

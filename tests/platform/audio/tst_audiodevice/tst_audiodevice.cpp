@@ -197,6 +197,59 @@ private slots:
             QVERIFY2(qAbs(interval - 13824) <= 2, qPrintable(QString("interval %1: %2 frames").arg(k).arg(interval)));
         }
     }
+
+    // A metronome's beats as one series, from a stream opened by the first
+    // of them (which the server may hold back at first): every interval in
+    // the recording is the asked one in frames, within the two frames of a
+    // correction and the recording's own rounding.
+    void beatsOfASeriesFromAFreshStream_data()
+    {
+        QTest::addColumn<int>("bpm");
+        QTest::addColumn<int>("beats");
+        QTest::newRow("208 bpm") << 208 << 40;
+        QTest::newRow("38 bpm") << 38 << 12;
+    }
+    void beatsOfASeriesFromAFreshStream()
+    {
+        QFETCH(int, bpm);
+        QFETCH(int, beats);
+        AudioEngine& engine = AudioEngine::instance();
+        SinkRecorder recorder;
+        QVERIFY(recorder.start(m_server.address().toUtf8()));
+        // Closes the stream; the first beat opens a new one.
+        engine.setForceSilent(true);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.isSilent(), 5000);
+        QTest::qWait(100);
+        engine.setForceSilent(false);
+
+        std::int64_t const interval = std::int64_t(60000 / bpm) * 1000000;
+        std::int64_t const intervalFrames = interval * 48 / 1000000;
+        auto series = std::make_shared<TickwrenAudio::BeatSeries>(AudioEngine::nowNs() + 60000000, interval);
+        std::vector<std::unique_ptr<AudioVoice>> clicks;
+        for (int k = 0; k < beats; ++k) {
+            // Asked for at a random moment in the 30 ms before the lead, as
+            // a held-up timer does.
+            sleepUntil(series->dueNs(k) - 40000000 + std::int64_t(QRandomGenerator::global()->bounded(30000000)));
+            clicks.push_back(AudioVoice::open(m_click));
+            QVERIFY(clicks.back());
+            clicks.back()->setVolume(1.0f);
+            clicks.back()->play(series, k);
+            // Only the last few are kept sounding; the rest have ended.
+            if (clicks.size() > 4)
+                clicks.erase(clicks.begin());
+        }
+        std::int64_t const recordedAt = qint64(recorder.left().size());
+        QTRY_VERIFY_WITH_TIMEOUT(std::int64_t(recorder.left().size()) > recordedAt + 24000, 10000);
+        recorder.stop();
+
+        std::vector<std::int64_t> const onsets = SinkRecorder::onsets(recorder.left());
+        QCOMPARE(int(onsets.size()), beats);
+        for (int k = 1; k < beats; ++k) {
+            std::int64_t const step = onsets[std::size_t(k)] - onsets[std::size_t(k - 1)];
+            QVERIFY2(qAbs(step - intervalFrames) <= 2,
+                     qPrintable(QString("interval %1: %2 frames, %3 asked").arg(k).arg(step).arg(intervalFrames)));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAudioDevice)

@@ -135,9 +135,12 @@ private slots:
         QTest::addColumn<double>("moveFrames");
         QTest::addColumn<bool>("afresh");
         QTest::newRow("a new stream") << true << 3.0 << true;
-        QTest::newRow("moved 20 ms ahead") << false << 960.0 << true;
-        QTest::newRow("moved 20 ms back") << false << -960.0 << true;
-        QTest::newRow("moved 5 ms: followed a frame a beat") << false << 240.0 << false;
+        // The clock ahead of the series: its sounds would come early.
+        QTest::newRow("skipped 20 ms ahead") << false << 960.0 << true;
+        QTest::newRow("moved 5 ms ahead: followed a frame a beat") << false << 240.0 << false;
+        // Held back: the frames are heard later, all alike.
+        QTest::newRow("held back 500 ms: counted on") << false << -24000.0 << false;
+        QTest::newRow("held back 2 s") << false << -96000.0 << true;
     }
     void placedAfreshOnlyWhenTheStreamMoved()
     {
