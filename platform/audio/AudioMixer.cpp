@@ -220,7 +220,7 @@ void AudioMixer::render(float* stereo, int frames)
             std::int64_t place = blockStart;
             if (m_clock.valid && v.series) {
                 int const restarts = v.series->restarts();
-                place = v.series->place(v.beat, m_clock, m_iLatencyNs);
+                place = v.series->place(v.beat, m_clock, m_iLatencyNs, blockStart);
                 if (v.series->restarts() != restarts) {
                     ++m_nSeriesMoves;
                     m_fLastSeriesMoveFrames = v.series->lastMoveFrames();

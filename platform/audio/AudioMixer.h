@@ -125,8 +125,9 @@ public:
 
     // Mixes the next `frames` frames into `stereo` (2 floats per frame,
     // overwritten). A voice waiting for its start begins at the frame its due
-    // time maps to, inside the block; one whose place has already been
-    // rendered begins at once. A voice that reaches its end stops, rewinds
+    // time maps to (a beat of a series: the frame its series gives it),
+    // inside the block; one whose place has already been rendered begins at
+    // once. A voice that reaches its end stops, rewinds
     // and leaves the list.
     void render(float* stereo, int frames);
     // Renders and converts in one go; returns the bytes written (frames * bytesPerFrame).

@@ -19,7 +19,8 @@ double BeatSeries::frameOf(std::int64_t beat, StreamClock const& clock, std::int
     return m_fAnchorFrame + double(beat - m_iAnchorBeat) * intervalFrames;
 }
 
-std::int64_t BeatSeries::place(std::int64_t beat, StreamClock const& clock, std::int64_t latencyNs)
+std::int64_t BeatSeries::place(std::int64_t beat, StreamClock const& clock, std::int64_t latencyNs,
+                               std::int64_t notBefore)
 {
     double const target = clock.frameAt(dueNs(beat) + latencyNs);
     bool const fresh = !m_bAnchored || clock.generation != m_uGeneration;
@@ -40,7 +41,7 @@ std::int64_t BeatSeries::place(std::int64_t beat, StreamClock const& clock, std:
         m_bAnchored = true;
         m_uGeneration = clock.generation;
         m_iAnchorBeat = beat;
-        m_fAnchorFrame = target;
+        m_fAnchorFrame = std::max(target, double(notBefore));
         m_nLastCorrection = 0;
         return std::llround(m_fAnchorFrame);
     }

@@ -23,6 +23,7 @@
 
 #include "platform/audio/AudioMixer.h"
 
+#include <climits>
 #include <cstdint>
 #include <memory>
 
@@ -40,9 +41,13 @@ public:
 
     // The output frame of beat `beat`'s first sample. `clock` is the current
     // estimate, `latencyNs` the constant time from a due moment to its place.
-    // Beats are placed in order; asking again for a beat already placed (or
-    // an earlier one) gives its frame without moving the series.
-    std::int64_t place(std::int64_t beat, StreamClock const& clock, std::int64_t latencyNs);
+    // `notBefore` is the first frame not yet rendered: a series whose first
+    // beat was asked for too late starts where that sound really goes, and
+    // the beats after it keep whole intervals from there. Beats are placed
+    // in order; asking again for a beat already placed (or an earlier one)
+    // gives its frame without moving the series.
+    std::int64_t place(std::int64_t beat, StreamClock const& clock, std::int64_t latencyNs,
+                       std::int64_t notBefore = INT64_MIN);
     // Where a beat goes by the series as it stands, without placing it;
     // where the clock puts it while nothing has been placed.
     double frameOf(std::int64_t beat, StreamClock const& clock, std::int64_t latencyNs) const;

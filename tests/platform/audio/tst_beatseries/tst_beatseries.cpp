@@ -166,6 +166,19 @@ private slots:
         std::int64_t const next = series.place(6, moved, kLatencyNs);
         QVERIFY(std::abs(next - frame - 13824) <= 1);
     }
+
+    // A first sound asked for after its place was rendered (a stream still
+    // opening) starts the series where it really went: the second beat is
+    // still one interval after it.
+    void lateFirstBeatStartsTheSeriesWhereItWent()
+    {
+        BeatSeries series(0, 288 * kMs);
+        StreamClock const c = clockAt(0.0);
+        QCOMPARE(series.place(0, c, kLatencyNs, 5000), std::int64_t(5000));
+        // One interval on, give or take the one frame it is nudged toward the clock.
+        QVERIFY(std::abs(series.place(1, c, kLatencyNs, 6000) - (5000 + 13824)) <= 1);
+        QCOMPARE(series.restarts(), 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBeatSeries)
