@@ -28,6 +28,7 @@
 #include "ZEDireroz/frame/App.h"
 #include "app/MainPageStartup.h"
 #include "app/TickwrenStyle.h"
+#include "platform/audio/AudioEngine.h"
 
 #include "TestSupport/PrivateSoundServer.h"
 #include "TestSupport/ProcessMemory.h"
@@ -125,13 +126,16 @@ void reportPart(char const* what, std::vector<std::int64_t> const& onsets, doubl
 {
     std::vector<double> intervals;
     int missing = 0;
+    int off = 0; // more than 2 frames from the asked interval
     for (std::size_t k = 1; k < onsets.size(); ++k) {
         double const interval = double(onsets[k] - onsets[k - 1]);
         double const steps = std::max(1.0, std::round(interval / asked));
-        if (steps > 1.0)
+        if (steps > 1.0) {
             missing += int(steps) - 1;
-        else
+        } else {
             intervals.push_back(interval);
+            off += std::fabs(interval - asked) > 2.0;
+        }
     }
     if (intervals.empty()) {
         std::printf("%s: no intervals recorded\n", what);
@@ -140,9 +144,9 @@ void reportPart(char const* what, std::vector<std::int64_t> const& onsets, doubl
     auto const [lo, hi] = std::minmax_element(intervals.begin(), intervals.end());
     double const median = percentile(intervals, 0.5);
     std::printf("%s: %zu intervals, spread %.0f frames (%.3f ms), median %+.1f frames against %.0f (%+.0f ppm); "
-                "%d sounds missing\n",
+                "%d more than 2 frames off; %d sounds missing\n",
                 what, intervals.size(), *hi - *lo, (*hi - *lo) * 1000.0 / rate, median - asked, asked,
-                (median - asked) / asked * 1e6, missing);
+                (median - asked) / asked * 1e6, off, missing);
     if (listFirst > 0) {
         std::printf("    the first intervals (ms):");
         for (std::size_t k = 1; k < std::min<std::size_t>(onsets.size(), std::size_t(listFirst) + 1); ++k)
@@ -189,6 +193,22 @@ void reportRecording(std::vector<std::int16_t> const& left, Parts const& parts, 
                4);
     reportPart(qPrintable(QString("  %1 bpm, GUI thread held for 30 ms at random moments").arg(bpm)), part[3], askedNew,
                rate, 0);
+}
+
+// Sounds the engine started after their place: asked for after it had been
+// rendered (the GUI thread held up beyond the timer's lead).
+void reportLateSounds()
+{
+    std::vector<TickwrenAudio::Placement> const placements =
+        TickwrenAudio::AudioEngine::instance().mixer().takePlacements();
+    std::vector<double> late;
+    for (TickwrenAudio::Placement const& p : placements)
+        if (p.lateFrames > 0)
+            late.push_back(p.lateFrames * 1000.0 / 48000);
+    std::printf("sounds placed: %zu, late: %zu", placements.size(), late.size());
+    for (double ms : late)
+        std::printf(" %.1f ms", ms);
+    std::printf("\n");
 }
 
 // The timer's events against its own grid, and the work of each tick.
@@ -258,6 +278,7 @@ int main(int argc, char** argv)
     } else {
         std::printf("no pulseaudio to start: the sound runs on the silent clock, only the timer is measured\n");
     }
+    TickwrenAudio::AudioEngine::instance().mixer().setPlacementRecording(true);
     RADarir::MetronomeMainPage page;
     page.metronome()->installEventFilter(&firstPaint);
     MainPageStartup::sizeAndTitle(&page);
@@ -316,6 +337,7 @@ int main(int argc, char** argv)
     });
     app.exec();
     recorder.stop();
+    reportLateSounds();
 
     std::printf("first paint: %.1f ms from process start, %.1f ms from main\n", firstPaint.m_fFromStart,
                 firstPaint.m_fFromMain);
