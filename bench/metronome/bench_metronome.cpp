@@ -1,21 +1,26 @@
 // Runs the metronome page as the program does, on the offscreen platform, and
 // measures:
 //  - what a listener hears: the program's sound goes to a PulseAudio null sink
-//    of the benchmark's own and is recorded from its monitor; the interval
-//    between each two onsets against the 288 ms grid of 208 bpm, over N ticks
-//    from the tempo change on (the first bar included), then over N more
-//    while the benchmark holds the GUI thread for 30 ms at random moments.
-//    The benchmark's own clicks stand in for the tick and the bell (a bell
-//    rings over the following ticks), so that every onset is one exact frame;
-//  - for comparison, when each tick's timer event is dispatched, against the
-//    same grid (what a sound started at that moment would follow);
+//    of the benchmark's own and is recorded from its monitor. Four parts: 100 s
+//    at 38 bpm from the program's start (its first bar included), 100 s more
+//    while the benchmark holds the GUI thread for 30 ms at random moments, then
+//    a change to 208 bpm and 500 ticks from it (the first bar included), then
+//    500 more with the stalls. For each part, the spread (max - min) of the
+//    intervals between onsets and their median against the asked interval;
+//    for the first bars each interval. The benchmark's own clicks stand in
+//    for the tick and the bell (a bell rings over the following ticks), so
+//    that every onset is one exact frame;
+//  - for comparison, when each tick's timer event is dispatched at 208 bpm,
+//    against the timer's grid (what a sound started at that moment would
+//    follow);
 //  - the time from process start (and from main) to the page's first paint,
 //    and the time each tick's own work takes;
 //  - the resident memory after 60 s of ticking.
 //
-//   bench_metronome [--ticks N] [--memory-after S] [--bpm B]
+//   bench_metronome [--ticks N] [--seconds S] [--memory-after S] [--bpm B]
 //   bench_metronome --memory [S]
-// --bpm takes another tempo than 208 (38 to 208).
+// --ticks changes the 500 ticks of each part at the new tempo, --seconds the
+// 100 s of each part at 38 bpm, --bpm the new tempo (39 to 208).
 // --memory runs the program's own start-up instead (fresh home folder, real
 // sounds, on an X display: a virtual one of its own when none is set), sets
 // 208 bpm and prints the resident memory after S (default 60) seconds of
@@ -29,6 +34,7 @@
 #include "app/MainPageStartup.h"
 #include "app/Startup.h"
 #include "app/TickwrenStyle.h"
+#include "platform/audio/AudioEngine.h"
 
 #include "TestSupport/PrivateSoundServer.h"
 #include "TestSupport/ProcessMemory.h"
@@ -119,32 +125,119 @@ public:
     std::vector<qint64> m_vDone;
 };
 
-// Onset intervals against the grid, in ms. An interval of k whole grid steps
-// (k > 1) means sounds missing from the recording (a starved sound server
-// dropped them); it counts against k steps and the missing ones are counted.
-void reportIntervals(char const* what, std::vector<std::int64_t> const& onsets, double gridFrames, int rate,
-                     bool listFirst)
+// The onsets of one part against its asked interval, in frames of the
+// recording (48 kHz). An interval of k whole asked intervals (k > 1) means
+// sounds missing from the recording (a starved sound server dropped them):
+// counted, and left out of the spread.
+void reportPart(char const* what, std::vector<std::int64_t> const& onsets, double asked, int rate, int listFirst)
 {
-    std::vector<double> errors;
+    std::vector<double> intervals;
     int missing = 0;
+    int off = 0; // more than 2 frames from the asked interval
     for (std::size_t k = 1; k < onsets.size(); ++k) {
         double const interval = double(onsets[k] - onsets[k - 1]);
-        double const steps = std::max(1.0, std::round(interval / gridFrames));
-        missing += int(steps) - 1;
-        errors.push_back(std::fabs(interval - steps * gridFrames) * 1000.0 / rate);
+        double const steps = std::max(1.0, std::round(interval / asked));
+        if (steps > 1.0) {
+            missing += int(steps) - 1;
+        } else {
+            intervals.push_back(interval);
+            off += std::fabs(interval - asked) > 2.0;
+        }
     }
-    if (errors.empty()) {
-        std::printf("%s: no onsets recorded\n", what);
+    if (intervals.empty()) {
+        std::printf("%s: no intervals recorded\n", what);
         return;
     }
-    std::printf("%s, %zu intervals: error median %.4f ms, p99 %.4f ms, max %.4f ms; %d sounds missing\n", what,
-                errors.size(), percentile(errors, 0.5), percentile(errors, 0.99), percentile(errors, 1.0), missing);
-    if (listFirst) {
+    auto const [lo, hi] = std::minmax_element(intervals.begin(), intervals.end());
+    double const median = percentile(intervals, 0.5);
+    std::printf("%s: %zu intervals, spread %.0f frames (%.3f ms), median %+.1f frames against %.0f (%+.0f ppm); "
+                "%d more than 2 frames off; %d sounds missing\n",
+                what, intervals.size(), *hi - *lo, (*hi - *lo) * 1000.0 / rate, median - asked, asked,
+                (median - asked) / asked * 1e6, off, missing);
+    if (listFirst > 0) {
         std::printf("    the first intervals (ms):");
-        for (std::size_t k = 1; k < std::min<std::size_t>(onsets.size(), 9); ++k)
+        for (std::size_t k = 1; k < std::min<std::size_t>(onsets.size(), std::size_t(listFirst) + 1); ++k)
             std::printf(" %.3f", double(onsets[k] - onsets[k - 1]) * 1000.0 / rate);
         std::printf("\n");
     }
+}
+
+// Where the parts of the run begin, in frames of the recording.
+struct Parts
+{
+    std::size_t stalls38 = 0;
+    std::size_t changed = 0;
+    std::size_t stallsNew = 0;
+};
+
+// Splits the recording's onsets into the four parts and reports each.
+void reportRecording(std::vector<std::int16_t> const& left, Parts const& parts, int bpm, int intervalMs)
+{
+    int const rate = 48000;
+    std::vector<std::int64_t> const all = SinkRecorder::onsets(left, 6000, 480);
+    // Sounds asked for before the change still come out during the first
+    // 100 ms or so after it; the first sound of the new tempo comes a whole
+    // interval (at least 288 ms) after it.
+    std::size_t const newTempo = parts.changed + std::size_t(rate / 5);
+    std::vector<std::int64_t> part[4];
+    for (std::int64_t o : all) {
+        std::size_t const at = std::size_t(o);
+        if (at < parts.stalls38)
+            part[0].push_back(o);
+        else if (at < parts.changed)
+            part[1].push_back(o);
+        else if (at >= newTempo && at < parts.stallsNew)
+            part[2].push_back(o);
+        else if (at >= parts.stallsNew)
+            part[3].push_back(o);
+    }
+    double const asked38 = rate * 1.578;
+    double const askedNew = rate * intervalMs / 1000.0;
+    std::printf("sound recorded from a null sink's monitor (%zu onsets):\n", all.size());
+    reportPart("  38 bpm from the program's start, first bar included", part[0], asked38, rate, 4);
+    reportPart("  38 bpm, GUI thread held for 30 ms at random moments", part[1], asked38, rate, 0);
+    reportPart(qPrintable(QString("  %1 bpm from the change, first bar included").arg(bpm)), part[2], askedNew, rate,
+               4);
+    reportPart(qPrintable(QString("  %1 bpm, GUI thread held for 30 ms at random moments").arg(bpm)), part[3], askedNew,
+               rate, 0);
+}
+
+// Sounds the engine started after their place: asked for after it had been
+// rendered (the GUI thread held up beyond the timer's lead).
+void reportLateSounds()
+{
+    std::vector<TickwrenAudio::Placement> const placements =
+        TickwrenAudio::AudioEngine::instance().mixer().takePlacements();
+    std::vector<double> late;
+    for (TickwrenAudio::Placement const& p : placements)
+        if (p.lateFrames > 0)
+            late.push_back(p.lateFrames * 1000.0 / 48000);
+    std::printf("sounds placed: %zu, late: %zu", placements.size(), late.size());
+    for (double ms : late)
+        std::printf(" %.1f ms", ms);
+    std::printf("\n");
+}
+
+// The timer's events against its own grid, and the work of each tick.
+void reportTimer(TickStamps const& stamps, int ticks, int intervalMs, QTimer const& timer, int bpm)
+{
+    std::vector<qint64> const& times = stamps.m_vDispatched;
+    if (int(times.size()) < ticks || int(stamps.m_vDone.size()) < ticks)
+        return;
+    std::vector<double> deviations, work;
+    qint64 const t0 = times.front();
+    for (int k = 0; k < ticks; ++k) {
+        deviations.push_back(std::fabs((times[k] - t0) / 1e6 - double(k) * intervalMs));
+        work.push_back((stamps.m_vDone[k] - times[k]) / 1e6);
+    }
+    double const drift = (times[ticks - 1] - t0) / 1e6 - double(ticks - 1) * intervalMs;
+    std::printf("ticks: %d at %d ms (%d bpm), timer type %s\n", ticks, intervalMs, bpm,
+                timer.timerType() == Qt::PreciseTimer ? "precise" : "coarse");
+    std::printf("timer events against the grid: median %.3f ms, p99 %.3f ms, max %.3f ms\n",
+                percentile(deviations, 0.5), percentile(deviations, 0.99), percentile(deviations, 1.0));
+    std::printf("drift after the last tick: %+.3f ms\n", drift);
+    std::printf("work of one tick: median %.3f ms, p99 %.3f ms, max %.3f ms\n", percentile(work, 0.5),
+                percentile(work, 0.99), percentile(work, 1.0));
 }
 
 } // namespace
@@ -259,15 +352,18 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     int ticks = 500;
+    int seconds38 = 100;
     int memoryAfterS = 60;
     int bpm = 208;
     for (int i = 1; i + 1 < argc; ++i) {
         if (qstrcmp(argv[i], "--ticks") == 0)
             ticks = std::max(2, atoi(argv[++i]));
+        else if (qstrcmp(argv[i], "--seconds") == 0)
+            seconds38 = std::max(5, atoi(argv[++i]));
         else if (qstrcmp(argv[i], "--memory-after") == 0)
             memoryAfterS = std::max(0, atoi(argv[++i]));
         else if (qstrcmp(argv[i], "--bpm") == 0)
-            bpm = std::clamp(atoi(argv[++i]), 38, 208);
+            bpm = std::clamp(atoi(argv[++i]), 39, 208);
     }
 
     // Clicks in place of the tick and the bell, from a resource folder of the
@@ -291,6 +387,7 @@ int main(int argc, char** argv)
     } else {
         std::printf("no pulseaudio to start: the sound runs on the silent clock, only the timer is measured\n");
     }
+    TickwrenAudio::AudioEngine::instance().mixer().setPlacementRecording(true);
     RADarir::MetronomeMainPage page;
     page.metronome()->installEventFilter(&firstPaint);
     MainPageStartup::sizeAndTitle(&page);
@@ -299,11 +396,11 @@ int main(int argc, char** argv)
     RADarir::Metronome* metronome = page.metronome();
     QTimer const& timer = metronome->tickTimer();
     TickStamps stamps;
-    stamps.m_nTicks = 2 * ticks;
+    stamps.m_nTicks = ticks;
     const_cast<QTimer&>(timer).installEventFilter(&stamps);
     long rssKiB = -1;
-    std::size_t changed = 0;  // recorded frames when the tempo changed
-    std::size_t boundary = 0; // recorded frames when the stalls began
+    Parts parts;
+    int const pause38Ms = (recording ? seconds38 : 2) * 1000;
 
     // 30 ms of other work in the GUI thread, at random moments.
     QTimer stall;
@@ -313,30 +410,35 @@ int main(int argc, char** argv)
         stall.start(50 + int(QRandomGenerator::global()->bounded(450)));
     });
 
-    // A fresh null sink holds the first stream back for up to two seconds;
-    // the first ticks at the starting tempo are recorded, then the tempo
-    // changes.
-    QTimer::singleShot(recording ? 8000 : 500, [&] {
+    // 38 bpm from the start, then with the stalls, then the new tempo.
+    QTimer::singleShot(pause38Ms, [&] {
+        parts.stalls38 = recorder.left().size();
+        stall.start(100);
+    });
+    QTimer::singleShot(2 * pause38Ms, [&] {
+        stall.stop();
         // The tempo as the plus button would leave it; the timer starts afresh.
-        changed = recorder.left().size();
+        parts.changed = recorder.left().size();
         metronome->controls()->setInterval(bpm);
         stamps.m_clock.start();
         stamps.m_bOn = true;
         if (memoryAfterS > 0)
             QTimer::singleShot(memoryAfterS * 1000, [&] { rssKiB = ProcessMemory::residentKiB(); });
     });
+    int done = 0;
     // Connected after the metronome's own tick, so this runs when the tick is done.
     QObject::connect(&timer, &QTimer::timeout, &app, [&] {
         if (!stamps.m_bOn)
             return;
+        ++done;
         if (stamps.m_vDone.size() < stamps.m_vDispatched.size())
             stamps.m_vDone.push_back(stamps.m_clock.nsecsElapsed());
-        if (int(stamps.m_vDone.size()) == ticks && !stall.isActive()) {
-            boundary = recorder.left().size();
+        if (done == ticks && !stall.isActive()) {
+            parts.stallsNew = recorder.left().size();
             stall.start(100);
         }
         // With few ticks, keep ticking until the memory has been read.
-        if (int(stamps.m_vDone.size()) >= 2 * ticks && (memoryAfterS == 0 || rssKiB >= 0)) {
+        if (done >= 2 * ticks && (memoryAfterS == 0 || rssKiB >= 0)) {
             stall.stop();
             // The last sound through the sink and its monitor.
             QTimer::singleShot(500, &app, &QCoreApplication::quit);
@@ -344,45 +446,13 @@ int main(int argc, char** argv)
     });
     app.exec();
     recorder.stop();
-
-    int const intervalMs = timer.interval();
-    std::vector<qint64> const& times = stamps.m_vDispatched;
-    std::vector<double> deviations, work;
-    qint64 const t0 = times.front();
-    // The timer's own figures over the first half, without the stalls.
-    for (int k = 0; k < ticks; ++k) {
-        deviations.push_back(std::fabs((times[k] - t0) / 1e6 - double(k) * intervalMs));
-        work.push_back((stamps.m_vDone[k] - times[k]) / 1e6);
-    }
-    double const drift = (times[ticks - 1] - t0) / 1e6 - double(ticks - 1) * intervalMs;
+    reportLateSounds();
 
     std::printf("first paint: %.1f ms from process start, %.1f ms from main\n", firstPaint.m_fFromStart,
                 firstPaint.m_fFromMain);
-    std::printf("ticks: %d at %d ms (%d bpm), timer type %s\n", ticks, intervalMs, bpm,
-                timer.timerType() == Qt::PreciseTimer ? "precise" : "coarse");
-    std::printf("deviation from the grid: median %.3f ms, p99 %.3f ms, max %.3f ms\n", percentile(deviations, 0.5),
-                percentile(deviations, 0.99), percentile(deviations, 1.0));
-    std::printf("drift after the last tick: %+.3f ms\n", drift);
-    std::printf("work of one tick: median %.3f ms, p99 %.3f ms, max %.3f ms\n", percentile(work, 0.5),
-                percentile(work, 0.99), percentile(work, 1.0));
-    if (recording) {
-        std::vector<std::int16_t> const left = recorder.left();
-        std::vector<std::int64_t> const all = SinkRecorder::onsets(left, 6000, 480);
-        std::vector<std::int64_t> start;
-        std::vector<std::int64_t> calm;
-        std::vector<std::int64_t> stalled;
-        for (std::int64_t o : all)
-            (std::size_t(o) < changed ? start : std::size_t(o) < boundary ? calm : stalled).push_back(o);
-        double const grid = 48000.0 * intervalMs / 1000.0;
-        std::printf("sound recorded from a null sink's monitor (%zu onsets):\n", all.size());
-        reportIntervals("  from the program's start at 38 bpm, against the 1578 ms grid", start, 48000 * 1.578, 48000,
-                        true);
-        reportIntervals(qPrintable(QString("  from the change to %1 bpm, first bar included, against the %2 ms grid")
-                                       .arg(bpm)
-                                       .arg(intervalMs)),
-                        calm, grid, 48000, true);
-        reportIntervals("  the same, GUI thread held for 30 ms at random moments", stalled, grid, 48000, false);
-    }
+    reportTimer(stamps, ticks, timer.interval(), timer, bpm);
+    if (recording)
+        reportRecording(recorder.left(), parts, bpm, timer.interval());
     if (memoryAfterS > 0)
         std::printf("resident memory after %d s of ticking: %.1f MiB\n", memoryAfterS, rssKiB / 1024.0);
     return 0;

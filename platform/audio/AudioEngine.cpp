@@ -213,7 +213,17 @@ bool AudioEngine::runDevice()
     std::vector<float> mix(std::size_t(kBlock) * 2);
     std::vector<std::int16_t> pcm(std::size_t(kBlock) * PulseOutput::kChannels);
     OutputFormat const format{PulseOutput::kRate, PulseOutput::kChannels, OutputFormat::Int16};
-    ClockEstimator clock(PulseOutput::kRate, nowNs());
+    // The server's buffer filled with silence first: the writes that fill it
+    // return at once, and a clock estimated from them would put the first
+    // sounds of the stream a buffer early against all that follow.
+    std::vector<std::int16_t> const silence(std::size_t(PulseOutput::kRate * PulseOutput::kBufferMs / 1000)
+                                            * PulseOutput::kChannels);
+    if (!output.write(silence.data(), int(silence.size()) / PulseOutput::kChannels)) {
+        noteDeviceFailure(output.error());
+        return false;
+    }
+    ClockEstimator clock(PulseOutput::kRate, nowNs(), ++m_uStreams);
+    int seriesMoves = 0;
     std::int64_t idleSince = -1;
     bool ok = true;
     for (;;) {
@@ -230,9 +240,11 @@ bool AudioEngine::runDevice()
                 break;
             }
             m_mixer.setClockLocked(clock.observe(now, m_mixer.renderedFramesLocked() + kBlock));
+            seriesMoves = m_mixer.seriesMovesLocked();
         }
         m_bSilentNow = false;
         m_mixer.render(mix.data(), kBlock);
+        logSeriesMove(seriesMoves);
         AudioMixer::convert(mix.data(), kBlock, format, reinterpret_cast<char*>(pcm.data()));
         std::int64_t const w0 = nowNs();
         if (!output.write(pcm.data(), kBlock)) {
@@ -274,6 +286,7 @@ void AudioEngine::runSilent()
         clock.rate = rate;
         clock.epochNs = start;
         clock.offsetFrames = double(startFrame);
+        clock.generation = ++m_uStreams;
         m_mixer.setClockLocked(clock);
     }
     std::vector<float> scratch;
@@ -305,6 +318,35 @@ void AudioEngine::runSilent()
     }
     std::lock_guard<std::mutex> lock(m_mixer.mutex());
     m_mixer.setClockLocked(StreamClock{});
+}
+
+void AudioEngine::logSeriesMove(int movesBefore)
+{
+    double frames = 0.0;
+    {
+        std::lock_guard<std::mutex> lock(m_mixer.mutex());
+        if (m_mixer.seriesMovesLocked() == movesBefore)
+            return;
+        frames = m_mixer.lastSeriesMoveFramesLocked();
+    }
+    // Rare by design: the beat's frames are counted on through any drift.
+    if (frames == 0.0)
+        qCInfo(lcAudio) << "A new sound stream: the beat goes on from its next sound.";
+    else
+        qCInfo(lcAudio).noquote() << "The sound stream moved by"
+                                  << QString::number(frames / PulseOutput::kRate * 1000, 'f', 1)
+                                  << "ms: the beat goes on from its next sound.";
+}
+
+std::int64_t AudioEngine::heardAtNs(BeatSeries const& series, std::int64_t beat)
+{
+    std::lock_guard<std::mutex> lock(m_mixer.mutex());
+    std::int64_t const latency = m_mixer.latencyNsLocked();
+    StreamClock const clock = m_mixer.clockLocked();
+    std::int64_t const after = m_bSilentNow ? 0 : deviceBufferNs();
+    if (!clock.valid)
+        return series.dueNs(beat) + latency + after;
+    return clock.nsAt(series.frameOf(beat, clock, latency)) + after;
 }
 
 // ---------------------------------------------------------------------------
@@ -387,6 +429,25 @@ void AudioVoice::play(std::int64_t dueNs)
         return;
     m_pVoice->playing = true;
     m_pVoice->dueNs = dueNs >= 0 ? dueNs : now;
+    m_pVoice->series.reset();
+    e.mixer().activateLocked(m_pVoice);
+    e.voiceActivatedLocked();
+}
+
+void AudioVoice::play(BeatSeriesPtr const& series, std::int64_t beat)
+{
+    if (!series) {
+        play();
+        return;
+    }
+    AudioEngine& e = AudioEngine::instance();
+    std::lock_guard<std::mutex> lock(e.mixer().mutex());
+    if (m_pVoice->playing)
+        return;
+    m_pVoice->playing = true;
+    m_pVoice->dueNs = series->dueNs(beat);
+    m_pVoice->series = series;
+    m_pVoice->beat = beat;
     e.mixer().activateLocked(m_pVoice);
     e.voiceActivatedLocked();
 }

@@ -14,6 +14,7 @@
 // frame, on the device and on the silent clock alike.
 
 #include "platform/audio/AudioMixer.h"
+#include "platform/audio/BeatSeries.h"
 
 #include <QString>
 
@@ -61,6 +62,11 @@ public:
     // The steady clock that due times are given in, in nanoseconds.
     static std::int64_t nowNs() { return AudioMixer::nowNs(); }
 
+    // When beat `beat` of a series leaves the output (the sink's own latency
+    // not counted), on the steady clock: where the series has placed it or
+    // will place it, through the stream's clock as it stands.
+    std::int64_t heardAtNs(BeatSeries const& series, std::int64_t beat);
+
     // CPU time used by the engine's thread so far (0 before it started).
     std::int64_t threadCpuNs() const;
 
@@ -81,6 +87,8 @@ private:
     void runSilent();
     bool deviceWanted() const;
     void noteDeviceFailure(QString const& why);
+    // Logs a series of beats placed afresh since the mixer counted `movesBefore`.
+    void logSeriesMove(int movesBefore);
 
     AudioMixer m_mixer;
     std::thread m_thread;
@@ -88,6 +96,8 @@ private:
     std::condition_variable m_wake;
     bool m_bQuit = false;
     bool m_bPrepare = false;
+    // Counts the streams (device or silent clock) so far; engine thread only.
+    std::uint64_t m_uStreams = 0;
 
     std::atomic<bool> m_bForceSilent{false};
     std::atomic<bool> m_bSilentNow{true};
@@ -111,6 +121,9 @@ public:
     // Starts at `dueNs` on the engine's clock plus the constant latency;
     // -1 means now.
     void play(std::int64_t dueNs = -1);
+    // Starts as beat `beat` of a series: whole intervals of the output's
+    // frames after the series' earlier beats.
+    void play(BeatSeriesPtr const& series, std::int64_t beat);
     void pause();
     // Stops and rewinds.
     void stop();

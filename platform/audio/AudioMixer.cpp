@@ -1,5 +1,7 @@
 #include "platform/audio/AudioMixer.h"
 
+#include "platform/audio/BeatSeries.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -226,7 +228,14 @@ void AudioMixer::render(float* stereo, int frames)
         int offset = 0;
         if (v.playing && v.frames() > 0 && v.pendingStart) {
             std::int64_t place = blockStart;
-            if (m_clock.valid && v.dueNs >= 0)
+            if (m_clock.valid && v.series) {
+                int const restarts = v.series->restarts();
+                place = v.series->place(v.beat, m_clock, m_iLatencyNs, blockStart);
+                if (v.series->restarts() != restarts) {
+                    ++m_nSeriesMoves;
+                    m_fLastSeriesMoveFrames = v.series->lastMoveFrames();
+                }
+            } else if (m_clock.valid && v.dueNs >= 0)
                 place = std::llround(m_clock.frameAt(v.dueNs + m_iLatencyNs));
             if (place >= blockStart + frames) {
                 ++k; // its place lies in a block still to come

@@ -9,12 +9,15 @@
 
 #include <QByteArray>
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <vector>
 
 namespace TickwrenAudio {
+
+class BeatSeries;
 
 // One loaded file as the mixer sees it: a decoded sound or a streamed one.
 // Every field is guarded by the mixer's mutex; the player side changes them
@@ -31,6 +34,10 @@ struct Voice
     // When the sound should start, on the steady clock (AudioMixer::nowNs());
     // it is placed at that moment plus the output's constant latency.
     std::int64_t dueNs = -1;
+    // A beat of a series instead: placed by counting the output's frames
+    // from the series' earlier beats (dueNs is then the beat's due time).
+    std::shared_ptr<BeatSeries> series;
+    std::int64_t beat = -1;
 
     // The mixer's own: the gains of the last rendered frame (for smooth
     // changes), whether its first frame still waits for its place, and the
@@ -72,8 +79,12 @@ struct StreamClock
     int rate = 48000;
     std::int64_t epochNs = 0; // keeps the numbers small
     double offsetFrames = 0.0;
+    // Grows whenever the stream really moves (a new stream, one the server
+    // ran dry): frames counted before it mean nothing after.
+    std::uint64_t generation = 0;
 
     double frameAt(std::int64_t ns) const { return double(ns - epochNs) * rate / 1e9 + offsetFrames; }
+    std::int64_t nsAt(double frame) const { return epochNs + std::llround((frame - offsetFrames) * 1e9 / rate); }
 };
 
 // A sound as it was placed in the output stream.
@@ -116,11 +127,16 @@ public:
     void setLatencyNsLocked(std::int64_t ns) { m_iLatencyNs = ns; }
     std::int64_t latencyNsLocked() const { return m_iLatencyNs; }
     std::int64_t renderedFramesLocked() const { return m_iRenderedFrames; }
+    // How often a series of beats was placed afresh because the stream had
+    // moved under it, and by how many frames the last time (0: a new stream).
+    int seriesMovesLocked() const { return m_nSeriesMoves; }
+    double lastSeriesMoveFramesLocked() const { return m_fLastSeriesMoveFrames; }
 
     // Mixes the next `frames` frames into `stereo` (2 floats per frame,
     // overwritten). A voice waiting for its start begins at the frame its due
-    // time maps to, inside the block; one whose place has already been
-    // rendered begins at once. A voice that reaches its end stops, rewinds
+    // time maps to (a beat of a series: the frame its series gives it),
+    // inside the block; one whose place has already been rendered begins at
+    // once. A voice that reaches its end stops, rewinds
     // and leaves the list.
     void render(float* stereo, int frames);
     // Renders and converts in one go; returns the bytes written (frames * bytesPerFrame).
@@ -167,6 +183,8 @@ private:
     std::int64_t m_iRenderedFrames = 0;
     StreamClock m_clock;
     std::int64_t m_iLatencyNs = 0;
+    int m_nSeriesMoves = 0;
+    double m_fLastSeriesMoveFrames = 0.0;
     std::vector<float> m_lScratch;
 };
 

@@ -5,11 +5,12 @@
 
 namespace TickwrenAudio {
 
-ClockEstimator::ClockEstimator(int rate, std::int64_t openedNs)
+ClockEstimator::ClockEstimator(int rate, std::int64_t openedNs, std::uint64_t generation)
     : m_iOpenedNs(openedNs)
 {
     m_clock.rate = rate;
     m_clock.epochNs = openedNs;
+    m_clock.generation = generation;
 }
 
 StreamClock const& ClockEstimator::observe(std::int64_t ns, std::int64_t renderedEnd)

@@ -18,7 +18,9 @@ namespace TickwrenAudio {
 class ClockEstimator
 {
 public:
-    ClockEstimator(int rate, std::int64_t openedNs);
+    // `generation` tells this stream's frames from those of the streams
+    // before it (StreamClock::generation).
+    ClockEstimator(int rate, std::int64_t openedNs, std::uint64_t generation = 0);
 
     // Takes in that by `ns` (steady clock) the output had been given
     // `renderedEnd` frames, and gives the estimate that follows.

@@ -89,6 +89,23 @@ qint64 NativeAudioPlayer::clockNs()
     return TickwrenAudio::AudioEngine::nowNs();
 }
 
+NativeAudioPlayer::Series NativeAudioPlayer::startSeries(qint64 originNs, qint64 intervalNs)
+{
+    return std::make_shared<TickwrenAudio::BeatSeries>(originNs, intervalNs);
+}
+
+void NativeAudioPlayer::play(QString const& path, Series const& series, qint64 beat)
+{
+    m_pInternal->play(path, series, beat);
+}
+
+qint64 NativeAudioPlayer::heardAtNs(Series const& series, qint64 beat)
+{
+    if (!series)
+        return -1;
+    return TickwrenAudio::AudioEngine::instance().heardAtNs(*series, beat);
+}
+
 void NativeAudioPlayer::setMedia(QString const& path)
 {
     m_sFileName = path;

@@ -18,9 +18,26 @@
 // A caller that knows when a sound is due (a metronome's beat) gives that
 // moment instead, on clockNs(): the sound then starts exactly that latency
 // after it, however late the call came, as long as it came within it.
+//
+// Sounds due at equal intervals (a metronome's beats) belong to a series:
+// beat k of a series is due at its origin + k intervals, and each beat played
+// as such starts whole intervals of the output's own frames after the
+// series' earlier beats, so consecutive beats are evenly apart to the frame
+// whatever the estimate of the output's clock does meanwhile. A new tempo,
+// or a stop, starts a new series.
+//
+//     auto series = QMMultiMedia::NativeAudioPlayer::startSeries(firstDueNs, intervalNs);
+//     player->play(path, series, beat);                       // beat k of it
+//     QMMultiMedia::NativeAudioPlayer::heardAtNs(series, beat); // when it is heard
 
 #include <QObject>
 #include <QString>
+
+#include <memory>
+
+namespace TickwrenAudio {
+class BeatSeries;
+}
 
 namespace QMMultiMedia {
 
@@ -40,6 +57,15 @@ public:
     void playAt(qint64 dueNs);
     // The steady clock of due times, in nanoseconds.
     static qint64 clockNs();
+
+    using Series = std::shared_ptr<TickwrenAudio::BeatSeries>;
+    // A series whose beat k is due at originNs + k * intervalNs on clockNs().
+    static Series startSeries(qint64 originNs, qint64 intervalNs);
+    // As play(path), as beat `beat` of `series`.
+    void play(QString const& path, Series const& series, qint64 beat);
+    // When beat `beat` of `series` leaves the output, on clockNs(), whether
+    // or not a sound plays on it: the moment to show that beat.
+    static qint64 heardAtNs(Series const& series, qint64 beat);
     void setMedia(QString const& path);
     QString fileName() const { return m_sFileName; }
     qint64 duration() const;

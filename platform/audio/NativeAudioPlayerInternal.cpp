@@ -50,11 +50,22 @@ void NativeAudioPlayerInternal::setMedia(QString const& path)
 
 void NativeAudioPlayerInternal::play(QString const& path, qint64 dueNs)
 {
-    setMedia(path);
-    if (m_pPlayer) {
+    if (load(path))
         play(dueNs);
-        return;
-    }
+}
+
+void NativeAudioPlayerInternal::play(QString const& path, std::shared_ptr<TickwrenAudio::BeatSeries> const& series,
+                                     qint64 beat)
+{
+    if (load(path))
+        start(-1, series, beat);
+}
+
+bool NativeAudioPlayerInternal::load(QString const& path)
+{
+    setMedia(path);
+    if (m_pPlayer)
+        return true;
     m_bLoadFailurePending = true;
     // A one-shot player is released by its finished(); without a sound that
     // signal would never come and the object would live forever. Report the
@@ -69,6 +80,7 @@ void NativeAudioPlayerInternal::play(QString const& path, qint64 dueNs)
                 self->emitLoadFailure(generation);
         },
         Qt::QueuedConnection);
+    return false;
 }
 
 void NativeAudioPlayerInternal::emitLoadFailure(unsigned generation)
@@ -86,11 +98,20 @@ bool NativeAudioPlayerInternal::awaitsFinished() const
 
 void NativeAudioPlayerInternal::play(qint64 dueNs)
 {
+    start(dueNs, {}, -1);
+}
+
+void NativeAudioPlayerInternal::start(qint64 dueNs, std::shared_ptr<TickwrenAudio::BeatSeries> const& series,
+                                      qint64 beat)
+{
     if (!m_pPlayer)
         return;
     m_pPlayer->setVolume(float(m_dVolume));
     m_pPlayer->setPan(m_fBalance);
-    m_pPlayer->play(dueNs);
+    if (series)
+        m_pPlayer->play(series, beat);
+    else
+        m_pPlayer->play(dueNs);
     m_timer.start();
     m_iState = Playing;
 }

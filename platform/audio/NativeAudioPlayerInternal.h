@@ -10,7 +10,8 @@
 
 namespace TickwrenAudio {
 class AudioVoice;
-}
+class BeatSeries;
+} // namespace TickwrenAudio
 
 namespace QMMultiMedia {
 
@@ -25,6 +26,8 @@ public:
 
     void play(QString const& path, qint64 dueNs = -1);
     void play(qint64 dueNs = -1);
+    // As beat `beat` of a series of sounds at equal intervals.
+    void play(QString const& path, std::shared_ptr<TickwrenAudio::BeatSeries> const& series, qint64 beat);
     void setMedia(QString const& path);
     qint64 duration() const;
     void setVolume(double v);
@@ -55,6 +58,9 @@ public slots:
 
 private:
     void emitLoadFailure(unsigned generation);
+    // Loads `path`; when that fails, reports the failed play as an ended one.
+    bool load(QString const& path);
+    void start(qint64 dueNs, std::shared_ptr<TickwrenAudio::BeatSeries> const& series, qint64 beat);
 
     float m_fBalance = 0.0f;
     std::unique_ptr<TickwrenAudio::AudioVoice> m_pPlayer;

@@ -53,6 +53,9 @@ Metronome::Metronome(QWidget* parent)
     connect(&m_prescaleTimer, &QTimer::timeout, this, &Metronome::slotPrescalePictures);
     // The sound stream opened now, so that its clock has settled by the first sound.
     TickwrenAudio::AudioEngine::instance().prepare();
+    m_showTimer.setSingleShot(true);
+    m_showTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_showTimer, &QTimer::timeout, this, [this] { slotShowHeardTicks(false); });
 
     auto* column = new QVBoxLayout;
     ZEDireroz::Common::zeroMargins(column, 0);
@@ -89,8 +92,14 @@ void Metronome::restartTimer(int intervalMs)
     m_timer.stop();
     m_timer.setInterval(intervalMs);
     m_timer.start();
-    m_iGridStartNs = QMMultiMedia::NativeAudioPlayer::clockNs();
+    restartGrid(QMMultiMedia::NativeAudioPlayer::clockNs(), qint64(intervalMs) * 1000000);
+}
+
+void Metronome::restartGrid(qint64 startNs, qint64 intervalNs)
+{
+    m_iGridStartNs = startNs;
     m_iGridTicks = 0;
+    m_pSeries = QMMultiMedia::NativeAudioPlayer::startSeries(startNs + kSoundLeadNs, intervalNs);
 }
 
 void Metronome::slotTick()
@@ -100,15 +109,38 @@ void Metronome::slotTick()
     ++m_iGridTicks;
     // The timer gives up on ticks it could not deliver for more than a whole
     // interval and carries on one interval from there: the grid follows it.
-    if (now - (m_iGridStartNs + m_iGridTicks * intervalNs) > intervalNs) {
-        m_iGridStartNs = now;
-        m_iGridTicks = 0;
-    }
+    if (now - (m_iGridStartNs + m_iGridTicks * intervalNs) > intervalNs)
+        restartGrid(now, intervalNs);
     m_iTickDueNs = m_iGridStartNs + m_iGridTicks * intervalNs + kSoundLeadNs;
+    m_nLampToShow = -1;
     updateState(true);
-    update();
     // Only the parity matters; wrap instead of overflowing (INT_MAX is odd).
     m_nTickCounter = m_nTickCounter == INT_MAX ? 0 : m_nTickCounter + 1;
+    // Seen when it is heard: the engine knows when its frames leave the
+    // output, whether or not this tick sounds.
+    m_iTickHeardNs = QMMultiMedia::NativeAudioPlayer::heardAtNs(m_pSeries, m_iGridTicks);
+    m_lToShow.append(TickToShow{m_iTickHeardNs, m_nLampToShow, m_pixCurrent});
+    slotShowHeardTicks(false);
+}
+
+void Metronome::slotShowHeardTicks(bool all)
+{
+    // A timer event may come up to a millisecond early.
+    qint64 const now = QMMultiMedia::NativeAudioPlayer::clockNs() + 1000000;
+    bool shown = false;
+    while (!m_lToShow.isEmpty() && (all || m_lToShow.first().atNs <= now)) {
+        TickToShow const t = m_lToShow.takeFirst();
+        if (t.lamp >= 0)
+            m_pBeats->setCurrentBeat(t.lamp);
+        m_pixShown = t.picture;
+        shown = true;
+    }
+    if (shown)
+        update();
+    if (m_lToShow.isEmpty())
+        m_showTimer.stop();
+    else
+        m_showTimer.start(int(qMax<qint64>(0, (m_lToShow.first().atNs - now + 1000000 + 999999) / 1000000)));
 }
 
 void Metronome::setFirstBeatPicture(bool tick)
@@ -133,7 +165,9 @@ void Metronome::updateState(bool tick)
         m_nBeatIndex = 0;
         setFirstBeatPicture(tick);
     }
-    m_pBeats->setCurrentBeat(m_nBeatIndex);
+    m_nLampToShow = m_nBeatIndex;
+    if (!tick)
+        m_pBeats->setCurrentBeat(m_nBeatIndex);
     if (m_nBeatIndex != 0)
         normalBehavior(tick);
     if (tick)
@@ -157,21 +191,26 @@ void Metronome::play(QString const& fileName)
 {
     auto* player = new QMMultiMedia::NativeAudioPlayer;
     connect(player, &QMMultiMedia::NativeAudioPlayer::finished, player, &QObject::deleteLater);
-    player->play(m_sResourcePath + fileName, m_iTickDueNs);
+    player->play(m_sResourcePath + fileName, m_pSeries, m_iGridTicks);
 }
 
 void Metronome::slotVisibleTickChanged(bool checked)
 {
     m_bVisible = !checked;
     m_pBeats->setVisible(m_bVisible);
+    // What the switch changes is shown at once, over any tick still to be heard.
+    slotShowHeardTicks(true);
     updateState(false);
+    m_pixShown = m_pixCurrent;
     update();
 }
 
 void Metronome::slotAudibleTickChanged(bool checked)
 {
     m_bAudible = !checked;
+    slotShowHeardTicks(true);
     updateState(false);
+    m_pixShown = m_pixCurrent;
     update();
 }
 
@@ -297,7 +336,7 @@ void Metronome::paintEvent(QPaintEvent* event)
     // The pictures were scaled smoothly to the size they are shown at, so they
     // are drawn pixel for pixel.
     drawPixmap(&painter, baseEyesLeftPix());
-    drawPixmap(&painter, m_pixCurrent);
+    drawPixmap(&painter, m_pixShown);
 }
 
 void Metronome::resizeEvent(QResizeEvent* event)

@@ -9,14 +9,25 @@
 // due time, before any of the tick's other work, so the audio engine starts it
 // at the exact frame whatever the GUI thread was doing. The timer fires the
 // lead ahead of the due time, so that a tick held up by other work still
-// asks for its sound before it is due. The pictures are scaled for the
+// asks for its sound before it is due. The sounds of one grid are one series
+// of beats for the audio engine, which places them whole intervals of the
+// output's frames apart; a tempo change starts a new one. A tick's lamp and
+// picture are shown when its beat is heard, a moment the engine tells from
+// its stream, not when the timer fires. The pictures are scaled for the
 // window's size at start and after a resize, outside the ticks.
 
 #include <QFrame>
 #include <QPixmap>
 #include <QTimer>
+#include <QVector>
+
+#include <memory>
 
 class QHBoxLayout;
+
+namespace TickwrenAudio {
+class BeatSeries;
+}
 
 namespace RADarir {
 
@@ -49,6 +60,12 @@ public:
 
     // The picture of the last tick (null before the first picture change).
     QPixmap const& currentPix() const { return m_pixCurrent; }
+    // The picture on the screen: the last tick's once its beat is heard.
+    QPixmap const& shownPix() const { return m_pixShown; }
+    // Ticks whose beat has not been heard yet, so not shown yet.
+    int ticksToShow() const { return m_lToShow.size(); }
+    // When the beat of the last tick is heard, on the player's clock.
+    qint64 tickHeardNs() const { return m_iTickHeardNs; }
     QTimer const& tickTimer() const { return m_timer; }
     MetronomeControls* controls() const { return m_pControls; }
     MetronomeBeats* beats() const { return m_pBeats; }
@@ -70,6 +87,9 @@ public:
 
 public slots:
     void slotTick();
+    // Shows the lamps and pictures of the ticks whose beat is heard by now;
+    // with `all`, of every tick so far.
+    void slotShowHeardTicks(bool all = false);
     // Scales every picture for the current size, unless a tick is near.
     void slotPrescalePictures();
     void slotVisibleTickChanged(bool checked);
@@ -86,6 +106,15 @@ private:
     QPixmap cachedPix(QPixmap& cache, char const* resource);
     void setFirstBeatPicture(bool tick);
     void restartTimer(int intervalMs);
+    // A new grid from `startNs`, and a new series of beats with it.
+    void restartGrid(qint64 startNs, qint64 intervalNs);
+
+    struct TickToShow
+    {
+        qint64 atNs;
+        int lamp; // -1: the lamps stay
+        QPixmap picture;
+    };
 
     MetronomeControls* m_pControls;
     MetronomeBeats* m_pBeats;
@@ -99,8 +128,14 @@ private:
     QPixmap m_pixEyesClosed;
     QPixmap m_pixClosedMute;
     QPixmap m_pixCurrent;
+    QPixmap m_pixShown;
     QTimer m_timer;
     QTimer m_prescaleTimer;
+    QTimer m_showTimer;
+    QVector<TickToShow> m_lToShow;
+    int m_nLampToShow = -1;
+    qint64 m_iTickHeardNs = -1;
+    std::shared_ptr<TickwrenAudio::BeatSeries> m_pSeries;
     // The beat grid: when the timer was (re)started, and ticks since then.
     qint64 m_iGridStartNs = 0;
     qint64 m_iGridTicks = 0;

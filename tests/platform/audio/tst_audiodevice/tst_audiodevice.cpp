@@ -197,6 +197,73 @@ private slots:
             QVERIFY2(qAbs(interval - 13824) <= 2, qPrintable(QString("interval %1: %2 frames").arg(k).arg(interval)));
         }
     }
+
+    // A metronome's beats as one series, from a stream opened by the first
+    // of them (which the server may hold back at first): every interval in
+    // the recording is the asked one in frames, within the two frames of a
+    // correction and the recording's own rounding.
+    void beatsOfASeriesFromAFreshStream_data()
+    {
+        QTest::addColumn<int>("bpm");
+        QTest::addColumn<int>("beats");
+        QTest::newRow("208 bpm") << 208 << 40;
+        QTest::newRow("38 bpm") << 38 << 12;
+    }
+    void beatsOfASeriesFromAFreshStream()
+    {
+        QFETCH(int, bpm);
+        QFETCH(int, beats);
+        AudioEngine& engine = AudioEngine::instance();
+        SinkRecorder recorder;
+        QVERIFY(recorder.start(m_server.address().toUtf8()));
+        // Closes the stream; the first beat opens a new one.
+        engine.setForceSilent(true);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.isSilent(), 5000);
+        QTest::qWait(100);
+        engine.setForceSilent(false);
+
+        std::int64_t const interval = std::int64_t(60000 / bpm) * 1000000;
+        std::int64_t const intervalFrames = interval * 48 / 1000000;
+        auto series = std::make_shared<TickwrenAudio::BeatSeries>(AudioEngine::nowNs() + 100000000, interval);
+        engine.mixer().setPlacementRecording(true);
+        std::vector<std::unique_ptr<AudioVoice>> clicks;
+        for (int k = 0; k < beats; ++k) {
+            // Asked for at a random moment of 30 ms, as a held-up timer does;
+            // early enough that a test thread woken late on a loaded machine
+            // still asks before the place is rendered.
+            sleepUntil(series->dueNs(k) - 80000000 + std::int64_t(QRandomGenerator::global()->bounded(30000000)));
+            clicks.push_back(AudioVoice::open(m_click));
+            QVERIFY(clicks.back());
+            clicks.back()->setVolume(1.0f);
+            clicks.back()->play(series, k);
+            // Only the last few are kept sounding; the rest have ended.
+            if (clicks.size() > 4)
+                clicks.erase(clicks.begin());
+        }
+        std::int64_t const recordedAt = qint64(recorder.left().size());
+        QTRY_VERIFY_WITH_TIMEOUT(std::int64_t(recorder.left().size()) > recordedAt + 24000, 10000);
+        recorder.stop();
+
+        std::vector<TickwrenAudio::Placement> const placed = engine.mixer().takePlacements();
+        engine.mixer().setPlacementRecording(false);
+        std::vector<std::int64_t> const onsets = SinkRecorder::onsets(recorder.left());
+        QString found;
+        for (std::size_t k = 1; k < onsets.size(); ++k)
+            found += QString(" %1").arg(onsets[k] - onsets[k - 1]);
+        QVERIFY2(int(onsets.size()) == beats, qPrintable(QString("%1 found, apart:%2").arg(onsets.size()).arg(found)));
+        QCOMPARE(int(placed.size()), beats);
+        for (int k = 1; k < beats; ++k) {
+            std::int64_t const step = onsets[std::size_t(k)] - onsets[std::size_t(k - 1)];
+            QVERIFY2(qAbs(step - intervalFrames) <= 2,
+                     qPrintable(QString("interval %1: %2 frames, %3 asked (the engine "
+                                        "started the beats %4 and %5 frames late)")
+                                    .arg(k)
+                                    .arg(step)
+                                    .arg(intervalFrames)
+                                    .arg(placed[std::size_t(k - 1)].lateFrames)
+                                    .arg(placed[std::size_t(k)].lateFrames)));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAudioDevice)

@@ -3,6 +3,7 @@
 // engine's silent clock keeping real time and placing due sounds exactly.
 #include "platform/audio/AudioEngine.h"
 #include "platform/audio/AudioMixer.h"
+#include "platform/audio/BeatSeries.h"
 
 #include "TestSupport/TestTone.h"
 
@@ -317,6 +318,68 @@ private slots:
         QCOMPARE(int(placements.size()), 1);
         QCOMPARE(qint64(placements[0].startFrame), expected);
         QCOMPARE(qint64(placements[0].lateFrames), qMax(qint64(0), qint64(renderedBefore) - qint64(1340)));
+    }
+
+    // Beats of a series go whole intervals of frames apart while the clock
+    // estimate moves between them (by 30 frames here: a jump of under a
+    // millisecond); a single sound with a due time follows the estimate.
+    void beatsOfASeriesCountFrames_data()
+    {
+        QTest::addColumn<bool>("series");
+        QTest::addColumn<qint64>("expectedStep");
+        QTest::newRow("beats of a series") << true << qint64(13824 + 1);
+        QTest::newRow("single sounds with due times") << false << qint64(13824 + 30);
+    }
+    void beatsOfASeriesCountFrames()
+    {
+        QFETCH(bool, series);
+        QFETCH(qint64, expectedStep);
+        AudioMixer mixer(48000);
+        std::int64_t const epoch = 1000000000;
+        StreamClock clock;
+        clock.valid = true;
+        clock.rate = 48000;
+        clock.epochNs = epoch;
+        clock.offsetFrames = 1000.0;
+        clock.generation = 1;
+        {
+            std::lock_guard<std::mutex> lock(mixer.mutex());
+            mixer.setClockLocked(clock);
+            mixer.setLatencyNsLocked(5000000);
+        }
+        auto beats = std::make_shared<BeatSeries>(epoch + 10000000, 288000000);
+        std::vector<VoicePtr> voices;
+        std::vector<float> piece(256 * 2);
+        for (int k = 0; k < 3; ++k) {
+            auto v = std::make_shared<Voice>();
+            v->sound = constantSound(48000, 100, 0.5f, 0, 1);
+            v->dueNs = beats->dueNs(k);
+            if (series) {
+                v->series = beats;
+                v->beat = k;
+            }
+            {
+                std::lock_guard<std::mutex> lock(mixer.mutex());
+                v->playing = true;
+                mixer.activateLocked(v);
+            }
+            voices.push_back(v);
+            while (true) {
+                mixer.render(piece.data(), 256);
+                std::lock_guard<std::mutex> lock(mixer.mutex());
+                if (v->startFrame >= 0)
+                    break;
+            }
+            // The estimate moves on after each beat.
+            clock.offsetFrames += 30.0;
+            std::lock_guard<std::mutex> lock(mixer.mutex());
+            mixer.setClockLocked(clock);
+        }
+        std::lock_guard<std::mutex> lock(mixer.mutex());
+        QCOMPARE(qint64(voices[0]->startFrame), qint64(1000 + 480 + 240));
+        // A series corrects by a frame a beat at most.
+        QCOMPARE(qint64(voices[1]->startFrame - voices[0]->startFrame), expectedStep);
+        QCOMPARE(qint64(voices[2]->startFrame - voices[1]->startFrame), expectedStep);
     }
 
     void streamedFileSoundsLikeTheDecodedOne()

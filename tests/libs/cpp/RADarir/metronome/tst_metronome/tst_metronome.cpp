@@ -29,11 +29,13 @@ public:
     QVector<qint64> dues;  // due time of every sound asked for
     QVector<qint64> asked; // and when it was asked for
 
-    // One tick, described as "lamp/picture/sound".
+    // One tick, described as "lamp/picture/sound", shown without waiting
+    // for its beat to be heard.
     QString tick()
     {
         sounds.clear();
         slotTick();
+        slotShowHeardTicks(true);
         return state();
     }
     QString state()
@@ -89,6 +91,27 @@ protected:
         dues << tickDueNs();
         asked << QMMultiMedia::NativeAudioPlayer::clockNs();
     }
+};
+
+// When a lamp of the row is lit, on the player's clock.
+class LampWatch : public QObject
+{
+public:
+    LampWatch(RADarir::MetronomeBeats* beats, QVector<qint64>* lit)
+        : m_pLit(lit)
+    {
+        for (QLabel* lamp : beats->findChildren<QLabel*>("Beat", Qt::FindDirectChildrenOnly))
+            lamp->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::EnabledChange && static_cast<QWidget*>(watched)->isEnabled())
+            *m_pLit << QMMultiMedia::NativeAudioPlayer::clockNs();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QVector<qint64>* m_pLit;
 };
 
 } // namespace
@@ -342,6 +365,33 @@ private slots:
                                     .arg((m.asked[i] - m.dues[i]) / 1000000)));
         for (int i = first + 1; i < m.dues.size(); ++i)
             QCOMPARE(m.dues[i] - m.dues[i - 1], qint64(288000000));
+    }
+
+    // The lamp and the picture of a tick change when its beat is heard, a
+    // moment the engine tells from its stream (here its silent clock, where
+    // a frame is heard as it is rendered), not when the timer fires ahead
+    // of the sound.
+    void tickShownWhenItsBeatIsHeard()
+    {
+        Metronome m;
+        m.resize(60, 80);
+        m.slotPrescalePictures();
+        m.slotTickIntervalChanged(208);
+        QVector<qint64> heard, lit;
+        QVector<int> waiting;
+        // Connected after the metronome's own tick, so this runs when it is done.
+        connect(&m.tickTimer(), &QTimer::timeout, &m, [&] {
+            heard << m.tickHeardNs();
+            waiting << m.ticksToShow();
+        });
+        LampWatch watch(m.beats(), &lit);
+        QTRY_VERIFY_WITH_TIMEOUT(lit.size() >= 6 && heard.size() >= 6, 10000);
+        for (int i = 0; i < 6; ++i) {
+            QCOMPARE(waiting[i], 1); // not shown at the tick
+            QVERIFY2(lit[i] >= heard[i] - 1000000,
+                     qPrintable(
+                         QString("lamp %1 lit %2 ms before its beat was heard").arg(i).arg((heard[i] - lit[i]) / 1e6)));
+        }
     }
 
     void picturesAreScaledBeforeTheTick()
