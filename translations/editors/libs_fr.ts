@@ -203,6 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer ?</translation>
     </message>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 est écrit en %2, qui ne peut pas contenir certains caractères du document.
+Voulez-vous l&apos;enregistrer en UTF-8 à la place ?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

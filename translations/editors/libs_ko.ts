@@ -203,6 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 파일이 이미 있습니다.
 바꾸시겠습니까?</translation>
     </message>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1은(는) %2(으)로 저장되어 있어 문서의 일부 문자를 담을 수 없습니다.
+대신 UTF-8로 저장하시겠습니까?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

@@ -203,6 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 já existe.
 Deseja substituí-lo?</translation>
     </message>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 está escrito em %2, que não comporta alguns caracteres do documento.
+Deseja salvá-lo em UTF-8?</translation>
+    </message>
 </context>
 <context>
     <name>ZEDireroz::CssEditor</name>

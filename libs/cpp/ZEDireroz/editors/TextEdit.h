@@ -6,10 +6,15 @@
 //
 // Files: HTML files or plain text are read; OpenDocument text, HTML and plain text
 // are written, chosen by the file name's suffix, always through a save file so
-// that a failed write leaves the old file whole. PDF goes through a printer set
+// that a failed write leaves the old file whole. Plain text is written back in
+// the encoding, byte-order mark and line ends it was read in, with every
+// character; where an edit added characters the encoding cannot hold, the user
+// is asked before the file is saved in UTF-8. PDF goes through a printer set
 // to PDF output. Unsaved changes are asked about before New, Open and closing.
 // A window embedded in another widget is never hidden by closing: Quit closes
 // its document instead.
+
+#include "ZEDireroz/editors/PlainTextFile.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -112,6 +117,9 @@ private:
     // before a file is replaced that the file dialog did not ask about.
     bool mayReplace(QString const& chosen, QString const& path);
     void showFileError(QString const& text);
+    // The document as plain text in the form its file was read in, or in UTF-8
+    // when the user agrees to it; false when it is not to be written.
+    bool plainTextBytes(QString const& path, QByteArray* bytes);
 
     QAction* m_pActionSave = nullptr;
     QAction* m_pActionTextBold = nullptr;
@@ -133,5 +141,7 @@ private:
     QComboBox* m_pComboSize = nullptr;
 
     QString m_fileName;
+    // How the plain text of the document's file was written down.
+    ZEDireroz::PlainTextFormat m_plainTextFormat;
     QTextEdit* m_pTextEdit = nullptr;
 };

@@ -64,12 +64,15 @@ bool TextEdit::load(QString const& f)
 
     QTextCodec* codec = Qt::codecForHtml(data);
     QString const str = codec->toUnicode(data);
+    m_plainTextFormat = ZEDireroz::PlainTextFormat();
     if (mayHoldHtml(f) && Qt::mightBeRichText(str)) {
         m_pTextEdit->setHtml(str);
     } else {
         // Every byte is decoded, zero bytes included: text after a zero byte
         // must still be there when the file is saved again.
-        m_pTextEdit->setPlainText(QTextCodec::codecForLocale()->toUnicode(data));
+        ZEDireroz::PlainText const plain = ZEDireroz::readPlainText(data);
+        m_plainTextFormat = plain.format;
+        m_pTextEdit->setPlainText(plain.text);
     }
     setCurrentFileName(f);
     return true;
@@ -97,6 +100,7 @@ void TextEdit::slotFileNew()
     if (!maybeSave())
         return;
     m_pTextEdit->clear();
+    m_plainTextFormat = ZEDireroz::PlainTextFormat();
     setCurrentFileName(QString());
 }
 
@@ -157,22 +161,57 @@ bool TextEdit::writeDocument(QString const& path)
 {
     // The writer closes its device when it is done with an OpenDocument file,
     // which a save file does not allow before commit(): the document is
-    // written to memory first, then put in place in one step.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QTextDocumentWriter writer(&buffer, writerFormat(path));
-    QString error;
-    if (!writer.write(m_pTextEdit->document())) {
-        error = tr("The document could not be converted.");
+    // written to memory first, then put in place in one step. Plain text is
+    // written here, in the form its file came in.
+    QByteArray content;
+    if (writerFormat(path) == "txt") {
+        if (!plainTextBytes(path, &content))
+            return false;
     } else {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.data().size() || !file.commit())
-            error = file.errorString();
+        QBuffer buffer(&content);
+        buffer.open(QIODevice::WriteOnly);
+        QTextDocumentWriter writer(&buffer, writerFormat(path));
+        if (!writer.write(m_pTextEdit->document())) {
+            showFileError(tr("The document could not be saved as %1:\n%2")
+                              .arg(shownPath(path), tr("The document could not be converted.")));
+            return false;
+        }
     }
-    if (error.isEmpty())
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
         return true;
-    showFileError(tr("The document could not be saved as %1:\n%2").arg(shownPath(path), error));
+    showFileError(tr("The document could not be saved as %1:\n%2").arg(shownPath(path), file.errorString()));
     return false;
+}
+
+bool TextEdit::plainTextBytes(QString const& path, QByteArray* bytes)
+{
+    // The document's own text: toPlainText() would turn no-break spaces into
+    // spaces. Paragraphs and line breaks become line ends.
+    QString text = m_pTextEdit->document()->toRawText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar(0xfdd0) || c == QChar(0xfdd1))
+            c = QLatin1Char('\n');
+    }
+    if (ZEDireroz::writePlainText(text, m_plainTextFormat, bytes))
+        return true;
+    int const answer = ZEDireroz::MessageBox::question(
+        this, tr("Rich Text"),
+        tr("%1 is written in %2, which cannot hold some of the characters of the document.\n"
+           "Do you want to save it in UTF-8 instead?")
+            .arg(QFileInfo(path).fileName(), QString::fromLatin1(m_plainTextFormat.codec)),
+        QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return false;
+    ZEDireroz::PlainTextFormat utf8;
+    utf8.lineEnd = m_plainTextFormat.lineEnd;
+    if (!ZEDireroz::writePlainText(text, utf8, bytes)) {
+        showFileError(tr("The document could not be saved as %1:\n%2")
+                          .arg(shownPath(path), tr("The document could not be converted.")));
+        return false;
+    }
+    m_plainTextFormat = utf8;
+    return true;
 }
 
 // The file dialog has asked about replacing the file the user named; a suffix

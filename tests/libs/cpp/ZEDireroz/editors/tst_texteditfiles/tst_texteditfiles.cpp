@@ -136,6 +136,74 @@ QString untitled()
     return QStringLiteral("untitled.txt[*] - Rich Text");
 }
 
+// The text of every plain-text file of the encoding table, as the user sees it.
+QString const kPlainText = QStringLiteral("Gr\u00fc\u00dfe\u00a0aus K\u00f6ln\nZeile 2\n");
+
+// Plain-text encodings written out by hand, so that the table does not lean
+// on the codecs under test. Every character of kPlainText is in Latin-1.
+QByteArray latin1(QString const& text)
+{
+    QByteArray bytes;
+    for (QChar const c : text)
+        bytes += char(c.unicode());
+    return bytes;
+}
+
+QByteArray utf16(QString const& text, bool littleEndian)
+{
+    QByteArray bytes = littleEndian ? QByteArray("\xff\xfe") : QByteArray("\xfe\xff");
+    for (QChar const c : text) {
+        char const high = char(c.unicode() >> 8);
+        char const low = char(c.unicode() & 0xff);
+        bytes += littleEndian ? QByteArray{1, low} + QByteArray{1, high} : QByteArray{1, high} + QByteArray{1, low};
+    }
+    return bytes;
+}
+
+QByteArray utf32le(QString const& text)
+{
+    QByteArray bytes("\xff\xfe\x00\x00", 4);
+    for (QChar const c : text) {
+        bytes += char(c.unicode() & 0xff);
+        bytes += char(c.unicode() >> 8);
+        bytes += QByteArray(2, '\0');
+    }
+    return bytes;
+}
+
+QString crlf(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+// The document's text with every character kept, no-break spaces included.
+QString rawText(TextEdit const& window)
+{
+    return window.textArea()->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
+// The one letter the edits of the table change: the first G becomes an H, or
+// an empty document gets an H. No other byte of the table's files is a G or H.
+void changeOneLetter(TextEdit& window)
+{
+    QTextCursor cursor(window.textArea()->document());
+    int const at = window.textArea()->toPlainText().indexOf(QLatin1Char('G'));
+    if (at >= 0) {
+        cursor.setPosition(at);
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+    }
+    cursor.insertText(QStringLiteral("H"));
+}
+
+// The labels of the application's message box, joined.
+QString boxText(QWidget* box)
+{
+    QString text;
+    for (QLabel* label : box->findChildren<QLabel*>())
+        text += label->text();
+    return text;
+}
+
 } // namespace
 
 class TestTextEditFiles : public QObject
@@ -525,6 +593,126 @@ private slots:
         QVERIFY(text.endsWith(QStringLiteral("\u00e9t\u00e9\n")));
         QVERIFY(window.slotFileSave());
         QCOMPARE(readFile(file), bytes);
+    }
+
+    // Plain text comes back as it was read: in its encoding (told by its
+    // byte-order mark, else UTF-8 when it is valid UTF-8, else the system's
+    // 8-bit encoding), with its mark, its line ends and every character.
+    void plainTextKeepsItsBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QString const text = kPlainText;
+        QByteArray const mark("\xef\xbb\xbf");
+        QTest::addRow("UTF-8") << text.toUtf8() << text;
+        QTest::addRow("UTF-8 with mark") << mark + text.toUtf8() << text;
+        QTest::addRow("UTF-8, CR LF") << crlf(text).toUtf8() << text;
+        QTest::addRow("UTF-8 with mark, CR LF") << mark + crlf(text).toUtf8() << text;
+        QTest::addRow("UTF-8, CR") << QString(text).replace(QLatin1Char('\n'), QLatin1Char('\r')).toUtf8() << text;
+        QTest::addRow("UTF-8, no-break spaces only")
+            << QByteArray("\xc2\xa0G\xc2\xa0\xc2\xa0") << "\u00a0G\u00a0\u00a0";
+        QTest::addRow("UTF-16 LE") << utf16(text, true) << text;
+        QTest::addRow("UTF-16 BE") << utf16(text, false) << text;
+        QTest::addRow("UTF-16 LE, CR LF") << utf16(crlf(text), true) << text;
+        QTest::addRow("UTF-32 LE") << utf32le(text) << text;
+        QTest::addRow("Latin-1") << latin1(text) << text;
+        QTest::addRow("Latin-1, CR LF") << latin1(crlf(text)) << text;
+        // A mark followed by what is not UTF-8 is no UTF-8 file: its bytes are kept.
+        QTest::addRow("mark, then Latin-1") << mark + latin1(text) << QString::fromLatin1(mark + latin1(text));
+        QTest::addRow("empty") << QByteArray() << QString();
+    }
+    void plainTextKeepsItsBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QString const file = dir.filePath(QStringLiteral("note.txt"));
+        writeFile(file, bytes);
+        {
+            TextEdit window(nullptr);
+            QVERIFY(window.load(file));
+            QCOMPARE(rawText(window), shown);
+            window.textArea()->document()->setModified(true);
+            QVERIFY(window.slotFileSave());
+            QCOMPARE(readFile(file).toHex(' '), bytes.toHex(' '));
+        }
+        QByteArray edited = bytes;
+        if (bytes.contains('G'))
+            edited.replace('G', 'H');
+        else
+            edited += 'H';
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        changeOneLetter(window);
+        QVERIFY(window.slotFileSave());
+        QCOMPARE(readFile(file).toHex(' '), edited.toHex(' '));
+    }
+
+    // An edit that the file's encoding cannot hold is saved in UTF-8 only
+    // when the user agrees; no character is replaced behind the user's back.
+    void charactersTheEncodingCannotHold_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QString>("answer");   // empty: no question expected
+        QTest::addColumn<QByteArray>("saved"); // empty: the file stays as it was
+        QString const text = kPlainText;
+        QString const euro = QStringLiteral("\u20ac 5");
+        QString const han = QStringLiteral("\u4e2d\U0001F600");
+        QTest::addRow("Latin-1, euro, yes") << latin1(crlf(text)) << euro << "Yes" << (crlf(text) + euro).toUtf8();
+        QTest::addRow("Latin-1, euro, no") << latin1(text) << euro << "No" << QByteArray();
+        QTest::addRow("Latin-1, e acute, no question")
+            << latin1(text) << QStringLiteral("\u00e9") << QString() << latin1(text + QStringLiteral("\u00e9"));
+        QTest::addRow("UTF-16 BE, Chinese and emoji, no question")
+            << utf16(text, false) << han << QString() << utf16(text + han, false);
+        QTest::addRow("UTF-8, Chinese and emoji, no question")
+            << text.toUtf8() << han << QString() << (text + han).toUtf8();
+    }
+    void charactersTheEncodingCannotHold()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, added);
+        QFETCH(QString, answer);
+        QFETCH(QByteArray, saved);
+        QTemporaryDir dir;
+        QString const file = dir.filePath(QStringLiteral("note.txt"));
+        writeFile(file, bytes);
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        typeInto(window, added);
+
+        QString text;
+        ModalAnswer box([&](QDialog* dialog) {
+            text = boxText(dialog);
+            QPushButton* button = ModalDriver::buttonWithText(dialog, answer);
+            if (button)
+                button->click();
+            else
+                dialog->reject();
+        });
+        bool const written = window.slotFileSave();
+        QCOMPARE(box.seen(), !answer.isEmpty());
+        QCOMPARE(written, answer != QLatin1String("No"));
+        QCOMPARE(window.isWindowModified(), !written);
+        if (!answer.isEmpty()) {
+            QCOMPARE(box.seenClass(), QStringLiteral("ZEDireroz::MessageBox"));
+            QCOMPARE(box.seenParent(), &window);
+            QVERIFY2(text.contains(QStringLiteral("note.txt")) && text.contains(QStringLiteral("UTF-8")),
+                     qPrintable(text));
+        }
+        if (!written) {
+            QCOMPARE(readFile(file).toHex(' '), bytes.toHex(' '));
+            return;
+        }
+        QCOMPARE(readFile(file).toHex(' '), saved.toHex(' '));
+        if (answer != QLatin1String("Yes"))
+            return;
+        // Once saved in UTF-8, the file stays UTF-8 without asking again.
+        typeInto(window, QStringLiteral("\u20ac"));
+        ModalAnswer again([](QDialog* dialog) { dialog->reject(); });
+        QVERIFY(window.slotFileSave());
+        QVERIFY(!again.seen());
+        QCOMPARE(readFile(file), saved + QStringLiteral("\u20ac").toUtf8());
     }
 
     // A failed write is shown, and the document keeps its name and its mark.
