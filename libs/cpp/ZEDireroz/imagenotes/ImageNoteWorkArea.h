@@ -75,8 +75,9 @@ public:
     int mode() const { return m_mode; }
     int undoCount() const { return m_undo.size(); }
     int redoCount() const { return m_redo.size(); }
-    // The oldest undo steps are dropped when the pixels kept by undo and redo
-    // together would take more than bytes; at least one step is always kept.
+    // When the pixels kept by undo and redo together would take more than
+    // bytes, the oldest undo steps are dropped, then the redo steps farthest
+    // from the current layer; at least one step is always kept.
     void setUndoMemoryLimit(qint64 bytes);
     qint64 undoMemory() const;
 

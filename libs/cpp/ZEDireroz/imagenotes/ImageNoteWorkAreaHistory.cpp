@@ -106,6 +106,8 @@ void ImageNoteWorkArea::setUndoMemoryLimit(qint64 bytes)
 {
     m_undoMemoryLimit = bytes;
     trimUndo();
+    emit undoAvailable(!m_undo.isEmpty());
+    emit redoAvailable(!m_redo.isEmpty());
 }
 
 qint64 ImageNoteWorkArea::undoMemory() const
@@ -117,10 +119,18 @@ qint64 ImageNoteWorkArea::undoMemory() const
     return bytes;
 }
 
+// Undo and redo share the bound: the oldest undo steps go first, then the redo
+// steps farthest from the current layer. Only steps at the far ends go, so the
+// ones left still lead step by step from the current layer. The one step left
+// last (the newest undo, or the next redo) stays whatever it takes.
 void ImageNoteWorkArea::trimUndo()
 {
-    while (m_undo.size() > 1 && undoMemory() > m_undoMemoryLimit)
-        m_undo.removeFirst();
+    while (m_undo.size() + m_redo.size() > 1 && undoMemory() > m_undoMemoryLimit) {
+        if (!m_undo.isEmpty())
+            m_undo.removeFirst();
+        else
+            m_redo.removeFirst();
+    }
 }
 
 // A new gesture makes the steps that undo put aside meaningless: redoing one

@@ -502,6 +502,82 @@ private slots:
         QVERIFY(f.area.undoMemory() <= 3 * stepBytes);
     }
 
+    // Undo and redo share one memory bound. On a picture of 8 x 6 tiles, each
+    // letter fills a rectangle: L the left half red, R the right half green, F,
+    // Y and M the whole picture blue, yellow and magenta; u undo, r redo. The
+    // bound is given in layers; the oldest undo steps go first, then the redo
+    // steps farthest from the current one, and one step always stays.
+    void undoAndRedoShareTheMemoryBound_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<double>("layers");
+        QTest::addColumn<int>("undoCount");
+        QTest::addColumn<int>("redoCount");
+        QTest::addColumn<QString>("shown"); // the colours left and right at the end
+        QTest::newRow("two undone fill redo beyond the bound") << "FYuu" << 1.5 << 0 << 1 << "-,-";
+        QTest::newRow("the farthest redo step goes") << "FYuurr" << 1.5 << 1 << 0 << "blue,blue";
+        QTest::newRow("three undone, two redone") << "FYMuuurrr" << 2.5 << 2 << 0 << "yellow,yellow";
+        QTest::newRow("undo steps go before redo steps") << "LRFuu" << 1.25 << 0 << 1 << "red,-";
+        QTest::newRow("then only the kept redo step") << "LRFuurr" << 1.25 << 1 << 0 << "red,green";
+        QTest::newRow("within the bound all stay") << "FYMuuurrr" << 3.5 << 3 << 0 << "magenta,magenta";
+    }
+    void undoAndRedoShareTheMemoryBound()
+    {
+        QFETCH(QString, steps);
+        QFETCH(double, layers);
+        QFETCH(int, undoCount);
+        QFETCH(int, redoCount);
+        QFETCH(QString, shown);
+        int const tile = ImageNoteWorkArea::kTileSize;
+        QSize const size(8 * tile, 6 * tile);
+        QPixmap picture(size);
+        picture.fill(kBase);
+        Fixture f(picture);
+        qint64 const limit = qint64(layers * size.width() * size.height() * 4);
+        f.area.setUndoMemoryLimit(limit);
+        f.area.slotSetMode(ImageNoteWorkArea::FilledRectangle);
+        QRect const left(QPoint(1, 1), QPoint(size.width() / 2 - 10, size.height() - 2));
+        QRect const right(QPoint(size.width() / 2 + 10, 1), QPoint(size.width() - 2, size.height() - 2));
+        QRect const all(QPoint(1, 1), QPoint(size.width() - 2, size.height() - 2));
+        QSignalSpy undo(&f.area, &ImageNoteWorkArea::undoAvailable);
+        QSignalSpy redo(&f.area, &ImageNoteWorkArea::redoAvailable);
+        for (QChar const step : steps) {
+            switch (step.toLatin1()) {
+            case 'u':
+                f.area.slotUndo();
+                break;
+            case 'r':
+                f.area.slotRedo();
+                break;
+            default: {
+                QColor const colour = step == QLatin1Char('L')   ? Qt::red
+                                      : step == QLatin1Char('R') ? Qt::green
+                                      : step == QLatin1Char('F') ? Qt::blue
+                                      : step == QLatin1Char('Y') ? Qt::yellow
+                                                                 : Qt::magenta;
+                QRect const area = step == QLatin1Char('L') ? left : step == QLatin1Char('R') ? right : all;
+                f.area.slotSetColor(colour);
+                f.drag(area.topLeft(), area.bottomRight());
+            }
+            }
+            QVERIFY2(f.area.undoMemory() <= limit || f.area.undoCount() + f.area.redoCount() == 1,
+                     qPrintable(QStringLiteral("%1 bytes after %2").arg(f.area.undoMemory()).arg(step)));
+            QCOMPARE(undo.last().first().toBool(), f.area.undoCount() > 0);
+            QCOMPARE(redo.last().first().toBool(), f.area.redoCount() > 0);
+        }
+        QCOMPARE(f.area.undoCount(), undoCount);
+        QCOMPARE(f.area.redoCount(), redoCount);
+        auto const colourAt = [&f](QPoint const& p) {
+            QRgb const pixel = f.layer().pixel(p);
+            if (qAlpha(pixel) == 0)
+                return QStringLiteral("-");
+            int const r = qRed(pixel) > 100, g = qGreen(pixel) > 100, b = qBlue(pixel) > 100;
+            QStringList const names{"black", "blue", "green", "cyan", "red", "magenta", "yellow", "white"};
+            return names.at(r * 4 + g * 2 + b);
+        };
+        QCOMPARE(colourAt(left.center()) + QLatin1Char(',') + colourAt(right.center()), shown);
+    }
+
     // On a large picture a small gesture must not cost a copy of the whole layer.
     void aStepKeepsOnlyWhatItChanged()
     {
