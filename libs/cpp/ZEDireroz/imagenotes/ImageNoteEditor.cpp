@@ -335,15 +335,6 @@ bool ImageNoteEditor::hasUnsavedWork() const
     return m_pWorkArea->isDirty() || m_pWorkArea->textBox()->holdsNote();
 }
 
-// Saving on the user's word keeps the note typed so far: it goes into the
-// picture first, as its accept button would put it.
-bool ImageNoteEditor::saveWork()
-{
-    if (m_pWorkArea->textBox()->holdsNote())
-        m_pWorkArea->textBox()->accept();
-    return m_pWorkArea->slotSave();
-}
-
 // Only an explicit Yes drops the unsaved picture; closing the question keeps it.
 void ImageNoteEditor::slotNewScreenShot()
 {
@@ -365,7 +356,7 @@ void ImageNoteEditor::slotQuit()
     if (hasUnsavedWork()) {
         int const answer = askToSave();
         if (answer == QMessageBox::Yes) {
-            if (!saveWork())
+            if (!m_pWorkArea->slotSave())
                 return;
         } else if (answer != QMessageBox::No) {
             return;
@@ -385,7 +376,7 @@ void ImageNoteEditor::closeEvent(QCloseEvent* event)
         return;
     }
     if (answer == QMessageBox::Yes)
-        saveWork();
+        m_pWorkArea->slotSave();
     show();
 }
 

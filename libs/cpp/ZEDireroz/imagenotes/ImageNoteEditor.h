@@ -67,9 +67,6 @@ private:
     int askToSave();
     // The picture is unsaved, or a note is still open in the text box.
     bool hasUnsavedWork() const;
-    // Writes a note still open in the text box into the picture, then saves;
-    // true when the file was written.
-    bool saveWork();
 
     ImageNoteWorkArea* m_pWorkArea;
     QScrollArea* m_pScrollArea;

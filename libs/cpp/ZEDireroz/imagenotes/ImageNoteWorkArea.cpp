@@ -55,6 +55,10 @@ void ImageNoteWorkArea::slotSetPixmap(QPixmap const& picture)
     m_redo.clear();
     m_segments.clear();
     m_bButtonDown = false;
+    // A note left open belongs to the old picture: the new one starts without
+    // its box, and no later press writes it there.
+    m_pTextBox->hideAll();
+    m_pTextBox->textEdit()->clear();
     emit redoAvailable(false);
     emit undoAvailable(false);
     update();
@@ -101,6 +105,11 @@ void ImageNoteWorkArea::slotEditAccepted()
 {
     if (!qobject_cast<QWidget*>(sender()))
         return;
+    acceptNote();
+}
+
+void ImageNoteWorkArea::acceptNote()
+{
     m_pTextBox->hideAll();
     writeText();
     finishTextBox(TextAccepted);
@@ -118,11 +127,19 @@ void ImageNoteWorkArea::leaveTextBox()
         writeText();
 }
 
+// With the text tool still chosen, the closed box leaves it for a moment and
+// then takes it up again, so that the next gesture places a new box. A tool
+// the user chose, while the box was open or in that moment, stays chosen.
 void ImageNoteWorkArea::finishTextBox(int mode)
 {
-    m_mode = mode;
     update();
-    QTimer::singleShot(100, this, &ImageNoteWorkArea::slotSwitchToEdit);
+    if (m_mode != Text)
+        return;
+    m_mode = mode;
+    QTimer::singleShot(100, this, [this] {
+        if (m_mode == TextCancelled || m_mode == TextAccepted)
+            slotSwitchToEdit();
+    });
 }
 
 void ImageNoteWorkArea::slotSwitchToEdit()

@@ -93,7 +93,9 @@ public slots:
     void slotSetFont(QFont const& font);
     void slotSetThikness(int const& thickness);
     void slotSetDashLine(bool on);
-    // Asks for a file and writes the annotated picture; true when it was written.
+    // Writes a note still open in the text box into the picture, as the box's
+    // accept button does, then asks for a file and writes the annotated
+    // picture; true when it was written.
     bool slotSave();
     void slotUndo();
     void slotRedo();
@@ -165,6 +167,8 @@ private:
     void stepBack(QStack<UndoStep>& from, QStack<UndoStep>& to);
     // The layer changed in this rectangle of device pixels.
     void layerChanged(QRect const& device);
+    // Closes the text box and writes its note into the layer.
+    void acceptNote();
     void finishTextBox(int mode);
     void leaveTextBox();
     QImage newLayer() const;

@@ -4,6 +4,7 @@
 #include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/FileDialog.h"
+#include "ZEDireroz/imagenotes/NoteEditWidget.h"
 
 #include <QDateTime>
 #include <QMessageBox>
@@ -43,10 +44,13 @@ void ImageNoteWorkArea::layerChanged(QRect const& device)
     update(toPoints(device));
 }
 
-// What is written is exactly the picture with its committed annotations; an
-// open text box is not part of it. The file appears only once it is whole.
+// What is written is exactly the picture with its annotations. A note still
+// open in its box is one of them: it goes into the picture first, as its
+// accept button would put it. The file appears only once it is whole.
 bool ImageNoteWorkArea::slotSave()
 {
+    if (m_pTextBox->isVisibleTo(this))
+        acceptNote();
     QString const name = QStringLiteral("EditedScreenShot_")
                          + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"))
                          + QStringLiteral(".png");

@@ -384,8 +384,7 @@ private slots:
         QVERIFY(!f.editor.isVisible());
     }
 
-    // Placing a text box makes the picture unsaved, and a note typed after a
-    // save is asked about on closing; Yes writes the note into the saved file.
+    // Placing a text box makes the picture unsaved.
     void placingATextBoxMakesThePictureUnsaved()
     {
         QTemporaryDir folder;
@@ -396,11 +395,11 @@ private slots:
         area->slotSetMode(ImageNoteWorkArea::Text);
         f.stroke(QPoint(20, 20), QPoint(20, 20));
         QVERIFY(area->isDirty());
-        // A save while the box is open; typing on makes the picture unsaved again.
+        // A save closes the empty box, and nothing is left unsaved.
         f.saveInto(folder.filePath(QStringLiteral("with-box.png")));
+        QVERIFY(!area->textBox()->isVisibleTo(area));
         QVERIFY(!area->isDirty());
-        area->textBox()->textEdit()->setPlainText(QStringLiteral("later"));
-        QVERIFY(area->isDirty());
+        QCOMPARE(yellowPixels(QImage(folder.filePath(QStringLiteral("with-box.png")))), 0);
     }
 
     // A note open after a save is asked about before a new screen shot too.
@@ -503,6 +502,128 @@ private slots:
         QVERIFY(yellowPixels(QImage(notePath).copy(box)) > 20);
         QVERIFY(!area->isDirty());
         QVERIFY(f.editor.close());
+    }
+
+    // Save with a note open in its box writes the note first, as the box's
+    // accept button does, whether the text tool is still chosen or another.
+    void saveWritesTheOpenNote_data()
+    {
+        QTest::addColumn<QString>("tool"); // empty: the text tool stays chosen
+        QTest::addColumn<int>("mode");
+        QTest::newRow("text tool kept") << QString() << int(ImageNoteWorkArea::Text);
+        QTest::newRow("after choosing the pen") << "ImageNoteEditorPen" << int(ImageNoteWorkArea::Pen);
+        QTest::newRow("after choosing the oval") << "ImageNoteEditorOval" << int(ImageNoteWorkArea::Oval);
+    }
+    void saveWritesTheOpenNote()
+    {
+        QFETCH(QString, tool);
+        QFETCH(int, mode);
+        QTemporaryDir folder;
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(300, 200)));
+        f.editor.show();
+        f.noteAfterSaving(folder.filePath(QStringLiteral("clean.png")), QPoint(20, 20));
+        if (!tool.isEmpty())
+            QTest::mouseClick(f.editor.findChild<QPushButton*>(tool), Qt::LeftButton);
+        QString const notePath = folder.filePath(QStringLiteral("note.png"));
+        FileDialogDriver driver([&](QFileDialog* dialog) {
+            typeFileNames(dialog, notePath);
+            pressAccept(dialog);
+        });
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorSave")), Qt::LeftButton);
+        QVERIFY(driver.done());
+        QVERIFY(yellowPixels(QImage(notePath).copy(QRect(20, 20, 220, 90))) > 20);
+        ImageNoteWorkArea* area = f.editor.workArea();
+        QVERIFY(!area->textBox()->isVisibleTo(area));
+        QVERIFY(area->textBox()->textEdit()->toPlainText().isEmpty());
+        QVERIFY(!area->isDirty());
+        QTRY_COMPARE(area->mode(), mode);
+        // The note is one undo step of its own.
+        area->slotUndo();
+        QCOMPARE(yellowPixels(area->pixContent().toImage()), 0);
+        area->slotRedo();
+        // Nothing is left to ask about.
+        QVERIFY(f.editor.close());
+    }
+
+    // A new picture starts without the box of a note left open over the old
+    // one: the next press of a tool writes nothing of it.
+    void aNewPictureDropsTheOpenNote_data()
+    {
+        QTest::addColumn<bool>("newScreenShot");
+        QTest::newRow("slotSetPixmap") << false;
+        QTest::newRow("New Screen Shot answered Yes") << true;
+    }
+    void aNewPictureDropsTheOpenNote()
+    {
+        QFETCH(bool, newScreenShot);
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(300, 200)));
+        f.editor.show();
+        ImageNoteWorkArea* area = f.editor.workArea();
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorText")), Qt::LeftButton);
+        f.stroke(QPoint(20, 20), QPoint(20, 20));
+        area->textBox()->textEdit()->setPlainText(QStringLiteral("Remember the coda"));
+        if (newScreenShot) {
+            QSignalSpy request(&f.editor, &ImageNoteEditor::doNewScreenShot);
+            answerWith(QMessageBox::Yes);
+            QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("NewScreenShowButton")), Qt::LeftButton);
+            QCOMPARE(request.count(), 1);
+        }
+        f.editor.slotSetPixmap(picture(QSize(300, 200), QColor(20, 20, 20)));
+        f.editor.show();
+        QVERIFY(!area->textBox()->isVisibleTo(area));
+        QVERIFY(area->textBox()->textEdit()->toPlainText().isEmpty());
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorPen")), Qt::LeftButton);
+        area->slotSetThikness(5);
+        f.stroke(QPoint(20, 180), QPoint(280, 180));
+        QImage const content = area->pixContent().toImage();
+        QCOMPARE(yellowPixels(content.copy(QRect(20, 20, 220, 90))), 0);
+        QVERIFY(yellowPixels(content.copy(QRect(0, 170, 300, 20))) > 100);
+        QCOMPARE(area->undoCount(), 1);
+    }
+
+    // After a note is accepted or cancelled, the tool the user chose stays
+    // chosen, whether it was chosen while the box was open or just after.
+    void theChosenToolStaysAfterANote_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("chosenFirst");
+        QTest::newRow("accepted, pen chosen after") << "NoteEditWidgetAccept" << false;
+        QTest::newRow("cancelled, pen chosen after") << "NoteEditWidgetReject" << false;
+        QTest::newRow("accepted, pen chosen while open") << "NoteEditWidgetAccept" << true;
+        QTest::newRow("cancelled, pen chosen while open") << "NoteEditWidgetReject" << true;
+    }
+    void theChosenToolStaysAfterANote()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, chosenFirst);
+        Fixture f;
+        f.editor.slotSetPixmap(picture(QSize(300, 200)));
+        f.editor.show();
+        ImageNoteWorkArea* area = f.editor.workArea();
+        auto* pen = f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorPen"));
+        QTest::mouseClick(f.editor.findChild<QPushButton*>(QStringLiteral("ImageNoteEditorText")), Qt::LeftButton);
+        f.stroke(QPoint(20, 20), QPoint(20, 20));
+        area->textBox()->textEdit()->setPlainText(QStringLiteral("Remember the coda"));
+        if (chosenFirst)
+            QTest::mouseClick(pen, Qt::LeftButton);
+        QTest::mouseClick(area->textBox()->findChild<QPushButton*>(button), Qt::LeftButton);
+        if (!chosenFirst)
+            QTest::mouseClick(pen, Qt::LeftButton);
+        // A later timer fires later: once this one has, any switch back the
+        // note left behind has had its turn.
+        bool waited = false;
+        QTimer::singleShot(300, [&waited] { waited = true; });
+        QTRY_VERIFY(waited);
+        QVERIFY(pen->isChecked());
+        QCOMPARE(area->mode(), int(ImageNoteWorkArea::Pen));
+        int const steps = area->undoCount();
+        area->slotSetThikness(5);
+        f.stroke(QPoint(20, 180), QPoint(280, 180));
+        QVERIFY(!area->textBox()->isVisibleTo(area));
+        QCOMPARE(area->undoCount(), steps + 1);
+        QVERIFY(yellowPixels(area->pixContent().toImage().copy(QRect(0, 170, 300, 20))) > 100);
     }
 
     void screenshotOfTheEditor()

@@ -965,10 +965,11 @@ private slots:
         f.area.show();
         f.area.slotSetThikness(3);
         f.drag(QPoint(5, 5), QPoint(58, 40));
-        // An open text box is not part of the saved picture.
+        // A note open in its box goes into the picture first, as accept writes it.
         f.area.slotSetMode(ImageNoteWorkArea::Text);
         f.drag(QPoint(2, 2), QPoint(2, 2));
-        f.area.textBox()->textEdit()->setPlainText(QStringLiteral("not saved"));
+        f.area.textBox()->textEdit()->setPlainText(QStringLiteral("WWW"));
+        QImage const withoutNote = f.layer();
         QString const path = folder.path() + QStringLiteral("/note.jpg");
         FileDialogDriver driver([&](QFileDialog* dialog) {
             typeFileNames(dialog, path);
@@ -983,6 +984,8 @@ private slots:
         QCOMPARE(saved.convertToFormat(QImage::Format_ARGB32),
                  f.area.pixContent().toImage().convertToFormat(QImage::Format_ARGB32));
         QCOMPARE(saved.pixel(32, 2), QColor(kBase).rgb());
+        QVERIFY(f.layer() != withoutNote);
+        QVERIFY(!f.area.textBox()->isVisible());
         QVERIFY(!f.area.isDirty());
         QCOMPARE(App::theApp()->saveDirPath(), folder.path() + QLatin1Char('/'));
     }
