@@ -53,6 +53,7 @@ AudioEngine::~AudioEngine()
         m_bQuit = true;
     }
     m_wake.notify_all();
+    interruptOutput();
     if (m_thread.joinable())
         m_thread.join();
 }
@@ -121,9 +122,18 @@ void AudioEngine::prepare()
 void AudioEngine::setForceSilent(bool on)
 {
     m_bForceSilent = on;
-    if (on)
+    if (on) {
         m_bSilentNow = true;
+        interruptOutput();
+    }
     m_wake.notify_all();
+}
+
+void AudioEngine::interruptOutput()
+{
+    std::lock_guard<std::mutex> lock(m_outputMutex);
+    if (m_pOutput)
+        m_pOutput->interrupt();
 }
 
 OutputFormat AudioEngine::outputFormat() const
@@ -179,7 +189,7 @@ void AudioEngine::run()
     pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
     std::unique_lock<std::mutex> lock(m_mixer.mutex());
     while (!m_bQuit) {
-        m_wake.wait(lock, [this] { return m_bQuit || m_bPrepare || m_mixer.busyLocked(); });
+        m_wake.wait(lock, [this] { return m_bQuit.load() || m_bPrepare || m_mixer.busyLocked(); });
         if (m_bQuit)
             break;
         lock.unlock();
@@ -193,8 +203,26 @@ void AudioEngine::run()
 bool AudioEngine::runDevice()
 {
     PulseOutput output;
+    {
+        std::lock_guard<std::mutex> lock(m_outputMutex);
+        m_pOutput = &output;
+        // Asked to quit (or to go silent) before the output existed.
+        if (m_bQuit.load() || m_bForceSilent.load())
+            output.interrupt();
+    }
+    struct Unregister
+    {
+        AudioEngine* e;
+        ~Unregister()
+        {
+            std::lock_guard<std::mutex> lock(e->m_outputMutex);
+            e->m_pOutput = nullptr;
+        }
+    } const unregister{this};
+
     if (!output.open()) {
-        noteDeviceFailure(output.error());
+        if (!m_bQuit.load() && !m_bForceSilent.load())
+            noteDeviceFailure(output.error());
         return false;
     }
     if (m_bFailureReported) {
@@ -223,38 +251,61 @@ bool AudioEngine::runDevice()
         return false;
     }
     ClockEstimator clock(PulseOutput::kRate, nowNs(), ++m_uStreams);
-    int seriesMoves = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mixer.mutex());
+        m_mixer.setHeardDelayNsLocked(deviceBufferNs());
+    }
     std::int64_t idleSince = -1;
+    int underflows = 0;
     bool ok = true;
     for (;;) {
-        std::int64_t const now = nowNs();
-        {
-            std::lock_guard<std::mutex> lock(m_mixer.mutex());
-            if (m_bQuit || m_bForceSilent)
-                break;
-            if (m_mixer.busyLocked() || std::exchange(m_bPrepare, false)) {
-                idleSince = -1;
-            } else if (idleSince < 0) {
-                idleSince = now;
-            } else if (now - idleSince >= kDeviceIdleCloseNs) {
-                break;
-            }
-            m_mixer.setClockLocked(clock.observe(now, m_mixer.renderedFramesLocked() + kBlock));
-            seriesMoves = m_mixer.seriesMovesLocked();
-        }
-        m_bSilentNow = false;
-        m_mixer.render(mix.data(), kBlock);
-        logSeriesMove(seriesMoves);
-        AudioMixer::convert(mix.data(), kBlock, format, reinterpret_cast<char*>(pcm.data()));
-        std::int64_t const w0 = nowNs();
-        if (!output.write(pcm.data(), kBlock)) {
+        PulseOutput::Wait const wait = output.waitForRoom();
+        if (wait == PulseOutput::Wait::Failed) {
             ok = false;
             break;
         }
-        // A write held up for longer than the stream's buffer means the server
-        // ran dry (a loaded machine): the stream's clock moves then.
-        if (nowNs() - w0 > std::int64_t(PulseOutput::kBufferMs) * kMs)
-            qCDebug(lcAudio) << "The sound server held a write for" << (nowNs() - w0) / kMs << "ms";
+        if (wait == PulseOutput::Wait::Interrupted)
+            break;
+        bool stop = false;
+        // As many blocks as the server has room for, so that it wakes the
+        // engine once a block at the most.
+        while (!stop && output.roomFrames() >= kBlock) {
+            std::int64_t const now = nowNs();
+            int restarts = 0;
+            {
+                std::lock_guard<std::mutex> lock(m_mixer.mutex());
+                if (m_bQuit || m_bForceSilent) {
+                    stop = true;
+                    break;
+                }
+                if (m_mixer.busyLocked() || std::exchange(m_bPrepare, false)) {
+                    idleSince = -1;
+                } else if (idleSince < 0) {
+                    idleSince = now;
+                } else if (now - idleSince >= kDeviceIdleCloseNs) {
+                    stop = true;
+                    break;
+                }
+                m_mixer.setClockLocked(clock.observe(now, m_mixer.renderedFramesLocked() + kBlock));
+                restarts = m_mixer.seriesRestartsLocked();
+            }
+            m_bSilentNow = false;
+            m_mixer.render(mix.data(), kBlock);
+            logSeriesRestart(restarts);
+            AudioMixer::convert(mix.data(), kBlock, format, reinterpret_cast<char*>(pcm.data()));
+            if (!output.write(pcm.data(), kBlock)) {
+                ok = false;
+                stop = true;
+            }
+        }
+        if (output.underflows() != underflows) {
+            underflows = output.underflows();
+            // The engine's thread was held up for longer than the buffer (an
+            // overloaded machine): the stream played silence meanwhile.
+            qCDebug(lcAudio) << "The sound server ran out of sound" << underflows << "times on this stream";
+        }
+        if (stop)
+            break;
     }
     std::string const why = output.error().toStdString();
     output.close();
@@ -262,10 +313,11 @@ bool AudioEngine::runDevice()
     {
         std::lock_guard<std::mutex> lock(m_mixer.mutex());
         m_mixer.setClockLocked(StreamClock{});
+        m_mixer.setHeardDelayNsLocked(0);
     }
-    if (!ok) {
-        // The server went away: the silent clock carries on so that sounds
-        // still end and their players still finish.
+    if (!ok && !m_bQuit.load()) {
+        // The server went away or stopped answering: the silent clock carries
+        // on so that sounds still end and their players still finish.
         noteDeviceFailure(QString::fromStdString(why));
         return false;
     }
@@ -297,7 +349,7 @@ void AudioEngine::runSilent()
             // Woken early only to quit; the frames keep to the steady clock.
             auto const until =
                 std::chrono::steady_clock::time_point(std::chrono::nanoseconds(start + step * kSilentStepNs));
-            m_wake.wait_until(lock, until, [this] { return m_bQuit; });
+            m_wake.wait_until(lock, until, [this] { return m_bQuit.load(); });
             if (m_bQuit)
                 break;
         }
@@ -305,7 +357,13 @@ void AudioEngine::runSilent()
         for (std::int64_t left = due; left > 0;) {
             int const n = int(std::min<std::int64_t>(left, 2048));
             scratch.resize(std::size_t(n) * 2);
+            int restarts = 0;
+            {
+                std::lock_guard<std::mutex> lock(m_mixer.mutex());
+                restarts = m_mixer.seriesRestartsLocked();
+            }
             m_mixer.render(scratch.data(), n);
+            logSeriesRestart(restarts);
             rendered += n;
             left -= n;
         }
@@ -320,22 +378,16 @@ void AudioEngine::runSilent()
     m_mixer.setClockLocked(StreamClock{});
 }
 
-void AudioEngine::logSeriesMove(int movesBefore)
+void AudioEngine::logSeriesRestart(int restartsBefore)
 {
-    double frames = 0.0;
     {
         std::lock_guard<std::mutex> lock(m_mixer.mutex());
-        if (m_mixer.seriesMovesLocked() == movesBefore)
+        if (m_mixer.seriesRestartsLocked() == restartsBefore)
             return;
-        frames = m_mixer.lastSeriesMoveFramesLocked();
     }
-    // Rare by design: the beat's frames are counted on through any drift.
-    if (frames == 0.0)
-        qCInfo(lcAudio) << "A new sound stream: the beat goes on from its next sound.";
-    else
-        qCInfo(lcAudio).noquote() << "The sound stream moved by"
-                                  << QString::number(frames / PulseOutput::kRate * 1000, 'f', 1)
-                                  << "ms: the beat goes on from its next sound.";
+    // Only a stream that really started anew: the beat's frames are counted
+    // on through any drift of the clocks.
+    qCInfo(lcAudio) << "A new sound stream: the beat goes on from its next sound.";
 }
 
 std::int64_t AudioEngine::heardAtNs(BeatSeries const& series, std::int64_t beat)
@@ -376,6 +428,23 @@ void reportUnplayable(QString const& path, QString const& why)
 }
 
 } // namespace
+
+SoundPtr AudioEngine::loadShortSound(QString const& path)
+{
+    std::int64_t const bytes = DecodedSoundCache::decodedBytes(path);
+    if (bytes < 0) {
+        reportUnplayable(path, DecodedSoundCache::lastOpenError());
+        return {};
+    }
+    if (bytes > DecodedSoundCache::kMaxDecodedBytes) {
+        reportUnplayable(path, QStringLiteral("it is too long to be decoded whole"));
+        return {};
+    }
+    SoundPtr sound = DecodedSoundCache::load(path);
+    if (!sound)
+        reportUnplayable(path, QStringLiteral("it cannot be decoded"));
+    return sound;
+}
 
 std::unique_ptr<AudioVoice> AudioVoice::open(QString const& path)
 {

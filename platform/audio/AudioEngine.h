@@ -26,6 +26,8 @@
 
 namespace TickwrenAudio {
 
+class PulseOutput;
+
 class AudioEngine
 {
 public:
@@ -67,6 +69,10 @@ public:
     // will place it, through the stream's clock as it stands.
     std::int64_t heardAtNs(BeatSeries const& series, std::int64_t beat);
 
+    // A short sound (up to DecodedSoundCache::kMaxDecodedBytes decoded)
+    // decoded once and cached; null, told once in the log, when it cannot be.
+    static SoundPtr loadShortSound(QString const& path);
+
     // CPU time used by the engine's thread so far (0 before it started).
     std::int64_t threadCpuNs() const;
 
@@ -87,14 +93,17 @@ private:
     void runSilent();
     bool deviceWanted() const;
     void noteDeviceFailure(QString const& why);
-    // Logs a series of beats placed afresh since the mixer counted `movesBefore`.
-    void logSeriesMove(int movesBefore);
+    // Logs a series of beats placed afresh on a new stream since the mixer
+    // counted `restartsBefore`.
+    void logSeriesRestart(int restartsBefore);
+    // Ends any wait of the output on the sound server at once.
+    void interruptOutput();
 
     AudioMixer m_mixer;
     std::thread m_thread;
     // Guarded by the mixer's mutex.
     std::condition_variable m_wake;
-    bool m_bQuit = false;
+    std::atomic<bool> m_bQuit{false};
     bool m_bPrepare = false;
     // Counts the streams (device or silent clock) so far; engine thread only.
     std::uint64_t m_uStreams = 0;
@@ -103,6 +112,8 @@ private:
     std::atomic<bool> m_bSilentNow{true};
     std::atomic<std::int64_t> m_iFailedAtNs{-1}; // last failed attempt at the device
     bool m_bFailureReported = false;             // engine thread only
+    std::mutex m_outputMutex;
+    PulseOutput* m_pOutput = nullptr; // the device's stream while it runs
     mutable std::mutex m_formatMutex;
     OutputFormat m_format;
     QString m_sDeviceName;

@@ -1,6 +1,7 @@
 #include "platform/audio/AudioMixer.h"
 
 #include "platform/audio/BeatSeries.h"
+#include "platform/audio/BeatTrack.h"
 
 #include <algorithm>
 #include <chrono>
@@ -223,19 +224,16 @@ void AudioMixer::render(float* stereo, int frames)
     std::lock_guard<std::mutex> lock(m_mutex);
     std::int64_t const blockStart = m_iRenderedFrames;
     m_iRenderedFrames += frames;
+    for (BeatTrack* track : m_lTracks)
+        track->renderLocked(*this, blockStart, frames);
     for (std::size_t k = 0; k < m_lActive.size();) {
         Voice& v = *m_lActive[k];
         int offset = 0;
         if (v.playing && v.frames() > 0 && v.pendingStart) {
             std::int64_t place = blockStart;
-            if (m_clock.valid && v.series) {
-                int const restarts = v.series->restarts();
-                place = v.series->place(v.beat, m_clock, m_iLatencyNs, blockStart);
-                if (v.series->restarts() != restarts) {
-                    ++m_nSeriesMoves;
-                    m_fLastSeriesMoveFrames = v.series->lastMoveFrames();
-                }
-            } else if (m_clock.valid && v.dueNs >= 0)
+            if (m_clock.valid && v.series)
+                place = placeBeatLocked(*v.series, v.beat, blockStart);
+            else if (m_clock.valid && v.dueNs >= 0)
                 place = std::llround(m_clock.frameAt(v.dueNs + m_iLatencyNs));
             if (place >= blockStart + frames) {
                 ++k; // its place lies in a block still to come
@@ -348,7 +346,28 @@ int AudioMixer::activeCount()
 
 bool AudioMixer::busyLocked() const
 {
-    return !m_lActive.empty() || !m_lTails.empty();
+    return !m_lActive.empty() || !m_lTails.empty()
+           || std::any_of(m_lTracks.begin(), m_lTracks.end(), [](BeatTrack* t) { return t->runningLocked(); });
+}
+
+std::int64_t AudioMixer::placeBeatLocked(BeatSeries& series, std::int64_t beat, std::int64_t notBefore)
+{
+    int const restarts = series.restarts();
+    std::int64_t const frame = series.place(beat, m_clock, m_iLatencyNs, notBefore);
+    if (series.restarts() != restarts)
+        ++m_nSeriesRestarts;
+    return frame;
+}
+
+void AudioMixer::addTrackLocked(BeatTrack* track)
+{
+    if (track && std::find(m_lTracks.begin(), m_lTracks.end(), track) == m_lTracks.end())
+        m_lTracks.push_back(track);
+}
+
+void AudioMixer::removeTrackLocked(BeatTrack* track)
+{
+    m_lTracks.erase(std::remove(m_lTracks.begin(), m_lTracks.end(), track), m_lTracks.end());
 }
 
 } // namespace TickwrenAudio

@@ -18,6 +18,7 @@
 namespace TickwrenAudio {
 
 class BeatSeries;
+class BeatTrack;
 
 // One loaded file as the mixer sees it: a decoded sound or a streamed one.
 // Every field is guarded by the mixer's mutex; the player side changes them
@@ -127,13 +128,24 @@ public:
     void setLatencyNsLocked(std::int64_t ns) { m_iLatencyNs = ns; }
     std::int64_t latencyNsLocked() const { return m_iLatencyNs; }
     std::int64_t renderedFramesLocked() const { return m_iRenderedFrames; }
-    // How often a series of beats was placed afresh because the stream had
-    // moved under it, and by how many frames the last time (0: a new stream).
-    int seriesMovesLocked() const { return m_nSeriesMoves; }
-    double lastSeriesMoveFramesLocked() const { return m_fLastSeriesMoveFrames; }
+    // The time from a frame's place in the stream to its leaving the output
+    // (the stream's buffer on a device, 0 on the silent clock).
+    void setHeardDelayNsLocked(std::int64_t ns) { m_iHeardDelayNs = ns; }
+    std::int64_t heardDelayNsLocked() const { return m_iHeardDelayNs; }
+    // How often a series of beats was placed afresh on a new stream.
+    int seriesRestartsLocked() const { return m_nSeriesRestarts; }
+    // Beat `beat` of `series` placed on the clock as it stands (see
+    // BeatSeries::place), counting a series placed afresh.
+    std::int64_t placeBeatLocked(BeatSeries& series, std::int64_t beat, std::int64_t notBefore);
+
+    // With the mutex held: tracks of beats that the mixer sounds by itself
+    // (BeatTrack), rendered before the voices of each block.
+    void addTrackLocked(BeatTrack* track);
+    void removeTrackLocked(BeatTrack* track);
 
     // Mixes the next `frames` frames into `stereo` (2 floats per frame,
-    // overwritten). A voice waiting for its start begins at the frame its due
+    // overwritten). The beats of every track that fall in the block are
+    // started first. A voice waiting for its start begins at the frame its due
     // time maps to (a beat of a series: the frame its series gives it),
     // inside the block; one whose place has already been rendered begins at
     // once. A voice that reaches its end stops, rewinds
@@ -183,8 +195,9 @@ private:
     std::int64_t m_iRenderedFrames = 0;
     StreamClock m_clock;
     std::int64_t m_iLatencyNs = 0;
-    int m_nSeriesMoves = 0;
-    double m_fLastSeriesMoveFrames = 0.0;
+    std::int64_t m_iHeardDelayNs = 0;
+    int m_nSeriesRestarts = 0;
+    std::vector<BeatTrack*> m_lTracks;
     std::vector<float> m_lScratch;
 };
 

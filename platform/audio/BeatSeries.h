@@ -1,22 +1,17 @@
 #pragma once
 // Sounds due at equal intervals, such as a metronome's beats, counted in the
-// output's own frames. The first sound of a series goes where the stream's
+// output's own frames. The first beat of a series goes where the stream's
 // clock puts its due time; every later beat k goes exactly k intervals of
-// frames after that (the fraction carried, so no rounding builds up), however
-// the estimate of the stream's clock moves meanwhile. Consecutive beats are
-// therefore whole intervals of frames apart, which is what the ear judges.
+// frames after it (the fraction carried, so no rounding builds up), whatever
+// the estimate of the stream's clock does meanwhile. The ear judges a beat by
+// the distance to the one before, and the frames of one stream are the only
+// clock that distance is heard on: the series follows no other clock and is
+// never placed afresh while its stream plays.
 //
-// The series still follows the steady clock the beats are due on, slowly:
-// where the output's clock drifts from it (sound cards differ by tens of
-// ppm), a beat is moved by at most one frame against the one before. Only a
-// stream that really moved places the series afresh: a new stream (a new
-// generation of the clock, as after a restarted server), or one that moved
-// so that the series would sound more than kMovedNs early (a server that
-// skipped ahead; also a card drifting faster than a frame a beat follows,
-// once it has drifted that far): a sound that early would be asked for
-// after its place had been rendered. A stream the server held back (a fresh
-// one, mostly) is counted on: the beats keep their frames and are heard that
-// much later, up to kHeldBackNs.
+// Only a stream that really starts anew (the engine's first, one reopened
+// after a pause or a lost server: a new generation of the clock) places the
+// series afresh, at the next beat, from the due times; its frames before
+// mean nothing on the new stream.
 //
 // Guarded by the mixer's mutex; the engine's thread places the beats, the
 // GUI thread asks when they will be heard.
@@ -43,32 +38,17 @@ public:
     // estimate, `latencyNs` the constant time from a due moment to its place.
     // `notBefore` is the first frame not yet rendered: a series whose first
     // beat was asked for too late starts where that sound really goes, and
-    // the beats after it keep whole intervals from there. Beats are placed
-    // in order; asking again for a beat already placed (or an earlier one)
-    // gives its frame without moving the series.
+    // the beats after it keep whole intervals from there.
     std::int64_t place(std::int64_t beat, StreamClock const& clock, std::int64_t latencyNs,
                        std::int64_t notBefore = INT64_MIN);
     // Where a beat goes by the series as it stands, without placing it;
-    // where the clock puts it while nothing has been placed.
+    // where the clock puts it while nothing has been placed on this stream.
     double frameOf(std::int64_t beat, StreamClock const& clock, std::int64_t latencyNs) const;
 
     // Something has been placed on the current clock's generation.
     bool anchored() const { return m_bAnchored; }
-    // How often the series was placed afresh on a moved stream after its
-    // first beat, and by how many frames it moved the last time.
+    // How often the series was placed afresh on a new stream after its first beat.
     int restarts() const { return m_nRestarts; }
-    double lastMoveFrames() const { return m_fLastMoveFrames; }
-    // The last beat placed and the correction in frames it carried (-1, 0, 1).
-    std::int64_t lastBeat() const { return m_iAnchorBeat; }
-    int lastCorrection() const { return m_nLastCorrection; }
-
-    // The series is only corrected once it is this far off the clock, so
-    // that the estimate's jitter of a frame or so moves nothing.
-    static constexpr double kDeadBandFrames = 2.0;
-    // How far the series may come before the clock's due times (early) and
-    // after them (late) before it is placed afresh.
-    static constexpr std::int64_t kMovedNs = 10000000;
-    static constexpr std::int64_t kHeldBackNs = 1000000000;
 
 private:
     std::int64_t m_iOriginNs;
@@ -78,8 +58,6 @@ private:
     std::int64_t m_iAnchorBeat = -1;
     double m_fAnchorFrame = 0.0;
     int m_nRestarts = 0;
-    double m_fLastMoveFrames = 0.0;
-    int m_nLastCorrection = 0;
 };
 
 using BeatSeriesPtr = std::shared_ptr<BeatSeries>;

@@ -3,7 +3,8 @@
 // configuration read from the machine, and one null sink ("discard", 48 kHz
 // stereo 16-bit) that takes whatever is played and plays nothing, with a
 // monitor source ("discard.monitor") to record it from. It can be killed and
-// started again on the same address, as a crashed or restarted server is.
+// started again on the same address, as a crashed or restarted server is, and
+// stopped and continued, as a hung one is.
 //
 //     PrivateSoundServer server;
 //     if (!server.start())
@@ -17,6 +18,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+
+#include <csignal>
+#include <sys/types.h>
 
 class PrivateSoundServer
 {
@@ -65,6 +69,10 @@ public:
         return true;
     }
 
+    // Stopped and continued as a hung server is and comes back (SIGSTOP, SIGCONT).
+    void pause() { signal(SIGSTOP); }
+    void resume() { signal(SIGCONT); }
+
     // Gone at once, as a crashed server is.
     void kill()
     {
@@ -75,6 +83,11 @@ public:
     }
 
 private:
+    void signal(int sig)
+    {
+        if (m_server.state() != QProcess::NotRunning)
+            ::kill(pid_t(m_server.processId()), sig);
+    }
     QString socket() const { return m_dir.filePath(QStringLiteral("native")); }
 
     QTemporaryDir m_dir;

@@ -5,26 +5,65 @@
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/Common.h"
 #include "platform/audio/AudioEngine.h"
+#include "platform/audio/BeatTrack.h"
 #include "platform/audio/NativeAudioPlayer.h"
 
 #include <QHBoxLayout>
-#include <QImage>
 #include <QPainter>
 #include <QVBoxLayout>
-
-#include <climits>
+#include <QtConcurrent>
 
 namespace RADarir {
+
+namespace {
+
+char const* const kResources[MetronomeBar::kPictureCount] = {
+    ":/BaseEyesLeft.png",  ":/EyesRight.png", ":/Beat.png",       ":/MuteEyesLeft.png",
+    ":/MuteEyesRight.png", ":/MuteBeat.png",  ":/EyesClosed.png", ":/EyesClosedMute.png",
+};
+// Every picture is drawn at this size, and shown at the largest size of the
+// same shape that the frame holds.
+QSize const kDrawnSize(1536, 2048);
+
+int slot(MetronomeBar::Picture picture)
+{
+    return int(picture) - 1;
+}
+
+// The large drawing read as an image, scaled smoothly and let go: no
+// full-size copy of it is kept. Safe on any thread.
+QImage scaledPicture(MetronomeBar::Picture picture, QSize const& pixels)
+{
+    QImage const source(QString::fromLatin1(kResources[slot(picture)]));
+    if (source.isNull() || pixels.isEmpty())
+        return {};
+    // In the screen's own pixel format, so that it becomes a pixmap without a copy.
+    return source.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// The bar as the engine's thread steps it, one beat at a time.
+class BarPattern : public TickwrenAudio::BeatPattern
+{
+public:
+    TickwrenAudio::BeatChoice beat(std::int64_t) override
+    {
+        MetronomeBar::Step const step = bar.tick();
+        return TickwrenAudio::BeatChoice{int(step.sound), step.tag()};
+    }
+    MetronomeBar bar;
+};
+
+} // namespace
 
 Metronome::Metronome(QWidget* parent)
     : QFrame(parent)
     , m_pControls(nullptr)
     , m_pBeats(nullptr)
     , m_pLampRow(nullptr)
-    , m_nTickCounter(0)
+    , m_pBar(nullptr)
     , m_bVisible(true)
     , m_bAudible(true)
-    , m_nBeatIndex(0)
     , m_nTempo(0)
 {
     setObjectName("Metronome");
@@ -35,27 +74,34 @@ Metronome::Metronome(QWidget* parent)
     m_pControls = new MetronomeControls(nullptr);
     m_pBeats->slotSetBeats(m_pControls->beatsCount());
 
+    // The sounds in the order of MetronomeBar::Sound.
+    auto pattern = std::make_unique<BarPattern>();
+    m_pBar = &pattern->bar;
+    m_pBar->setBeatsPerBar(m_pControls->beatsCount());
+    m_pTrack = std::make_unique<TickwrenAudio::BeatTrack>(
+        QStringList{m_sResourcePath + "tick.wav", m_sResourcePath + "bell.wav"}, std::move(pattern));
+
     connect(m_pControls, &MetronomeControls::beatsCountChanged, m_pBeats, &MetronomeBeats::slotSetBeats);
+    connect(m_pControls, &MetronomeControls::beatsCountChanged, this, &Metronome::slotBeatsCountChanged);
     connect(m_pControls, &MetronomeControls::visibleTickChanged, this, &Metronome::slotVisibleTickChanged);
     connect(m_pControls, &MetronomeControls::audibleTickChanged, this, &Metronome::slotAudibleTickChanged);
     connect(m_pControls, &MetronomeControls::intervalChanged, this, &Metronome::slotTickIntervalChanged);
     connect(&m_timer, &QTimer::timeout, this, &Metronome::slotTick);
 
-    // The default coarse timer may move a tick by up to 5 % of the interval;
-    // the precise one keeps the timer near the grid the sounds are due on.
+    // The sound stream opened now, so that its clock has settled by the first beat.
+    TickwrenAudio::AudioEngine::instance().prepare();
     m_timer.setTimerType(Qt::PreciseTimer);
     m_nTempo = qBound(int(MetronomeControls::kMinTempo), m_pControls->interval(), int(MetronomeControls::kMaxTempo));
     restartTimer(intervalForTempo(m_nTempo));
 
     // A resize comes in bursts while the window is dragged: the pictures are
-    // scaled once it has settled.
+    // scaled once it pauses.
     m_prescaleTimer.setSingleShot(true);
     connect(&m_prescaleTimer, &QTimer::timeout, this, &Metronome::slotPrescalePictures);
-    // The sound stream opened now, so that its clock has settled by the first sound.
-    TickwrenAudio::AudioEngine::instance().prepare();
+    connect(&m_scaling, &QFutureWatcher<QVector<QImage>>::finished, this, &Metronome::picturesScaledOffThread);
     m_showTimer.setSingleShot(true);
     m_showTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_showTimer, &QTimer::timeout, this, [this] { slotShowHeardTicks(false); });
+    connect(&m_showTimer, &QTimer::timeout, this, &Metronome::slotShowHeardTicks);
 
     auto* column = new QVBoxLayout;
     ZEDireroz::Common::zeroMargins(column, 0);
@@ -77,7 +123,11 @@ Metronome::Metronome(QWidget* parent)
     setLayout(layout);
 }
 
-Metronome::~Metronome() = default;
+Metronome::~Metronome()
+{
+    // The engine lets go of the track before the bar goes with it.
+    m_pTrack.reset();
+}
 
 int Metronome::intervalForTempo(int bpm)
 {
@@ -92,132 +142,98 @@ void Metronome::restartTimer(int intervalMs)
     m_timer.stop();
     m_timer.setInterval(intervalMs);
     m_timer.start();
-    restartGrid(QMMultiMedia::NativeAudioPlayer::clockNs(), qint64(intervalMs) * 1000000);
-}
-
-void Metronome::restartGrid(qint64 startNs, qint64 intervalNs)
-{
-    m_iGridStartNs = startNs;
-    m_iGridTicks = 0;
-    m_pSeries = QMMultiMedia::NativeAudioPlayer::startSeries(startNs + kSoundLeadNs, intervalNs);
+    // The next beat one full new interval from now, and every one after it
+    // counted in the output's frames by the engine.
+    qint64 const intervalNs = qint64(intervalMs) * 1000000;
+    m_pTrack->start(QMMultiMedia::NativeAudioPlayer::clockNs() + intervalNs, intervalNs);
+    slotShowHeardTicks();
 }
 
 void Metronome::slotTick()
 {
-    qint64 const intervalNs = qint64(m_timer.interval()) * 1000000;
-    qint64 const now = QMMultiMedia::NativeAudioPlayer::clockNs();
-    ++m_iGridTicks;
-    // The timer gives up on ticks it could not deliver for more than a whole
-    // interval and carries on one interval from there: the grid follows it.
-    if (now - (m_iGridStartNs + m_iGridTicks * intervalNs) > intervalNs)
-        restartGrid(now, intervalNs);
-    m_iTickDueNs = m_iGridStartNs + m_iGridTicks * intervalNs + kSoundLeadNs;
-    m_nLampToShow = -1;
-    updateState(true);
-    // Only the parity matters; wrap instead of overflowing (INT_MAX is odd).
-    m_nTickCounter = m_nTickCounter == INT_MAX ? 0 : m_nTickCounter + 1;
-    // Seen when it is heard: the engine knows when its frames leave the
-    // output, whether or not this tick sounds.
-    m_iTickHeardNs = QMMultiMedia::NativeAudioPlayer::heardAtNs(m_pSeries, m_iGridTicks);
-    m_lToShow.append(TickToShow{m_iTickHeardNs, m_nLampToShow, m_pixCurrent});
-    slotShowHeardTicks(false);
+    slotShowHeardTicks();
 }
 
-void Metronome::slotShowHeardTicks(bool all)
+void Metronome::showStep(MetronomeBar::Step const& step)
+{
+    if (step.lamp >= 0)
+        m_pBeats->setCurrentBeat(step.lamp);
+    if (step.picture != MetronomeBar::Unchanged)
+        m_currentPicture = step.picture;
+}
+
+void Metronome::slotShowHeardTicks()
 {
     // A timer event may come up to a millisecond early.
     qint64 const now = QMMultiMedia::NativeAudioPlayer::clockNs() + 1000000;
-    bool shown = false;
-    while (!m_lToShow.isEmpty() && (all || m_lToShow.first().atNs <= now)) {
-        TickToShow const t = m_lToShow.takeFirst();
-        if (t.lamp >= 0)
-            m_pBeats->setCurrentBeat(t.lamp);
-        m_pixShown = t.picture;
-        shown = true;
+    std::vector<TickwrenAudio::RenderedBeat> const heard = m_pTrack->takeHeard(now);
+    for (TickwrenAudio::RenderedBeat const& b : heard) {
+        showStep(MetronomeBar::Step::fromTag(b.tag));
+        m_iLastHeardNs = b.heardNs;
     }
-    if (shown)
+    m_iBeatsShown += qint64(heard.size());
+    if (!heard.empty())
         update();
-    if (m_lToShow.isEmpty())
+    qint64 const next = m_pTrack->nextHeardNs();
+    if (next < 0) {
         m_showTimer.stop();
-    else
-        m_showTimer.start(int(qMax<qint64>(0, (m_lToShow.first().atNs - now + 1000000 + 999999) / 1000000)));
-}
-
-void Metronome::setFirstBeatPicture(bool tick)
-{
-    // The sound first: a picture still to be scaled must not hold it up.
-    if (tick && m_bAudible)
-        play("bell.wav");
-    if (m_bVisible)
-        m_pixCurrent = m_bAudible ? beatPix() : muteBeatPix();
-    else
-        m_pixCurrent = m_bAudible ? eyesClosedPix() : closedMutePix();
-}
-
-void Metronome::updateState(bool tick)
-{
-    int const n = m_pControls->beatsCount();
-    if (n == 0) {
-        normalBehavior(tick);
         return;
     }
-    if (m_nBeatIndex >= n) {
-        m_nBeatIndex = 0;
-        setFirstBeatPicture(tick);
+    // A beat due by now but not rendered yet (the silent clock renders as
+    // time passes) is looked for again a millisecond later.
+    m_showTimer.start(int(qBound<qint64>(1, (next - now + 1000000 + 999999) / 1000000, 60000)));
+}
+
+void Metronome::showAllRendered()
+{
+    std::vector<TickwrenAudio::RenderedBeat> const rendered = m_pTrack->takeRendered();
+    for (TickwrenAudio::RenderedBeat const& b : rendered) {
+        showStep(MetronomeBar::Step::fromTag(b.tag));
+        m_iLastHeardNs = b.heardNs;
     }
-    m_nLampToShow = m_nBeatIndex;
-    if (!tick)
-        m_pBeats->setCurrentBeat(m_nBeatIndex);
-    if (m_nBeatIndex != 0)
-        normalBehavior(tick);
-    if (tick)
-        ++m_nBeatIndex;
+    m_iBeatsShown += qint64(rendered.size());
 }
 
-void Metronome::normalBehavior(bool tick)
+void Metronome::switchChanged()
 {
-    if (tick && m_bAudible)
-        play("tick.wav");
-    bool const odd = m_nTickCounter % 2 != 0;
-    if (m_bVisible && m_bAudible)
-        m_pixCurrent = odd ? baseEyesLeftPix() : eyesRightPix();
-    else if (m_bVisible)
-        m_pixCurrent = odd ? muteEyesLeftPix() : muteEyesRightPix();
-    else
-        m_pixCurrent = m_bAudible ? eyesClosedPix() : closedMutePix();
-}
-
-void Metronome::play(QString const& fileName)
-{
-    auto* player = new QMMultiMedia::NativeAudioPlayer;
-    connect(player, &QMMultiMedia::NativeAudioPlayer::finished, player, &QObject::deleteLater);
-    player->play(m_sResourcePath + fileName, m_pSeries, m_iGridTicks);
+    showAllRendered();
+    MetronomeBar::Step step;
+    bool const visible = m_bVisible;
+    bool const audible = m_bAudible;
+    MetronomeBar* bar = m_pBar;
+    m_pTrack->withPattern([&](TickwrenAudio::BeatPattern&) {
+        bar->setVisible(visible);
+        bar->setAudible(audible);
+        step = bar->updateState(false);
+    });
+    showStep(step);
+    update();
+    slotShowHeardTicks();
 }
 
 void Metronome::slotVisibleTickChanged(bool checked)
 {
     m_bVisible = !checked;
     m_pBeats->setVisible(m_bVisible);
-    // What the switch changes is shown at once, over any tick still to be heard.
-    slotShowHeardTicks(true);
-    updateState(false);
-    m_pixShown = m_pixCurrent;
-    update();
+    switchChanged();
 }
 
 void Metronome::slotAudibleTickChanged(bool checked)
 {
     m_bAudible = !checked;
-    slotShowHeardTicks(true);
-    updateState(false);
-    m_pixShown = m_pixCurrent;
-    update();
+    switchChanged();
+}
+
+void Metronome::slotBeatsCountChanged(int count)
+{
+    MetronomeBar* bar = m_pBar;
+    m_pTrack->withPattern([bar, count](TickwrenAudio::BeatPattern&) { bar->setBeatsPerBar(count); });
 }
 
 void Metronome::slotTickIntervalChanged(int bpm)
 {
     bpm = qBound(int(MetronomeControls::kMinTempo), bpm, int(MetronomeControls::kMaxTempo));
-    // Restarting delays the next tick by a whole interval: a press of plus at
+    // Restarting delays the next beat by a whole interval: a press of plus at
     // the top of the range, or the same tempo announced twice, must not do it.
     if (bpm == m_nTempo)
         return;
@@ -225,105 +241,120 @@ void Metronome::slotTickIntervalChanged(int bpm)
     restartTimer(intervalForTempo(bpm));
 }
 
+QSize Metronome::pictureSizeInPixels() const
+{
+    return kDrawnSize.scaled(size() * devicePixelRatioF(), Qt::KeepAspectRatio);
+}
+
 bool Metronome::picturesScaled() const
 {
-    for (QPixmap const* p : {&m_pixBaseEyesLeft, &m_pixEyesRight, &m_pixBeat, &m_pixMuteEyesLeft, &m_pixMuteEyesRight,
-                             &m_pixMuteBeat, &m_pixEyesClosed, &m_pixClosedMute})
-        if (p->isNull())
+    QSize const pixels = pictureSizeInPixels();
+    for (QPixmap const& p : m_lPictures)
+        if (p.isNull() || p.size() != pixels)
             return false;
     return true;
 }
 
 void Metronome::slotPrescalePictures()
 {
-    // Scaling all eight takes a while: done just after a tick rather than
-    // just before one.
-    constexpr int kScaleBudgetMs = 150;
-    if (m_timer.isActive() && m_timer.remainingTime() < kScaleBudgetMs) {
-        m_prescaleTimer.start(m_timer.remainingTime() + 20);
+    QSize const pixels = pictureSizeInPixels();
+    // One scaling at a time; when it ends it looks at the size again.
+    if (pixels.isEmpty() || m_scaling.isRunning() || picturesScaled())
         return;
-    }
-    baseEyesLeftPix();
-    eyesRightPix();
-    beatPix();
-    muteEyesLeftPix();
-    muteEyesRightPix();
-    muteBeatPix();
-    eyesClosedPix();
-    closedMutePix();
+    m_scalingFor = pixels;
+    m_scaling.setFuture(QtConcurrent::run([pixels] {
+        QVector<QImage> images;
+        for (int i = 1; i <= MetronomeBar::kPictureCount; ++i)
+            images << scaledPicture(MetronomeBar::Picture(i), pixels);
+        return images;
+    }));
 }
 
-QPixmap Metronome::cachedPix(QPixmap& cache, char const* resource)
+void Metronome::picturesScaledOffThread()
 {
+    QVector<QImage> images = m_scaling.result();
+    if (m_scalingFor != pictureSizeInPixels()) {
+        // Resized meanwhile.
+        slotPrescalePictures();
+        return;
+    }
+    qreal const ratio = devicePixelRatioF();
+    for (int i = 0; i < images.size() && i < MetronomeBar::kPictureCount; ++i) {
+        if (images[i].isNull())
+            continue;
+        m_lPictures[i] = QPixmap::fromImage(std::move(images[i]));
+        m_lPictures[i].setDevicePixelRatio(ratio);
+    }
+    update();
+    emit picturesRescaled();
+}
+
+QPixmap Metronome::cachedPix(MetronomeBar::Picture picture)
+{
+    QPixmap& cache = m_lPictures[slot(picture)];
     if (cache.isNull() && !size().isEmpty()) {
-        // Kept at the size it is shown at, in the screen's pixels: eight
-        // pictures at twice that size held some 50 MB for a window of
-        // ordinary size. The large drawing is read as an image and let go
-        // once scaled, without a full-size pixmap copy of it.
-        QImage const source(QString::fromLatin1(resource));
-        if (!source.isNull()) {
-            qreal const ratio = devicePixelRatioF();
-            cache = QPixmap::fromImage(source.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-            cache.setDevicePixelRatio(ratio);
-        }
+        // The very first time, before anything could be scaled ahead.
+        cache = QPixmap::fromImage(scaledPicture(picture, pictureSizeInPixels()));
+        cache.setDevicePixelRatio(devicePixelRatioF());
     }
     return cache;
 }
 
+QPixmap Metronome::currentPix() const
+{
+    if (m_currentPicture == MetronomeBar::Unchanged)
+        return {};
+    return m_lPictures[slot(m_currentPicture)];
+}
+
 QPixmap Metronome::baseEyesLeftPix()
 {
-    return cachedPix(m_pixBaseEyesLeft, ":/BaseEyesLeft.png");
+    return cachedPix(MetronomeBar::BaseEyesLeft);
 }
 QPixmap Metronome::eyesRightPix()
 {
-    return cachedPix(m_pixEyesRight, ":/EyesRight.png");
+    return cachedPix(MetronomeBar::EyesRight);
 }
 QPixmap Metronome::beatPix()
 {
-    return cachedPix(m_pixBeat, ":/Beat.png");
+    return cachedPix(MetronomeBar::Beat);
 }
 QPixmap Metronome::muteEyesLeftPix()
 {
-    return cachedPix(m_pixMuteEyesLeft, ":/MuteEyesLeft.png");
+    return cachedPix(MetronomeBar::MuteEyesLeft);
 }
 QPixmap Metronome::muteEyesRightPix()
 {
-    return cachedPix(m_pixMuteEyesRight, ":/MuteEyesRight.png");
+    return cachedPix(MetronomeBar::MuteEyesRight);
 }
 QPixmap Metronome::muteBeatPix()
 {
-    return cachedPix(m_pixMuteBeat, ":/MuteBeat.png");
+    return cachedPix(MetronomeBar::MuteBeat);
 }
 QPixmap Metronome::eyesClosedPix()
 {
-    return cachedPix(m_pixEyesClosed, ":/EyesClosed.png");
+    return cachedPix(MetronomeBar::EyesClosed);
 }
 QPixmap Metronome::closedMutePix()
 {
-    return cachedPix(m_pixClosedMute, ":/EyesClosedMute.png");
+    return cachedPix(MetronomeBar::EyesClosedMute);
 }
 
 void Metronome::setNeedsRecreatePixmaps()
 {
-    m_pixBaseEyesLeft = QPixmap();
-    m_pixEyesRight = QPixmap();
-    m_pixBeat = QPixmap();
-    m_pixMuteEyesLeft = QPixmap();
-    m_pixMuteEyesRight = QPixmap();
-    m_pixMuteBeat = QPixmap();
-    m_pixEyesClosed = QPixmap();
-    m_pixClosedMute = QPixmap();
+    for (QPixmap& p : m_lPictures)
+        p = QPixmap();
 }
 
 void Metronome::drawPixmap(QPainter* painter, QPixmap const& pixmap)
 {
     if (pixmap.isNull())
         return;
-    int const w = qRound(pixmap.width() / pixmap.devicePixelRatio());
-    int const h = qRound(pixmap.height() / pixmap.devicePixelRatio());
-    int const left = qAbs(width() - w) / 2;
-    int const top = qAbs(height() - h) / 2;
-    painter->drawPixmap(QRect(left, top, w, h), pixmap);
+    // Pictures scaled for an older size are stretched to the new one (fast,
+    // not smooth) until their scaled copies are ready.
+    QSize const shown = kDrawnSize.scaled(size(), Qt::KeepAspectRatio);
+    QRect const target(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+    painter->drawPixmap(target, pixmap);
 }
 
 void Metronome::paintEvent(QPaintEvent* event)
@@ -333,16 +364,13 @@ void Metronome::paintEvent(QPaintEvent* event)
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
     painter.drawRect(rect());
-    // The pictures were scaled smoothly to the size they are shown at, so they
-    // are drawn pixel for pixel.
     drawPixmap(&painter, baseEyesLeftPix());
-    drawPixmap(&painter, m_pixShown);
+    drawPixmap(&painter, currentPix());
 }
 
 void Metronome::resizeEvent(QResizeEvent* event)
 {
-    setNeedsRecreatePixmaps();
-    m_prescaleTimer.start(100);
+    m_prescaleTimer.start(50);
     // The layout has taken the new size already; twelve full-size lamps are
     // wider than the narrowest window.
     m_pBeats->setAvailableWidth(m_pLampRow->contentsRect().width());

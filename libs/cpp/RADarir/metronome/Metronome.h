@@ -4,19 +4,22 @@
 // its bottom. It ticks from construction to destruction; the first beat of a
 // bar shows its own picture and rings a bell, the other beats tick.
 //
-// The beat keeps its own grid: tick n after the timer's (re)start is due at
-// the start + n intervals + a short lead, and the sound is asked for with that
-// due time, before any of the tick's other work, so the audio engine starts it
-// at the exact frame whatever the GUI thread was doing. The timer fires the
-// lead ahead of the due time, so that a tick held up by other work still
-// asks for its sound before it is due. The sounds of one grid are one series
-// of beats for the audio engine, which places them whole intervals of the
-// output's frames apart; a tempo change starts a new one. A tick's lamp and
-// picture are shown when its beat is heard, a moment the engine tells from
-// its stream, not when the timer fires. The pictures are scaled for the
-// window's size at start and after a resize, outside the ticks.
+// The beat belongs to the sound. The audio engine sounds every beat by
+// itself (a BeatTrack), at its frame of the output stream, and steps the
+// bar's state (MetronomeBar) as it renders each beat, so no stall of the GUI
+// thread moves, drops or doubles a sound. The window only shows what is
+// heard: each beat's lamp and picture when the engine says the beat leaves
+// the output. The controls tell the engine what changes: a new tempo starts
+// a new series of beats one full interval later; the beats per bar and the
+// switches hold from the next beat not yet rendered. The pictures are scaled
+// for the window's size off the GUI thread; until they are ready the old
+// ones are drawn at the new size.
+
+#include "RADarir/metronome/MetronomeBar.h"
 
 #include <QFrame>
+#include <QFutureWatcher>
+#include <QImage>
 #include <QPixmap>
 #include <QTimer>
 #include <QVector>
@@ -26,7 +29,7 @@
 class QHBoxLayout;
 
 namespace TickwrenAudio {
-class BeatSeries;
+class BeatTrack;
 }
 
 namespace RADarir {
@@ -41,11 +44,6 @@ public:
     explicit Metronome(QWidget* parent = nullptr);
     ~Metronome() override;
 
-    // Advances (tick = true) or only redraws for new switches (tick = false).
-    void updateState(bool tick);
-    // An ordinary beat: the eyes alternate with the tick counter's parity.
-    void normalBehavior(bool tick);
-
     QPixmap baseEyesLeftPix();
     QPixmap eyesRightPix();
     QPixmap beatPix();
@@ -56,94 +54,81 @@ public:
     QPixmap closedMutePix();
     // Forgets the scaled pictures; they are scaled again when next needed.
     void setNeedsRecreatePixmaps();
+    // Draws a picture over the whole picture area, centred: pixel for pixel
+    // once the pictures are scaled for the current size.
     void drawPixmap(QPainter* painter, QPixmap const& pixmap);
 
-    // The picture of the last tick (null before the first picture change).
-    QPixmap const& currentPix() const { return m_pixCurrent; }
-    // The picture on the screen: the last tick's once its beat is heard.
-    QPixmap const& shownPix() const { return m_pixShown; }
-    // Ticks whose beat has not been heard yet, so not shown yet.
-    int ticksToShow() const { return m_lToShow.size(); }
-    // When the beat of the last tick is heard, on the player's clock.
-    qint64 tickHeardNs() const { return m_iTickHeardNs; }
+    // The picture of the last beat heard (null before the first picture
+    // change, and while it is still being scaled).
+    QPixmap currentPix() const;
+    MetronomeBar::Picture currentPicture() const { return m_currentPicture; }
+    // The beats shown so far, and the moment the last of them was heard on
+    // the player's clock (QMMultiMedia::NativeAudioPlayer::clockNs(); -1 before).
+    qint64 beatsShown() const { return m_iBeatsShown; }
+    qint64 lastHeardNs() const { return m_iLastHeardNs; }
     QTimer const& tickTimer() const { return m_timer; }
     MetronomeControls* controls() const { return m_pControls; }
     MetronomeBeats* beats() const { return m_pBeats; }
+    // The engine's side of the beat, for those who listen to it.
+    TickwrenAudio::BeatTrack& track() const { return *m_pTrack; }
 
     // The timer interval for a tempo: whole milliseconds per beat, the tempo
     // kept within 38..208.
     static int intervalForTempo(int bpm);
-
-    // How far ahead of its sound's due time a tick's timer fires: more than
-    // the GUI thread is ever held up, less than the ear notices between the
-    // picture and the sound.
-    static constexpr qint64 kSoundLeadNs = 40000000;
-    // The due time of the tick being handled or last handled, on the
-    // player's clock (QMMultiMedia::NativeAudioPlayer::clockNs()); -1 before
-    // the first tick.
-    qint64 tickDueNs() const { return m_iTickDueNs; }
     // All eight pictures are scaled for the current size.
     bool picturesScaled() const;
 
+signals:
+    // New pictures for the current size are in place.
+    void picturesRescaled();
+
 public slots:
+    // The tick timer's turn: shows the beats heard by now.
     void slotTick();
-    // Shows the lamps and pictures of the ticks whose beat is heard by now;
-    // with `all`, of every tick so far.
-    void slotShowHeardTicks(bool all = false);
-    // Scales every picture for the current size, unless a tick is near.
+    // Shows the lamps and pictures of the beats heard by now and waits for the next.
+    void slotShowHeardTicks();
+    // Starts scaling every picture for the current size, off the GUI thread.
     void slotPrescalePictures();
     void slotVisibleTickChanged(bool checked);
     void slotAudibleTickChanged(bool checked);
+    void slotBeatsCountChanged(int count);
     void slotTickIntervalChanged(int bpm);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // Plays one of the sound files of the resource folder and forgets it.
-    virtual void play(QString const& fileName);
 
 private:
-    QPixmap cachedPix(QPixmap& cache, char const* resource);
-    void setFirstBeatPicture(bool tick);
+    // The picture scaled for the current size; scaled here and now when
+    // there is none at all yet.
+    QPixmap cachedPix(MetronomeBar::Picture picture);
+    QSize pictureSizeInPixels() const;
+    void picturesScaledOffThread();
     void restartTimer(int intervalMs);
-    // A new grid from `startNs`, and a new series of beats with it.
-    void restartGrid(qint64 startNs, qint64 intervalNs);
-
-    struct TickToShow
-    {
-        qint64 atNs;
-        int lamp; // -1: the lamps stay
-        QPixmap picture;
-    };
+    // Shows one step: its lamp and picture.
+    void showStep(MetronomeBar::Step const& step);
+    // Shows every beat rendered so far, heard or not: a switch is shown at
+    // once, over the beats still to be heard.
+    void showAllRendered();
+    // Takes in a switch between two rendered beats, and shows it at once.
+    void switchChanged();
 
     MetronomeControls* m_pControls;
     MetronomeBeats* m_pBeats;
     QHBoxLayout* m_pLampRow;
-    QPixmap m_pixBaseEyesLeft;
-    QPixmap m_pixEyesRight;
-    QPixmap m_pixBeat;
-    QPixmap m_pixMuteEyesLeft;
-    QPixmap m_pixMuteEyesRight;
-    QPixmap m_pixMuteBeat;
-    QPixmap m_pixEyesClosed;
-    QPixmap m_pixClosedMute;
-    QPixmap m_pixCurrent;
-    QPixmap m_pixShown;
+    std::unique_ptr<TickwrenAudio::BeatTrack> m_pTrack;
+    MetronomeBar* m_pBar; // owned by the track; touched only through it
+    QPixmap m_lPictures[MetronomeBar::kPictureCount];
+    MetronomeBar::Picture m_currentPicture = MetronomeBar::Unchanged;
     QTimer m_timer;
     QTimer m_prescaleTimer;
     QTimer m_showTimer;
-    QVector<TickToShow> m_lToShow;
-    int m_nLampToShow = -1;
-    qint64 m_iTickHeardNs = -1;
-    std::shared_ptr<TickwrenAudio::BeatSeries> m_pSeries;
-    // The beat grid: when the timer was (re)started, and ticks since then.
-    qint64 m_iGridStartNs = 0;
-    qint64 m_iGridTicks = 0;
-    qint64 m_iTickDueNs = -1;
-    int m_nTickCounter;
+    QFutureWatcher<QVector<QImage>> m_scaling;
+    QSize m_scalingFor;
+    qint64 m_iBeatsShown = 0;
+    qint64 m_iLastHeardNs = -1;
     bool m_bVisible;
     bool m_bAudible;
-    int m_nBeatIndex;
     int m_nTempo;
     QString m_sResourcePath;
 };

@@ -1,9 +1,8 @@
 // A series of beats fed a simulated estimate of the stream's clock: one that
-// drifts from the steady clock faster than a frame a beat can follow, one
-// that jumps by a millisecond now and then as the estimate catches up, one
-// that wobbles by a frame or two. Consecutive beats stay whole intervals of
-// frames apart, corrected by one frame at a time toward the clock; only a
-// new stream or one that moved far places the series afresh.
+// drifts from the steady clock, one that jumps by a millisecond now and then
+// or by 10 ms, one that wobbles by a frame or two. On one stream every beat
+// is exactly its intervals of frames after the first, whatever the estimate
+// does; only a new stream places the series afresh, from its due times.
 #include "platform/audio/BeatSeries.h"
 
 #include <QtTest>
@@ -32,151 +31,107 @@ StreamClock clockAt(double offsetFrames, std::uint64_t generation = 1)
     return c;
 }
 
-struct Run
-{
-    std::vector<std::int64_t> frames;
-    std::vector<int> corrections;
-    double finalGap = 0.0; // the clock's frame of the last beat minus the series'
-};
-
-// Places `beats` beats, each 40 ms before it is due, as a metronome asks.
-Run placeBeats(BeatSeries& series, int beats, std::function<double(std::int64_t)> const& offsetAt)
-{
-    Run run;
-    for (int k = 0; k < beats; ++k) {
-        std::int64_t const asked = series.dueNs(k) - 40 * kMs;
-        StreamClock const c = clockAt(offsetAt(asked));
-        std::int64_t const frame = series.place(k, c, kLatencyNs);
-        run.frames.push_back(frame);
-        run.corrections.push_back(series.lastCorrection());
-        run.finalGap = c.frameAt(series.dueNs(k) + kLatencyNs) - double(frame);
-    }
-    return run;
-}
-
 } // namespace
 
 class TestBeatSeries : public QObject
 {
     Q_OBJECT
 private slots:
-    void evenWhateverTheEstimateDoes_data()
+    void exactWhateverTheEstimateDoes_data()
     {
         QTest::addColumn<qint64>("intervalNs");
+        QTest::addColumn<qint64>("intervalFrames");
         QTest::addColumn<int>("beats");
         QTest::addColumn<double>("ppm");
         QTest::addColumn<double>("jumpFrames"); // every 30 beats
         QTest::addColumn<double>("wobbleFrames");
-        QTest::addColumn<int>("lean");         // the sign the corrections take, 0 either
-        QTest::addColumn<int>("minCorrected"); // beats corrected at least
-        QTest::addColumn<double>("gapMax");    // the series' distance from the clock at the end, -1 any
-        // 200 ppm is 2.8 frames a beat at 208 bpm, 15 at 38: followed a frame
-        // a beat, the rest builds up without a jump for the length of the run.
-        QTest::newRow("208 bpm, card 200 ppm fast")
-            << qint64(288 * kMs) << 150 << 200.0 << 0.0 << 0.0 << 1 << 147 << -1.0;
-        QTest::newRow("208 bpm, card 200 ppm slow")
-            << qint64(288 * kMs) << 150 << -200.0 << 0.0 << 0.0 << -1 << 147 << -1.0;
-        QTest::newRow("38 bpm, card 200 ppm fast")
-            << qint64(1578 * kMs) << 25 << 200.0 << 0.0 << 0.0 << 1 << 23 << -1.0;
-        QTest::newRow("38 bpm, card 41 ppm slow, wobbling")
-            << qint64(1578 * kMs) << 60 << -41.0 << 0.0 << 1.5 << -1 << 50 << -1.0;
-        // Within a frame a beat the series keeps to the clock.
-        QTest::newRow("208 bpm, card 41 ppm fast") << qint64(288 * kMs) << 300 << 41.0 << 0.0 << 0.0 << 1 << 100 << 3.0;
-        QTest::newRow("208 bpm, steady estimate wobbling by a frame and a half")
-            << qint64(288 * kMs) << 200 << 0.0 << 0.0 << 1.5 << 0 << 0 << 4.0;
-        // An estimate that rises at 100 ppm and jumps back a millisecond
-        // every 30 beats, as the stream's clock looked on a null sink, and
-        // one that jumps ahead: taken a frame a beat.
-        QTest::newRow("208 bpm, estimate rising and jumping back")
-            << qint64(288 * kMs) << 200 << 100.0 << -48.0 << 0.0 << 0 << 50 << 60.0;
-        QTest::newRow("208 bpm, estimate jumping ahead a millisecond")
-            << qint64(288 * kMs) << 200 << 0.0 << 48.0 << 1.0 << 1 << 150 << -1.0;
+        QTest::newRow("208 bpm, card 200 ppm fast") << qint64(288 * kMs) << qint64(13824) << 300 << 200.0 << 0.0 << 0.0;
+        QTest::newRow("38 bpm, card 200 ppm slow") << qint64(1578 * kMs) << qint64(75744) << 60 << -200.0 << 0.0 << 0.0;
+        QTest::newRow("208 bpm, wobbling by a frame and a half")
+            << qint64(288 * kMs) << qint64(13824) << 200 << 0.0 << 0.0 << 1.5;
+        // The estimate catching up a millisecond at a time, and a stream the
+        // estimate sees move by 10 ms: the beat stays where it is counted.
+        QTest::newRow("208 bpm, estimate jumping back a millisecond")
+            << qint64(288 * kMs) << qint64(13824) << 200 << 100.0 << -48.0 << 0.0;
+        QTest::newRow("38 bpm, estimate jumping ahead 10 ms")
+            << qint64(1578 * kMs) << qint64(75744) << 100 << 0.0 << 480.0 << 1.0;
+        // An interval of no whole number of frames: the fraction is carried.
+        QTest::newRow("interval of 1000.01 frames") << qint64(20833541) << qint64(-1) << 1000 << 41.0 << 0.0 << 0.0;
     }
-    void evenWhateverTheEstimateDoes()
+    void exactWhateverTheEstimateDoes()
     {
         QFETCH(qint64, intervalNs);
+        QFETCH(qint64, intervalFrames);
         QFETCH(int, beats);
         QFETCH(double, ppm);
         QFETCH(double, jumpFrames);
         QFETCH(double, wobbleFrames);
-        QFETCH(int, lean);
-        QFETCH(int, minCorrected);
-        QFETCH(double, gapMax);
         BeatSeries series(1000 * kMs, intervalNs);
-        double const interval = double(intervalNs) * kRate / 1e9;
         auto offsetAt = [&](std::int64_t ns) {
             double const beatsSoFar = std::floor(double(ns - series.originNs()) / double(intervalNs));
             return 900.0 + ppm * 1e-6 * kRate * double(ns) / 1e9 + jumpFrames * std::floor((beatsSoFar + 1) / 30.0)
                    + wobbleFrames * std::sin(double(ns) / 1e8);
         };
-        Run const run = placeBeats(series, beats, offsetAt);
-        QCOMPARE(series.restarts(), 0);
-        int corrected = 0;
-        int leaning = 0;
-        for (int k = 1; k < beats; ++k) {
-            double const step = double(run.frames[std::size_t(k)] - run.frames[std::size_t(k - 1)]);
-            // No jump: every beat whole intervals after the one before, give
-            // or take the one frame of a correction.
-            QVERIFY2(std::fabs(step - interval) <= 1.0,
-                     qPrintable(QString("beat %1: %2 frames after the one before").arg(k).arg(step)));
-            corrected += run.corrections[std::size_t(k)] != 0;
-            leaning += run.corrections[std::size_t(k)];
+        std::vector<std::int64_t> frames;
+        for (int k = 0; k < beats; ++k) {
+            // Placed as the block that holds it is rendered, shortly before it is due.
+            StreamClock const c = clockAt(offsetAt(series.dueNs(k) - 40 * kMs));
+            frames.push_back(series.place(k, c, kLatencyNs));
         }
-        QVERIFY2(corrected >= minCorrected, qPrintable(QString("%1 beats corrected").arg(corrected)));
-        if (lean != 0)
-            QVERIFY2(lean * leaning == corrected, qPrintable(QString("corrections add up to %1").arg(leaning)));
-        if (gapMax >= 0)
-            QVERIFY2(std::fabs(run.finalGap) <= gapMax, qPrintable(QString("%1 frames off").arg(run.finalGap)));
+        QCOMPARE(series.restarts(), 0);
+        double const exact = double(intervalNs) * kRate / 1e9;
+        for (int k = 1; k < beats; ++k) {
+            std::int64_t const step = frames[std::size_t(k)] - frames[std::size_t(k - 1)];
+            if (intervalFrames > 0)
+                QVERIFY2(step == intervalFrames,
+                         qPrintable(QString("beat %1: %2 frames after the one before").arg(k).arg(step)));
+            // Counted from the first beat: no rounding builds up.
+            double const fromFirst = double(frames[std::size_t(k)] - frames[0]) - k * exact;
+            QVERIFY2(std::fabs(fromFirst) <= 1.0,
+                     qPrintable(QString("beat %1: %2 frames off its count").arg(k).arg(fromFirst)));
+        }
     }
 
-    void placedAfreshOnlyWhenTheStreamMoved_data()
+    void placedAfreshOnlyOnANewStream_data()
     {
         QTest::addColumn<bool>("newStream");
         QTest::addColumn<double>("moveFrames");
-        QTest::addColumn<bool>("afresh");
-        QTest::newRow("a new stream") << true << 3.0 << true;
-        // The clock ahead of the series: its sounds would come early.
-        QTest::newRow("skipped 20 ms ahead") << false << 960.0 << true;
-        QTest::newRow("moved 5 ms ahead: followed a frame a beat") << false << 240.0 << false;
-        // Held back: the frames are heard later, all alike.
-        QTest::newRow("held back 500 ms: counted on") << false << -24000.0 << false;
-        QTest::newRow("held back 2 s") << false << -96000.0 << true;
+        QTest::newRow("a new stream") << true << 3.0;
+        QTest::newRow("a new stream, 20 ms on") << true << 960.0;
+        // The same stream, however far the estimate moved.
+        QTest::newRow("estimate 20 ms ahead") << false << 960.0;
+        QTest::newRow("estimate 2 s behind") << false << -96000.0;
     }
-    void placedAfreshOnlyWhenTheStreamMoved()
+    void placedAfreshOnlyOnANewStream()
     {
         QFETCH(bool, newStream);
         QFETCH(double, moveFrames);
-        QFETCH(bool, afresh);
-        std::int64_t const interval = 288 * kMs;
-        BeatSeries series(0, interval);
+        BeatSeries series(0, 288 * kMs);
+        std::int64_t last = 0;
         for (int k = 0; k < 5; ++k)
-            series.place(k, clockAt(100.0), kLatencyNs);
+            last = series.place(k, clockAt(100.0), kLatencyNs);
         StreamClock const moved = clockAt(100.0 + moveFrames, newStream ? 2 : 1);
-        std::int64_t const before = series.place(4, moved, kLatencyNs);
         std::int64_t const frame = series.place(5, moved, kLatencyNs);
-        std::int64_t const expected = std::llround(moved.frameAt(series.dueNs(5) + kLatencyNs));
-        QCOMPARE(series.restarts(), afresh ? 1 : 0);
-        if (afresh) {
-            QCOMPARE(frame, expected);
-            QCOMPARE(series.lastMoveFrames(), newStream ? 0.0 : moveFrames);
-        } else {
-            QCOMPARE(frame - before, std::int64_t(13824 + (moveFrames > 0 ? 1 : -1)));
-        }
+        QCOMPARE(series.restarts(), newStream ? 1 : 0);
+        if (newStream)
+            QCOMPARE(frame, std::llround(moved.frameAt(series.dueNs(5) + kLatencyNs)));
+        else
+            QCOMPARE(frame - last, std::int64_t(13824));
         // From there on, whole intervals again.
-        std::int64_t const next = series.place(6, moved, kLatencyNs);
-        QVERIFY(std::abs(next - frame - 13824) <= 1);
+        QCOMPARE(series.place(6, moved, kLatencyNs) - frame, std::int64_t(13824));
+        // A beat already placed keeps its frame.
+        QCOMPARE(series.place(5, moved, kLatencyNs), frame);
     }
 
-    // A first sound asked for after its place was rendered (a stream still
+    // A first beat placed after its frame was rendered (a stream still
     // opening) starts the series where it really went: the second beat is
-    // still one interval after it.
+    // one interval after it.
     void lateFirstBeatStartsTheSeriesWhereItWent()
     {
         BeatSeries series(0, 288 * kMs);
         StreamClock const c = clockAt(0.0);
         QCOMPARE(series.place(0, c, kLatencyNs, 5000), std::int64_t(5000));
-        // One interval on, give or take the one frame it is nudged toward the clock.
-        QVERIFY(std::abs(series.place(1, c, kLatencyNs, 6000) - (5000 + 13824)) <= 1);
+        QCOMPARE(series.place(1, c, kLatencyNs, 6000), std::int64_t(5000 + 13824));
         QCOMPARE(series.restarts(), 0);
     }
 };

@@ -1,9 +1,15 @@
-// The metronome engine: what every tick lights, shows and sounds, the tick
-// interval for a tempo, and how the picture stands in the frame. Sounds are
-// caught through play() instead of being played.
+// The metronome: its beats sounded by the audio engine (here its silent
+// clock, where a frame is heard as it is rendered), every one at its frame
+// however long the GUI thread is held; what the window shows, and when; the
+// tick interval for a tempo; the pictures scaled off the GUI thread, and how
+// they stand in the frame. What each beat lights, shows and sounds is
+// tst_metronomebar's.
 #include "RADarir/metronome/Metronome.h"
 #include "RADarir/metronome/MetronomeBeats.h"
 #include "RADarir/metronome/MetronomeControls.h"
+#include "ZEDireroz/frame/App.h"
+#include "platform/audio/AudioEngine.h"
+#include "platform/audio/BeatTrack.h"
 #include "platform/audio/NativeAudioPlayer.h"
 
 #include <QAction>
@@ -14,33 +20,19 @@
 #include <QtTest>
 
 using RADarir::Metronome;
+using RADarir::MetronomeBar;
+using TickwrenAudio::RenderedBeat;
 
 namespace {
 
-class ListeningMetronome : public Metronome
+class TestableMetronome : public Metronome
 {
 public:
-    ListeningMetronome()
+    TestableMetronome()
     {
         // Small, so that scaling the pictures costs little.
         resize(60, 80);
-    }
-    QStringList sounds;
-    QVector<qint64> dues;  // due time of every sound asked for
-    QVector<qint64> asked; // and when it was asked for
-
-    // One tick, described as "lamp/picture/sound", shown without waiting
-    // for its beat to be heard.
-    QString tick()
-    {
-        sounds.clear();
-        slotTick();
-        slotShowHeardTicks(true);
-        return state();
-    }
-    QString state()
-    {
-        return QString("%1/%2/%3").arg(litLamp()).arg(pictureRole()).arg(sounds.isEmpty() ? "-" : sounds.join('+'));
+        track().setHistory(true);
     }
     int litLamp() const
     {
@@ -49,30 +41,6 @@ public:
             if (lamps[i]->isEnabled())
                 return i;
         return -1;
-    }
-    QString pictureRole()
-    {
-        if (currentPix().isNull())
-            return "none";
-        struct Role
-        {
-            char const* name;
-            QPixmap (Metronome::*get)();
-        };
-        Role const roles[] = {
-            {"base", &Metronome::baseEyesLeftPix},
-            {"right", &Metronome::eyesRightPix},
-            {"beat", &Metronome::beatPix},
-            {"muteLeft", &Metronome::muteEyesLeftPix},
-            {"muteRight", &Metronome::muteEyesRightPix},
-            {"muteBeat", &Metronome::muteBeatPix},
-            {"closed", &Metronome::eyesClosedPix},
-            {"closedMute", &Metronome::closedMutePix},
-        };
-        for (Role const& r : roles)
-            if (currentPix().cacheKey() == (this->*r.get)().cacheKey())
-                return r.name;
-        return "other";
     }
     void chooseBeats(int n)
     {
@@ -83,13 +51,17 @@ public:
         QCOMPARE(controls()->beatsCount(), n);
     }
     void press(char const* button) { controls()->findChild<QPushButton*>(button)->click(); }
-
-protected:
-    void play(QString const& fileName) override
+    // The beats the engine rendered since the last call, collected until
+    // there are at least `count`; false when they do not come.
+    bool collect(std::vector<RenderedBeat>& beats, std::size_t count)
     {
-        sounds << fileName;
-        dues << tickDueNs();
-        asked << QMMultiMedia::NativeAudioPlayer::clockNs();
+        return QTest::qWaitFor(
+            [&] {
+                std::vector<RenderedBeat> const more = track().takeHistory();
+                beats.insert(beats.end(), more.begin(), more.end());
+                return beats.size() >= count;
+            },
+            20000);
     }
 };
 
@@ -114,6 +86,11 @@ private:
     QVector<qint64>* m_pLit;
 };
 
+QString soundName(int sound)
+{
+    return sound == MetronomeBar::TickSound ? "tick" : sound == MetronomeBar::BellSound ? "bell" : "-";
+}
+
 } // namespace
 
 class TestMetronome : public QObject
@@ -122,7 +99,7 @@ class TestMetronome : public QObject
 private slots:
     void startState()
     {
-        ListeningMetronome m;
+        TestableMetronome m;
         QCOMPARE(m.objectName(), QString("Metronome"));
         QVERIFY(m.tickTimer().isActive());
         QCOMPARE(m.tickTimer().timerType(), Qt::PreciseTimer);
@@ -132,120 +109,6 @@ private slots:
         QVERIFY(m.currentPix().isNull());
     }
 
-    void tickSequence_data()
-    {
-        QTest::addColumn<int>("beats");
-        QTest::addColumn<bool>("eyeOff");
-        QTest::addColumn<bool>("earOff");
-        QTest::addColumn<QStringList>("ticks");
-        // The first tick after the start lights lamp 0 and is silent; the
-        // first bell rings on tick n + 1.
-        QTest::newRow("4 beats") << 4 << false << false
-                                 << QStringList{"0/none/-",        "1/base/tick.wav", "2/right/tick.wav",
-                                                "3/base/tick.wav", "0/beat/bell.wav", "1/base/tick.wav"};
-        QTest::newRow("4 beats, eye off")
-            << 4 << true << false << QStringList{"0/none/-",          "1/closed/tick.wav", "2/closed/tick.wav",
-                                                 "3/closed/tick.wav", "0/closed/bell.wav", "1/closed/tick.wav"};
-        QTest::newRow("4 beats, ear off")
-            << 4 << false << true
-            << QStringList{"0/none/-", "1/muteLeft/-", "2/muteRight/-", "3/muteLeft/-", "0/muteBeat/-", "1/muteLeft/-"};
-        QTest::newRow("4 beats, both off")
-            << 4 << true << true << QStringList{"0/none/-",       "1/closedMute/-", "2/closedMute/-",
-                                                "3/closedMute/-", "0/closedMute/-", "1/closedMute/-"};
-        QTest::newRow("2 beats") << 2 << false << false
-                                 << QStringList{"0/none/-", "1/base/tick.wav", "0/beat/bell.wav", "1/base/tick.wav",
-                                                "0/beat/bell.wav"};
-        // No bar at all: every tick ticks, the eyes alternate from the right.
-        QTest::newRow("0 beats") << 0 << false << false
-                                 << QStringList{"-1/right/tick.wav", "-1/base/tick.wav", "-1/right/tick.wav",
-                                                "-1/base/tick.wav"};
-        QTest::newRow("0 beats, ear off")
-            << 0 << false << true << QStringList{"-1/muteRight/-", "-1/muteLeft/-", "-1/muteRight/-"};
-        QTest::newRow("0 beats, eye off")
-            << 0 << true << false << QStringList{"-1/closed/tick.wav", "-1/closed/tick.wav"};
-    }
-    void tickSequence()
-    {
-        QFETCH(int, beats);
-        QFETCH(bool, eyeOff);
-        QFETCH(bool, earOff);
-        QFETCH(QStringList, ticks);
-        ListeningMetronome m;
-        m.chooseBeats(beats);
-        if (eyeOff)
-            m.press("VisibleTickButton");
-        if (earOff)
-            m.press("AudiableTickButton");
-        QVERIFY(m.sounds.isEmpty());
-        QStringList seen;
-        for (int i = 0; i < ticks.size(); ++i)
-            seen << m.tick();
-        QCOMPARE(seen, ticks);
-        QCOMPARE(m.beats()->isHidden(), eyeOff);
-        QCOMPARE(m.beats()->count(), beats);
-    }
-
-    void fewerBeatsInTheMiddleOfABar()
-    {
-        ListeningMetronome m;
-        m.chooseBeats(8);
-        QStringList seen;
-        for (int i = 0; i < 6; ++i)
-            seen << m.tick();
-        QCOMPARE(seen.last(), QString("5/base/tick.wav"));
-        // During beat 6 of 8 the bar shrinks to 3: the next tick starts a bar.
-        m.chooseBeats(3);
-        QCOMPARE(m.beats()->count(), 3);
-        QCOMPARE(m.tick(), QString("0/beat/bell.wav"));
-        QCOMPARE(m.tick(), QString("1/base/tick.wav"));
-        QCOMPARE(m.tick(), QString("2/right/tick.wav"));
-        QCOMPARE(m.tick(), QString("0/beat/bell.wav"));
-    }
-
-    void switchAtTheEndOfABar_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("after");
-        // The switch starts the new bar at once, silently; the tick that
-        // follows shows lamp 0 again without sound or a new picture.
-        QTest::newRow("ear") << "AudiableTickButton"
-                             << QStringList{"0/muteBeat/-", "0/muteBeat/-", "1/muteLeft/-", "2/muteRight/-"};
-        QTest::newRow("eye") << "VisibleTickButton"
-                             << QStringList{"0/closed/-", "0/closed/-", "1/closed/tick.wav", "2/closed/tick.wav"};
-    }
-    void switchAtTheEndOfABar()
-    {
-        QFETCH(QString, button);
-        QFETCH(QStringList, after);
-        ListeningMetronome m;
-        for (int i = 0; i < 4; ++i)
-            m.tick();
-        m.sounds.clear();
-        m.press(qPrintable(button));
-        QStringList seen{m.state()};
-        for (int i = 1; i < after.size(); ++i)
-            seen << m.tick();
-        QCOMPARE(seen, after);
-    }
-
-    void switchesBackOn()
-    {
-        ListeningMetronome m;
-        m.tick();
-        m.tick();
-        m.sounds.clear();
-        m.press("VisibleTickButton");
-        QVERIFY(m.beats()->isHidden());
-        // In the middle of a bar the picture follows the switch at once, for
-        // the coming beat, without a sound.
-        QCOMPARE(m.state(), QString("2/closed/-"));
-        m.press("VisibleTickButton");
-        QVERIFY(!m.beats()->isHidden());
-        QCOMPARE(m.state(), QString("2/right/-"));
-        m.press("AudiableTickButton");
-        QCOMPARE(m.state(), QString("2/muteRight/-"));
-    }
-
     void twelveLampsFitTheNarrowestWindow()
     {
         // In a window of the narrowest size, as the main page holds it.
@@ -253,8 +116,8 @@ private slots:
         window.setMinimumSize(540, 765);
         auto* layout = new QVBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
-        auto* metronome = new ListeningMetronome;
-        ListeningMetronome& m = *metronome;
+        auto* metronome = new TestableMetronome;
+        TestableMetronome& m = *metronome;
         layout->addWidget(metronome);
         window.resize(540, 765);
         m.chooseBeats(12);
@@ -289,7 +152,7 @@ private slots:
         QFETCH(int, bpm);
         QFETCH(int, ms);
         QCOMPARE(Metronome::intervalForTempo(bpm), ms);
-        ListeningMetronome m;
+        TestableMetronome m;
         m.slotTickIntervalChanged(bpm);
         QCOMPARE(m.tickTimer().interval(), ms);
         QVERIFY(m.tickTimer().isActive());
@@ -298,14 +161,14 @@ private slots:
 
     void tempoFromTheControls()
     {
-        ListeningMetronome m;
+        TestableMetronome m;
         m.controls()->findChild<QPushButton*>("TempoIncButton")->click();
         QCOMPARE(m.tickTimer().interval(), 60000 / 39);
     }
 
     void sameTempoDoesNotRestartTheTimer()
     {
-        ListeningMetronome m;
+        TestableMetronome m;
         QTest::qWait(120);
         int const before = m.tickTimer().remainingTime();
         QVERIFY(before < 1578);
@@ -322,110 +185,140 @@ private slots:
         QVERIFY(m.tickTimer().remainingTime() > 400);
     }
 
-    void soundsAreDueOnTheBeatGrid()
+    // The GUI thread held for two intervals and more at 208 bpm: the engine
+    // still sounds every beat at its frame, exactly 288 ms of frames after
+    // the one before, bell and ticks in their places, none late, none twice.
+    void everyBeatSoundedWhileTheGuiThreadIsHeld()
     {
-        // At 208 beats a minute, with the GUI thread held up for 30 ms now
-        // and then: every sound is still due exactly 288 ms after the one before.
-        ListeningMetronome m;
-        m.chooseBeats(0);         // every tick sounds
-        m.slotPrescalePictures(); // as showing the window does
-        qint64 const changed = QMMultiMedia::NativeAudioPlayer::clockNs();
+        TickwrenAudio::AudioMixer& mixer = TickwrenAudio::AudioEngine::instance().mixer();
+        mixer.takePlacements();
+        mixer.setPlacementRecording(true);
+        TestableMetronome m;
         m.slotTickIntervalChanged(208);
-        QTimer stall;
-        stall.setInterval(350);
-        connect(&stall, &QTimer::timeout, [] { QThread::msleep(30); });
-        stall.start();
-        QTRY_VERIFY_WITH_TIMEOUT(m.dues.size() >= 8, 5000);
-        // The first one interval after the change, plus the lead.
-        qint64 const first = m.dues[0] - changed;
-        qint64 const expected = 288000000 + Metronome::kSoundLeadNs;
-        QVERIFY2(first >= expected && first < expected + 5000000, qPrintable(QString::number(first)));
-        for (int i = 1; i < m.dues.size(); ++i)
-            QVERIFY2(m.dues[i] - m.dues[i - 1] == 288000000,
-                     qPrintable(QString("sound %1: %2 ns after the one before").arg(i).arg(m.dues[i] - m.dues[i - 1])));
+        std::vector<RenderedBeat> beats;
+        QVERIFY(m.collect(beats, 1));
+        QThread::msleep(2 * 288 + 100); // the hold-up itself
+        QVERIFY(m.collect(beats, 14));
+        std::vector<TickwrenAudio::Placement> const placed = mixer.takePlacements();
+        mixer.setPlacementRecording(false);
+
+        QStringList sounds;
+        for (std::size_t k = 0; k < beats.size(); ++k) {
+            RenderedBeat const& b = beats[k];
+            QCOMPARE(b.index, std::int64_t(k));
+            QVERIFY2(!b.late, qPrintable(QString("beat %1 late").arg(k)));
+            QCOMPARE(b.frame - beats[0].frame, std::int64_t(k) * 13824);
+            sounds << soundName(b.sound);
+        }
+        // The bar from the start: a silent first beat, then bell and three ticks.
+        QCOMPARE(sounds.mid(0, 9), (QStringList{"-", "tick", "tick", "tick", "bell", "tick", "tick", "tick", "bell"}));
+        QCOMPARE(m.track().lateCount(), std::int64_t(0));
+        // Each sound started at its beat's frame, once.
+        std::vector<std::int64_t> soundFrames;
+        for (RenderedBeat const& b : beats)
+            if (b.sound >= 0)
+                soundFrames.push_back(b.frame);
+        std::vector<std::int64_t> startFrames;
+        for (TickwrenAudio::Placement const& p : placed)
+            if (p.startFrame <= beats.back().frame)
+                startFrames.push_back(p.startFrame);
+        auto text = [](std::vector<std::int64_t> const& frames) {
+            QStringList l;
+            for (std::int64_t f : frames)
+                l << QString::number(f);
+            return l.join(' ');
+        };
+        QCOMPARE(text(startFrames), text(soundFrames));
     }
 
-    // A GUI thread held up for three beats makes the timer drop the ticks it
-    // missed; the grid starts again from the late tick, so the sounds that
-    // follow are not due beats in the past, and keep the beat from there.
-    void gridFollowsTheTimerAfterDroppedTicks()
-    {
-        ListeningMetronome m;
-        m.chooseBeats(0);
-        m.slotPrescalePictures();
-        m.slotTickIntervalChanged(208);
-        QTRY_VERIFY_WITH_TIMEOUT(m.dues.size() >= 2, 5000);
-        QThread::msleep(3 * 288 + 100); // the hold-up itself
-        int const first = m.dues.size();
-        QTRY_VERIFY_WITH_TIMEOUT(m.dues.size() >= first + 4, 5000);
-        for (int i = first; i < m.dues.size(); ++i)
-            QVERIFY2(m.asked[i] - m.dues[i] < 288000000,
-                     qPrintable(QString("sound %1 was due %2 ms before it was asked for")
-                                    .arg(i - first)
-                                    .arg((m.asked[i] - m.dues[i]) / 1000000)));
-        for (int i = first + 1; i < m.dues.size(); ++i)
-            QCOMPARE(m.dues[i] - m.dues[i - 1], qint64(288000000));
-    }
-
-    // The lamp and the picture of a tick change when its beat is heard, a
-    // moment the engine tells from its stream (here its silent clock, where
-    // a frame is heard as it is rendered), not when the timer fires ahead
-    // of the sound.
+    // The lamp of a beat is lit when the engine says the beat is heard, not
+    // before, whatever the tick timer does.
     void tickShownWhenItsBeatIsHeard()
     {
-        Metronome m;
-        m.resize(60, 80);
-        m.slotPrescalePictures();
+        TestableMetronome m;
         m.slotTickIntervalChanged(208);
-        QVector<qint64> heard, lit;
-        QVector<int> waiting;
-        // Connected after the metronome's own tick, so this runs when it is done.
-        connect(&m.tickTimer(), &QTimer::timeout, &m, [&] {
-            heard << m.tickHeardNs();
-            waiting << m.ticksToShow();
-        });
+        QVector<qint64> lit;
         LampWatch watch(m.beats(), &lit);
-        QTRY_VERIFY_WITH_TIMEOUT(lit.size() >= 6 && heard.size() >= 6, 10000);
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(waiting[i], 1); // not shown at the tick
-            QVERIFY2(lit[i] >= heard[i] - 1000000,
-                     qPrintable(
-                         QString("lamp %1 lit %2 ms before its beat was heard").arg(i).arg((heard[i] - lit[i]) / 1e6)));
-        }
+        std::vector<RenderedBeat> beats;
+        QVERIFY(m.collect(beats, 6));
+        QTRY_VERIFY_WITH_TIMEOUT(lit.size() >= 6, 10000);
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(lit[i] >= beats[std::size_t(i)].heardNs - 1000000,
+                     qPrintable(QString("lamp %1 lit %2 ms before its beat was heard")
+                                    .arg(i)
+                                    .arg((beats[std::size_t(i)].heardNs - lit[i]) / 1e6)));
+        QVERIFY(m.beatsShown() >= 6);
     }
 
-    void picturesAreScaledBeforeTheTick()
+    // A switch is shown at once and heard from the next beat the engine
+    // renders; so are the beats per bar.
+    void changesHeardFromTheNextBeat()
     {
-        ListeningMetronome m;
+        TestableMetronome m;
+        m.slotTickIntervalChanged(208);
+        std::vector<RenderedBeat> beats;
+        QVERIFY(m.collect(beats, 2));
+        m.press("AudiableTickButton");
+        QVERIFY(m.currentPicture() == MetronomeBar::MuteEyesLeft || m.currentPicture() == MetronomeBar::MuteEyesRight
+                || m.currentPicture() == MetronomeBar::MuteBeat);
+        m.track().takeHistory();
+        beats.clear();
+        QVERIFY(m.collect(beats, 6));
+        for (RenderedBeat const& b : beats)
+            QCOMPARE(soundName(b.sound), QString("-"));
+
+        m.press("AudiableTickButton");
+        m.chooseBeats(0);
+        m.track().takeHistory();
+        beats.clear();
+        QVERIFY(m.collect(beats, 6));
+        for (RenderedBeat const& b : beats)
+            QCOMPARE(soundName(b.sound), QString("tick"));
+        // No bar: the lamps stay.
+        for (RenderedBeat const& b : beats)
+            QCOMPARE(MetronomeBar::Step::fromTag(b.tag).lamp, -1);
+    }
+
+    // A new tempo starts a new series one full interval after the change;
+    // no beat of the old one is rendered after it.
+    void newTempoStartsANewSeries()
+    {
+        TestableMetronome m;
+        m.slotTickIntervalChanged(208);
+        std::vector<RenderedBeat> beats;
+        QVERIFY(m.collect(beats, 2));
+        qint64 const changed = QMMultiMedia::NativeAudioPlayer::clockNs();
+        m.slotTickIntervalChanged(120);
+        m.track().takeHistory();
+        beats.clear();
+        QVERIFY(m.collect(beats, 3));
+        QCOMPARE(beats[0].index, std::int64_t(0));
+        QVERIFY2(beats[0].heardNs >= changed + 500000000,
+                 qPrintable(QString("heard %1 ms after the change").arg((beats[0].heardNs - changed) / 1e6)));
+        QCOMPARE(beats[2].frame - beats[1].frame, std::int64_t(24000));
+        QCOMPARE(beats[1].series, beats[0].series);
+    }
+
+    // A resize scales nothing on the GUI thread: the pictures of the old size
+    // stay until their new copies arrive from another thread.
+    void resizeScalesOffTheGuiThread()
+    {
+        TestableMetronome m;
         m.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m));
-        QTRY_VERIFY_WITH_TIMEOUT(m.picturesScaled(), 1000);
-        // And again for a new size.
+        QTRY_VERIFY_WITH_TIMEOUT(m.picturesScaled(), 10000);
+        qint64 const before = m.beatPix().cacheKey();
+        QSignalSpy rescaled(&m, &Metronome::picturesRescaled);
         m.resize(300, 400);
         QVERIFY(!m.picturesScaled());
-        QTRY_VERIFY_WITH_TIMEOUT(m.picturesScaled(), 1000);
+        QCOMPARE(m.beatPix().cacheKey(), before);
+        m.repaint(); // drawn at the new size meanwhile
+        QVERIFY(rescaled.wait(10000));
+        QVERIFY(m.picturesScaled());
         // At the size shown (the pictures are 3:4), in the screen's pixels.
         qreal const ratio = m.devicePixelRatioF();
         QCOMPARE(m.beatPix().size(), QSize(300, 400) * ratio);
         QCOMPARE(m.beatPix().devicePixelRatio(), ratio);
-        // The ticks that follow show them as they are, scaling nothing. The very
-        // first tick after construction leaves the picture as it is (none yet),
-        // so the check starts with the second.
-        auto keys = [&m] {
-            QList<qint64> k;
-            for (auto get : {&Metronome::baseEyesLeftPix, &Metronome::eyesRightPix, &Metronome::beatPix,
-                             &Metronome::muteEyesLeftPix, &Metronome::muteEyesRightPix, &Metronome::muteBeatPix,
-                             &Metronome::eyesClosedPix, &Metronome::closedMutePix})
-                k << (m.*get)().cacheKey();
-            return k;
-        };
-        QList<qint64> const before = keys();
-        m.tick();
-        for (int i = 0; i < 6; ++i) {
-            m.tick();
-            QVERIFY2(before.contains(m.currentPix().cacheKey()), qPrintable(QString("tick %1").arg(i)));
-        }
-        QCOMPARE(keys(), before);
     }
 
     void pictureStandsCentred_data()
@@ -444,20 +337,31 @@ private slots:
         QFETCH(QSize, scaled);
         QFETCH(QPoint, outside);
         QFETCH(QPoint, inside);
-        ListeningMetronome m;
+        TestableMetronome m;
         m.controls()->hide();
         m.beats()->hide();
         m.baseEyesLeftPix(); // cached at the old size
         m.resize(widget);
-        QImage const shot = m.grab().toImage();
+        // Stretched to the new size at once, then scaled for it.
+        for (int round = 0; round < 2; ++round) {
+            QImage const shot = m.grab().toImage();
+            QCOMPARE(shot.pixelColor(outside), QColor(Qt::black));
+            QVERIFY(shot.pixelColor(inside) != QColor(Qt::black));
+            QPoint const mirrored(widget.width() - 1 - outside.x(), widget.height() - 1 - outside.y());
+            QCOMPARE(shot.pixelColor(mirrored), QColor(Qt::black));
+            m.slotPrescalePictures();
+            QTRY_VERIFY_WITH_TIMEOUT(m.picturesScaled(), 10000);
+        }
         QCOMPARE(m.baseEyesLeftPix().size(), scaled * m.devicePixelRatioF());
-        QCOMPARE(shot.pixelColor(outside), QColor(Qt::black));
-        QVERIFY(shot.pixelColor(inside) != QColor(Qt::black));
-        // Symmetric: black on both sides (or above and below).
-        QPoint const mirrored(widget.width() - 1 - outside.x(), widget.height() - 1 - outside.y());
-        QCOMPARE(shot.pixelColor(mirrored), QColor(Qt::black));
     }
 };
 
-QTEST_MAIN(TestMetronome)
+int main(int argc, char** argv)
+{
+    // The application object finds the build's resource folder, with the
+    // tick and the bell the engine sounds.
+    ZEDireroz::App app(argc, argv, QStringLiteral("Olvenar"), QStringLiteral("TickwrenTrial"));
+    TestMetronome test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_metronome.moc"
