@@ -34,6 +34,8 @@ ChordBaseView::ChordBaseView(QWidget* parent)
     : QWidget(parent)
 {
     setToolTip(tr("Drag&Drop this picture to any editor"));
+    // The chord's name is drawn left to right in every language.
+    setLayoutDirection(Qt::LeftToRight);
 }
 
 ChordBaseView::~ChordBaseView() = default;

@@ -47,8 +47,12 @@ void ChordsButtonsPanel::createButtons()
                                 QStringLiteral("maj7"), QStringLiteral("9"), QStringLiteral("sus4")})
         m_typeButtons << new QPushButton(text);
     for (QVector<QPushButton*> const* buttons : {&m_naturalButtons, &m_flatButtons, &m_sharpButtons, &m_typeButtons}) {
-        for (QPushButton* button : *buttons)
+        for (QPushButton* button : *buttons) {
             applyPanelButtonProperties(button);
+            // A note name reads left to right in every language: in a
+            // right-to-left window "A #" would show its sign first.
+            button->setLayoutDirection(Qt::LeftToRight);
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include "RADarir/chordviews/ChordsMainPage.h"
 #include "RADarir/music/ChordsButtonsPanel.h"
 #include "RADarir/music/Transposer.h"
+#include "TestSupport/LayoutCheck.h"
 #include "TestSupport/ModalDriver.h"
 #include "ZEDireroz/promotionbar/PromoMenuBar.h"
 #include "tests/libs/cpp/RADarir/chordviews/ChordsTesting.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QtTest>
 
 using namespace RADarir;
@@ -217,6 +219,29 @@ private slots:
         page.setCurrentTransposerChordIndex(2);
         QCOMPARE(page.currentTransposerChordIndex(), 2);
         QCOMPARE(page.transposer()->currentChordIndex(), 2);
+    }
+
+    // In a right-to-left window a chord's name still reads as written, in
+    // the three pictures and in the transposer's sequence.
+    void chordNamesReadLeftToRight()
+    {
+        qApp->setLayoutDirection(Qt::RightToLeft);
+        GuitarPage page;
+        QString const name = QStringLiteral("A #");
+        page.setCurrentChord(name);
+        page.setCurrentTransposerChords({"A #\nm", "E♭\n7"});
+        ChordView* view = page.chordView();
+        QList<QWidget*> drawing = {view->standardView(), view->tabView(), view->photoView()};
+        auto* tabs = page.transposer()->findChild<QTabBar*>();
+        QVERIFY(tabs);
+        drawing << tabs;
+        QStringList reversed;
+        for (QWidget* w : drawing)
+            for (QString const& text : {name, QStringLiteral("E♭")})
+                if (!LayoutCheck::drawnLeftToRight(w, text))
+                    reversed << QLatin1String(w->metaObject()->className()) + QLatin1Char(' ') + text;
+        qApp->setLayoutDirection(Qt::LeftToRight);
+        QCOMPARE(reversed, QStringList());
     }
 
     // The page as a user sees it: all three pictures of the chord, the panel

@@ -1,6 +1,7 @@
 // The chord buttons panel: its buttons and grids, what a click reports, and
 // how a chord name selects the buttons.
 #include "RADarir/music/ChordsButtonsPanel.h"
+#include "TestSupport/LayoutCheck.h"
 #include "TestSupport/ModalDriver.h"
 
 #include <QButtonGroup>
@@ -265,6 +266,25 @@ private slots:
                 hidden << b->text();
         }
         QCOMPARE(hidden, QStringList{text});
+    }
+
+    // In a right-to-left window the grid mirrors, but each note name still
+    // reads as written: "A #", not "# A"; A and the flat sign, not the other way.
+    void rootNamesReadLeftToRight()
+    {
+        qApp->setLayoutDirection(Qt::RightToLeft);
+        ChordsButtonsPanel panel(nullptr);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QStringList reversed;
+        for (QPushButton* b : frame(panel, "ChordButtonsFrame")->findChildren<QPushButton*>())
+            if (!LayoutCheck::drawnLeftToRight(b, b->text()))
+                reversed << b->text();
+        // The letters still run from the right, as the window does.
+        bool const mirrored = root(panel, "A")->x() > root(panel, "G")->x();
+        qApp->setLayoutDirection(Qt::LeftToRight);
+        QCOMPARE(reversed, QStringList());
+        QVERIFY(mirrored);
     }
 };
 
