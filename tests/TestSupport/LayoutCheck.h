@@ -30,7 +30,6 @@
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTextDocument>
-#include <QTextLayout>
 #include <QWidget>
 #include <QtMath>
 #include <QtTest>
@@ -350,25 +349,6 @@ inline QStringList faults(QWidget* window, double pictureFraction = 0.5)
         }
     }
     return found;
-}
-
-// Whether a widget draws text in the order it is written, first character
-// leftmost: what a note name such as "A #" needs in a right-to-left window.
-inline bool drawnLeftToRight(QWidget const* w, QString const& text)
-{
-    QTextLayout layout(text, w->font());
-    QTextOption option;
-    option.setTextDirection(w->layoutDirection());
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid())
-        return true;
-    for (int i = 1; i <= text.size(); ++i)
-        if (line.cursorToX(i - 1) >= line.cursorToX(i))
-            return false;
-    return true;
 }
 
 // Saves what the window shows into the folder TW_SCREENSHOT_DIR names, if any.

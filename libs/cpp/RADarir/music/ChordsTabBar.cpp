@@ -7,9 +7,6 @@ namespace RADarir {
 ChordsTabBar::ChordsTabBar(QWidget* parent)
     : QTabBar(parent)
 {
-    // Chord names read left to right in every language, and so does the
-    // sequence, as a line of music does.
-    setLayoutDirection(Qt::LeftToRight);
 }
 
 void ChordsTabBar::mouseReleaseEvent(QMouseEvent* event)
