@@ -59,6 +59,24 @@ function(tw_add_test name)
   endif()
 endfunction()
 
+# tw_add_language_runs(<test> SCREEN <WxH> [TIMEOUT <s>])
+# A layout test again in the ten translated languages (its own entry runs in
+# English): a few languages to a CTest entry, so that the groups run side by
+# side. The languages reach the test as TW_LAYOUT_LANGUAGES.
+set(TW_LAYOUT_LANGUAGE_GROUPS "de,ru,es" "fr,hi,it" "pt,ko" "ar,zh_CN")
+function(tw_add_language_runs name)
+  cmake_parse_arguments(L "" "SCREEN;TIMEOUT" "" ${ARGN})
+  if(NOT L_TIMEOUT)
+    set(L_TIMEOUT 600)
+  endif()
+  foreach(group IN LISTS TW_LAYOUT_LANGUAGE_GROUPS)
+    string(REPLACE "," "_" suffix "${group}")
+    add_test(NAME ${name}_${suffix} COMMAND ${TW_TEST_RUNNER} --xvfb=${L_SCREEN} $<TARGET_FILE:${name}>)
+    set_tests_properties(${name}_${suffix} PROPERTIES TIMEOUT ${L_TIMEOUT} ENVIRONMENT
+      "TICKWREN_RESOURCE_DIR=${TW_BUILD_RESOURCE_DIR};TW_SOURCE_DIR=${CMAKE_SOURCE_DIR};QT_XCB_GL_INTEGRATION=none;TW_LAYOUT_LANGUAGES=${group}")
+  endforeach()
+endfunction()
+
 # Headers are included by library path: "MTools/Base64.h", "ZEDireroz/frame/App.h"
 # (from libs/cpp), "platform/audio/NativeAudioPlayer.h" and "app/Startup.h" (from
 # the source root).

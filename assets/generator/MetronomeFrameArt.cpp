@@ -1,6 +1,6 @@
 // Pictures of the frame around the metronome: the promotion bar and its
-// buttons (but share and join, which come with the share panels), tab arrows,
-// backgrounds and the logo. Drawn at twice their widget size, in the
+// buttons (but share and join, which come with the share panels), the settings
+// dialog's save and load buttons, tab arrows, backgrounds and the logo. Drawn at twice their widget size, in the
 // metronome's colours.
 #include "AssetGenerator.h"
 #include "MetronomeArt.h"
@@ -66,6 +66,40 @@ void iconAppMenu(QPainter& p, QColor const& ink)
     p.setPen(QPen(ink, 5, Qt::SolidLine, Qt::RoundCap));
     for (int i = -1; i <= 1; ++i)
         p.drawLine(QPointF(18, 32 + i * 11), QPointF(46, 32 + i * 11));
+}
+
+// A tray with an arrow into it (save) or out of it (load): the settings
+// dialog's buttons that write and read the settings file.
+void iconStorage(QPainter& p, QColor const& ink, bool save)
+{
+    QPen pen(ink, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath tray;
+    tray.moveTo(14, 36);
+    tray.lineTo(14, 48);
+    tray.lineTo(50, 48);
+    tray.lineTo(50, 36);
+    p.drawPath(tray);
+    qreal const tip = save ? 40 : 12;
+    qreal const tail = save ? 12 : 40;
+    qreal const wing = save ? -9 : 9;
+    p.drawLine(QPointF(32, tail), QPointF(32, tip));
+    QPainterPath head;
+    head.moveTo(23, tip + wing);
+    head.lineTo(32, tip);
+    head.lineTo(41, tip + wing);
+    p.drawPath(head);
+}
+
+void iconSaveSettings(QPainter& p, QColor const& ink)
+{
+    iconStorage(p, ink, true);
+}
+
+void iconLoadSettings(QPainter& p, QColor const& ink)
+{
+    iconStorage(p, ink, false);
 }
 
 QImage drawArrow(bool right)
@@ -168,8 +202,13 @@ void generateMetronomeFrame(AssetGen::Context& context)
         IconPainter icon;
     };
     BarButton const barButtons[] = {
-        {"Help", iconIntro},        {"More", iconMore}, {"RateButton", iconRate}, {"MoreAppsButton", iconMoreApps},
+        {"Help", iconIntro},
+        {"More", iconMore},
+        {"RateButton", iconRate},
+        {"MoreAppsButton", iconMoreApps},
         {"AppButton", iconAppMenu},
+        {"StorageBrowserSS", iconSaveSettings},
+        {"StorageBrowserLS", iconLoadSettings},
     };
     for (BarButton const& b : barButtons)
         for (bool hover : {false, true})

@@ -1,20 +1,24 @@
 #pragma once
 // Looks at a window as it is laid out and lists what a user would see wrong:
 // a button's or label's text that does not fit its rectangle, a picture drawn
-// much smaller than it was made, two controls on top of each other, a control
-// reaching out of its window, or a label's text drawn under the controls it
+// much smaller than it was made, a button that shows neither text nor picture,
+// two controls on top of each other, a control reaching out of its window or
+// out of a panel that holds it, or a label's text drawn under the controls it
 // holds. Header only: the library of a page under test supplies
 // ZEDireroz::Label and ZEDireroz::NoScreenShotWidget.
 
 #include "ZEDireroz/dialogs/Label.h"
 #include "ZEDireroz/dialogs/ScreenGuard.h"
 #include "ZEDireroz/frame/Common.h"
+#include "ZEDireroz/frame/TranslationsManager.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -242,6 +246,61 @@ inline bool isControl(QWidget* w)
            || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QSlider*>(w) || qobject_cast<QTabBar*>(w);
 }
 
+// Whether a style sheet reaches the widget: the application's, or one of the
+// widget's own or its holders'.
+inline bool styled(QWidget const* w)
+{
+    if (!qApp->styleSheet().isEmpty())
+        return true;
+    for (; w; w = w->parentWidget())
+        if (!w->styleSheet().isEmpty())
+            return true;
+    return false;
+}
+
+// A button that shows no text and no icon must show a picture of its own (a
+// style sheet's image): a blank square is a control nobody can read. Such
+// pictures come from a style sheet, so a button is judged under one; a window
+// shown without any is judged where its application styles it.
+inline void checkBlank(QWidget* w, QStringList& faults)
+{
+    auto* button = qobject_cast<QAbstractButton*>(w);
+    if (!button || !button->text().isEmpty() || !button->icon().isNull() || qobject_cast<QCheckBox*>(w)
+        || qobject_cast<QRadioButton*>(w) || w->width() <= 0 || w->height() <= 0 || !styled(w))
+        return;
+    QImage const image = w->grab().toImage();
+    QRgb const first = image.pixel(0, 0);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != first)
+                return;
+    faults << QStringLiteral("blank: %1 shows neither text nor picture").arg(describe(w));
+}
+
+// The panels between a control and its window clip what they hold: a control
+// must lie inside each of them, not only inside the window. Content that
+// scrolls (inside a scroll area's viewport) is meant to reach past it.
+inline void checkHolders(QWidget* w, QWidget* window, QStringList& faults)
+{
+    for (QWidget* holder = w->parentWidget(); holder && holder != window; holder = holder->parentWidget()) {
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(holder->parentWidget()); area && area->viewport() == holder)
+            return;
+        QRect const r(w->mapTo(holder, QPoint(0, 0)), w->size());
+        if (!holder->rect().contains(r)) {
+            QRect const shown = r.intersected(holder->rect());
+            faults << QStringLiteral("cut by its panel: %1 shows %2 x %3 of %4 x %5 in %6")
+                          .arg(describe(w))
+                          .arg(shown.width())
+                          .arg(shown.height())
+                          .arg(r.width())
+                          .arg(r.height())
+                          .arg(QStringLiteral("%1 \"%2\"")
+                                   .arg(QLatin1String(holder->metaObject()->className()), holder->objectName()));
+            return;
+        }
+    }
+}
+
 // Every fault of the window's visible controls; empty when it looks right.
 inline QStringList faults(QWidget* window, double pictureFraction = 0.5)
 {
@@ -259,6 +318,8 @@ inline QStringList faults(QWidget* window, double pictureFraction = 0.5)
         controls << w;
         checkText(w, found);
         checkPicture(w, pictureFraction, found);
+        checkBlank(w, found);
+        checkHolders(w, window, found);
         QRect const r(w->mapTo(window, QPoint(0, 0)), w->size());
         if (!window->rect().contains(r))
             found << QStringLiteral("out of the window: %1 at %2,%3 %4 x %5")
@@ -322,6 +383,31 @@ inline QString scaleSuffix()
 inline QString screenSuffix()
 {
     return scaleSuffix() + (ZEDireroz::Common::isPocketDevice() ? QStringLiteral("-pocket") : QString());
+}
+
+// The languages a run lays its windows out in: TW_LAYOUT_LANGUAGES, a list
+// separated by commas (CTest runs groups of them side by side), else English.
+inline QStringList languages()
+{
+    QStringList const listed = qEnvironmentVariable("TW_LAYOUT_LANGUAGES").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    return listed.isEmpty() ? QStringList{QStringLiteral("en")} : listed;
+}
+
+// What tells a window's screenshots in one language from another's: empty for
+// English, else "-" and the language.
+inline QString languageSuffix(QString const& language)
+{
+    return language == QLatin1String("en") ? QString() : QLatin1Char('-') + language;
+}
+
+// Installs a language as the application does before it makes its windows:
+// its translations and, for Arabic, right to left. Windows made afterwards
+// are in that language.
+inline void useLanguage(QString const& language)
+{
+    ZEDireroz::TranslationsManager* manager = ZEDireroz::TranslationsManager::instance();
+    if (manager->currentLanguage() != language)
+        manager->setTranslation(language);
 }
 
 // Shows the window at defaultSize, or at its own size hint once shown (some

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>&amp;Disagree</source>
-        <translation>&amp;لا أوافق</translation>
+        <translation>لا &amp;أوافق</translation>
     </message>
 </context>
 <context>

@@ -9,27 +9,27 @@
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;جديد</translation>
+        <translation>جديد(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;فتح...</translation>
+        <translation>فتح(&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;حفظ</translation>
+        <translation>حفظ(&amp;S)</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation>حفظ &amp;باسم...</translation>
+        <translation>حفظ باسم(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;طباعة...</translation>
+        <translation>طباعة(&amp;P)...</translation>
     </message>
     <message>
         <source>Print Preview...</source>
@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>&amp;Export PDF...</source>
-        <translation>&amp;تصدير PDF...</translation>
+        <translation>تصدير PDF(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج(&amp;Q)</translation>
     </message>
     <message>
         <source>Edit Actions</source>
@@ -49,27 +49,27 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;تحرير</translation>
+        <translation>تحرير(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;تراجع</translation>
+        <translation>تراجع(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>إ&amp;عادة</translation>
+        <translation>&amp;إعادة</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;قص</translation>
+        <translation>قص(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;نسخ</translation>
+        <translation>نسخ(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;لصق</translation>
+        <translation>لصق(&amp;P)</translation>
     </message>
     <message>
         <source>Format Actions</source>
@@ -77,39 +77,39 @@
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation>ت&amp;نسيق</translation>
+        <translation>تنسيق(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation>&amp;عريض</translation>
+        <translation>عريض(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation>&amp;مائل</translation>
+        <translation>مائل(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;Underline</source>
-        <translation>&amp;تسطير</translation>
+        <translation>تسطير(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Left</source>
-        <translation>إلى ال&amp;يسار</translation>
+        <translation>إلى اليسار(&amp;L)</translation>
     </message>
     <message>
         <source>C&amp;enter</source>
-        <translation>في ال&amp;وسط</translation>
+        <translation>في &amp;الوسط</translation>
     </message>
     <message>
         <source>&amp;Right</source>
-        <translation>إلى الي&amp;مين</translation>
+        <translation>إلى اليمين(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Justify</source>
-        <translation>&amp;ضبط</translation>
+        <translation>ضبط(&amp;J)</translation>
     </message>
     <message>
         <source>&amp;Color...</source>
-        <translation>&amp;لون...</translation>
+        <translation>لون(&amp;C)...</translation>
     </message>
     <message>
         <source>%1[*] - %2</source>
@@ -214,19 +214,19 @@ Do you want to save it in UTF-8 instead?</source>
     <name>ZEDireroz::CssEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;مساعدة</translation>
+        <translation>مساعدة(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;فتح...</translation>
+        <translation>فتح(&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;حفظ</translation>
+        <translation>حفظ(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;SetInfo</source>
@@ -234,15 +234,15 @@ Do you want to save it in UTF-8 instead?</source>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;تطبيق</translation>
+        <translation>تطبيق(&amp;A)</translation>
     </message>
     <message>
         <source>S&amp;ave As...</source>
-        <translation>حفظ &amp;باسم...</translation>
+        <translation>حفظ باسم(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;حول</translation>
+        <translation>حول(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>

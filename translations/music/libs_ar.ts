@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>إ&amp;لغاء</translation>
+        <translation>&amp;إلغاء</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;حذف</translation>
+        <translation>حذف(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>Sound On</source>
-        <translation>الصوت مشغّل</translation>
+        <translation>بصوت</translation>
     </message>
     <message>
         <source>Transpose</source>
@@ -67,19 +67,19 @@
     </message>
     <message>
         <source>Sound Off</source>
-        <translation>الصوت متوقف</translation>
+        <translation>بلا صوت</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;جديد</translation>
+        <translation>جديد(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation>&amp;حفظ…</translation>
+        <translation>حفظ(&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation>&amp;حذف…</translation>
+        <translation>حذف(&amp;D)…</translation>
     </message>
     <message>
         <source>Save Favorite</source>

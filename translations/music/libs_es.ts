@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>Sound On</source>
-        <translation>Sonido activado</translation>
+        <translation>Sonido sí</translation>
     </message>
     <message>
         <source>Transpose</source>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Sound Off</source>
-        <translation>Sonido desactivado</translation>
+        <translation>Sonido no</translation>
     </message>
     <message>
         <source>&amp;New</source>

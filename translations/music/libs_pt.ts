@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>Sound On</source>
-        <translation>Som ligado</translation>
+        <translation>Com som</translation>
     </message>
     <message>
         <source>Transpose</source>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Sound Off</source>
-        <translation>Som desligado</translation>
+        <translation>Sem som</translation>
     </message>
     <message>
         <source>&amp;New</source>

@@ -51,15 +51,15 @@
     </message>
     <message>
         <source>Favorites</source>
-        <translation>Избранное</translation>
+        <translation>Любимые</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation>Звук вкл.</translation>
+        <translation>Со звуком</translation>
     </message>
     <message>
         <source>Transpose</source>
-        <translation>Транспонировать</translation>
+        <translation>Транспоз.</translation>
     </message>
     <message>
         <source>Remove selected chord</source>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Sound Off</source>
-        <translation>Звук выкл.</translation>
+        <translation>Без звука</translation>
     </message>
     <message>
         <source>&amp;New</source>

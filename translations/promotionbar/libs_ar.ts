@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>&amp;Rate It Now</source>
-        <translation>&amp;قيّمه الآن</translation>
+        <translation>قيّمه &amp;الآن</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>&amp;Never Ask Me Again</source>
-        <translation>&amp;لا تسألني مرة أخرى</translation>
+        <translation>لا تسألني مرة &amp;أخرى</translation>
     </message>
     <message>
         <source>If you like </source>

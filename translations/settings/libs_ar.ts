@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation>&amp;موافق</translation>
+        <translation>موافق(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;تطبيق</translation>
+        <translation>تطبيق(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>

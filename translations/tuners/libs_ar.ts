@@ -16,11 +16,11 @@
     <name>RADarir::ModesPanel</name>
     <message>
         <source>Modes</source>
-        <translation>الأوضاع</translation>
+        <translation>أوضاع</translation>
     </message>
     <message>
         <source>More</source>
-        <translation>المزيد</translation>
+        <translation>مزيد</translation>
     </message>
     <message>
         <source>Must Have</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>App</source>
-        <translation>التطبيق</translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>A4:415Hz (Baroque Pitch)</source>

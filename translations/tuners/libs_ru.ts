@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>App</source>
-        <translation>Приложение</translation>
+        <translation>Меню</translation>
     </message>
     <message>
         <source>A4:415Hz (Baroque Pitch)</source>

@@ -26,7 +26,7 @@
     <name>ZEDireroz::IconView</name>
     <message>
         <source>&amp;Open In Separate View</source>
-        <translation>&amp;فتح في عرض منفصل</translation>
+        <translation>فتح في عرض منفصل(&amp;O)</translation>
     </message>
 </context>
 <context>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation>&amp;موافق</translation>
+        <translation>موافق(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;تطبيق</translation>
+        <translation>تطبيق(&amp;A)</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,9 @@
 // The metronome page and the windows the application opens from it, as a user
 // sees them under the application's style sheet: at the size each opens at
-// and at its minimum, no text cut off, no picture shrunk away, no controls on
-// top of each other. With TW_SCREENSHOT_DIR set, each one is saved as a picture.
+// and at its minimum, in the languages TW_LAYOUT_LANGUAGES lists (English when
+// none), no text cut off, no picture shrunk away, no blank button, no controls
+// on top of each other or cut by what holds them. With TW_SCREENSHOT_DIR set,
+// each one is saved as a picture.
 #include "RADarir/metronome/MetronomeMainPage.h"
 #include "TestSupport/LayoutCheck.h"
 #include "TestSupport/ModalDriver.h"
@@ -15,11 +17,14 @@
 #include "ZEDireroz/promotion/LinkDialog.h"
 #include "ZEDireroz/promotion/TellDialog.h"
 #include "ZEDireroz/promotionbar/ReminderDialog.h"
+#include "ZEDireroz/settings/SettingsDialog.h"
 #include "app/MainPageStartup.h"
 #include "app/StartupPrompts.h"
 #include "app/TickwrenStyle.h"
 
+#include <QCheckBox>
 #include <QMessageBox>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <functional>
@@ -72,7 +77,8 @@ private slots:
     void fits_data()
     {
         QTest::addColumn<Window>("window");
-        QList<QPair<char const*, Window>> const windows = {
+        QTest::addColumn<QString>("language");
+        QList<QPair<QString, Window>> const windows = {
             // With nothing stored the page opens at its minimum; a stored size
             // gives it more room.
             {"metronome", {[] { return metronomePage(); }, QSize(540, 765)}},
@@ -80,8 +86,8 @@ private slots:
             {"about", window<AboutDialog>()},
             {"help", {[] {
                  auto* w = new HelpDialog;
-                 for (QString const& slide :
-                      StartupPrompts::introductionSlides(App::theApp()->bundleResourcePath(), QStringLiteral("en")))
+                 for (QString const& slide : StartupPrompts::introductionSlides(
+                          App::theApp()->bundleResourcePath(), TranslationsManager::instance()->currentLanguage()))
                      w->addSlide(slide);
                  return w;
              }}},
@@ -92,18 +98,32 @@ private slots:
             {"tellreminder", window<TellReminderDialog>()},
             {"joinreminder", window<JoinReminderDialog>()},
             {"license", window<LicenseDialog>()},
+            // The settings dialog, with a page as a part of the program would register.
+            {"settings", {[] {
+                 auto* page = new QWidget;
+                 auto* layout = new QVBoxLayout(page);
+                 layout->addWidget(new QCheckBox(QStringLiteral("Show the introduction at start")));
+                 SettingsDialog::addWidget(QStringLiteral("General"), page);
+                 return new SettingsDialog;
+             }}},
             {"messagebox", {[] {
                  return new MessageBox(MessageBox::Warning, QStringLiteral("TickwrenTrial"),
                                        QStringLiteral("The settings cannot be saved."), QMessageBox::Ok);
              }}},
         };
-        for (auto const& entry : windows)
-            QTest::newRow(entry.first) << entry.second;
+        // Language by language, so that each is installed once.
+        for (QString const& language : LayoutCheck::languages())
+            for (auto const& entry : windows)
+                QTest::newRow(qPrintable(entry.first + LayoutCheck::languageSuffix(language)))
+                    << entry.second << language;
     }
-    // Shown at the size it opens at first, then brought down to its smallest.
+    // Shown at the size it opens at first, then brought down to its smallest,
+    // in the language the application would have installed before making it.
     void fits()
     {
         QFETCH(Window, window);
+        QFETCH(QString, language);
+        LayoutCheck::useLanguage(language);
         StrayWindows stray;
         std::unique_ptr<QWidget> w(window.make());
         // Named apart from the same windows of the libraries' own tests.

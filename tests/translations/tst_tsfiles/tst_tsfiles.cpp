@@ -1,6 +1,7 @@
 // Every area's translation sources: all ten languages present, every text
-// translated (nothing left unfinished), and the translations keep the
-// placeholders of their source text.
+// translated (nothing left unfinished), the translations keep the
+// placeholders of their source text, and an Arabic shortcut letter leaves its
+// word's letters joined.
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -27,6 +28,57 @@ QStringList placeholders(QString const& text)
     return found;
 }
 
+// The text a user reads, with the position of its shortcut letter (-1 if none).
+QString withoutMnemonic(QString const& text, int* mnemonic)
+{
+    QString plain;
+    *mnemonic = -1;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+            ++i;
+            if (text[i] != QLatin1Char('&'))
+                *mnemonic = plain.size();
+        }
+        plain += text[i];
+    }
+    return plain;
+}
+
+bool joinsForward(QChar c)
+{
+    return c.joiningType() == QChar::Joining_Dual || c.joiningType() == QChar::Joining_Left
+           || c.joiningType() == QChar::Joining_Causing;
+}
+
+bool joinsBackward(QChar c)
+{
+    return c.joiningType() == QChar::Joining_Dual || c.joiningType() == QChar::Joining_Right
+           || c.joiningType() == QChar::Joining_Causing;
+}
+
+// The letter next to position i in the given direction, past marks that join
+// through (vowel signs), or a null character.
+QChar neighbour(QString const& text, int i, int step)
+{
+    for (i += step; i >= 0 && i < text.size(); i += step)
+        if (text[i].joiningType() != QChar::Joining_Transparent)
+            return text[i];
+    return QChar();
+}
+
+// A shortcut letter is drawn underlined, as a run of its own: where it would
+// join a neighbour, the word falls apart into isolated letters.
+bool mnemonicBreaksJoining(QString const& text)
+{
+    int at = -1;
+    QString const plain = withoutMnemonic(text, &at);
+    if (at < 0)
+        return false;
+    QChar const letter = plain[at];
+    return (joinsBackward(letter) && joinsForward(neighbour(plain, at, -1)))
+           || (joinsForward(letter) && joinsBackward(neighbour(plain, at, 1)));
+}
+
 } // namespace
 
 class TestTsFiles : public QObject
@@ -51,6 +103,27 @@ private slots:
                 }
             }
         }
+    }
+
+    // The check itself, on letters that join and letters that do not.
+    void mnemonicJoining_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("breaks");
+        QTest::newRow("latin") << "&File" << false;
+        QTest::newRow("arabic, first letter joins the next") << QString::fromUtf8("&تحرير") << true;
+        QTest::newRow("arabic, inside a word") << QString::fromUtf8("ت&نسيق") << true;
+        QTest::newRow("arabic, last letter joins the previous") << QString::fromUtf8("ملف&ب") << true;
+        QTest::newRow("arabic, alef at the start of a word") << QString::fromUtf8("لا &أوافق") << false;
+        QTest::newRow("arabic, latin letter apart") << QString::fromUtf8("ملف(&F)") << false;
+        QTest::newRow("arabic, between letters that do not join on") << QString::fromUtf8("دا&ر") << false;
+        QTest::newRow("escaped ampersand") << QString::fromUtf8("ملف && تحرير") << false;
+    }
+    void mnemonicJoining()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, breaks);
+        QCOMPARE(mnemonicBreaksJoining(text), breaks);
     }
 
     void everyTextIsTranslated_data()
@@ -88,6 +161,7 @@ private slots:
                 QVERIFY2(type != QLatin1String("unfinished"), qPrintable("unfinished: " + where));
                 QVERIFY2(!translation.trimmed().isEmpty(), qPrintable("empty: " + where));
                 QCOMPARE(placeholders(translation), placeholders(source));
+                QVERIFY2(!mnemonicBreaksJoining(translation), qPrintable("shortcut splits a word: " + translation));
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));

@@ -117,17 +117,26 @@ void ChordBaseView::drawKeyboard(QPainter* painter, QString const& prefix) const
     painter->setBrush(QColor(255, 255, 255, 220));
     painter->drawRect(QRect((width() - tw) / 2, 0, tw, metrics.height()));
     painter->restore();
-    painter->setPen(inkPen());
-    painter->drawText(rect(), Qt::AlignHCenter | Qt::AlignTop, m_strName);
+    drawName(painter, font);
 }
 
 void ChordBaseView::drawName(QPainter* painter) const
 {
     QFont font = painter->font();
     font.setPixelSize(height() / 7 + 7);
+    drawName(painter, font);
+}
+
+// A chord's name reads left to right in every language: in a right-to-left
+// window "A #" would show its sign first.
+void ChordBaseView::drawName(QPainter* painter, QFont const& font) const
+{
     painter->setFont(font);
     painter->setPen(inkPen());
+    Qt::LayoutDirection const direction = painter->layoutDirection();
+    painter->setLayoutDirection(Qt::LeftToRight);
     painter->drawText(rect(), Qt::AlignHCenter | Qt::AlignTop, m_strName);
+    painter->setLayoutDirection(direction);
 }
 
 QPen ChordBaseView::inkPen() const

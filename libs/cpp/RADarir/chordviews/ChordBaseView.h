@@ -13,6 +13,7 @@
 #include <QVector>
 #include <QWidget>
 
+class QFont;
 class QMimeData;
 class QPainter;
 
@@ -74,6 +75,7 @@ protected:
     // The chord name centred at the top in the name font (h/7 + 7 pixels),
     // leaving the painter with that font and the black ink pen.
     void drawName(QPainter* painter) const;
+    void drawName(QPainter* painter, QFont const& font) const;
     // The black pen of the drawings, h/50 wide.
     QPen inkPen() const;
     bool isPiano() const;

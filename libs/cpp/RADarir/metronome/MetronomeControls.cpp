@@ -11,12 +11,32 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <initializer_list>
+
 namespace RADarir {
 
 MetronomeControls::TempoRange const MetronomeControls::sm_aRanges[kTempoRangeCount] = {
     {QT_TR_NOOP("Largo"), 38, 56},     {QT_TR_NOOP("Adagio"), 57, 70},    {QT_TR_NOOP("Andante"), 71, 96},
     {QT_TR_NOOP("Moderato"), 97, 108}, {QT_TR_NOOP("Allegro"), 109, 168}, {QT_TR_NOOP("Presto"), 169, 208},
 };
+
+namespace {
+
+// Pieces whose pictures join into one (the tempo display between its minus and
+// plus ends, the beat picture before the beats button) read left to right in
+// every language: mirrored, their rounded ends would face inward.
+QWidget* joinedGroup(std::initializer_list<QWidget*> pieces)
+{
+    auto* group = new QWidget;
+    group->setLayoutDirection(Qt::LeftToRight);
+    auto* row = new QHBoxLayout(group);
+    ZEDireroz::Common::zeroMargins(row, 0);
+    for (QWidget* piece : pieces)
+        row->addWidget(piece);
+    return group;
+}
+
+} // namespace
 
 MetronomeControls::MetronomeControls(QWidget* parent)
     : QFrame(parent)
@@ -96,9 +116,7 @@ MetronomeControls::MetronomeControls(QWidget* parent)
     auto* tempoRow = new QHBoxLayout;
     ZEDireroz::Common::zeroMargins(tempoRow, 0);
     tempoRow->addStretch(1);
-    tempoRow->addWidget(m_pTempoDecButton);
-    tempoRow->addWidget(m_pTempoLabel);
-    tempoRow->addWidget(m_pTempoIncButton);
+    tempoRow->addWidget(joinedGroup({m_pTempoDecButton, m_pTempoLabel, m_pTempoIncButton}));
     tempoRow->addStretch(1);
 
     auto* listRow = new QHBoxLayout;
@@ -114,8 +132,7 @@ MetronomeControls::MetronomeControls(QWidget* parent)
     switchRow->addSpacing(5);
     switchRow->addWidget(m_pAudibleTickButton);
     switchRow->addSpacing(5);
-    switchRow->addWidget(m_pBeatButton);
-    switchRow->addWidget(m_pBeatsButton);
+    switchRow->addWidget(joinedGroup({m_pBeatButton, m_pBeatsButton}));
 
     auto* column = new QVBoxLayout;
     ZEDireroz::Common::zeroMargins(column, 4);

@@ -6,6 +6,8 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QVBoxLayout>
 
 namespace RADarir {
@@ -19,6 +21,28 @@ int frameMargin()
 {
     return ZEDireroz::Common::isPocketDevice() ? 1 : 3;
 }
+
+// A panel button whose text reads left to right in every language: in a
+// right-to-left window "A #" would show its sign first. Text is laid out in
+// the painter's direction, which is the application's unless set.
+class NoteButton : public QPushButton
+{
+public:
+    explicit NoteButton(QString const& text)
+        : QPushButton(text)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        painter.setLayoutDirection(Qt::LeftToRight);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        painter.drawControl(QStyle::CE_PushButton, option);
+    }
+};
 
 } // namespace
 
@@ -37,9 +61,9 @@ ChordsButtonsPanel::~ChordsButtonsPanel() = default;
 void ChordsButtonsPanel::createButtons()
 {
     for (int i = 0; i < kLetterCount; ++i) {
-        m_naturalButtons << new QPushButton(m_rootNames.at(i));
-        m_flatButtons << new QPushButton(m_rootNames.at(kLetterCount + i));
-        m_sharpButtons << new QPushButton(m_rootNames.at(2 * kLetterCount + i));
+        m_naturalButtons << new NoteButton(m_rootNames.at(i));
+        m_flatButtons << new NoteButton(m_rootNames.at(kLetterCount + i));
+        m_sharpButtons << new NoteButton(m_rootNames.at(2 * kLetterCount + i));
     }
     // In the order of TypeButton; the blank button is the major chord.
     for (QString const& text : {QString(), QStringLiteral("m"), QStringLiteral("aug"), QStringLiteral("dim"),

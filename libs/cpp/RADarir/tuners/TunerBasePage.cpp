@@ -23,6 +23,7 @@ namespace {
 constexpr int kInitialButtonSide = 46;
 constexpr float kWidthPerButton = 6.5f;
 constexpr int kPageMinimumWidth = 300;
+constexpr int kButtonsPanelMargin = 2;
 
 } // namespace
 
@@ -53,6 +54,12 @@ ButtonsPanel::ButtonsPanel(QWidget* parent)
     }
     layout->addStretch(1);
     setLayout(layout);
+    // Narrow margins above and below the buttons (the style's at the sides):
+    // at the page's smallest the control row above needs the height.
+    QMargins margins = layout->contentsMargins();
+    margins.setTop(kButtonsPanelMargin);
+    margins.setBottom(kButtonsPanelMargin);
+    layout->setContentsMargins(margins);
     // The repeat mode is one for all pages, whichever panel switched it.
     connect(TunerSettings::instance(), &TunerSettings::repeatChanged, this, &ButtonsPanel::slotSetRepeatMode);
     bool const repeat = ZEDireroz::App::theApp()->settingsValue(QStringLiteral("Repeat"), false).toBool();

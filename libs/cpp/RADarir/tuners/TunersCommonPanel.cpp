@@ -207,8 +207,11 @@ QSize TunersCommonPanel::minimumSizeHint() const
     // The narrowest panel has the check box above the buttons.
     QSize const box = m_pRepeatCheckBox->isHidden() ? QSize() : m_pRepeatCheckBox->sizeHint();
     int buttonsHeight = 0;
-    for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
-        buttonsHeight = qMax(buttonsHeight, button->isHidden() ? 0 : button->sizeHint().height());
+    // A button is as tall as its text needs, and never below its minimum.
+    for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!button->isHidden())
+            buttonsHeight = qMax(buttonsHeight, qMax(button->sizeHint().height(), button->minimumHeight()));
+    }
     int const boxRow = box.isValid() ? box.height() + kSpacing : 0;
     return QSize(qMax(buttonsWidth(), box.width()), buttonsHeight + boxRow);
 }

@@ -26,6 +26,16 @@ QVector<QString> SettingsDialog::m_vecTabOrder;
 
 namespace {
 
+// The save and load buttons show pictures of the set the promotion bar's
+// buttons belong to, brighter under the pointer. They carry their rules
+// themselves, so that they show under whatever style the application has.
+QString storageButtonRules(QString const& name)
+{
+    return QStringLiteral("QPushButton#%1{border-image:url(:/%1.png) 0 0 0 0 stretch stretch;}"
+                          "QPushButton#%1:hover{border-image:url(:/%1_hover.png) 0 0 0 0 stretch stretch;}")
+        .arg(name);
+}
+
 QString const kSuffix = QStringLiteral("lfsettings");
 QString const kFilter = QStringLiteral("*.lfsettings");
 
@@ -123,6 +133,8 @@ void SettingsDialog::buildControls()
     Common::extend(load, QStringLiteral("StorageBrowserLS"), tr("Load the Settings"));
     Common::applyToolButtonDetails(save);
     Common::applyToolButtonDetails(load);
+    save->setStyleSheet(storageButtonRules(save->objectName()));
+    load->setStyleSheet(storageButtonRules(load->objectName()));
 
     connect(save, &QPushButton::clicked, this, &SettingsDialog::slotSaveSettings);
     connect(load, &QPushButton::clicked, this, &SettingsDialog::slotLoadSettings);

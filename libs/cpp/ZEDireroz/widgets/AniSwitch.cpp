@@ -83,6 +83,10 @@ void AniSwitch::init(bool withIcon, bool on)
     onState->addTransition(m_pHandle, &QPushButton::clicked, offState)->addAnimation(toOff);
     onState->addTransition(m_pIcon, &CheckButton::offClicked, offState)->addAnimation(toOff);
     m_pMachine->start();
+    // The machine enters its first state only once the event loop runs; the
+    // state asked for is the state reported from now on, and its toggled() is
+    // sent now. Entering the state later assigns the same value and sends nothing.
+    m_pIcon->setChecked(on);
 
     auto* layout = new QHBoxLayout;
     Common::zeroMargins(layout);

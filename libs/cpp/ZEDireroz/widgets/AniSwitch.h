@@ -2,8 +2,8 @@
 // An on/off switch: a handle that slides over two click areas in 400 ms, with an
 // optional check-button icon at its left that holds the state. The owner sizes
 // the switch and then calls init once; until then the state operations do nothing.
-// A state set after init holds, also one set before the event loop has started
-// the switch's state machine.
+// The state init asks for is reported at once; a state set after init holds,
+// also one set before the event loop has started the switch's state machine.
 
 #include <QWidget>
 

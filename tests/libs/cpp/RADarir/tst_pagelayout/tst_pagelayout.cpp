@@ -1,6 +1,8 @@
 // Every music page and window as a user sees it, at its default size and at
-// its minimum size: no text cut off, no picture shrunk away, no controls on top
-// of each other. With TW_SCREENSHOT_DIR set, each one is saved as a picture.
+// its minimum size, in the languages TW_LAYOUT_LANGUAGES lists (English when
+// none): no text cut off, no picture shrunk away, no blank button, no controls
+// on top of each other or cut by what holds them. With TW_SCREENSHOT_DIR set,
+// each one is saved as a picture.
 #include "RADarir/chordpages/BalalaikaChordsMainPage.h"
 #include "RADarir/chordpages/BanjoChordsMainPage.h"
 #include "RADarir/chordpages/BassChordsMainPage.h"
@@ -69,7 +71,8 @@ private slots:
     void fits_data()
     {
         QTest::addColumn<Window>("window");
-        QList<QPair<char const*, Window>> windows = {
+        QTest::addColumn<QString>("language");
+        QList<QPair<QString, Window>> windows = {
             {"metronome", window<MetronomeMainPage>(Style::Own, kMetronomeSize)},
             {"bassguitar", window<BassGuitarTuner>(Style::Tuners, kTunerSize)},
             {"notesfinderpage", window<PianoNotesFinderMainPage>(Style::Own)},
@@ -110,13 +113,19 @@ private slots:
                 {"about-tuners", window<ZEDireroz::AboutDialog>(Style::Tuners)},
             };
         }
-        for (auto const& entry : windows)
-            QTest::newRow(entry.first) << entry.second;
+        // Language by language, so that each is installed once.
+        for (QString const& language : LayoutCheck::languages())
+            for (auto const& entry : windows)
+                QTest::newRow(qPrintable(entry.first + LayoutCheck::languageSuffix(language)))
+                    << entry.second << language;
     }
-    // Shown at its default size first, then brought down to its smallest.
+    // Shown at its default size first, then brought down to its smallest, in
+    // the language the application would have installed before making it.
     void fits()
     {
         QFETCH(Window, window);
+        QFETCH(QString, language);
+        LayoutCheck::useLanguage(language);
         if (window.style == Style::Chords)
             ChordsMainPage::applyStyle();
         StrayWindows stray;
@@ -130,7 +139,19 @@ private slots:
             page->setCurrentChord(QStringLiteral("C"));
             page->setCurrentTransposerChords({"A", "C#m7", "Fmaj7", "Gsus4"});
         }
-        LayoutCheck::verifySizes(w.get(), window.defaultSize, false, QLatin1String(QTest::currentDataTag()));
+        QString const name = QLatin1String(QTest::currentDataTag());
+        LayoutCheck::verifySizes(w.get(), window.defaultSize, false, name);
+        if (auto* page = qobject_cast<ChordsMainPage*>(w.get())) {
+            // The transposer's sound button reads "Sound Off" once clicked:
+            // that text must fit as well.
+            QPushButton* sound = nullptr;
+            for (QPushButton* b : page->transposer()->findChildren<QPushButton*>())
+                sound = b->isCheckable() ? b : sound;
+            QVERIFY(sound);
+            sound->click();
+            QCoreApplication::sendPostedEvents();
+            LayoutCheck::verify(w.get(), name + QStringLiteral("-minimum-sound") + LayoutCheck::screenSuffix());
+        }
         QCOMPARE(stray.shown.size(), 1);
     }
 };

@@ -1,7 +1,9 @@
 // Every window of the shared libraries as a user sees it, at its default size
-// and at its minimum size: no text cut off, no picture shrunk away, no controls
-// on top of each other. With TW_SCREENSHOT_DIR set, each one is saved as a
-// picture. The music pages have their own test (tst_pagelayout).
+// and at its minimum size, in the languages TW_LAYOUT_LANGUAGES lists (English
+// when none): no text cut off, no picture shrunk away, no blank button, no
+// controls on top of each other or cut by what holds them. With
+// TW_SCREENSHOT_DIR set, each one is saved as a picture. The music pages have
+// their own test (tst_pagelayout).
 #include "QMRequest/FtpGuiClient.h"
 #include "QMViewer/PreviewArea.h"
 #include "QMViewer/SimpleViewer.h"
@@ -136,7 +138,8 @@ private slots:
     void fits_data()
     {
         QTest::addColumn<Window>("window");
-        QList<QPair<char const*, Window>> const windows = {
+        QTest::addColumn<QString>("language");
+        QList<QPair<QString, Window>> const windows = {
             // Shared dialogs.
             {"messagebox", {[] {
                  return new MessageBox(MessageBox::Question, QStringLiteral("Tickwren"),
@@ -260,13 +263,19 @@ private slots:
             // The FTP test window.
             {"ftp", window<QMRequest::FtpGuiClient>()},
         };
-        for (auto const& entry : windows)
-            QTest::newRow(entry.first) << entry.second;
+        // Language by language, so that each is installed once.
+        for (QString const& language : LayoutCheck::languages())
+            for (auto const& entry : windows)
+                QTest::newRow(qPrintable(entry.first + LayoutCheck::languageSuffix(language)))
+                    << entry.second << language;
     }
-    // Shown at its default size first, then brought down to its smallest.
+    // Shown at its default size first, then brought down to its smallest, in
+    // the language the application would have installed before making it.
     void fits()
     {
         QFETCH(Window, window);
+        QFETCH(QString, language);
+        LayoutCheck::useLanguage(language);
         StrayWindows stray;
         std::unique_ptr<QWidget> w(window.make());
         LayoutCheck::verifySizes(w.get(), window.defaultSize, window.defaultOnly,

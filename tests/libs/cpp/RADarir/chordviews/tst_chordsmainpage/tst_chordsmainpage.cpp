@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
@@ -48,6 +49,25 @@ int livePlayers(GuitarPage const& page)
     for (auto const& p : page.players)
         live += !p.isNull();
     return live;
+}
+
+// The three pictures of a chord whose name ends in a sign, in a page made in
+// the given direction.
+QList<QImage> chordPictures(Qt::LayoutDirection direction)
+{
+    qApp->setLayoutDirection(direction);
+    QList<QImage> pictures;
+    {
+        GuitarPage page;
+        page.setCurrentChord(QStringLiteral("A #"));
+        ChordView* view = page.chordView();
+        for (QWidget* w : QList<QWidget*>{view->standardView(), view->tabView(), view->photoView()}) {
+            w->resize(180, 130);
+            pictures << w->grab().toImage();
+        }
+    }
+    qApp->setLayoutDirection(Qt::LeftToRight);
+    return pictures;
 }
 
 } // namespace
@@ -217,6 +237,18 @@ private slots:
         page.setCurrentTransposerChordIndex(2);
         QCOMPARE(page.currentTransposerChordIndex(), 2);
         QCOMPARE(page.transposer()->currentChordIndex(), 2);
+    }
+
+    // In a right-to-left window a chord's name still reads as written: each
+    // picture looks exactly as it does left to right.
+    void chordNamesReadLeftToRight()
+    {
+        QList<QImage> const ltr = chordPictures(Qt::LeftToRight);
+        QList<QImage> const rtl = chordPictures(Qt::RightToLeft);
+        QCOMPARE(ltr.size(), 3);
+        QCOMPARE(rtl.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(rtl[i] == ltr[i], qPrintable(QStringLiteral("picture %1").arg(i)));
     }
 
     // The page as a user sees it: all three pictures of the chord, the panel

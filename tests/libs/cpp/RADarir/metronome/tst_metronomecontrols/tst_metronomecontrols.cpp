@@ -204,6 +204,37 @@ private slots:
         QCOMPARE(spy.at(1).at(0).toBool(), false);
         QCOMPARE(other.count(), 0);
     }
+
+    // The tempo display with its minus and plus ends, and the beat picture
+    // with the beats button, are pictures that join: in either direction they
+    // stand left to right, each piece's edge on the next one's.
+    void joinedPiecesReadLeftToRight_data()
+    {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("left to right") << Qt::LeftToRight;
+        QTest::newRow("right to left") << Qt::RightToLeft;
+    }
+    void joinedPiecesReadLeftToRight()
+    {
+        QFETCH(Qt::LayoutDirection, direction);
+        qApp->setLayoutDirection(direction);
+        MetronomeControls c;
+        c.resize(400, 300);
+        c.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c));
+        auto rect = [&](QWidget* w) { return QRect(w->mapTo(&c, QPoint(0, 0)), w->size()); };
+        QList<QList<QWidget*>> const groups = {
+            {button(c, "TempoDecButton"), tempoLabel(c), button(c, "TempoIncButton")},
+            {button(c, "BeatButton"), button(c, "BeatCombo")},
+        };
+        for (QList<QWidget*> const& group : groups)
+            for (int i = 1; i < group.size(); ++i)
+                QCOMPARE(rect(group[i]).left(), rect(group[i - 1]).right() + 1);
+        // The rest of the block follows the language: the eye stands first.
+        QCOMPARE(rect(button(c, "VisibleTickButton")).x() < rect(button(c, "AudiableTickButton")).x(),
+                 direction == Qt::LeftToRight);
+        qApp->setLayoutDirection(Qt::LeftToRight);
+    }
 };
 
 QTEST_MAIN(TestMetronomeControls)

@@ -5,6 +5,7 @@
 
 #include <QButtonGroup>
 #include <QGridLayout>
+#include <QImage>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -58,6 +59,26 @@ QString cell(QFrame* frame, int row, int column)
     QLayoutItem* item = grid ? grid->itemAtPosition(row, column) : nullptr;
     auto* b = item ? qobject_cast<QPushButton*>(item->widget()) : nullptr;
     return b ? b->text() : QStringLiteral("-");
+}
+
+// The picture of every root button, by its text, in a panel made in the given
+// direction; the letters run from the right in a right-to-left panel.
+QMap<QString, QImage> rootPictures(Qt::LayoutDirection direction)
+{
+    qApp->setLayoutDirection(direction);
+    QMap<QString, QImage> pictures;
+    {
+        ChordsButtonsPanel panel(nullptr);
+        panel.resize(420, 200);
+        panel.show();
+        if (QTest::qWaitForWindowExposed(&panel)
+            && (root(panel, "A")->x() > root(panel, "G")->x()) == (direction == Qt::RightToLeft)) {
+            for (QPushButton* b : frame(panel, "ChordButtonsFrame")->findChildren<QPushButton*>())
+                pictures.insert(b->text(), b->grab().toImage());
+        }
+    }
+    qApp->setLayoutDirection(Qt::LeftToRight);
+    return pictures;
 }
 
 } // namespace
@@ -265,6 +286,22 @@ private slots:
                 hidden << b->text();
         }
         QCOMPARE(hidden, QStringList{text});
+    }
+
+    // In a right-to-left window the grid mirrors, but each note name still
+    // reads as written: "A #", not "# A"; A and the flat sign, not the other
+    // way. Each button looks exactly as it does left to right.
+    void rootNamesReadLeftToRight()
+    {
+        QMap<QString, QImage> const ltr = rootPictures(Qt::LeftToRight);
+        QMap<QString, QImage> const rtl = rootPictures(Qt::RightToLeft);
+        QCOMPARE(rtl.keys(), ltr.keys());
+        QCOMPARE(ltr.size(), 21);
+        QStringList reversed;
+        for (QString const& name : ltr.keys())
+            if (rtl.value(name) != ltr.value(name))
+                reversed << name;
+        QCOMPARE(reversed, QStringList());
     }
 };
 
