@@ -12,6 +12,7 @@ namespace {
 // Bytes a flooding mode keeps queued at most, so that the server itself stays small.
 constexpr qint64 kMaxQueued = 256 * 1024;
 constexpr int kLongLineBytes = 60 * 1024;
+constexpr int kNoiseLineBytes = 1000;
 constexpr int kBlockBytes = 64 * 1024;
 
 } // namespace
@@ -71,8 +72,12 @@ private:
     void flood()
     {
         if (m_bFloodControl && m_pControl->state() == QAbstractSocket::ConnectedState) {
+            // A greeting that never ends, or talk nobody asked for.
+            QByteArray const line = m_pServer->m_eMode == IdleFlood
+                                        ? "no code, nobody asked " + QByteArray(kNoiseLineBytes, 'n') + "\r\n"
+                                        : "220-" + QByteArray(kLongLineBytes, 'x') + "\r\n";
             while (m_bFloodControl && m_pControl->bytesToWrite() < kMaxQueued)
-                m_bFloodControl = send(m_pControl, "220-" + QByteArray(kLongLineBytes, 'x') + "\r\n");
+                m_bFloodControl = send(m_pControl, line);
         }
         if (m_bFloodData && m_pDataSocket && m_pDataSocket->state() == QAbstractSocket::ConnectedState) {
             while (m_bFloodData && m_pDataSocket->bytesToWrite() < kMaxQueued)
@@ -104,24 +109,87 @@ private:
                 say("226 Listing complete");
             return false;
         }
-        m_nFlooded += socket->write(bytes);
+        qint64 const written = socket->write(bytes);
+        m_nFlooded += written;
+        m_pServer->m_nFlooded += written;
         return true;
     }
 
     void say(QByteArray const& line) { m_pControl->write(line + "\r\n"); }
+
+    // Says line after delayMs (the interval by default), if the client is still there.
+    void sayLate(QByteArray const& line, int delayMs = -1)
+    {
+        QTimer::singleShot(delayMs < 0 ? m_pServer->m_nIntervalMs : delayMs, this, [this, line] {
+            if (m_pControl->state() != QAbstractSocket::ConnectedState)
+                return;
+            say(line);
+            m_pControl->flush();
+            ++m_pServer->m_nLateReplies;
+        });
+    }
+
+    // The file in kSlowPieces pieces, one every interval, then the final reply.
+    void sendSlowly(QTcpSocket* socket, QByteArray const& bytes)
+    {
+        QPointer<QTcpSocket> data = socket;
+        auto* timer = new QTimer(this);
+        int const piece = int(bytes.size() + kSlowPieces - 1) / kSlowPieces;
+        connect(timer, &QTimer::timeout, this, [this, data, timer, bytes, piece] {
+            int const sent = timer->property("sent").toInt();
+            if (!data) {
+                timer->deleteLater();
+                return;
+            }
+            data->write(bytes.mid(sent, piece));
+            timer->setProperty("sent", sent + piece);
+            if (sent + piece < bytes.size())
+                return;
+            timer->stop();
+            timer->deleteLater();
+            data->disconnectFromHost();
+            say("226 Transfer complete");
+        });
+        timer->start(m_pServer->m_nIntervalMs);
+    }
+
+    // A finished MLSD listing: every tenth entry a folder.
+    static QByteArray listing(int count)
+    {
+        QByteArray lines;
+        char line[80];
+        for (int i = 0; i < count; ++i) {
+            int const length = std::snprintf(line, sizeof line, "type=%s;size=%d;modify=20261210183000; entry-%07d\r\n",
+                                             i % 10 == 0 ? "dir" : "file", i, i);
+            lines.append(line, length);
+        }
+        return lines;
+    }
 
     void readCommands()
     {
         while (m_pControl->canReadLine()) {
             QByteArray const line = m_pControl->readLine().trimmed();
             QByteArray const verb = line.split(' ').first().toUpper();
-            if (verb == "USER")
+            QByteArray const argument = line.mid(verb.size() + 1);
+            m_pServer->m_commands.append(verb);
+            Mode const mode = m_pServer->m_eMode;
+            if (verb == "USER") {
                 say("331 Password please");
-            else if (verb == "PASS")
-                say("230 Logged in");
-            else if (verb == "TYPE")
+            } else if (verb == "PASS") {
+                say(m_pServer->m_passwordReply);
+            } else if (verb == "TYPE") {
                 say("200 Binary");
-            else if (verb == "SIZE")
+                if (mode == IdleFlood) {
+                    m_bFloodControl = true;
+                    flood();
+                }
+            } else if (verb == "CWD" && mode == LateReplies) {
+                if (argument == "missing")
+                    say("550 No such folder");
+                else
+                    sayLate("250 Folder changed");
+            } else if (verb == "SIZE")
                 say("213 " + QByteArray::number(m_pServer->m_nFileSize));
             else if (verb == "EPSV")
                 openPassive();
@@ -155,9 +223,29 @@ private:
     {
         if (!m_pDataSocket || m_sTransfer.isEmpty())
             return;
+        if (m_sTransfer == "MLSD" && m_pServer->m_eMode == LongListing) {
+            m_pDataSocket->write(listing(m_pServer->m_nEntryCount));
+            m_pDataSocket->disconnectFromHost();
+            say("226 Listing complete");
+            return;
+        }
         if (m_sTransfer == "MLSD") {
             m_bFloodData = true;
             flood();
+            return;
+        }
+        if (m_pServer->m_eMode == LateReplies) {
+            // Not a byte of the file, and the word that it is all much later.
+            QPointer<QTcpSocket> data = m_pDataSocket;
+            QTimer::singleShot(m_pServer->m_nIntervalMs, this, [this, data] {
+                if (data)
+                    data->disconnectFromHost();
+                sayLate("226 Transfer complete", 0);
+            });
+            return;
+        }
+        if (m_pServer->m_eMode == SlowTransfer) {
+            sendSlowly(m_pDataSocket, content(m_pServer->m_nFileSize));
             return;
         }
         m_pDataSocket->write(content(m_pServer->m_nFileSize / 2));

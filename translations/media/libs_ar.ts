@@ -82,6 +82,10 @@
         <source>%1 of %2 bytes arrived</source>
         <translation>وصل %1 من %2 بايت</translation>
     </message>
+    <message>
+        <source>no complete reply within %1 ms</source>
+        <translation>لم يصل رد كامل خلال %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>

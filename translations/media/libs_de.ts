@@ -82,6 +82,10 @@
         <source>%1 of %2 bytes arrived</source>
         <translation>%1 von %2 Bytes sind angekommen</translation>
     </message>
+    <message>
+        <source>no complete reply within %1 ms</source>
+        <translation>keine vollständige Antwort innerhalb von %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>

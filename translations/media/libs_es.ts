@@ -82,6 +82,10 @@
         <source>%1 of %2 bytes arrived</source>
         <translation>llegaron %1 de %2 bytes</translation>
     </message>
+    <message>
+        <source>no complete reply within %1 ms</source>
+        <translation>ninguna respuesta completa en %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>

@@ -82,6 +82,10 @@
         <source>%1 of %2 bytes arrived</source>
         <translation>%1 octets sur %2 sont arrivés</translation>
     </message>
+    <message>
+        <source>no complete reply within %1 ms</source>
+        <translation>aucune réponse complète en %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>

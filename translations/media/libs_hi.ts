@@ -82,6 +82,10 @@
         <source>%1 of %2 bytes arrived</source>
         <translation>%2 में से %1 बाइट पहुँचे</translation>
     </message>
+    <message>
+        <source>no complete reply within %1 ms</source>
+        <translation>%1 ms में कोई पूरा उत्तर नहीं</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>

@@ -82,6 +82,10 @@
         <source>%1 of %2 bytes arrived</source>
         <translation>sono arrivati %1 byte su %2</translation>
     </message>
+    <message>
+        <source>no complete reply within %1 ms</source>
+        <translation>nessuna risposta completa entro %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>

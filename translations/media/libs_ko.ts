@@ -82,6 +82,10 @@
         <source>%1 of %2 bytes arrived</source>
         <translation>%2바이트 중 %1바이트가 도착했습니다</translation>
     </message>
+    <message>
+        <source>no complete reply within %1 ms</source>
+        <translation>%1ms 안에 완전한 응답이 없음</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>

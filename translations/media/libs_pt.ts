@@ -82,6 +82,10 @@
         <source>%1 of %2 bytes arrived</source>
         <translation>chegaram %1 de %2 bytes</translation>
     </message>
+    <message>
+        <source>no complete reply within %1 ms</source>
+        <translation>nenhuma resposta completa em %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>

@@ -82,6 +82,10 @@
         <source>%1 of %2 bytes arrived</source>
         <translation>получено %1 из %2 байт</translation>
     </message>
+    <message>
+        <source>no complete reply within %1 ms</source>
+        <translation>нет полного ответа в течение %1 мс</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>

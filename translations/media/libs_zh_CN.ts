@@ -82,6 +82,10 @@
         <source>%1 of %2 bytes arrived</source>
         <translation>收到了 %2 字节中的 %1 字节</translation>
     </message>
+    <message>
+        <source>no complete reply within %1 ms</source>
+        <translation>%1 毫秒内没有完整的回复</translation>
+    </message>
 </context>
 <context>
     <name>QMRequest::FtpGuiClient</name>

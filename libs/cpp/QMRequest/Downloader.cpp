@@ -1,6 +1,7 @@
 #include "QMRequest/Downloader.h"
 
 #include <QDebug>
+#include <QPointer>
 #include <QSaveFile>
 #include <QUrl>
 
@@ -18,7 +19,21 @@ Downloader::Downloader(QObject* parent)
     connect(m_pManager, &DownloadManager::error, this, &Downloader::slotError);
 }
 
-Downloader::~Downloader() = default;
+Downloader::~Downloader()
+{
+    if (!m_bBusy)
+        return;
+    // Deleted while a request waits: its loop ends, and the request finds the
+    // downloader gone. The transfer may be in the middle of a signal of its
+    // socket (a slot on progress deleted us), so it goes once control is back
+    // in an event loop rather than from under that signal.
+    if (m_pLoop)
+        m_pLoop->exit(0);
+    m_pManager->disconnect(this);
+    m_pManager->setParent(nullptr);
+    m_pManager->deleteLater();
+    m_mutex.unlock();
+}
 
 void Downloader::setTimeout(int milliseconds)
 {
@@ -51,12 +66,12 @@ QString Downloader::fullRequest(QString const& url) const
     return QStringLiteral("http://") + url;
 }
 
-bool Downloader::request(QString const& url, QEventLoop::ProcessEventsFlags flags)
+Downloader::Outcome Downloader::request(QString const& url, QEventLoop::ProcessEventsFlags flags)
 {
     // Calls made from the nested loop while a request runs are turned away, so
     // the running request goes on undisturbed.
     if (m_bBusy)
-        return false;
+        return TurnedAway;
     m_data.clear();
     m_bBusy = true;
     m_mutex.lock();
@@ -66,9 +81,19 @@ bool Downloader::request(QString const& url, QEventLoop::ProcessEventsFlags flag
     m_pManager->download(QUrl(fullRequest(url), QUrl::TolerantMode));
     m_bFinished = false;
     // Should the reply already have ended, the loop has nothing to wait for.
-    if (m_eStatus == Running)
-        m_loop.exec(flags);
-    return true;
+    if (m_eStatus != Running)
+        return Ran;
+    // Whatever the loop runs may delete this object: its parent, a
+    // deleteLater() the loop carries out, a slot. The destructor ends the
+    // loop; past that, only what lives on this stack may be touched.
+    QEventLoop loop;
+    QPointer<Downloader> const alive(this);
+    m_pLoop = &loop;
+    loop.exec(flags);
+    if (alive.isNull())
+        return Deleted;
+    m_pLoop = nullptr;
+    return Ran;
 }
 
 void Downloader::endRequest()
@@ -79,9 +104,10 @@ void Downloader::endRequest()
 
 QByteArray Downloader::get(QString const& url, QEventLoop::ProcessEventsFlags flags, Status* status)
 {
-    if (!request(url, flags)) {
+    Outcome const outcome = request(url, flags);
+    if (outcome != Ran) {
         if (status)
-            *status = Busy;
+            *status = outcome == TurnedAway ? Busy : Aborted;
         return QByteArray();
     }
     endRequest();
@@ -95,9 +121,10 @@ QByteArray Downloader::get(QString const& url, QEventLoop::ProcessEventsFlags fl
 bool Downloader::getToFile(QString const& url, QString const& fileName, QEventLoop::ProcessEventsFlags flags,
                            Status* status)
 {
-    if (!request(url, flags)) {
+    Outcome const outcome = request(url, flags);
+    if (outcome != Ran) {
         if (status)
-            *status = Busy;
+            *status = outcome == TurnedAway ? Busy : Aborted;
         return false;
     }
     endRequest();
@@ -146,14 +173,17 @@ void Downloader::slotFinished(QUrl const&, QByteArray const& body)
 {
     m_data = body;
     qDebug() << "@@@@:" << m_data;
-    m_loop.exit(0);
+    if (m_pLoop)
+        m_pLoop->exit(0);
 }
 
 void Downloader::slotProgress(qint64 received, qint64 total)
 {
+    QPointer<Downloader> const alive(this);
     emit progress(int(qMin<qint64>(received, std::numeric_limits<int>::max())));
-    // Without a known length (Qt then reports 0 or -1) there is no percentage to give.
-    if (total <= 0)
+    // Without a known length (Qt then reports 0 or -1) there is no percentage
+    // to give; a downloader deleted by a slot on progress() has none to send.
+    if (total <= 0 || alive.isNull())
         return;
     float const percent = float(received) * 100.0f / float(total);
     emit progressPercent(int(qBound(0.0f, percent, 100.0f)));
@@ -161,7 +191,8 @@ void Downloader::slotProgress(qint64 received, qint64 total)
 
 void Downloader::slotError()
 {
-    m_loop.exit(0);
+    if (m_pLoop)
+        m_pLoop->exit(0);
 }
 
 } // namespace QMRequest

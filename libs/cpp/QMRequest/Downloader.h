@@ -1,6 +1,9 @@
 #pragma once
 // A blocking HTTP GET: the call returns only after a nested event loop has run
-// until the transfer ended, failed or timed out.
+// until the transfer ended, failed or timed out. A downloader deleted while a
+// call waits (with its parent, by deleteLater() or from a slot on progress)
+// ends that call, which returns an empty body with the status Aborted; the
+// caller must not use the downloader after such a return.
 
 #include "QMRequest/DownloadManager.h"
 
@@ -27,7 +30,8 @@ public:
         TimedOut,         // nothing arrived within timeout()
         TooLarge,         // the body is longer than maxBodySize()
         Busy,             // turned away: another request of this object was running
-        FileNotWritten    // getToFile: the transfer worked but the file could not be written
+        FileNotWritten,   // getToFile: the transfer worked but the file could not be written
+        Aborted           // the downloader was deleted while the request waited
     };
     Q_ENUM(Status)
 
@@ -78,15 +82,23 @@ private slots:
                         QString const& errorString);
 
 private:
-    // Starts the request and waits for it; false when turned away as busy.
-    bool request(QString const& url, QEventLoop::ProcessEventsFlags flags);
+    enum Outcome {
+        TurnedAway, // another request of this object was running
+        Ran,        // the request ended; the object is still there
+        Deleted     // the object was deleted while the request waited
+    };
+    // Starts the request and waits for it. After Deleted nothing of this
+    // object may be touched.
+    Outcome request(QString const& url, QEventLoop::ProcessEventsFlags flags);
     void endRequest();
 
     QMutex m_mutex;
     DownloadManager* m_pManager;
     bool m_bFinished = false;
     bool m_bBusy = false;
-    QEventLoop m_loop;
+    // The loop of the waiting request, which lives on that request's stack so
+    // that deleting the downloader does not pull it from under its own exec().
+    QEventLoop* m_pLoop = nullptr;
     QByteArray m_data;
     Status m_eStatus = NotStarted;
     int m_nHttpStatus = 0;

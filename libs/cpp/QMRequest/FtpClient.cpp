@@ -28,6 +28,10 @@ public:
         client->m_bDeadlinePassed = false;
         client->m_eError = NoError;
         client->m_sErrorDetail.clear();
+        // What came while no command waited answers none: it must not be read
+        // as this command's reply.
+        client->dropUnasked();
+        client->m_nUnaskedBytes = 0;
         if (client->m_nDeadlineMs > 0)
             client->m_deadlineTimer.start(client->m_nDeadlineMs);
     }
@@ -51,9 +55,10 @@ private:
     {
         m_pClient->m_deadlineTimer.stop();
         m_pClient->m_bBusy = false;
-        if (!ok && (m_pClient->m_bAborted || m_pClient->m_bDeadlinePassed)) {
-            // Cut off in the middle of an exchange: what the server sends next
-            // belongs to the command that was cut off.
+        if (!ok && (m_pClient->m_bAborted || m_pClient->m_eError == TimedOut)) {
+            // Cut off in the middle of an exchange (by abort(), the deadline, a
+            // time-out or a reply that never completed): what the server sends
+            // next belongs to the command that was cut off.
             m_pClient->closeDataConnection();
             m_pClient->m_pControl->abort();
             m_pClient->resetReplies();
@@ -82,6 +87,9 @@ FtpClient::FtpClient(QObject* parent)
     connect(&m_timer, &QTimer::timeout, this, &FtpClient::slotTimeout);
     m_deadlineTimer.setSingleShot(true);
     connect(&m_deadlineTimer, &QTimer::timeout, this, &FtpClient::slotDeadline);
+    m_replyTimer.setSingleShot(true);
+    connect(&m_replyTimer, &QTimer::timeout, this, &FtpClient::slotReplyLate);
+    connect(m_pControl, &QTcpSocket::readyRead, this, &FtpClient::slotUnasked);
 }
 
 FtpClient::~FtpClient()
@@ -232,13 +240,15 @@ int FtpClient::list(QString const& dir, QList<FtpEntry>* entries)
 {
     return Command(this).run([&] {
         QByteArray data;
-        bool ok = entries || fail(InvalidArgument);
+        // Refused before the data connection is asked for.
+        bool ok = (entries && FtpReplies::isSafeArgument(dir)) || fail(InvalidArgument);
+        bool const attempted = ok;
         bool const machineListing = ok && runList("MLSD", dir, &data);
         ok = ok && machineListing;
         // A server without MLSD still gives the names.
         bool const unknownCommand =
             m_eError == CommandFailed && (m_nReplyCode == 500 || m_nReplyCode == 502 || m_nReplyCode == 504);
-        if (entries && !machineListing && unknownCommand)
+        if (attempted && !machineListing && unknownCommand)
             ok = runList("NLST", dir, &data);
         if (!ok)
             return false;

@@ -64,6 +64,9 @@ public:
     static constexpr int kDefaultDeadlineMs = 10 * 60 * 1000;
     static constexpr qint64 kDefaultMaxReplyBytes = 256 * 1024;
     static constexpr qint64 kDefaultMaxListingBytes = 64 * 1024 * 1024;
+    // Without a reply deadline of its own, a reply must be complete within
+    // this many time-outs.
+    static constexpr int kReplyDeadlineTimeouts = 4;
 
     explicit FtpClient(QObject* parent = nullptr);
     ~FtpClient() override;
@@ -110,6 +113,15 @@ public:
     // The most bytes one reply on the control connection may take, lines without
     // a reply code before it included, and the most bytes of one listing; past
     // them the command ends with TooLarge.
+    // Milliseconds from a command (or the connection) until its reply on the
+    // control connection is complete; past them the command ends with TimedOut
+    // however busily the server talks. Transfers are not bound by it: a data
+    // connection that keeps moving is waited for. -1 (the default) is
+    // kReplyDeadlineTimeouts x timeout(); 0 sets no bound.
+    void setReplyDeadline(int milliseconds) { m_nReplyDeadlineMs = milliseconds; }
+    int replyDeadline() const;
+    // Bytes that arrive while no command waits answer nothing: they are dropped,
+    // and more than maxReplyBytes() of them close the connection.
     void setMaxReplyBytes(qint64 bytes) { m_nMaxReplyBytes = bytes; }
     qint64 maxReplyBytes() const { return m_nMaxReplyBytes; }
     void setMaxListingBytes(qint64 bytes) { m_nMaxListingBytes = bytes; }
@@ -134,6 +146,8 @@ private slots:
     void slotActivity();
     void slotTimeout();
     void slotDeadline();
+    void slotReplyLate();
+    void slotUnasked();
 
 private:
     class Command;
@@ -165,6 +179,9 @@ private:
     bool controlFailed();
     // Forgets a half-read reply, for a new connection.
     void resetReplies();
+    // Drops what the server sent while no command waited; closes the
+    // connection past maxReplyBytes() of it.
+    void dropUnasked();
 
     // ---- the data connection and transfers (FtpTransfer.cpp) ----
     bool openDataConnection();
@@ -189,12 +206,15 @@ private:
     QEventLoop* m_pLoop = nullptr;
     QTimer m_timer;
     QTimer m_deadlineTimer;
+    QTimer m_replyTimer;
     bool m_bTimedOut = false;
     bool m_bDeadlinePassed = false;
+    bool m_bReplyLate = false;
     bool m_bAborted = false;
     bool m_bBusy = false;
     int m_nTimeoutMs = kDefaultTimeoutMs;
     int m_nDeadlineMs = kDefaultDeadlineMs;
+    int m_nReplyDeadlineMs = -1;
     qint64 m_nMaxReplyBytes = kDefaultMaxReplyBytes;
     qint64 m_nMaxListingBytes = kDefaultMaxListingBytes;
     QString m_sHost;
@@ -203,6 +223,8 @@ private:
     // Bytes of the reply being read, lines without a code before it included.
     qint64 m_nReplyBytes = 0;
     bool m_bReplyTooLarge = false;
+    // Bytes that came while no command waited, since the last command.
+    qint64 m_nUnaskedBytes = 0;
     int m_nReplyCode = 0;
     QString m_sReplyText;
 

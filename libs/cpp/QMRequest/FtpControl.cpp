@@ -11,6 +11,7 @@
 #include <QTcpSocket>
 
 #include <cctype>
+#include <limits>
 
 namespace QMRequest {
 
@@ -71,6 +72,21 @@ void FtpClient::slotDeadline()
     wake();
 }
 
+void FtpClient::slotReplyLate()
+{
+    m_bReplyLate = true;
+    wake();
+}
+
+int FtpClient::replyDeadline() const
+{
+    if (m_nReplyDeadlineMs >= 0)
+        return m_nReplyDeadlineMs;
+    if (m_nTimeoutMs <= 0)
+        return 0;
+    return int(qMin<qint64>(qint64(m_nTimeoutMs) * kReplyDeadlineTimeouts, std::numeric_limits<int>::max()));
+}
+
 void FtpClient::reportProgress(qint64 nDone, qint64 nTotal)
 {
     QPointer<FtpClient> const alive(this);
@@ -108,6 +124,11 @@ bool FtpClient::waitFor(std::function<bool()> const& ready, std::function<bool()
         if (failed())
             break;
         if (m_bTimedOut) {
+            fail(TimedOut);
+            break;
+        }
+        if (m_bReplyLate) {
+            m_sErrorDetail = tr("no complete reply within %1 ms").arg(replyDeadline());
             fail(TimedOut);
             break;
         }
@@ -200,7 +221,39 @@ bool FtpClient::takeReply()
 
 bool FtpClient::readReply()
 {
-    return waitFor([this] { return takeReply(); }, [this] { return controlFailed(); });
+    // Each line of a reply is a sign of life that restarts the time-out; a
+    // server that drips lines and never ends its reply is bounded here.
+    int const bound = replyDeadline();
+    m_bReplyLate = false;
+    if (bound > 0)
+        m_replyTimer.start(bound);
+    bool const ok = waitFor([this] { return takeReply(); }, [this] { return controlFailed(); });
+    m_replyTimer.stop();
+    m_bReplyLate = false;
+    return ok;
+}
+
+void FtpClient::slotUnasked()
+{
+    // While a command runs, its own waits read the replies.
+    if (!m_bBusy)
+        dropUnasked();
+}
+
+void FtpClient::dropUnasked()
+{
+    qint64 const bytes = m_pControl->bytesAvailable();
+    if (bytes <= 0)
+        return;
+    m_pControl->skip(bytes);
+    m_nUnaskedBytes += bytes;
+    qCDebug(lcNetwork) << "FTP: dropped" << bytes << "bytes sent while no command waited";
+    if (m_nUnaskedBytes > m_nMaxReplyBytes) {
+        // No server in step with its client talks that much unasked.
+        qCDebug(lcNetwork) << "FTP: closing, the server sent more than" << m_nMaxReplyBytes << "bytes unasked";
+        m_pControl->abort();
+        resetReplies();
+    }
 }
 
 bool FtpClient::sendCommand(QByteArray const& verb, QString const& argument)

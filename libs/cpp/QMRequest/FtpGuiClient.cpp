@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -119,6 +120,8 @@ void FtpGuiClient::createWidgets()
     m_pStatus = new QLabel;
     m_pStatus->setObjectName(QStringLiteral("FtpStatus"));
     m_pStatus->setWordWrap(true);
+    // Server replies are shown as they came, never laid out as markup.
+    m_pStatus->setTextFormat(Qt::PlainText);
     m_pStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
@@ -183,7 +186,15 @@ bool FtpGuiClient::run(std::function<int()> const& command)
         // Back from the command's own loop: closing from here, once the caller
         // has returned too, pulls nothing from under anyone.
         QMetaObject::invokeMethod(
-            this, [this] { close(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                // Shown again meanwhile: the window stays.
+                if (!m_bCloseWhenIdle)
+                    return;
+                m_bCloseWhenIdle = false;
+                close();
+            },
+            Qt::QueuedConnection);
         return false;
     }
     return ok;
@@ -202,6 +213,13 @@ void FtpGuiClient::closeEvent(QCloseEvent* event)
     event->ignore();
     hide();
     m_pClient->abort();
+}
+
+void FtpGuiClient::showEvent(QShowEvent* event)
+{
+    // A window closed during a command and shown again takes commands again.
+    m_bCloseWhenIdle = false;
+    QWidget::showEvent(event);
 }
 
 void FtpGuiClient::showStatus(QString const& text)
@@ -249,14 +267,23 @@ void FtpGuiClient::slotRefresh()
             return a.isDir;
         return QString::localeAwareCompare(a.name, b.name) < 0;
     });
+    // One icon of each kind, shared by every item: a style's lookup is far
+    // too slow to make for each of many thousand entries.
+    QIcon const folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
+    QIcon const fileIcon = style()->standardIcon(QStyle::SP_FileIcon);
     QLocale const locale;
+    QList<QTreeWidgetItem*> items;
+    items.reserve(entries.size());
     for (FtpEntry const& entry : qAsConst(entries)) {
-        auto* item = new QTreeWidgetItem(m_pListing);
+        auto* item = new QTreeWidgetItem;
         item->setText(kNameColumn, entry.name);
-        item->setIcon(kNameColumn, style()->standardIcon(entry.isDir ? QStyle::SP_DirIcon : QStyle::SP_FileIcon));
+        item->setIcon(kNameColumn, entry.isDir ? folderIcon : fileIcon);
         if (entry.lastModified.isValid())
             item->setText(kModifiedColumn, locale.toString(entry.lastModified.toLocalTime(), QLocale::ShortFormat));
+        items.append(item);
     }
+    // In one go: the view takes them in at once rather than one by one.
+    m_pListing->addTopLevelItems(items);
 }
 
 void FtpGuiClient::changeFolder(QString const& name)

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -12,6 +13,21 @@
 using QMRequest::Downloader;
 
 Q_DECLARE_METATYPE(CannedHttpServer::Ending)
+
+namespace {
+
+// How a downloader is deleted while its request waits.
+enum class Deletion {
+    ParentByTimer,   // a timer deletes the downloader's parent
+    LaterByTimer,    // a timer calls deleteLater(), which the request's own loop carries out
+    LaterBeforehand, // deleteLater() before the request, carried out by its loop
+    ByProgressSlot,  // a slot on progress() deletes the parent at once
+    LaterByProgress  // a slot on progress() calls deleteLater()
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Deletion)
 
 namespace {
 // Short enough to keep the suite fast, long enough for a loaded machine.
@@ -67,6 +83,8 @@ private slots:
 
     void eachRequestReturnsOnlyItsOwnBody();
     void busyCallIsTurnedAwayAndFirstRequestGoesOn();
+    void deletedWhileWaiting_data();
+    void deletedWhileWaiting();
 
     void getToFile_data();
     void getToFile();
@@ -390,6 +408,77 @@ void TestDownloader::busyCallIsTurnedAwayAndFirstRequestGoesOn()
     QVERIFY(downloader.isFinished());
     // The turned-away calls never reached the server.
     QCOMPARE(server.requests(), QList<QByteArray>{"GET /first HTTP/1.1"});
+}
+
+void TestDownloader::deletedWhileWaiting_data()
+{
+    QTest::addColumn<Deletion>("deletion");
+    QTest::addColumn<bool>("toFile");
+    // The server holds the request (silent), or sends the head and part of the
+    // body and holds the rest (for progress): each request is still waiting
+    // when its downloader goes.
+    QTest::newRow("parent deleted") << Deletion::ParentByTimer << false;
+    QTest::newRow("parent deleted, to a file") << Deletion::ParentByTimer << true;
+    QTest::newRow("deleteLater from a timer") << Deletion::LaterByTimer << false;
+    QTest::newRow("deleteLater beforehand") << Deletion::LaterBeforehand << false;
+    QTest::newRow("deleted by progress") << Deletion::ByProgressSlot << false;
+    QTest::newRow("deleteLater from progress") << Deletion::LaterByProgress << false;
+}
+
+void TestDownloader::deletedWhileWaiting()
+{
+    QFETCH(Deletion, deletion);
+    QFETCH(bool, toFile);
+    bool const byProgress = deletion == Deletion::ByProgressSlot || deletion == Deletion::LaterByProgress;
+    CannedHttpServer server;
+    if (byProgress)
+        server.setReply("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nfirst part", CannedHttpServer::KeepOpen);
+    else
+        server.setSilent();
+    QPointer<QObject> parent = new QObject;
+    QPointer<Downloader> downloader = new Downloader(parent);
+    // Longer than any test waits: a request that returns did not time out.
+    downloader->setTimeout(60000);
+    QPointer<QMRequest::DownloadManager> const manager = downloader->findChild<QMRequest::DownloadManager*>();
+    QVERIFY(manager);
+
+    constexpr int kDelayMs = 300;
+    switch (deletion) {
+    case Deletion::ParentByTimer:
+        QTimer::singleShot(kDelayMs, parent, [parent] { delete parent.data(); });
+        break;
+    case Deletion::LaterByTimer:
+        QTimer::singleShot(kDelayMs, downloader, &QObject::deleteLater);
+        break;
+    case Deletion::LaterBeforehand:
+        downloader->deleteLater();
+        break;
+    case Deletion::ByProgressSlot:
+        connect(downloader, &Downloader::progress, parent, [parent] { delete parent.data(); });
+        break;
+    case Deletion::LaterByProgress:
+        connect(downloader, &Downloader::progress, downloader, &QObject::deleteLater);
+        break;
+    }
+
+    QTemporaryDir dir;
+    QString const target = dir.filePath("target.txt");
+    Downloader::Status status = Downloader::NotStarted;
+    QByteArray body("not touched");
+    if (toFile)
+        QVERIFY(!downloader->getToFile(server.url(), target, QEventLoop::AllEvents, &status));
+    else
+        body = downloader->get(server.url(), QEventLoop::AllEvents, &status);
+
+    // Back from the request: it ended without touching the deleted downloader
+    // (the sanitizer reports any use after the deletion) and says so.
+    QCOMPARE(status, Downloader::Aborted);
+    QVERIFY(body.isEmpty() || toFile);
+    QVERIFY(downloader.isNull());
+    QVERIFY(!QFile::exists(target));
+    // The transfer goes too, once the event loop has it.
+    QTRY_VERIFY(manager.isNull());
+    delete parent.data();
 }
 
 void TestDownloader::getToFile_data()

@@ -113,6 +113,12 @@ private slots:
     void serverThatStopsAnswering();
     void hostileServer_data();
     void hostileServer();
+    void timedOutCommandClosesTheConnection_data();
+    void timedOutCommandClosesTheConnection();
+    void unaskedTalkIsBounded();
+    void replyThatNeverCompletes_data();
+    void replyThatNeverCompletes();
+    void slowTransferIsNotCutByTheReplyBound();
     void abortEndsTheWaitingCommand();
     void deletedWhileWaiting_data();
     void deletedWhileWaiting();
@@ -329,6 +335,16 @@ void TestFtpClient::namesThatWouldInjectCommandsAreRefused()
     QCOMPARE(readFile(rootPath(QStringLiteral("a file.txt"))), QByteArray("twelve bytes"));
     // Still in step with the server.
     QCOMPARE(client.cd(QStringLiteral("sub")), int(FtpClient::NoError));
+
+    // A listing is refused before anything is sent: no passive connection is
+    // asked for on behalf of a name that can never go out.
+    HostileFtpServer server(HostileFtpServer::LyingSize);
+    FtpClient watched;
+    QVERIFY(watched.connectToHost(QStringLiteral("127.0.0.1"), server.port()) == FtpClient::NoError
+            && watched.login(kUser, kPassword) == FtpClient::NoError);
+    QList<FtpEntry> entries;
+    QCOMPARE(watched.list(name, &entries), int(FtpClient::InvalidArgument));
+    QCOMPARE(server.commands(), (QList<QByteArray>{"USER", "PASS", "TYPE"}));
 }
 
 void TestFtpClient::commandFromNestedLoopIsTurnedAway()
@@ -437,6 +453,112 @@ void TestFtpClient::hostileServer()
         QVERIFY2(waited >= kDeadlineMs * 9 / 10, qPrintable(QString::number(waited)));
     // What the client held of the flood stays near its caps.
     QVERIFY2(grownKiB < 48 * 1024, qPrintable(QStringLiteral("%1 KiB").arg(grownKiB)));
+}
+
+void TestFtpClient::timedOutCommandClosesTheConnection_data()
+{
+    QTest::addColumn<QString>("command");
+    // The server answers CWD, and ends a RETR that sent no data, long after the
+    // client gave up.
+    QTest::newRow("change of folder") << "cd";
+    QTest::newRow("download without data") << "get";
+}
+
+void TestFtpClient::timedOutCommandClosesTheConnection()
+{
+    QFETCH(QString, command);
+    HostileFtpServer server(HostileFtpServer::LateReplies);
+    constexpr int kTimeoutMs = 500;
+    server.setInterval(4 * kTimeoutMs);
+    FtpClient client;
+    QVERIFY(client.connectToHost(QStringLiteral("127.0.0.1"), server.port()) == FtpClient::NoError
+            && client.login(kUser, kPassword) == FtpClient::NoError);
+    client.setTimeout(kTimeoutMs);
+    QBuffer buffer;
+    int const result =
+        command == QLatin1String("cd") ? client.cd(QStringLiteral("slow")) : client.get(QStringLiteral("f"), &buffer);
+    QCOMPARE(result, int(FtpClient::TimedOut));
+
+    // The late answer has come, or there was no connection left to bring it.
+    QTRY_VERIFY_WITH_TIMEOUT(server.lateRepliesSent() > 0 || server.connectionsOpen() == 0, 20000);
+    // It is not the answer of the next command, which the server refuses.
+    QCOMPARE(client.cd(QStringLiteral("missing")), int(FtpClient::NotConnected));
+    QVERIFY(!client.isConnected());
+    QCOMPARE(server.lateRepliesSent(), 0);
+}
+
+void TestFtpClient::unaskedTalkIsBounded()
+{
+    // After the login the server talks without end, while no command waits.
+    HostileFtpServer server(HostileFtpServer::IdleFlood);
+    FtpClient client;
+    client.setMaxReplyBytes(64 * 1024);
+    long const residentBefore = ProcessMemory::residentKiB();
+    QVERIFY(client.connectToHost(QStringLiteral("127.0.0.1"), server.port()) == FtpClient::NoError
+            && client.login(kUser, kPassword) == FtpClient::NoError);
+    QTRY_COMPARE_WITH_TIMEOUT(server.connectionsOpen(), 0, 120000);
+    long const grownKiB = ProcessMemory::residentKiB() - residentBefore;
+    // The client closed the connection long before the server would have.
+    QVERIFY2(server.bytesFlooded() < HostileFtpServer::kMaxFloodBytes / 2,
+             qPrintable(QString::number(server.bytesFlooded())));
+    QVERIFY2(grownKiB < 24 * 1024, qPrintable(QStringLiteral("%1 KiB").arg(grownKiB)));
+    QCOMPARE(client.cd(QStringLiteral("sub")), int(FtpClient::NotConnected));
+}
+
+void TestFtpClient::replyThatNeverCompletes_data()
+{
+    QTest::addColumn<HostileFtpServer::Mode>("mode");
+    QTest::addColumn<int>("timeoutMs");
+    QTest::addColumn<int>("replyDeadlineMs"); // -1: not set
+    QTest::addColumn<int>("expectedBoundMs");
+    // A line every 100 ms keeps each time-out from running out.
+    QTest::newRow("greeting that drips, four time-outs") << HostileFtpServer::DrippingGreeting << 500 << -1 << 2000;
+    QTest::newRow("lines without a code, four time-outs") << HostileFtpServer::UncodedGreeting << 500 << -1 << 2000;
+    QTest::newRow("greeting that drips, bound set") << HostileFtpServer::DrippingGreeting << 5000 << 1500 << 1500;
+}
+
+void TestFtpClient::replyThatNeverCompletes()
+{
+    QFETCH(HostileFtpServer::Mode, mode);
+    QFETCH(int, timeoutMs);
+    QFETCH(int, replyDeadlineMs);
+    QFETCH(int, expectedBoundMs);
+    HostileFtpServer server(mode);
+    QVERIFY(server.isListening());
+    FtpClient client;
+    client.setTimeout(timeoutMs);
+    if (replyDeadlineMs >= 0)
+        client.setReplyDeadline(replyDeadlineMs);
+    QCOMPARE(client.replyDeadline(), expectedBoundMs);
+    QCOMPARE(client.deadline(), FtpClient::kDefaultDeadlineMs);
+    QElapsedTimer clock;
+    clock.start();
+    // Without a bound of its own the reply would run until the server gives
+    // up (kMaxDripLines lines later) and closes: ConnectionLost.
+    QCOMPARE(client.connectToHost(QStringLiteral("127.0.0.1"), server.port()), int(FtpClient::TimedOut));
+    qint64 const waited = clock.elapsed();
+    QVERIFY2(waited >= expectedBoundMs * 9 / 10, qPrintable(QString::number(waited)));
+    QVERIFY(!client.isConnected());
+    QTRY_COMPARE(server.connectionsOpen(), 0);
+}
+
+void TestFtpClient::slowTransferIsNotCutByTheReplyBound()
+{
+    HostileFtpServer server(HostileFtpServer::SlowTransfer);
+    constexpr int kReplyDeadlineMs = 1000;
+    // The file takes about twice the reply bound to come, a piece at a time.
+    server.setInterval(kReplyDeadlineMs * 2 / HostileFtpServer::kSlowPieces);
+    FtpClient client;
+    client.setTimeout(5 * kReplyDeadlineMs);
+    client.setReplyDeadline(kReplyDeadlineMs);
+    QVERIFY(client.connectToHost(QStringLiteral("127.0.0.1"), server.port()) == FtpClient::NoError
+            && client.login(kUser, kPassword) == FtpClient::NoError);
+    QBuffer buffer;
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(client.get(QStringLiteral("f.bin"), &buffer), int(FtpClient::NoError));
+    QVERIFY2(clock.elapsed() > kReplyDeadlineMs, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(buffer.data(), HostileFtpServer::content(server.fileSize()));
 }
 
 void TestFtpClient::abortEndsTheWaitingCommand()

@@ -10,8 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -29,6 +31,25 @@ QStringList listed(FtpGuiClient const& window)
     for (int i = 0; i < listing->topLevelItemCount(); ++i)
         names.append(listing->topLevelItem(i)->text(0));
     return names;
+}
+
+// Counts the icons the window asks its style for.
+class CountingStyle : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap icon, QStyleOption const* option, QWidget const* widget) const override
+    {
+        ++lookups;
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+    mutable int lookups = 0;
+};
+
+// How a label lays its text out: as plain text, or as markup.
+bool shownAsPlainText(QLabel const* label)
+{
+    return label->textFormat() == Qt::PlainText
+           || (label->textFormat() == Qt::AutoText && !Qt::mightBeRichText(label->text()));
 }
 
 QTreeWidgetItem* itemNamed(FtpGuiClient const& window, QString const& name)
@@ -72,6 +93,9 @@ private slots:
     void goChangesToThePathTyped();
     void testButtonStoresTestFile();
     void closingDuringCommandCancelsIt();
+    void closedDuringCommandAndShownAgainTakesCommands();
+    void serverMarkupIsShownAsText();
+    void manyEntriesShareOneIconEachKind();
     void deletedDuringCommand_data();
     void deletedDuringCommand();
     void splitHostPort_data();
@@ -185,6 +209,67 @@ void TestFtpGuiClient::closingDuringCommandCancelsIt()
     QTRY_VERIFY(window.isNull());
     QTRY_COMPARE(server.connectionsOpen(), 0);
     QCOMPARE(server.connectionsAccepted(), 1);
+}
+
+void TestFtpGuiClient::closedDuringCommandAndShownAgainTakesCommands()
+{
+    HostileFtpServer slow(HostileFtpServer::DrippingGreeting);
+    QVERIFY(slow.isListening());
+    FtpGuiClient window;
+    window.show();
+    field(window, "FtpHost")->setText(QStringLiteral("127.0.0.1:%1").arg(slow.port()));
+    QTimer::singleShot(300, &window, &QWidget::close);
+    window.slotLogin();
+    QVERIFY(!window.isVisible());
+    // The close that waited for the command to come back.
+    QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall);
+    QVERIFY(!window.isVisible());
+
+    window.show();
+    fillLogin(window, kPassword);
+    window.slotLogin();
+    QVERIFY2(window.client()->isConnected(), qPrintable(status(window)));
+    QCOMPARE(listed(window), QStringList({"..", "music", "readme.txt"}));
+}
+
+void TestFtpGuiClient::serverMarkupIsShownAsText()
+{
+    HostileFtpServer server(HostileFtpServer::LyingSize);
+    QByteArray const refusal = "530 <h1>Your password expired</h1><a href=\"http://example.org/renew\">renew</a>";
+    server.setPasswordReply(refusal);
+    FtpGuiClient window;
+    field(window, "FtpHost")->setText(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+    window.slotLogin();
+    auto* line = window.findChild<QLabel*>(QStringLiteral("FtpStatus"));
+    QVERIFY2(line->text().contains(QString::fromLatin1(refusal)), qPrintable(line->text()));
+    QVERIFY(shownAsPlainText(line));
+}
+
+void TestFtpGuiClient::manyEntriesShareOneIconEachKind()
+{
+    constexpr int kEntries = 5000;
+    HostileFtpServer server(HostileFtpServer::LongListing);
+    server.setEntryCount(kEntries);
+    FtpGuiClient window;
+    CountingStyle style;
+    window.setStyle(&style);
+    field(window, "FtpHost")->setText(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+    window.slotLogin();
+    auto* listing = window.findChild<QTreeWidget*>(QStringLiteral("FtpListing"));
+    QCOMPARE(listing->topLevelItemCount(), kEntries + 1);
+    // The way up, the folders (every tenth entry), then the files.
+    QCOMPARE(listing->topLevelItem(0)->text(0), QStringLiteral(".."));
+    QCOMPARE(listing->topLevelItem(1)->text(0), QStringLiteral("entry-0000000"));
+    QCOMPARE(listing->topLevelItem(kEntries / 10 + 1)->text(0), QStringLiteral("entry-0000001"));
+    // A lookup per kind, not per entry; every item of a kind holds the same icon.
+    QVERIFY2(style.lookups <= 3, qPrintable(QString::number(style.lookups)));
+    qint64 const folderIcon = listing->topLevelItem(1)->icon(0).cacheKey();
+    qint64 const fileIcon = listing->topLevelItem(kEntries)->icon(0).cacheKey();
+    for (int i = 1; i <= kEntries; ++i) {
+        bool const folder = i <= kEntries / 10;
+        QCOMPARE(listing->topLevelItem(i)->icon(0).cacheKey(), folder ? folderIcon : fileIcon);
+    }
+    window.setStyle(nullptr);
 }
 
 void TestFtpGuiClient::deletedDuringCommand_data()
