@@ -1,6 +1,7 @@
 #pragma once
 // The transposer's strip of chord tabs: movable tabs that report every change
-// of their number, and a click once the button is released over a tab.
+// of their number, a click once the button is released over a tab, and
+// labels that read left to right in every language.
 
 #include <QTabBar>
 

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QtTest>
 
 using namespace RADarir;
@@ -66,6 +67,30 @@ QList<QImage> chordPictures(Qt::LayoutDirection direction)
             pictures << w->grab().toImage();
         }
     }
+    qApp->setLayoutDirection(Qt::LeftToRight);
+    return pictures;
+}
+
+// The transposer's chord tabs, each as its own picture, in a page made in the
+// given direction with the chord pages' style sheet.
+QList<QImage> transposerTabPictures(Qt::LayoutDirection direction, QStringList const& chords)
+{
+    qApp->setLayoutDirection(direction);
+    ChordsMainPage::applyStyle();
+    QList<QImage> pictures;
+    {
+        GuitarPage page;
+        page.setCurrentTransposerChords(chords);
+        page.resize(760, 820);
+        page.show();
+        auto* bar = page.transposer()->findChild<QTabBar*>();
+        if (bar && QTest::qWaitForWindowExposed(&page)) {
+            QImage const whole = bar->grab().toImage();
+            for (int i = 0; i < bar->count(); ++i)
+                pictures << whole.copy(bar->tabRect(i));
+        }
+    }
+    qApp->setStyleSheet(QString());
     qApp->setLayoutDirection(Qt::LeftToRight);
     return pictures;
 }
@@ -249,6 +274,22 @@ private slots:
         QCOMPARE(rtl.size(), 3);
         for (int i = 0; i < 3; ++i)
             QVERIFY2(rtl[i] == ltr[i], qPrintable(QStringLiteral("picture %1").arg(i)));
+    }
+
+    // So do the transposer's tabs, with the page's own style sheet: "A #"
+    // above its type, not "# A".
+    void transposerTabsReadLeftToRight()
+    {
+        QStringList const chords = {"A #\n", "B♭\n7", "C #\nm"};
+        QList<QImage> const ltr = transposerTabPictures(Qt::LeftToRight, chords);
+        QList<QImage> const rtl = transposerTabPictures(Qt::RightToLeft, chords);
+        QCOMPARE(ltr.size(), chords.size());
+        QCOMPARE(rtl.size(), chords.size());
+        QStringList reversed;
+        for (int i = 0; i < chords.size(); ++i)
+            if (rtl.at(i) != ltr.at(i))
+                reversed << chords.at(i);
+        QCOMPARE(reversed.join(", "), QString());
     }
 
     // The page as a user sees it: all three pictures of the chord, the panel

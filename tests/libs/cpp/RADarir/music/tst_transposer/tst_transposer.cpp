@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -82,6 +83,38 @@ void showThreeTabs(ChordsTabBar& bar)
     bar.resize(600, 60);
     bar.show();
     QVERIFY(QTest::qWaitForWindowExposed(&bar));
+}
+
+// The picture of each chord tab of a transposer made in the given direction,
+// with plain tab rules such as the chord pages give, and whether the tabs ran
+// in that direction.
+struct TabPictures
+{
+    QList<QImage> tabs;
+    bool runInDirection = false;
+};
+
+TabPictures tabPictures(Qt::LayoutDirection direction, QStringList const& chords)
+{
+    qApp->setLayoutDirection(direction);
+    TabPictures pictures;
+    {
+        Transposer transposer;
+        transposer.setStyleSheet("QTabBar::tab{width:55px;height:40px;margin:0px;color:black;background:white;}");
+        transposer.setCurrentChords(chords);
+        transposer.resize(600, 120);
+        transposer.show();
+        ChordsTabBar* bar = tabBar(transposer);
+        if (QTest::qWaitForWindowExposed(&transposer) && bar->count() > 1) {
+            QImage const whole = bar->grab().toImage();
+            for (int i = 0; i < bar->count(); ++i)
+                pictures.tabs << whole.copy(bar->tabRect(i));
+            bool const fromRight = bar->tabRect(1).x() < bar->tabRect(0).x();
+            pictures.runInDirection = fromRight == (direction == Qt::RightToLeft);
+        }
+    }
+    qApp->setLayoutDirection(Qt::LeftToRight);
+    return pictures;
 }
 
 } // namespace
@@ -250,6 +283,26 @@ private slots:
                 QCOMPARE(bar->tabRect(i).left(), bar->tabRect(i - 1).right() + 1);
         }
         QVERIFY(!bar->drawBase());
+    }
+
+    // In a right-to-left window the sequence runs from the right, but each
+    // chord still reads as written: "A #", not "# A"; the letter before its
+    // flat sign. Each tab looks exactly as it does left to right; its text,
+    // which the transposer reads back, is the chord as it was given.
+    void chordTabsReadLeftToRight()
+    {
+        QStringList const chords = {"A #\n", flat('B') + "\n", "F #\nm", flat('E') + "\n7", "C\nmaj7"};
+        TabPictures const ltr = tabPictures(Qt::LeftToRight, chords);
+        TabPictures const rtl = tabPictures(Qt::RightToLeft, chords);
+        QVERIFY(ltr.runInDirection);
+        QVERIFY(rtl.runInDirection);
+        QCOMPARE(ltr.tabs.size(), chords.size());
+        QCOMPARE(rtl.tabs.size(), chords.size());
+        QStringList reversed;
+        for (int i = 0; i < chords.size(); ++i)
+            if (rtl.tabs.at(i) != ltr.tabs.at(i))
+                reversed << chords.at(i);
+        QCOMPARE(reversed.join(", "), QString());
     }
 
     void setCurrentChordsReplaces()
