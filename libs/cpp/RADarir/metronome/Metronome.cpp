@@ -88,6 +88,9 @@ Metronome::Metronome(QWidget* parent)
     connect(m_pControls, &MetronomeControls::intervalChanged, this, &Metronome::slotTickIntervalChanged);
     connect(&m_timer, &QTimer::timeout, this, &Metronome::slotTick);
 
+    m_showTimer.setSingleShot(true);
+    m_showTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_showTimer, &QTimer::timeout, this, &Metronome::slotShowHeardTicks);
     // The sound stream opened now, so that its clock has settled by the first beat.
     TickwrenAudio::AudioEngine::instance().prepare();
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -99,9 +102,6 @@ Metronome::Metronome(QWidget* parent)
     m_prescaleTimer.setSingleShot(true);
     connect(&m_prescaleTimer, &QTimer::timeout, this, &Metronome::slotPrescalePictures);
     connect(&m_scaling, &QFutureWatcher<QVector<QImage>>::finished, this, &Metronome::picturesScaledOffThread);
-    m_showTimer.setSingleShot(true);
-    m_showTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_showTimer, &QTimer::timeout, this, &Metronome::slotShowHeardTicks);
 
     auto* column = new QVBoxLayout;
     ZEDireroz::Common::zeroMargins(column, 0);
