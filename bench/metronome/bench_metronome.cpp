@@ -943,18 +943,15 @@ int main(int argc, char** argv)
                             static_cast<long long>(beats[k].index), static_cast<unsigned long long>(beats[k].series),
                             beats[k].sound == 0 ? "tick" : "bell", static_cast<long long>(beats[k].frame));
             }
-        std::vector<std::int16_t> const left = recorder.left();
         for (std::size_t e = 0; e < match.extra.size() && e < 10; ++e) {
             std::int64_t const x = match.extra[e];
             int const k = extraBeat[e];
-            int peak = 0;
-            for (std::int64_t i = x; i < std::min<std::int64_t>(x + 4800, std::int64_t(left.size())); ++i)
-                peak = std::max(peak, std::abs(int(left[std::size_t(i)])));
-            std::printf("  doubled: a sound at recording frame %lld, %lld frames after beat %lld of series %llu "
-                        "was found, peak %d\n",
+            std::printf("  doubled: a sound at recording frame %lld, %lld frames after beat %lld of series %llu was "
+                        "found; what no beat explains there peaks at %d and lasts %lld frames\n",
                         static_cast<long long>(x), static_cast<long long>(k >= 0 ? x - match.at[std::size_t(k)] : 0),
                         static_cast<long long>(k >= 0 ? beats[std::size_t(k)].index : -1),
-                        static_cast<unsigned long long>(k >= 0 ? beats[std::size_t(k)].series : 0), peak);
+                        static_cast<unsigned long long>(k >= 0 ? beats[std::size_t(k)].series : 0), match.extraPeak[e],
+                        static_cast<long long>(match.extraFrames[e]));
         }
     }
     std::map<std::uint64_t, double> const asked = askedPerSeries(beats, interval38, intervalNew);

@@ -109,6 +109,10 @@ public:
         // doubled, or one at a place the player does not know of): the frame
         // where each begins.
         std::vector<std::int64_t> extra;
+        // For each of them: its loudest sample, and how long it lasts (frames
+        // from its first to its last sample above the noise level).
+        std::vector<int> extraPeak;
+        std::vector<std::int64_t> extraFrames;
         // Recording frame minus the player's frame, at the first sound found.
         std::int64_t offset = 0;
         // How often that difference moved beyond `nearFrames` (the stream ran
@@ -258,9 +262,14 @@ public:
         std::int64_t lastExtra = -1000000;
         for (std::size_t i = 0; i < end; ++i)
             if (std::fabs(rest[i]) > 1500.0f) {
-                if (std::int64_t(i) - lastExtra > 2400)
+                if (std::int64_t(i) - lastExtra > 2400) {
                     m.extra.push_back(std::int64_t(i));
+                    m.extraPeak.push_back(0);
+                    m.extraFrames.push_back(0);
+                }
                 lastExtra = std::int64_t(i);
+                m.extraPeak.back() = std::max(m.extraPeak.back(), int(std::fabs(rest[i])));
+                m.extraFrames.back() = std::int64_t(i) - m.extra.back() + 1;
             }
         return m;
     }
