@@ -187,9 +187,13 @@ struct PlacementRun
     int late = 0;
 };
 
-// `plays` clicks 20 to 60 ms apart, each asked for at a random moment in the
-// 30 ms before it is due; with `withDue` false they are played plainly at
-// their due moment instead.
+// `plays` clicks 20 to 60 ms apart, each asked for at a random moment 60 to
+// 90 ms before it is due: the engine renders up to about 50 ms ahead, so a
+// sound asked for later than that starts late. With `withDue` false they are
+// played plainly at their due moment instead.
+constexpr std::int64_t kAskAheadMinNs = 60000000;
+constexpr std::int64_t kAskAheadMaxNs = 90000000;
+
 PlacementRun placeClicks(QString const& click, int plays, bool withDue, SinkRecorder* recorder)
 {
     AudioEngine& engine = AudioEngine::instance();
@@ -205,7 +209,7 @@ PlacementRun placeClicks(QString const& click, int plays, bool withDue, SinkReco
         auto voice = AudioVoice::open(click);
         voice->setVolume(1.0f);
         if (withDue) {
-            sleepUntil(due - 30000000 + std::int64_t(random->bounded(30000000)));
+            sleepUntil(due - kAskAheadMaxNs + std::int64_t(random->bounded(int(kAskAheadMaxNs - kAskAheadMinNs))));
             voice->play(due);
         } else {
             sleepUntil(due);
@@ -412,6 +416,9 @@ int main(int argc, char** argv)
 
         PlacementRun withDue = placeClicks(click, plays, true, recording ? &recorder : nullptr);
         PlacementRun plain = placeClicks(click, plays, false, recording ? &recorder : nullptr);
+        std::printf("each click with a due time asked for %lld to %lld ms before it is due (the engine renders up to "
+                    "about 50 ms ahead)\n",
+                    static_cast<long long>(kAskAheadMinNs / 1000000), static_cast<long long>(kAskAheadMaxNs / 1000000));
         reportPlacement("placement, play with a due time", withDue, rate);
         reportPlacement("placement, plain play() at the due moment (the alternative)", plain, rate);
         std::printf("constant latency: %.1f ms from the due time to the sound's place in the stream",

@@ -30,16 +30,47 @@ int slot(MetronomeBar::Picture picture)
     return int(picture) - 1;
 }
 
+// The part of a picture that is not transparent, in its pixels.
+QRect drawnRect(QImage const& image)
+{
+    int left = image.width();
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        auto const* line = reinterpret_cast<QRgb const*>(image.constScanLine(y));
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        }
+        if (first < 0)
+            continue;
+        if (top < 0)
+            top = y;
+        bottom = y;
+        left = qMin(left, first);
+        right = qMax(right, last);
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 // The large drawing read as an image, scaled smoothly and let go: no
 // full-size copy of it is kept. Safe on any thread.
-QImage scaledPicture(MetronomeBar::Picture picture, QSize const& pixels)
+Metronome::ScaledPicture scaledPicture(MetronomeBar::Picture picture, QSize const& pixels)
 {
     QImage const source(QString::fromLatin1(kResources[slot(picture)]));
     if (source.isNull() || pixels.isEmpty())
         return {};
     // In the screen's own pixel format, so that it becomes a pixmap without a copy.
-    return source.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage scaled = source.scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QRect const drawn = drawnRect(scaled);
+    return Metronome::ScaledPicture{std::move(scaled), drawn};
 }
 
 // The bar as the engine's thread steps it, one beat at a time.
@@ -88,6 +119,9 @@ Metronome::Metronome(QWidget* parent)
     connect(m_pControls, &MetronomeControls::intervalChanged, this, &Metronome::slotTickIntervalChanged);
     connect(&m_timer, &QTimer::timeout, this, &Metronome::slotTick);
 
+    m_showTimer.setSingleShot(true);
+    m_showTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_showTimer, &QTimer::timeout, this, &Metronome::slotShowHeardTicks);
     // The sound stream opened now, so that its clock has settled by the first beat.
     TickwrenAudio::AudioEngine::instance().prepare();
     m_timer.setTimerType(Qt::PreciseTimer);
@@ -98,10 +132,7 @@ Metronome::Metronome(QWidget* parent)
     // scaled once it pauses.
     m_prescaleTimer.setSingleShot(true);
     connect(&m_prescaleTimer, &QTimer::timeout, this, &Metronome::slotPrescalePictures);
-    connect(&m_scaling, &QFutureWatcher<QVector<QImage>>::finished, this, &Metronome::picturesScaledOffThread);
-    m_showTimer.setSingleShot(true);
-    m_showTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_showTimer, &QTimer::timeout, this, &Metronome::slotShowHeardTicks);
+    connect(&m_scaling, &QFutureWatcher<QVector<ScaledPicture>>::finished, this, &Metronome::picturesScaledOffThread);
 
     auto* column = new QVBoxLayout;
     ZEDireroz::Common::zeroMargins(column, 0);
@@ -154,12 +185,46 @@ void Metronome::slotTick()
     slotShowHeardTicks();
 }
 
+QRect Metronome::pictureRect() const
+{
+    QSize const shown = kDrawnSize.scaled(size(), Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+}
+
+QRect Metronome::changedBy(MetronomeBar::Picture picture) const
+{
+    // The background drawn over itself changes nothing.
+    if (picture == MetronomeBar::Unchanged || picture == MetronomeBar::BaseEyesLeft)
+        return {};
+    QPixmap const& pixmap = m_lPictures[slot(picture)];
+    if (pixmap.isNull() || pixmap.size() != pictureSizeInPixels())
+        return rect();
+    QRect const drawn = m_lDrawn[slot(picture)];
+    if (drawn.isEmpty())
+        return {};
+    qreal const ratio = pixmap.devicePixelRatio();
+    QRectF const logical(QPointF(drawn.topLeft()) / ratio, QSizeF(drawn.size()) / ratio);
+    return logical.toAlignedRect().translated(pictureRect().topLeft()).adjusted(-1, -1, 1, 1);
+}
+
 void Metronome::showStep(MetronomeBar::Step const& step)
 {
     if (step.lamp >= 0)
         m_pBeats->setCurrentBeat(step.lamp);
-    if (step.picture != MetronomeBar::Unchanged)
+    if (step.picture != MetronomeBar::Unchanged && step.picture != m_currentPicture) {
+        // Only where the old or the new picture is drawn over the background:
+        // a beat repaints the eyes, not the whole window.
+        m_changed += changedBy(m_currentPicture);
+        m_changed += changedBy(step.picture);
         m_currentPicture = step.picture;
+    }
+}
+
+void Metronome::updateChanged()
+{
+    if (!m_changed.isEmpty())
+        update(m_changed);
+    m_changed = QRegion();
 }
 
 void Metronome::slotShowHeardTicks()
@@ -172,8 +237,7 @@ void Metronome::slotShowHeardTicks()
         m_iLastHeardNs = b.heardNs;
     }
     m_iBeatsShown += qint64(heard.size());
-    if (!heard.empty())
-        update();
+    updateChanged();
     qint64 const next = m_pTrack->nextHeardNs();
     if (next < 0) {
         m_showTimer.stop();
@@ -207,7 +271,7 @@ void Metronome::switchChanged()
         step = bar->updateState(false);
     });
     showStep(step);
-    update();
+    updateChanged();
     slotShowHeardTicks();
 }
 
@@ -263,30 +327,31 @@ void Metronome::slotPrescalePictures()
         return;
     m_scalingFor = pixels;
     m_scaling.setFuture(QtConcurrent::run([pixels] {
-        QVector<QImage> images;
+        QVector<ScaledPicture> pictures;
         for (int i = 1; i <= MetronomeBar::kPictureCount; ++i)
-            images << scaledPicture(MetronomeBar::Picture(i), pixels);
-        return images;
+            pictures << scaledPicture(MetronomeBar::Picture(i), pixels);
+        return pictures;
     }));
 }
 
 void Metronome::picturesScaledOffThread()
 {
-    QVector<QImage> images = m_scaling.result();
-    if (m_scalingFor != pictureSizeInPixels()) {
-        // Resized meanwhile.
-        slotPrescalePictures();
-        return;
-    }
+    QVector<ScaledPicture> pictures = m_scaling.result();
+    // Taken even when the window was resized meanwhile: during a long drag
+    // the pictures come ever nearer its size, and the last scaling fits.
     qreal const ratio = devicePixelRatioF();
-    for (int i = 0; i < images.size() && i < MetronomeBar::kPictureCount; ++i) {
-        if (images[i].isNull())
+    for (int i = 0; i < pictures.size() && i < MetronomeBar::kPictureCount; ++i) {
+        if (pictures[i].image.isNull())
             continue;
-        m_lPictures[i] = QPixmap::fromImage(std::move(images[i]));
+        m_lPictures[i] = QPixmap::fromImage(std::move(pictures[i].image));
         m_lPictures[i].setDevicePixelRatio(ratio);
+        m_lDrawn[i] = pictures[i].drawn;
     }
     update();
-    emit picturesRescaled();
+    if (m_scalingFor == pictureSizeInPixels())
+        emit picturesRescaled();
+    else
+        slotPrescalePictures();
 }
 
 QPixmap Metronome::cachedPix(MetronomeBar::Picture picture)
@@ -294,8 +359,10 @@ QPixmap Metronome::cachedPix(MetronomeBar::Picture picture)
     QPixmap& cache = m_lPictures[slot(picture)];
     if (cache.isNull() && !size().isEmpty()) {
         // The very first time, before anything could be scaled ahead.
-        cache = QPixmap::fromImage(scaledPicture(picture, pictureSizeInPixels()));
+        ScaledPicture scaled = scaledPicture(picture, pictureSizeInPixels());
+        cache = QPixmap::fromImage(std::move(scaled.image));
         cache.setDevicePixelRatio(devicePixelRatioF());
+        m_lDrawn[slot(picture)] = scaled.drawn;
     }
     return cache;
 }
@@ -350,11 +417,12 @@ void Metronome::drawPixmap(QPainter* painter, QPixmap const& pixmap)
 {
     if (pixmap.isNull())
         return;
-    // Pictures scaled for an older size are stretched to the new one (fast,
-    // not smooth) until their scaled copies are ready.
-    QSize const shown = kDrawnSize.scaled(size(), Qt::KeepAspectRatio);
-    QRect const target(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
-    painter->drawPixmap(target, pixmap);
+    // Pixel for pixel, centred. Pictures scaled for an older size are shown at
+    // that size until their copies for the new one are ready: stretching
+    // them on every paint of a resize would hold the GUI thread far longer.
+    QSize const shown(qRound(pixmap.width() / pixmap.devicePixelRatio()),
+                      qRound(pixmap.height() / pixmap.devicePixelRatio()));
+    painter->drawPixmap(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), pixmap);
 }
 
 void Metronome::paintEvent(QPaintEvent* event)

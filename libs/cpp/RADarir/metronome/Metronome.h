@@ -13,7 +13,7 @@
 // a new series of beats one full interval later; the beats per bar and the
 // switches hold from the next beat not yet rendered. The pictures are scaled
 // for the window's size off the GUI thread; until they are ready the old
-// ones are drawn at the new size.
+// ones are shown as they are. A beat repaints only where its picture differs.
 
 #include "RADarir/metronome/MetronomeBar.h"
 
@@ -21,6 +21,7 @@
 #include <QFutureWatcher>
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 #include <QTimer>
 #include <QVector>
 
@@ -72,6 +73,13 @@ public:
     // The engine's side of the beat, for those who listen to it.
     TickwrenAudio::BeatTrack& track() const { return *m_pTrack; }
 
+    // A picture scaled for a size, and the part of it that is not transparent.
+    struct ScaledPicture
+    {
+        QImage image;
+        QRect drawn;
+    };
+
     // The timer interval for a tempo: whole milliseconds per beat, the tempo
     // kept within 38..208.
     static int intervalForTempo(int bpm);
@@ -103,6 +111,11 @@ private:
     // there is none at all yet.
     QPixmap cachedPix(MetronomeBar::Picture picture);
     QSize pictureSizeInPixels() const;
+    // Where the pictures stand in the frame, at the current size.
+    QRect pictureRect() const;
+    // What showing or taking away a picture over the background repaints.
+    QRect changedBy(MetronomeBar::Picture picture) const;
+    void updateChanged();
     void picturesScaledOffThread();
     void restartTimer(int intervalMs);
     // Shows one step: its lamp and picture.
@@ -123,7 +136,9 @@ private:
     QTimer m_timer;
     QTimer m_prescaleTimer;
     QTimer m_showTimer;
-    QFutureWatcher<QVector<QImage>> m_scaling;
+    QRect m_lDrawn[MetronomeBar::kPictureCount];
+    QRegion m_changed;
+    QFutureWatcher<QVector<ScaledPicture>> m_scaling;
     QSize m_scalingFor;
     qint64 m_iBeatsShown = 0;
     qint64 m_iLastHeardNs = -1;

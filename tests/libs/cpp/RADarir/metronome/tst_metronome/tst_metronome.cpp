@@ -321,6 +321,45 @@ private slots:
         QCOMPARE(m.beatPix().devicePixelRatio(), ratio);
     }
 
+    // A beat repaints where its picture differs from the one before (the
+    // eyes), not the whole window: at 208 bpm a whole window a beat is most
+    // of what the GUI thread does.
+    void beatRepaintsOnlyWhatChanges()
+    {
+        TestableMetronome m;
+        m.resize(540, 720);
+        m.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m));
+        QTRY_VERIFY_WITH_TIMEOUT(m.picturesScaled(), 10000);
+        m.chooseBeats(0); // the eyes alternate on every beat
+        m.slotTickIntervalChanged(208);
+        class Paints : public QObject
+        {
+        public:
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    rects << static_cast<QPaintEvent*>(event)->rect();
+                return false;
+            }
+            QVector<QRect> rects;
+        } paints;
+        std::vector<RenderedBeat> beats;
+        QVERIFY(m.collect(beats, 2));
+        QTRY_VERIFY_WITH_TIMEOUT(m.beatsShown() >= 2, 10000);
+        m.installEventFilter(&paints);
+        qint64 const shown = m.beatsShown();
+        QTRY_VERIFY_WITH_TIMEOUT(m.beatsShown() >= shown + 4, 10000);
+        QVERIFY(!paints.rects.isEmpty());
+        int const whole = m.width() * m.height();
+        for (QRect const& r : paints.rects)
+            QVERIFY2(r.width() * r.height() < whole / 2, qPrintable(QString("repainted %1 x %2 of %3 x %4")
+                                                                        .arg(r.width())
+                                                                        .arg(r.height())
+                                                                        .arg(m.width())
+                                                                        .arg(m.height())));
+    }
+
     void pictureStandsCentred_data()
     {
         QTest::addColumn<QSize>("widget");
