@@ -1,6 +1,7 @@
 // The blocking downloader against canned answers of a server on 127.0.0.1.
 #include "QMRequest/Downloader.h"
 #include "TestSupport/CannedHttpServer.h"
+#include "TestSupport/DeletionDuringWait.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,20 +17,6 @@ Q_DECLARE_METATYPE(CannedHttpServer::Ending)
 
 namespace {
 
-// How a downloader is deleted while its request waits.
-enum class Deletion {
-    ParentByTimer,   // a timer deletes the downloader's parent
-    LaterByTimer,    // a timer calls deleteLater(), which the request's own loop carries out
-    LaterBeforehand, // deleteLater() before the request, carried out by its loop
-    ByProgressSlot,  // a slot on progress() deletes the parent at once
-    LaterByProgress  // a slot on progress() calls deleteLater()
-};
-
-} // namespace
-
-Q_DECLARE_METATYPE(Deletion)
-
-namespace {
 // Short enough to keep the suite fast, long enough for a loaded machine.
 constexpr int kTestTimeoutMs = 400;
 
@@ -412,24 +399,25 @@ void TestDownloader::busyCallIsTurnedAwayAndFirstRequestGoesOn()
 
 void TestDownloader::deletedWhileWaiting_data()
 {
-    QTest::addColumn<Deletion>("deletion");
+    QTest::addColumn<DeletionDuringWait>("deletion");
     QTest::addColumn<bool>("toFile");
     // The server holds the request (silent), or sends the head and part of the
     // body and holds the rest (for progress): each request is still waiting
     // when its downloader goes.
-    QTest::newRow("parent deleted") << Deletion::ParentByTimer << false;
-    QTest::newRow("parent deleted, to a file") << Deletion::ParentByTimer << true;
-    QTest::newRow("deleteLater from a timer") << Deletion::LaterByTimer << false;
-    QTest::newRow("deleteLater beforehand") << Deletion::LaterBeforehand << false;
-    QTest::newRow("deleted by progress") << Deletion::ByProgressSlot << false;
-    QTest::newRow("deleteLater from progress") << Deletion::LaterByProgress << false;
+    QTest::newRow("parent deleted") << DeletionDuringWait::ParentByTimer << false;
+    QTest::newRow("parent deleted, to a file") << DeletionDuringWait::ParentByTimer << true;
+    QTest::newRow("deleteLater from a timer") << DeletionDuringWait::LaterByTimer << false;
+    QTest::newRow("deleteLater beforehand") << DeletionDuringWait::LaterBeforehand << false;
+    QTest::newRow("deleted by progress") << DeletionDuringWait::ByProgressSlot << false;
+    QTest::newRow("deleteLater from progress") << DeletionDuringWait::LaterByProgress << false;
 }
 
 void TestDownloader::deletedWhileWaiting()
 {
-    QFETCH(Deletion, deletion);
+    QFETCH(DeletionDuringWait, deletion);
     QFETCH(bool, toFile);
-    bool const byProgress = deletion == Deletion::ByProgressSlot || deletion == Deletion::LaterByProgress;
+    bool const byProgress =
+        deletion == DeletionDuringWait::ByProgressSlot || deletion == DeletionDuringWait::LaterByProgress;
     CannedHttpServer server;
     if (byProgress)
         server.setReply("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nfirst part", CannedHttpServer::KeepOpen);
@@ -442,24 +430,7 @@ void TestDownloader::deletedWhileWaiting()
     QPointer<QMRequest::DownloadManager> const manager = downloader->findChild<QMRequest::DownloadManager*>();
     QVERIFY(manager);
 
-    constexpr int kDelayMs = 300;
-    switch (deletion) {
-    case Deletion::ParentByTimer:
-        QTimer::singleShot(kDelayMs, parent, [parent] { delete parent.data(); });
-        break;
-    case Deletion::LaterByTimer:
-        QTimer::singleShot(kDelayMs, downloader, &QObject::deleteLater);
-        break;
-    case Deletion::LaterBeforehand:
-        downloader->deleteLater();
-        break;
-    case Deletion::ByProgressSlot:
-        connect(downloader, &Downloader::progress, parent, [parent] { delete parent.data(); });
-        break;
-    case Deletion::LaterByProgress:
-        connect(downloader, &Downloader::progress, downloader, &QObject::deleteLater);
-        break;
-    }
+    arrangeDeletion(deletion, downloader.data(), parent, &Downloader::progress);
 
     QTemporaryDir dir;
     QString const target = dir.filePath("target.txt");

@@ -2,6 +2,7 @@
 // temporary folder) and against a hostile one of our own, and the parsing of
 // the server's answers on their own.
 #include "QMRequest/FtpClient.h"
+#include "TestSupport/DeletionDuringWait.h"
 #include "TestSupport/HostileFtpServer.h"
 #include "TestSupport/LocalFtpServer.h"
 #include "TestSupport/ProcessMemory.h"
@@ -23,22 +24,6 @@ namespace FtpReplies = QMRequest::FtpReplies;
 
 Q_DECLARE_METATYPE(FtpClient::Error)
 Q_DECLARE_METATYPE(HostileFtpServer::Mode)
-
-namespace {
-
-// How a client is deleted while one of its commands waits.
-enum class Deletion {
-    ParentByTimer,   // a timer deletes the client's parent
-    LaterByTimer,    // a timer calls deleteLater(), which the command's own loop carries out
-    LaterBeforehand, // deleteLater() before the command, carried out by its loop
-    ByProgressSlot,  // a slot on progress() deletes the parent at once
-    LaterByProgress, // a slot on progress() calls deleteLater()
-    ByDoneSlot       // the command is aborted and a slot on done() deletes the parent
-};
-
-} // namespace
-
-Q_DECLARE_METATYPE(Deletion)
 
 namespace {
 
@@ -578,24 +563,26 @@ void TestFtpClient::abortEndsTheWaitingCommand()
 void TestFtpClient::deletedWhileWaiting_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<Deletion>("deletion");
+    QTest::addColumn<DeletionDuringWait>("deletion");
+    QTest::addColumn<bool>("byDone"); // the command aborted, and a slot on done() deletes the parent
     // The greeting drips and never ends, the login meets a frozen server and
     // the download a server that sends half of what it announced: each command
     // is still waiting when its client goes.
-    QTest::newRow("parent deleted, connecting") << "connect" << Deletion::ParentByTimer;
-    QTest::newRow("deleteLater from a timer, connecting") << "connect" << Deletion::LaterByTimer;
-    QTest::newRow("deleteLater before connecting") << "connect" << Deletion::LaterBeforehand;
-    QTest::newRow("deleted by done after abort, connecting") << "connect" << Deletion::ByDoneSlot;
-    QTest::newRow("parent deleted, logging in") << "login" << Deletion::ParentByTimer;
-    QTest::newRow("deleteLater from a timer, logging in") << "login" << Deletion::LaterByTimer;
-    QTest::newRow("deleted by progress, downloading") << "get" << Deletion::ByProgressSlot;
-    QTest::newRow("deleteLater from progress, downloading") << "get" << Deletion::LaterByProgress;
+    QTest::newRow("parent deleted, connecting") << "connect" << DeletionDuringWait::ParentByTimer << false;
+    QTest::newRow("deleteLater from a timer, connecting") << "connect" << DeletionDuringWait::LaterByTimer << false;
+    QTest::newRow("deleteLater before connecting") << "connect" << DeletionDuringWait::LaterBeforehand << false;
+    QTest::newRow("deleted by done after abort, connecting") << "connect" << DeletionDuringWait::None << true;
+    QTest::newRow("parent deleted, logging in") << "login" << DeletionDuringWait::ParentByTimer << false;
+    QTest::newRow("deleteLater from a timer, logging in") << "login" << DeletionDuringWait::LaterByTimer << false;
+    QTest::newRow("deleted by progress, downloading") << "get" << DeletionDuringWait::ByProgressSlot << false;
+    QTest::newRow("deleteLater from progress, downloading") << "get" << DeletionDuringWait::LaterByProgress << false;
 }
 
 void TestFtpClient::deletedWhileWaiting()
 {
     QFETCH(QString, command);
-    QFETCH(Deletion, deletion);
+    QFETCH(DeletionDuringWait, deletion);
+    QFETCH(bool, byDone);
     HostileFtpServer server(command == QLatin1String("get") ? HostileFtpServer::LyingSize
                                                             : HostileFtpServer::DrippingGreeting);
     QVERIFY(server.isListening());
@@ -610,27 +597,10 @@ void TestFtpClient::deletedWhileWaiting()
         QVERIFY(client->connectToHost(QStringLiteral("127.0.0.1"), server.port()) == FtpClient::NoError
                 && client->login(kUser, kPassword) == FtpClient::NoError);
 
-    constexpr int kDelayMs = 300;
-    switch (deletion) {
-    case Deletion::ParentByTimer:
-        QTimer::singleShot(kDelayMs, parent, [parent] { delete parent.data(); });
-        break;
-    case Deletion::LaterByTimer:
-        QTimer::singleShot(kDelayMs, client, &QObject::deleteLater);
-        break;
-    case Deletion::LaterBeforehand:
-        client->deleteLater();
-        break;
-    case Deletion::ByProgressSlot:
-        connect(client, &FtpClient::progress, parent, [parent] { delete parent.data(); });
-        break;
-    case Deletion::LaterByProgress:
-        connect(client, &FtpClient::progress, client, &QObject::deleteLater);
-        break;
-    case Deletion::ByDoneSlot:
-        QTimer::singleShot(kDelayMs, client, &FtpClient::abort);
+    arrangeDeletion(deletion, client.data(), parent, &FtpClient::progress);
+    if (byDone) {
+        QTimer::singleShot(300, client, &FtpClient::abort);
         connect(client, &FtpClient::done, parent, [parent] { delete parent.data(); });
-        break;
     }
 
     QBuffer buffer;
