@@ -336,7 +336,13 @@ void Metronome::slotPrescalePictures()
 
 void Metronome::picturesScaledOffThread()
 {
+    // The empty future set below reports itself finished too.
+    if (m_scaling.future().resultCount() == 0)
+        return;
     QVector<ScaledPicture> pictures = m_scaling.result();
+    // The future lets go of its copy, so that each image is ours alone and
+    // becomes a pixmap in place, without copying its pixels.
+    m_scaling.setFuture(QFuture<QVector<ScaledPicture>>());
     // Taken even when the window was resized meanwhile: during a long drag
     // the pictures come ever nearer its size, and the last scaling fits.
     qreal const ratio = devicePixelRatioF();
