@@ -29,6 +29,8 @@ bool s_postRoutineAdded = false;
 constexpr std::int64_t kMs = 1000000;
 // The silent clock's step.
 constexpr std::int64_t kSilentStepNs = 5 * kMs;
+// The most the silent clock renders at once after the program was stopped.
+constexpr std::int64_t kSilentCatchUpNs = 10000 * kMs;
 // A device left with nothing to play is closed after this long, so an idle
 // program does not keep the sound server busy; long enough that a player
 // pressing notes now and then does not wait for the stream to open each time.
@@ -37,6 +39,13 @@ constexpr std::int64_t kDeviceIdleCloseNs = 30000 * kMs;
 // and at the first sound after that: a server that starts late or restarts
 // is heard again within about a second.
 constexpr std::int64_t kDeviceRetryNs = 1000 * kMs;
+// The longest the engine's thread waits on the server at a time while the
+// stream takes sound; the slices count the time the server leaves unanswered.
+constexpr std::int64_t kPumpSliceNs = 10 * kMs;
+// A stream whose server has not asked for sound for this long (twice its
+// buffer, of the time the program ran) has stalled: the silent clock
+// carries the beat on while the server is waited for.
+constexpr std::int64_t kStallNs = 2 * std::int64_t(PulseOutput::kBufferMs) * kMs;
 
 } // namespace
 
@@ -193,38 +202,94 @@ void AudioEngine::run()
         if (m_bQuit)
             break;
         lock.unlock();
-        if (!deviceWanted() || !runDevice())
-            runSilent();
+        runOutput();
         lock.lock();
         m_bPrepare = false;
     }
 }
 
-bool AudioEngine::runDevice()
+bool AudioEngine::silentOnly() const
 {
-    PulseOutput output;
-    {
-        std::lock_guard<std::mutex> lock(m_outputMutex);
-        m_pOutput = &output;
-        // Asked to quit (or to go silent) before the output existed.
-        if (m_bQuit.load() || m_bForceSilent.load())
-            output.interrupt();
-    }
-    struct Unregister
-    {
-        AudioEngine* e;
-        ~Unregister()
-        {
-            std::lock_guard<std::mutex> lock(e->m_outputMutex);
-            e->m_pOutput = nullptr;
-        }
-    } const unregister{this};
+    return m_bForceSilent.load() || silentByEnvironment();
+}
 
-    if (!output.open()) {
-        if (!m_bQuit.load() && !m_bForceSilent.load())
-            noteDeviceFailure(output.error());
-        return false;
+void AudioEngine::setOutput(PulseOutput* output)
+{
+    std::lock_guard<std::mutex> lock(m_outputMutex);
+    m_pOutput = output;
+    // Asked to quit (or to go silent) before the output existed.
+    if (output && (m_bQuit.load() || m_bForceSilent.load()))
+        output->interrupt();
+}
+
+void AudioEngine::startSilentClock(StreamClock const* from)
+{
+    std::lock_guard<std::mutex> lock(m_mixer.mutex());
+    StreamClock clock;
+    if (from && from->valid) {
+        // The device's own timeline, carried on: the beats keep their frames
+        // and the moments they are heard.
+        clock = *from;
+    } else {
+        clock.valid = true;
+        clock.rate = m_mixer.outputRate();
+        clock.epochNs = nowNs();
+        clock.offsetFrames = double(m_mixer.renderedFramesLocked());
+        clock.generation = ++m_uStreams;
     }
+    m_mixer.setClockLocked(clock);
+    // While a device is wanted, the beats are heard when the device would
+    // play them, so that its lamps keep one grid through an outage.
+    m_mixer.setHeardDelayNsLocked(silentOnly() ? 0 : deviceBufferNs());
+    m_mixer.setLossLeadNsLocked(-1);
+    m_bSilentNow = true;
+}
+
+void AudioEngine::renderSilently(std::vector<float>& scratch)
+{
+    std::int64_t due = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mixer.mutex());
+        due = std::int64_t(std::floor(m_mixer.clockLocked().frameAt(nowNs()))) - m_mixer.renderedFramesLocked();
+    }
+    if (due > kSilentCatchUpNs / 1000 * m_mixer.outputRate() / 1000000) {
+        // Back from a long stop of the program (a suspended laptop): not
+        // hours of frames, but a clock from now, on which every series goes
+        // on on its own grid; the beats it missed are stepped as it goes.
+        startSilentClock(nullptr);
+        return;
+    }
+    for (std::int64_t left = due; left > 0;) {
+        int const n = int(std::min<std::int64_t>(left, 2048));
+        scratch.resize(std::size_t(n) * 2);
+        renderBlock(scratch.data(), n);
+        left -= n;
+    }
+}
+
+void AudioEngine::renderBlock(float* stereo, int frames)
+{
+    int restarts = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mixer.mutex());
+        restarts = m_mixer.seriesRestartsLocked();
+    }
+    m_mixer.render(stereo, frames);
+    logSeriesRestart(restarts);
+}
+
+bool AudioEngine::primeDevice(PulseOutput& output)
+{
+    // The server's buffer filled with silence first: the writes that fill it
+    // return at once, and a clock estimated from them would put the first
+    // sounds of the stream a buffer early against all that follow.
+    std::vector<std::int16_t> const silence(std::size_t(PulseOutput::kRate * PulseOutput::kBufferMs / 1000)
+                                            * PulseOutput::kChannels);
+    return output.write(silence.data(), int(silence.size()) / PulseOutput::kChannels);
+}
+
+void AudioEngine::startDevice(std::unique_ptr<ClockEstimator>& estimator)
+{
     if (m_bFailureReported) {
         qCInfo(lcAudio).noquote() << "Sound is back on" << PulseOutput::serverName();
         m_bFailureReported = false;
@@ -235,147 +300,177 @@ bool AudioEngine::runDevice()
         m_format = OutputFormat{PulseOutput::kRate, PulseOutput::kChannels, OutputFormat::Int16};
         m_sDeviceName = PulseOutput::serverName();
     }
-    m_mixer.setOutputRate(PulseOutput::kRate);
+    estimator = std::make_unique<ClockEstimator>(PulseOutput::kRate, nowNs(), ++m_uStreams);
+    std::lock_guard<std::mutex> lock(m_mixer.mutex());
+    m_mixer.setHeardDelayNsLocked(deviceBufferNs());
+    // A beat whose frame comes to the server less than a block before it is
+    // played would be cut short, or lost.
+    m_mixer.setLossLeadNsLocked(std::int64_t(PulseOutput::kBlockFrames) * 1000000000 / PulseOutput::kRate);
+    m_bSilentNow = false;
+}
 
+bool AudioEngine::renderToDevice(PulseOutput& output, ClockEstimator& estimator, std::int64_t& idleSince)
+{
     constexpr int kBlock = PulseOutput::kBlockFrames;
-    std::vector<float> mix(std::size_t(kBlock) * 2);
-    std::vector<std::int16_t> pcm(std::size_t(kBlock) * PulseOutput::kChannels);
     OutputFormat const format{PulseOutput::kRate, PulseOutput::kChannels, OutputFormat::Int16};
-    // The server's buffer filled with silence first: the writes that fill it
-    // return at once, and a clock estimated from them would put the first
-    // sounds of the stream a buffer early against all that follow.
-    std::vector<std::int16_t> const silence(std::size_t(PulseOutput::kRate * PulseOutput::kBufferMs / 1000)
-                                            * PulseOutput::kChannels);
-    if (!output.write(silence.data(), int(silence.size()) / PulseOutput::kChannels)) {
-        noteDeviceFailure(output.error());
-        return false;
-    }
-    ClockEstimator clock(PulseOutput::kRate, nowNs(), ++m_uStreams);
-    {
-        std::lock_guard<std::mutex> lock(m_mixer.mutex());
-        m_mixer.setHeardDelayNsLocked(deviceBufferNs());
-    }
-    std::int64_t idleSince = -1;
-    int underflows = 0;
-    bool ok = true;
-    for (;;) {
-        PulseOutput::Wait const wait = output.waitForRoom();
-        if (wait == PulseOutput::Wait::Failed) {
-            ok = false;
-            break;
+    m_deviceMix.resize(std::size_t(kBlock) * 2);
+    m_devicePcm.resize(std::size_t(kBlock) * PulseOutput::kChannels);
+    // As many blocks as the server has room for, so that it wakes the engine
+    // once a block at the most.
+    while (output.roomFrames() >= kBlock) {
+        std::int64_t const now = nowNs();
+        {
+            std::lock_guard<std::mutex> lock(m_mixer.mutex());
+            if (m_bQuit || m_bForceSilent)
+                return true;
+            if (m_mixer.busyLocked() || std::exchange(m_bPrepare, false))
+                idleSince = -1;
+            else if (idleSince < 0)
+                idleSince = now;
+            m_mixer.setClockLocked(estimator.observe(now, m_mixer.renderedFramesLocked() + kBlock));
         }
-        if (wait == PulseOutput::Wait::Interrupted)
-            break;
-        bool stop = false;
-        // As many blocks as the server has room for, so that it wakes the
-        // engine once a block at the most.
-        while (!stop && output.roomFrames() >= kBlock) {
-            std::int64_t const now = nowNs();
-            int restarts = 0;
-            {
-                std::lock_guard<std::mutex> lock(m_mixer.mutex());
-                if (m_bQuit || m_bForceSilent) {
-                    stop = true;
-                    break;
-                }
-                if (m_mixer.busyLocked() || std::exchange(m_bPrepare, false)) {
-                    idleSince = -1;
-                } else if (idleSince < 0) {
-                    idleSince = now;
-                } else if (now - idleSince >= kDeviceIdleCloseNs) {
-                    stop = true;
-                    break;
-                }
-                m_mixer.setClockLocked(clock.observe(now, m_mixer.renderedFramesLocked() + kBlock));
-                restarts = m_mixer.seriesRestartsLocked();
-            }
-            m_bSilentNow = false;
-            m_mixer.render(mix.data(), kBlock);
-            logSeriesRestart(restarts);
-            AudioMixer::convert(mix.data(), kBlock, format, reinterpret_cast<char*>(pcm.data()));
-            if (!output.write(pcm.data(), kBlock)) {
-                ok = false;
-                stop = true;
-            }
-        }
-        if (output.underflows() != underflows) {
-            underflows = output.underflows();
-            // The engine's thread was held up for longer than the buffer (an
-            // overloaded machine): the stream played silence meanwhile.
-            qCDebug(lcAudio) << "The sound server ran out of sound" << underflows << "times on this stream";
-        }
-        if (stop)
-            break;
-    }
-    std::string const why = output.error().toStdString();
-    output.close();
-    m_bSilentNow = true;
-    {
-        std::lock_guard<std::mutex> lock(m_mixer.mutex());
-        m_mixer.setClockLocked(StreamClock{});
-        m_mixer.setHeardDelayNsLocked(0);
-    }
-    if (!ok && !m_bQuit.load()) {
-        // The server went away or stopped answering: the silent clock carries
-        // on so that sounds still end and their players still finish.
-        noteDeviceFailure(QString::fromStdString(why));
-        return false;
+        renderBlock(m_deviceMix.data(), kBlock);
+        AudioMixer::convert(m_deviceMix.data(), kBlock, format, reinterpret_cast<char*>(m_devicePcm.data()));
+        if (!output.write(m_devicePcm.data(), kBlock))
+            return false;
     }
     return true;
 }
 
-void AudioEngine::runSilent()
+void AudioEngine::runOutput()
 {
-    m_bSilentNow = true;
-    int const rate = m_mixer.outputRate();
-    std::int64_t const start = nowNs();
-    std::int64_t startFrame = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_mixer.mutex());
-        startFrame = m_mixer.renderedFramesLocked();
-        StreamClock clock;
-        clock.valid = true;
-        clock.rate = rate;
-        clock.epochNs = start;
-        clock.offsetFrames = double(startFrame);
-        clock.generation = ++m_uStreams;
-        m_mixer.setClockLocked(clock);
-    }
+    // The beat never waits on the server. The device's stream drives the
+    // rendering while it takes sound; whenever it does not (no server, one
+    // being connected to, one that has stalled or gone), the silent clock
+    // renders on in real time on the same timeline, and the connection is
+    // run in short slices between its steps.
+    std::unique_ptr<PulseOutput> output;
+    std::unique_ptr<ClockEstimator> estimator;
+    // The stream stalled and the silent clock carried on without it: once
+    // its server answers again, the sound goes on in a stream of its own.
+    bool stale = false;
+    // The stream is ready and given its first silence; it takes over at the
+    // server's first request for sound.
+    bool primed = false;
+    bool onDevice = false;
+    std::int64_t idleSince = -1;
+    int underflows = 0;
     std::vector<float> scratch;
-    std::int64_t rendered = 0;
-    for (std::int64_t step = 1;; ++step) {
+    auto const dropOutput = [&] {
+        setOutput(nullptr);
+        output.reset();
+        estimator.reset();
+        stale = false;
+        primed = false;
+    };
+    auto const leaveDevice = [&] {
+        onDevice = false;
+        StreamClock const clock = [&] {
+            std::lock_guard<std::mutex> lock(m_mixer.mutex());
+            return m_mixer.clockLocked();
+        }();
+        startSilentClock(&clock);
+    };
+    startSilentClock(nullptr);
+
+    while (!m_bQuit.load()) {
+        if (output && silentOnly()) {
+            if (onDevice)
+                leaveDevice();
+            dropOutput();
+        }
+        std::int64_t const now = nowNs();
         {
-            std::unique_lock<std::mutex> lock(m_mixer.mutex());
-            // Woken early only to quit; the frames keep to the steady clock.
-            auto const until =
-                std::chrono::steady_clock::time_point(std::chrono::nanoseconds(start + step * kSilentStepNs));
-            m_wake.wait_until(lock, until, [this] { return m_bQuit.load(); });
-            if (m_bQuit)
+            std::lock_guard<std::mutex> lock(m_mixer.mutex());
+            if (m_mixer.busyLocked() || std::exchange(m_bPrepare, false))
+                idleSince = -1;
+            else if (idleSince < 0)
+                idleSince = now;
+        }
+        // Nothing sounds: the device is closed after a while; the silent
+        // clock rests at once, unless a stream is on its way.
+        if (idleSince >= 0) {
+            if (onDevice ? now - idleSince >= kDeviceIdleCloseNs : !output || stale)
                 break;
         }
-        std::int64_t const due = (nowNs() - start) * rate / 1000000000 - rendered;
-        for (std::int64_t left = due; left > 0;) {
-            int const n = int(std::min<std::int64_t>(left, 2048));
-            scratch.resize(std::size_t(n) * 2);
-            int restarts = 0;
-            {
-                std::lock_guard<std::mutex> lock(m_mixer.mutex());
-                restarts = m_mixer.seriesRestartsLocked();
+        if (!output && deviceWanted()) {
+            output = std::make_unique<PulseOutput>();
+            setOutput(output.get());
+            if (!output->begin()) {
+                noteDeviceFailure(output->error());
+                dropOutput();
             }
-            m_mixer.render(scratch.data(), n);
-            logSeriesRestart(restarts);
-            rendered += n;
-            left -= n;
         }
-        std::lock_guard<std::mutex> lock(m_mixer.mutex());
-        // Nothing sounds: the clock rests until the next play.
-        if (!m_mixer.busyLocked())
+
+        if (onDevice) {
+            bool const written = renderToDevice(*output, *estimator, idleSince);
+            output->pump(written && output->roomFrames() < PulseOutput::kBlockFrames ? kPumpSliceNs : 0);
+            if (output->underflows() != underflows) {
+                m_uUnderflows.fetch_add(std::uint64_t(output->underflows() - underflows));
+                underflows = output->underflows();
+                // The server ran out of sound: the engine's thread was held
+                // up for longer than the buffer (an overloaded machine), or
+                // the server itself was.
+                qCDebug(lcAudio) << "The sound server ran out of sound" << underflows << "times on this stream";
+            }
+            if (m_bQuit.load())
+                break;
+            if (!written || output->state() == PulseOutput::State::Failed) {
+                if (!silentOnly())
+                    noteDeviceFailure(output->error());
+                leaveDevice();
+                dropOutput();
+            } else if (output->unansweredNs() >= kStallNs) {
+                // The server has stopped asking for sound (hung, stopped):
+                // the silent clock carries the beat on from here.
+                leaveDevice();
+                stale = true;
+            }
+            continue;
+        }
+
+        renderSilently(scratch);
+        std::int64_t const nextStep = nowNs() + kSilentStepNs;
+        if (!output) {
+            std::unique_lock<std::mutex> lock(m_mixer.mutex());
+            // Woken early only to quit; the frames keep to the clock.
+            auto const until = std::chrono::steady_clock::time_point(std::chrono::nanoseconds(nextStep));
+            m_wake.wait_until(lock, until, [this] { return m_bQuit.load(); });
+            continue;
+        }
+        output->pump(nextStep - nowNs());
+        if (m_bQuit.load())
             break;
-        if (deviceWanted())
-            break;
+        if (output->state() == PulseOutput::State::Failed) {
+            if (!silentOnly())
+                noteDeviceFailure(output->error());
+            dropOutput();
+        } else if (stale) {
+            // The stalled stream answers again: its frames are behind the
+            // beat, so the sound goes on in a new one, at once.
+            if (output->roomFrames() >= PulseOutput::kBlockFrames) {
+                dropOutput();
+                m_iFailedAtNs = -1;
+            }
+        } else if (output->state() == PulseOutput::State::Ready && !primed) {
+            primed = primeDevice(*output);
+            if (!primed) {
+                noteDeviceFailure(output->error());
+                dropOutput();
+            }
+        } else if (primed && output->roomFrames() >= PulseOutput::kBlockFrames) {
+            // The server asks for sound: the stream takes the beat over.
+            startDevice(estimator);
+            onDevice = true;
+            underflows = 0;
+        }
     }
+    dropOutput();
+    m_bSilentNow = true;
     std::lock_guard<std::mutex> lock(m_mixer.mutex());
     m_mixer.setClockLocked(StreamClock{});
+    m_mixer.setHeardDelayNsLocked(0);
+    m_mixer.setLossLeadNsLocked(-1);
 }
 
 void AudioEngine::logSeriesRestart(int restartsBefore)
@@ -385,9 +480,10 @@ void AudioEngine::logSeriesRestart(int restartsBefore)
         if (m_mixer.seriesRestartsLocked() == restartsBefore)
             return;
     }
-    // Only a stream that really started anew: the beat's frames are counted
-    // on through any drift of the clocks.
-    qCInfo(lcAudio) << "A new sound stream: the beat goes on from its next sound.";
+    // Only a stream that really started anew; the beat's frames are counted
+    // on through any drift of the clocks. The outage itself is told once
+    // when it starts and once when the sound is back.
+    qCDebug(lcAudio) << "A new sound stream: the beat goes on on its own grid.";
 }
 
 std::int64_t AudioEngine::heardAtNs(BeatSeries const& series, std::int64_t beat)
@@ -395,10 +491,9 @@ std::int64_t AudioEngine::heardAtNs(BeatSeries const& series, std::int64_t beat)
     std::lock_guard<std::mutex> lock(m_mixer.mutex());
     std::int64_t const latency = m_mixer.latencyNsLocked();
     StreamClock const clock = m_mixer.clockLocked();
-    std::int64_t const after = m_bSilentNow ? 0 : deviceBufferNs();
     if (!clock.valid)
-        return series.dueNs(beat) + latency + after;
-    return clock.nsAt(series.frameOf(beat, clock, latency)) + after;
+        return series.dueNs(beat) + latency + (silentOnly() ? 0 : deviceBufferNs());
+    return clock.nsAt(series.frameOf(beat, clock, latency)) + m_mixer.heardDelayNsLocked();
 }
 
 // ---------------------------------------------------------------------------

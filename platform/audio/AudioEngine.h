@@ -23,9 +23,11 @@
 #include <cstdint>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace TickwrenAudio {
 
+class ClockEstimator;
 class PulseOutput;
 
 class AudioEngine
@@ -73,6 +75,10 @@ public:
     // decoded once and cached; null, told once in the log, when it cannot be.
     static SoundPtr loadShortSound(QString const& path);
 
+    // How often the sound server ran out of sound so far (the engine's thread,
+    // or the server, held up for longer than the stream's buffer).
+    std::uint64_t underflowCount() const { return m_uUnderflows.load(); }
+
     // CPU time used by the engine's thread so far (0 before it started).
     std::int64_t threadCpuNs() const;
 
@@ -87,10 +93,24 @@ private:
 
     void startThreadLocked();
     void run();
-    // Each returns when nothing is left to play for long enough, on quit, or
-    // when the output should change; false from runDevice when it failed.
-    bool runDevice();
-    void runSilent();
+    // Renders until nothing is left to play for long enough, or quit: on the
+    // device while its stream takes sound, on the silent clock whenever it
+    // does not.
+    void runOutput();
+    // The silent clock from now on: carrying on the timeline `from` (a
+    // device's), or a fresh one.
+    void startSilentClock(StreamClock const* from);
+    // What the silent clock has to render by now.
+    void renderSilently(std::vector<float>& scratch);
+    void renderBlock(float* stereo, int frames);
+    // A stream that has become ready is given its first silence: false when it failed.
+    bool primeDevice(PulseOutput& output);
+    // The stream takes the beat over.
+    void startDevice(std::unique_ptr<ClockEstimator>& estimator);
+    // Renders as many blocks as the stream has room for; false when a write failed.
+    bool renderToDevice(PulseOutput& output, ClockEstimator& estimator, std::int64_t& idleSince);
+    void setOutput(PulseOutput* output);
+    bool silentOnly() const;
     bool deviceWanted() const;
     void noteDeviceFailure(QString const& why);
     // Logs a series of beats placed afresh on a new stream since the mixer
@@ -114,6 +134,10 @@ private:
     bool m_bFailureReported = false;             // engine thread only
     std::mutex m_outputMutex;
     PulseOutput* m_pOutput = nullptr; // the device's stream while it runs
+    std::atomic<std::uint64_t> m_uUnderflows{0};
+    // The device's block, mixed and converted; engine thread only.
+    std::vector<float> m_deviceMix;
+    std::vector<std::int16_t> m_devicePcm;
     mutable std::mutex m_formatMutex;
     OutputFormat m_format;
     QString m_sDeviceName;

@@ -132,6 +132,12 @@ public:
     // (the stream's buffer on a device, 0 on the silent clock).
     void setHeardDelayNsLocked(std::int64_t ns) { m_iHeardDelayNs = ns; }
     std::int64_t heardDelayNsLocked() const { return m_iHeardDelayNs; }
+    // How long before it is heard a frame must be rendered at the least to be
+    // heard whole: a device's server plays on without the frames it was not
+    // given in time, so a beat there is stepped but not sounded (BeatTrack).
+    // -1, the default, where nothing is lost (the silent clock, a test).
+    void setLossLeadNsLocked(std::int64_t ns) { m_iLossLeadNs = ns; }
+    std::int64_t lossLeadNsLocked() const { return m_iLossLeadNs; }
     // How often a series of beats was placed afresh on a new stream.
     int seriesRestartsLocked() const { return m_nSeriesRestarts; }
     // Beat `beat` of `series` placed on the clock as it stands (see
@@ -196,6 +202,7 @@ private:
     StreamClock m_clock;
     std::int64_t m_iLatencyNs = 0;
     std::int64_t m_iHeardDelayNs = 0;
+    std::int64_t m_iLossLeadNs = -1;
     int m_nSeriesRestarts = 0;
     std::vector<BeatTrack*> m_lTracks;
     std::vector<float> m_lScratch;

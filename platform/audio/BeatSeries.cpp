@@ -26,12 +26,17 @@ std::int64_t BeatSeries::place(std::int64_t beat, StreamClock const& clock, std:
 {
     if (m_bAnchored && clock.generation == m_uGeneration)
         return std::llround(frameOf(beat, clock, latencyNs));
-    if (m_bAnchored)
+    // On a new stream the series goes on on its own grid, from the due times:
+    // a beat whose place has gone by is late, the beats after it are not.
+    bool const restart = m_bAnchored;
+    if (restart)
         ++m_nRestarts;
     m_bAnchored = true;
     m_uGeneration = clock.generation;
     m_iAnchorBeat = beat;
-    m_fAnchorFrame = std::max(clock.frameAt(dueNs(beat) + latencyNs), double(notBefore));
+    m_fAnchorFrame = clock.frameAt(dueNs(beat) + latencyNs);
+    if (!restart)
+        m_fAnchorFrame = std::max(m_fAnchorFrame, double(notBefore));
     return std::llround(m_fAnchorFrame);
 }
 

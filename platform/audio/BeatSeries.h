@@ -10,8 +10,8 @@
 //
 // Only a stream that really starts anew (the engine's first, one reopened
 // after a pause or a lost server: a new generation of the clock) places the
-// series afresh, at the next beat, from the due times; its frames before
-// mean nothing on the new stream.
+// series afresh, at the next beat, from the due times, so that it goes on on
+// its own grid; its frames before mean nothing on the new stream.
 //
 // Guarded by the mixer's mutex; the engine's thread places the beats, the
 // GUI thread asks when they will be heard.
@@ -38,7 +38,9 @@ public:
     // estimate, `latencyNs` the constant time from a due moment to its place.
     // `notBefore` is the first frame not yet rendered: a series whose first
     // beat was asked for too late starts where that sound really goes, and
-    // the beats after it keep whole intervals from there.
+    // the beats after it keep whole intervals from there. Placed afresh on a
+    // new stream, the series keeps to its due times whatever `notBefore`
+    // says: the frame returned may then lie before it (that beat is late).
     std::int64_t place(std::int64_t beat, StreamClock const& clock, std::int64_t latencyNs,
                        std::int64_t notBefore = INT64_MIN);
     // Where a beat goes by the series as it stands, without placing it;

@@ -3,6 +3,7 @@
 #include "platform/audio/AudioEngine.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace TickwrenAudio {
 
@@ -61,6 +62,11 @@ std::vector<RenderedBeat> BeatTrack::takeHeard(std::int64_t nowNs)
     AudioEngine& e = AudioEngine::instance();
     std::lock_guard<std::mutex> lock(e.mixer().mutex());
     std::vector<RenderedBeat> out;
+    // A beat heard by then that the engine has still to render (its thread
+    // catching up after the program was stopped) would make the last beat
+    // given a stale one: nothing until it has been rendered.
+    if (m_pSeries && nextToRenderHeardNsLocked(e.mixer()) <= nowNs)
+        return out;
     while (!m_lKept.empty() && m_lKept.front().heardNs <= nowNs) {
         out.push_back(m_lKept.front());
         m_lKept.pop_front();
@@ -82,6 +88,14 @@ std::int64_t BeatTrack::heardNsLocked(AudioMixer const& mixer, std::int64_t fram
     return mixer.clockLocked().nsAt(double(frame)) + mixer.heardDelayNsLocked();
 }
 
+std::int64_t BeatTrack::nextToRenderHeardNsLocked(AudioMixer const& mixer) const
+{
+    StreamClock const clock = mixer.clockLocked();
+    if (!clock.valid)
+        return m_pSeries->dueNs(m_iNext) + mixer.latencyNsLocked() + mixer.heardDelayNsLocked();
+    return heardNsLocked(mixer, std::llround(m_pSeries->frameOf(m_iNext, clock, mixer.latencyNsLocked())));
+}
+
 std::int64_t BeatTrack::nextHeardNs() const
 {
     AudioEngine& e = AudioEngine::instance();
@@ -90,11 +104,7 @@ std::int64_t BeatTrack::nextHeardNs() const
         return m_lKept.front().heardNs;
     if (!m_pSeries)
         return -1;
-    AudioMixer const& mixer = e.mixer();
-    StreamClock const clock = mixer.clockLocked();
-    if (!clock.valid)
-        return m_pSeries->dueNs(m_iNext) + mixer.latencyNsLocked() + mixer.heardDelayNsLocked();
-    return heardNsLocked(mixer, std::llround(m_pSeries->frameOf(m_iNext, clock, mixer.latencyNsLocked())));
+    return nextToRenderHeardNsLocked(e.mixer());
 }
 
 void BeatTrack::setVolume(float volume)
@@ -143,14 +153,25 @@ void BeatTrack::renderLocked(AudioMixer& mixer, std::int64_t blockStart, int fra
         return;
     std::int64_t const end = blockStart + frames;
     std::int64_t const latency = mixer.latencyNsLocked();
+    std::int64_t const lossLead = mixer.lossLeadNsLocked();
+    std::int64_t const now = AudioMixer::nowNs();
     // However short the interval, a block holds a bounded number of beats.
     for (int inBlock = 0; inBlock < 1024; ++inBlock) {
         std::int64_t const wanted = std::llround(m_pSeries->frameOf(m_iNext, clock, latency));
         if (wanted >= end)
             break;
-        std::int64_t const frame = mixer.placeBeatLocked(*m_pSeries, m_iNext, blockStart);
+        // On its grid, even when that place has gone by.
+        std::int64_t const frame = mixer.placeBeatLocked(*m_pSeries, m_iNext, INT64_MIN);
+        std::int64_t const heard = heardNsLocked(mixer, frame);
+        // A beat whose place has been rendered already, or that the server
+        // has played past (the engine's thread, or the whole program, was
+        // stopped), is counted and stepped but not sounded: a beat comes on
+        // its grid or not at all, never late and never cut short.
+        bool const late = frame < blockStart || (lossLead >= 0 && heard < now + lossLead);
         BeatChoice const choice = m_pPattern->beat(m_iNext);
-        if (choice.sound >= 0 && std::size_t(choice.sound) < m_lSounds.size() && m_lSounds[std::size_t(choice.sound)]) {
+        bool const sounds = !late && choice.sound >= 0 && std::size_t(choice.sound) < m_lSounds.size()
+                            && m_lSounds[std::size_t(choice.sound)];
+        if (sounds) {
             auto voice = std::make_shared<Voice>();
             voice->sound = m_lSounds[std::size_t(choice.sound)];
             voice->volume = m_fVolume;
@@ -160,8 +181,7 @@ void BeatTrack::renderLocked(AudioMixer& mixer, std::int64_t blockStart, int fra
             voice->beat = m_iNext;
             mixer.activateLocked(voice);
         }
-        RenderedBeat const beat{
-            m_uSeries, m_iNext, frame, heardNsLocked(mixer, frame), choice.sound, choice.tag, wanted < blockStart};
+        RenderedBeat const beat{m_uSeries, m_iNext, frame, heard, late ? -1 : choice.sound, choice.tag, late, now};
         m_lKept.push_back(beat);
         if (m_lKept.size() > kMaxKept)
             m_lKept.pop_front();

@@ -54,7 +54,10 @@ struct RenderedBeat
     std::int64_t heardNs = 0; // when it leaves the output, on the steady clock
     int sound = -1;
     std::uint32_t tag = 0;
-    bool late = false; // its place had been rendered before it could be placed
+    // Its place had been rendered, or played by the server, before it could
+    // be placed: counted and stepped, not sounded (sound is -1).
+    bool late = false;
+    std::int64_t renderedNs = 0; // when the engine rendered it, on the steady clock
 };
 
 class BeatTrack
@@ -78,7 +81,9 @@ public:
     // Runs `change` on the pattern between two rendered blocks.
     void withPattern(std::function<void(BeatPattern&)> const& change);
 
-    // The rendered beats heard by `nowNs`, oldest first, each given once.
+    // The rendered beats heard by `nowNs`, oldest first, each given once;
+    // none while a beat heard by then has still to be rendered, so that the
+    // last one given is always the current beat.
     std::vector<RenderedBeat> takeHeard(std::int64_t nowNs);
     // Every rendered beat not taken yet, heard or not.
     std::vector<RenderedBeat> takeRendered();
@@ -87,7 +92,7 @@ public:
     std::int64_t nextHeardNs() const;
 
     void setVolume(float volume);
-    // Beats rendered so far, and those among them placed late.
+    // Beats rendered so far, and those among them late (not sounded).
     std::int64_t renderedCount() const;
     std::int64_t lateCount() const;
 
@@ -107,6 +112,8 @@ public:
 
 private:
     static std::int64_t heardNsLocked(AudioMixer const& mixer, std::int64_t frame);
+    // When the next beat still to be rendered is heard.
+    std::int64_t nextToRenderHeardNsLocked(AudioMixer const& mixer) const;
 
     std::vector<SoundPtr> m_lSounds;
     std::unique_ptr<BeatPattern> m_pPattern;

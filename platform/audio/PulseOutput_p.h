@@ -1,9 +1,10 @@
 #pragma once
 // The engine's way to the sound server: one playback stream on the session's
 // PulseAudio server (or PipeWire's PulseAudio service), driven from the
-// engine's thread through a main loop of its own. Every wait on the server is
-// bounded: a server that stops answering (stopped, hung, overloaded for
-// seconds) fails the stream instead of holding the engine's thread, and
+// engine's thread through a main loop of its own. Nothing here blocks: the
+// engine runs the connection in short slices (pump()) between the blocks it
+// renders, so its beat never waits on the server. A server that stops
+// answering (stopped, hung, overloaded for seconds) fails the stream, and
 // interrupt() ends any wait at once from another thread, so quitting never
 // waits on the server. Every attempt opens a connection of its own, so a
 // server that starts late or comes back after a restart is found again.
@@ -37,28 +38,40 @@ public:
     // rarely leaves the stream without sound.
     static constexpr int kBufferMs = 60;
     // How long the server may leave a connection, a stream or a block
-    // unanswered before the stream counts as failed.
+    // unanswered before the stream counts as failed. Only time this program
+    // ran and waited counts: a program stopped (by a debugger, a suspend,
+    // kill -STOP) has not been waiting on the server meanwhile.
     static constexpr int kAnswerMs = 2000;
 
-    enum class Wait { Ready, Interrupted, Failed };
+    enum class State { Closed, Connecting, Ready, Failed };
 
     PulseOutput() = default;
     ~PulseOutput() { close(); }
     PulseOutput(PulseOutput const&) = delete;
     PulseOutput& operator=(PulseOutput const&) = delete;
 
-    // False with error() set when no server answers in time or the stream is
-    // refused (or when interrupted).
-    bool open();
+    // Starts connecting to the server and opening the stream; pump() carries
+    // it on. False, with error() set and the state Failed, when it cannot
+    // even begin.
+    bool begin();
     void close();
-    bool isOpen() const { return m_pStream != nullptr; }
-    // Waits until the server has room for a block. Failed, with error() set,
-    // once the server has gone or has not asked for sound for kAnswerMs.
-    Wait waitForRoom();
-    // Frames the server has room for now.
+    State state() const { return m_state; }
+    // Runs the connection for at most `maxWaitNs` (less when the server
+    // answers or interrupt() is called): what was written goes out, the
+    // connection and the stream come up, the server asks for sound. Moves to
+    // Failed, with error() set, once the server has gone or has left the
+    // connection, the stream or a block unanswered for kAnswerMs; each wait
+    // counts for no more than it was meant to last, so a stop of this
+    // program is not taken for a silent server.
+    void pump(std::int64_t maxWaitNs);
+    // How long the server has left the stream without asking for sound (or
+    // the connection unanswered), counted as pump() counts it.
+    std::int64_t unansweredNs() const { return m_iUnansweredNs; }
+    // Frames the server has room for now; 0 until the stream is ready.
     int roomFrames() const;
     bool write(std::int16_t const* interleaved, int frames);
-    // From any thread: a wait under way, or the next, returns at once.
+    // From any thread: a wait under way, or the next, returns at once, and
+    // the state becomes Failed.
     void interrupt();
     QString const& error() const { return m_sError; }
     // How often the server ran out of sound on this stream so far.
@@ -67,15 +80,16 @@ public:
     static QString serverName();
 
 private:
-    // Runs the main loop until `done` or kAnswerMs from now; false when it
-    // did not come (time-out, interrupt or a loop failure).
-    template <class Done>
-    bool runUntil(Done const& done);
-    bool failed(char const* what);
+    void fail(char const* what);
+    // After the loop ran: moves the state on from what the server did.
+    void step(std::int64_t waitedNs);
+    bool openStream();
 
     pa_mainloop* m_pLoop = nullptr;
     pa_context* m_pContext = nullptr;
     pa_stream* m_pStream = nullptr;
+    State m_state = State::Closed;
+    std::int64_t m_iUnansweredNs = 0;
     std::atomic<bool> m_bInterrupted{false};
     std::mutex m_loopMutex; // keeps the loop alive while interrupt() wakes it
     QString m_sError;

@@ -69,6 +69,8 @@ public:
         return true;
     }
 
+    bool running() const { return m_server.state() != QProcess::NotRunning; }
+
     // Stopped and continued as a hung server is and comes back (SIGSTOP, SIGCONT).
     void pause() { signal(SIGSTOP); }
     void resume() { signal(SIGCONT); }

@@ -14,12 +14,14 @@
 #include "TestSupport/SinkRecorder.h"
 #include "TestSupport/TestTone.h"
 
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <mutex>
 #include <thread>
 
@@ -49,6 +51,12 @@ public:
     AudioLog(AudioLog const&) = delete;
     AudioLog& operator=(AudioLog const&) = delete;
 
+    static QStringList lines()
+    {
+        std::lock_guard<std::mutex> lock(s_mutex);
+        return s_lines;
+    }
+
     static int count(QString const& start)
     {
         std::lock_guard<std::mutex> lock(s_mutex);
@@ -69,6 +77,13 @@ private:
     static inline std::mutex s_mutex;
     static inline QStringList s_lines;
     static inline QtMessageHandler s_previous = nullptr;
+};
+
+// Every beat a click.
+class Clicks : public TickwrenAudio::BeatPattern
+{
+public:
+    TickwrenAudio::BeatChoice beat(std::int64_t) override { return TickwrenAudio::BeatChoice{0, 0}; }
 };
 
 } // namespace
@@ -274,11 +289,6 @@ private slots:
     // comes out exactly its interval of frames after the one before.
     void trackBeatsThroughAStall()
     {
-        class Clicks : public TickwrenAudio::BeatPattern
-        {
-        public:
-            TickwrenAudio::BeatChoice beat(std::int64_t) override { return TickwrenAudio::BeatChoice{0, 0}; }
-        };
         AudioEngine& engine = AudioEngine::instance();
         SinkRecorder recorder;
         QVERIFY(recorder.start(m_server.address().toUtf8()));
@@ -310,6 +320,180 @@ private slots:
         QCOMPARE(track.lateCount(), std::int64_t(0));
     }
 
+    // The beats of a track (a metronome's) through an outage of the server:
+    // one that hangs (stopped) for longer than the engine waits for it, and
+    // one killed and started again. Meanwhile the silent clock carries the
+    // beat: every beat is rendered, stepped and heard on the series' own grid
+    // (beat k at its due time plus the constant latency), none of them late
+    // or rendered long after it was to be heard, whatever the stream does;
+    // the sound joins them again on that grid, and the log tells the outage
+    // once when it starts and once when the sound is back.
+    void beatsThroughAnOutage_data()
+    {
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("server stopped 3 s") << false;
+        QTest::newRow("server killed and started again") << true;
+    }
+    void beatsThroughAnOutage()
+    {
+        QFETCH(bool, killed);
+        if (!m_server.running())
+            QVERIFY(m_server.start());
+        AudioEngine& engine = AudioEngine::instance();
+        engine.prepare();
+        QTRY_VERIFY_WITH_TIMEOUT(!engine.isSilent(), 5000);
+        SinkRecorder recorder;
+        QVERIFY(recorder.start(m_server.address().toUtf8()));
+        TickwrenAudio::BeatTrack track({m_click}, std::make_unique<Clicks>());
+        track.setVolume(1.0f);
+        track.setHistory(true);
+        constexpr std::int64_t kInterval = 288000000;
+        std::int64_t const first = AudioEngine::nowNs() + 300000000;
+        AudioLog log;
+        track.start(first, kInterval);
+        QTRY_VERIFY_WITH_TIMEOUT(track.renderedCount() >= 5, 10000);
+
+        if (killed)
+            m_server.kill();
+        else
+            m_server.pause();
+        QTest::qWait(3000); // the outage itself, beyond the engine's two seconds
+        if (killed)
+            QVERIFY(m_server.start());
+        else
+            m_server.resume();
+        QTRY_VERIFY_WITH_TIMEOUT(!engine.isSilent(), 10000);
+        std::int64_t const soundBack = AudioEngine::nowNs();
+        QTRY_VERIFY_WITH_TIMEOUT(track.renderedCount() >= (soundBack - first) / kInterval + 8, 20000);
+        track.stop();
+        std::int64_t const recordedAt = qint64(recorder.left().size());
+        if (!killed)
+            QTRY_VERIFY_WITH_TIMEOUT(std::int64_t(recorder.left().size()) > recordedAt + 24000, 10000);
+        recorder.stop();
+
+        std::vector<TickwrenAudio::RenderedBeat> const beats = track.takeHistory();
+        std::int64_t const delay = AudioEngine::kPlacementLatencyNs + AudioEngine::deviceBufferNs();
+        for (std::size_t i = 0; i < beats.size(); ++i) {
+            TickwrenAudio::RenderedBeat const& b = beats[i];
+            QCOMPARE(b.index, std::int64_t(i));
+            std::int64_t const offGrid = b.heardNs - (first + b.index * kInterval + delay);
+            QVERIFY2(qAbs(offGrid) <= 20000000,
+                     qPrintable(QString("beat %1 heard %2 ms off its grid").arg(b.index).arg(offGrid / 1e6)));
+            QVERIFY2(b.renderedNs - b.heardNs <= 300000000,
+                     qPrintable(QString("beat %1 rendered %2 ms after it was to be heard")
+                                    .arg(b.index)
+                                    .arg((b.renderedNs - b.heardNs) / 1e6)));
+            QVERIFY2(!b.late, qPrintable(QString("beat %1 late").arg(b.index)));
+        }
+        // The outage began and ended once each: nothing else was told.
+        QVERIFY2(AudioLog::count("No sound from") == 1 && AudioLog::count("Sound is back on") == 1
+                     && AudioLog::count(QString()) == 2,
+                 qPrintable(AudioLog::lines().join('\n')));
+    }
+
+    // The program itself stopped and continued (kill -STOP and -CONT, as a
+    // debugger or a suspended laptop does) while its beats sound: the time it
+    // did not run is no silence of the server's, so no outage is told; the
+    // beats due meanwhile are counted and stepped, and the sound goes on at
+    // once, on the series' own grid, with the next beat due: every beat heard
+    // a quarter of a second or more after the program continued sounds at its
+    // place in the recording. The window shows the current beat at once, never
+    // one that has been followed by another already heard.
+    void programStoppedAndContinued_data()
+    {
+        QTest::addColumn<int>("stopMs");
+        QTest::addColumn<int>("stops");
+        QTest::newRow("half a second, three times") << 500 << 3;
+        QTest::newRow("two and a half seconds") << 2500 << 1;
+    }
+    void programStoppedAndContinued()
+    {
+        QFETCH(int, stopMs);
+        QFETCH(int, stops);
+        if (!m_server.running())
+            QVERIFY(m_server.start());
+        SinkRecorder recorder;
+        QVERIFY(recorder.start(m_server.address().toUtf8()));
+        QProcess player;
+        player.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        player.start(QStringLiteral(BEAT_PLAYER), {m_click, QStringLiteral("208")});
+        QVERIFY(player.waitForStarted(10000));
+        QByteArray out;
+        auto const readOut = [&] { out += player.readAllStandardOutput(); };
+        QTRY_VERIFY_WITH_TIMEOUT((readOut(), out.contains("ready\n")), 20000);
+        std::vector<std::int64_t> continued;
+        for (int i = 0; i < stops; ++i) {
+            QTest::qWait(1500);
+            ::kill(pid_t(player.processId()), SIGSTOP);
+            QThread::msleep(std::uint32_t(stopMs));
+            continued.push_back(AudioEngine::nowNs());
+            ::kill(pid_t(player.processId()), SIGCONT);
+        }
+        QTest::qWait(2000);
+        player.write("quit\n");
+        QVERIFY(player.waitForFinished(30000));
+        readOut();
+        std::int64_t const recordedAt = qint64(recorder.left().size());
+        QTRY_VERIFY_WITH_TIMEOUT(std::int64_t(recorder.left().size()) > recordedAt + 24000, 10000);
+        recorder.stop();
+
+        struct Beat
+        {
+            std::int64_t index, frame, heardNs, renderedNs, sound, late;
+        };
+        std::vector<Beat> beats;
+        std::vector<std::pair<std::int64_t, std::int64_t>> shown; // beat, asked by
+        std::int64_t first = 0, interval = 0;
+        QStringList log;
+        for (QByteArray const& line : out.split('\n')) {
+            QList<QByteArray> const f = line.split(' ');
+            if (f[0] == "beat" && f.size() == 7)
+                beats.push_back({f[1].toLongLong(), f[2].toLongLong(), f[3].toLongLong(), f[4].toLongLong(),
+                                 f[5].toLongLong(), f[6].toLongLong()});
+            else if (f[0] == "shown" && f.size() == 3)
+                shown.emplace_back(f[1].toLongLong(), f[2].toLongLong());
+            else if (f[0] == "series" && f.size() == 3)
+                first = f[1].toLongLong(), interval = f[2].toLongLong();
+            else if (f[0] == "log")
+                log << QString::fromUtf8(line.mid(4));
+        }
+        QVERIFY(out.endsWith("end\n"));
+        QVERIFY(interval > 0);
+        QVERIFY2(!log.join('\n').contains("No sound from"), qPrintable(log.join('\n')));
+
+        std::int64_t const delay = AudioEngine::kPlacementLatencyNs + AudioEngine::deviceBufferNs();
+        std::vector<std::int64_t> const onsets = SinkRecorder::onsets(recorder.left());
+        QVERIFY(!onsets.empty());
+        std::int64_t const offset = onsets.front() - beats.front().frame;
+        auto const foundAt = [&](std::int64_t frame) {
+            return std::any_of(onsets.begin(), onsets.end(), [&](std::int64_t o) { return qAbs(o - frame) <= 3; });
+        };
+        for (std::size_t i = 0; i < beats.size(); ++i) {
+            Beat const& b = beats[i];
+            QCOMPARE(b.index, std::int64_t(i));
+            std::int64_t const offGrid = b.heardNs - (first + b.index * interval + delay);
+            QVERIFY2(qAbs(offGrid) <= 20000000,
+                     qPrintable(QString("beat %1 heard %2 ms off its grid").arg(b.index).arg(offGrid / 1e6)));
+            // Before the first stop, and from a quarter of a second after each.
+            bool due = b.heardNs < continued.front() - stopMs * std::int64_t(1000000);
+            for (std::int64_t c : continued)
+                due = due || (b.heardNs >= c + 250000000 && b.heardNs < c + 1400000000);
+            if (!due)
+                continue;
+            QVERIFY2(b.sound == 0 && !b.late, qPrintable(QString("beat %1 not sounded").arg(b.index)));
+            QVERIFY2(foundAt(b.frame + offset), qPrintable(QString("beat %1 not in the recording").arg(b.index)));
+        }
+        // Each time beats were shown, the last of them was the current one.
+        for (auto const& [beat, by] : shown) {
+            if (beat + 1 < std::int64_t(beats.size()))
+                QVERIFY2(beats[std::size_t(beat + 1)].heardNs > by,
+                         qPrintable(QString("beat %1 shown %2 ms after beat %3 was heard")
+                                        .arg(beat)
+                                        .arg((by - beats[std::size_t(beat + 1)].heardNs) / 1e6)
+                                        .arg(beat + 1)));
+        }
+    }
+
     // A server that stops answering in the middle of a sound (stopped, as a
     // hung one is) must not hold up the end of the program: the engine's
     // thread never waits on it without a bound, and quitting interrupts it.
@@ -322,8 +506,9 @@ private slots:
         QVERIFY(reachesDevice(*voice, 5000));
         voice->play();
         m_server.pause();
-        QTest::qWait(300); // the engine is waiting on the server by now
-        QVERIFY(!engine.isSilent());
+        // The engine has found the server stopped: the silent clock carries
+        // on while it waits on the server between its steps.
+        QTRY_VERIFY_WITH_TIMEOUT(engine.isSilent(), 5000);
         std::atomic<bool> done{false};
         std::thread quitter([&done] {
             AudioEngine::shutdown();
