@@ -39,6 +39,10 @@ constexpr std::int64_t kDeviceIdleCloseNs = 30000 * kMs;
 // and at the first sound after that: a server that starts late or restarts
 // is heard again within about a second.
 constexpr std::int64_t kDeviceRetryNs = 1000 * kMs;
+// How long before it is heard a beat must reach a device's server at the
+// least to be sounded (see AudioMixer::setLossLeadNsLocked): the sink takes
+// its sound from the stream up to about half the buffer ahead of playing it.
+constexpr std::int64_t kLossLeadNs = 40 * kMs;
 // The longest the engine's thread waits on the server at a time while the
 // stream takes sound; the slices count the time the server leaves unanswered.
 constexpr std::int64_t kPumpSliceNs = 10 * kMs;
@@ -303,9 +307,10 @@ void AudioEngine::startDevice(std::unique_ptr<ClockEstimator>& estimator)
     estimator = std::make_unique<ClockEstimator>(PulseOutput::kRate, nowNs(), ++m_uStreams);
     std::lock_guard<std::mutex> lock(m_mixer.mutex());
     m_mixer.setHeardDelayNsLocked(deviceBufferNs());
-    // A beat whose frame comes to the server less than a block before it is
-    // played would be cut short, or lost.
-    m_mixer.setLossLeadNsLocked(std::int64_t(PulseOutput::kBlockFrames) * 1000000000 / PulseOutput::kRate);
+    // A beat whose frame comes to the server less than about half its
+    // buffer before it is played may be cut short, or lost: the sink takes
+    // its sound from the stream that much ahead of playing it.
+    m_mixer.setLossLeadNsLocked(kLossLeadNs);
     m_bSilentNow = false;
 }
 
@@ -423,6 +428,8 @@ void AudioEngine::runOutput()
             } else if (output->unansweredNs() >= kStallNs) {
                 // The server has stopped asking for sound (hung, stopped):
                 // the silent clock carries the beat on from here.
+                qCDebug(lcAudio) << "The sound server asked for no sound for" << output->unansweredNs() / kMs
+                                 << "ms: the silent clock carries the beat";
                 leaveDevice();
                 stale = true;
             }
