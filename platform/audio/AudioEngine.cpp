@@ -40,9 +40,12 @@ constexpr std::int64_t kDeviceIdleCloseNs = 30000 * kMs;
 // is heard again within about a second.
 constexpr std::int64_t kDeviceRetryNs = 1000 * kMs;
 // How long before it is heard a beat must reach a device's server at the
-// least to be sounded (see AudioMixer::setLossLeadNsLocked): the sink takes
-// its sound from the stream up to about half the buffer ahead of playing it.
-constexpr std::int64_t kLossLeadNs = 40 * kMs;
+// least to be sounded (see AudioMixer::setLossLeadNsLocked): a block; and
+// while the stream catches up after the program was stopped, about half the
+// buffer, as the sink takes its sound from the stream that much ahead of
+// playing it.
+constexpr std::int64_t kLossLeadNs = 10 * kMs;
+constexpr std::int64_t kCatchUpLossLeadNs = 40 * kMs;
 // The longest the engine's thread waits on the server at a time while the
 // stream takes sound; the slices count the time the server leaves unanswered.
 constexpr std::int64_t kPumpSliceNs = 10 * kMs;
@@ -307,10 +310,8 @@ void AudioEngine::startDevice(std::unique_ptr<ClockEstimator>& estimator)
     estimator = std::make_unique<ClockEstimator>(PulseOutput::kRate, nowNs(), ++m_uStreams);
     std::lock_guard<std::mutex> lock(m_mixer.mutex());
     m_mixer.setHeardDelayNsLocked(deviceBufferNs());
-    // A beat whose frame comes to the server less than about half its
-    // buffer before it is played may be cut short, or lost: the sink takes
-    // its sound from the stream that much ahead of playing it.
     m_mixer.setLossLeadNsLocked(kLossLeadNs);
+    m_bCatchingUp = false;
     m_bSilentNow = false;
 }
 
@@ -332,7 +333,20 @@ bool AudioEngine::renderToDevice(PulseOutput& output, ClockEstimator& estimator,
                 idleSince = -1;
             else if (idleSince < 0)
                 idleSince = now;
-            m_mixer.setClockLocked(estimator.observe(now, m_mixer.renderedFramesLocked() + kBlock));
+            StreamClock const& clock = estimator.observe(now, m_mixer.renderedFramesLocked() + kBlock);
+            m_mixer.setClockLocked(clock);
+            // Behind by more than the stream's buffer (the engine's thread,
+            // or the whole program, was stopped): the server has played on
+            // without the frames it was not given, and takes those it asks
+            // for now a block at a time, so the stream is caught up with a
+            // margin before a beat sounds again. Back on time, a beat that
+            // reaches the server a block before it is played is heard whole.
+            std::int64_t const behind = now - clock.nsAt(double(m_mixer.renderedFramesLocked()));
+            if (behind > std::int64_t(PulseOutput::kBufferMs) * kMs)
+                m_bCatchingUp = true;
+            else if (behind <= 0)
+                m_bCatchingUp = false;
+            m_mixer.setLossLeadNsLocked(m_bCatchingUp ? kCatchUpLossLeadNs : kLossLeadNs);
         }
         renderBlock(m_deviceMix.data(), kBlock);
         AudioMixer::convert(m_deviceMix.data(), kBlock, format, reinterpret_cast<char*>(m_devicePcm.data()));

@@ -135,6 +135,8 @@ private:
     std::mutex m_outputMutex;
     PulseOutput* m_pOutput = nullptr; // the device's stream while it runs
     std::atomic<std::uint64_t> m_uUnderflows{0};
+    // The stream is being caught up after a stop; engine thread only.
+    bool m_bCatchingUp = false;
     // The device's block, mixed and converted; engine thread only.
     std::vector<float> m_deviceMix;
     std::vector<std::int16_t> m_devicePcm;
