@@ -218,10 +218,13 @@ private slots:
         }
     }
 
-    // A metronome's beats as one series, from a stream opened by the first
-    // of them (which the server may hold back at first): every interval in
+    // A metronome's beats as one series, from a stream just opened (which
+    // the server may hold back at first): every interval in
     // the recording is the asked one in frames, within the recording's own
-    // rounding.
+    // rounding. On a loaded machine the sound server itself may be starved
+    // and drop a click the engine rendered on time (it tells so by running
+    // out of sound): the beats after it keep their frames, and only a click
+    // lost by the program fails the test.
     void beatsOfASeriesFromAFreshStream_data()
     {
         QTest::addColumn<int>("bpm");
@@ -236,16 +239,21 @@ private slots:
         AudioEngine& engine = AudioEngine::instance();
         SinkRecorder recorder;
         QVERIFY(recorder.start(m_server.address().toUtf8()));
-        // Closes the stream; the first beat opens a new one.
+        // Closes the stream and opens a new one, whose clock is still settling
+        // when the beats begin (beats due before a stream takes sound are
+        // kept by the silent clock, unheard).
         engine.setForceSilent(true);
         QTRY_VERIFY_WITH_TIMEOUT(engine.isSilent(), 5000);
         QTest::qWait(100);
         engine.setForceSilent(false);
+        engine.prepare();
+        QTRY_VERIFY_WITH_TIMEOUT(!engine.isSilent(), 10000);
 
         std::int64_t const interval = std::int64_t(60000 / bpm) * 1000000;
         std::int64_t const intervalFrames = interval * 48 / 1000000;
         auto series = std::make_shared<TickwrenAudio::BeatSeries>(AudioEngine::nowNs() + 100000000, interval);
         engine.mixer().setPlacementRecording(true);
+        std::uint64_t const underflowsBefore = engine.underflowCount();
         std::vector<std::unique_ptr<AudioVoice>> clicks;
         for (int k = 0; k < beats; ++k) {
             // Asked for at a random moment of 30 ms, as a held-up timer does;
@@ -266,22 +274,46 @@ private slots:
 
         std::vector<TickwrenAudio::Placement> const placed = engine.mixer().takePlacements();
         engine.mixer().setPlacementRecording(false);
+        std::uint64_t const underflows = engine.underflowCount() - underflowsBefore;
+        // The program's side: every beat placed, each at its place.
+        QCOMPARE(int(placed.size()), beats);
+        for (int k = 0; k < beats; ++k)
+            QVERIFY2(
+                placed[std::size_t(k)].lateFrames == 0,
+                qPrintable(QString("beat %1 started %2 frames late").arg(k).arg(placed[std::size_t(k)].lateFrames)));
+
+        // What reached the sink: every interval between two clicks found is
+        // a whole number of the asked one, within the recording's rounding.
         std::vector<std::int64_t> const onsets = SinkRecorder::onsets(recorder.left());
         QString found;
         for (std::size_t k = 1; k < onsets.size(); ++k)
             found += QString(" %1").arg(onsets[k] - onsets[k - 1]);
-        QVERIFY2(int(onsets.size()) == beats, qPrintable(QString("%1 found, apart:%2").arg(onsets.size()).arg(found)));
-        QCOMPARE(int(placed.size()), beats);
-        for (int k = 1; k < beats; ++k) {
-            std::int64_t const step = onsets[std::size_t(k)] - onsets[std::size_t(k - 1)];
-            QVERIFY2(qAbs(step - intervalFrames) <= 2,
-                     qPrintable(QString("interval %1: %2 frames, %3 asked (the engine "
-                                        "started the beats %4 and %5 frames late)")
+        QVERIFY2(!onsets.empty(), "no click in the recording");
+        std::int64_t skipped = 0;
+        for (std::size_t k = 1; k < onsets.size(); ++k) {
+            std::int64_t const step = onsets[k] - onsets[k - 1];
+            std::int64_t const whole = std::max<std::int64_t>(1, (step + intervalFrames / 2) / intervalFrames);
+            QVERIFY2(qAbs(step - whole * intervalFrames) <= 2,
+                     qPrintable(QString("interval %1: %2 frames, %3 asked; apart:%4")
                                     .arg(k)
                                     .arg(step)
                                     .arg(intervalFrames)
-                                    .arg(placed[std::size_t(k - 1)].lateFrames)
-                                    .arg(placed[std::size_t(k)].lateFrames)));
+                                    .arg(found)));
+            skipped += whole - 1;
+        }
+        // A click missing although the engine rendered it on time is one the
+        // server dropped while it was starved (a loaded machine): it said so
+        // by running out of sound. Without that, the program lost it.
+        std::int64_t const missing = beats - std::int64_t(onsets.size());
+        QVERIFY2(missing >= skipped, qPrintable(QString("%1 found, apart:%2").arg(onsets.size()).arg(found)));
+        if (missing > 0) {
+            QVERIFY2(underflows > 0, qPrintable(QString("%1 of %2 clicks missing and the server never ran out of "
+                                                        "sound; apart:%3")
+                                                    .arg(missing)
+                                                    .arg(beats)
+                                                    .arg(found)));
+            qInfo("%lld of %d clicks dropped by the sound server, which ran out of sound %llu times",
+                  static_cast<long long>(missing), beats, static_cast<unsigned long long>(underflows));
         }
     }
     // Beats the engine sounds by itself (a metronome's): the thread that
