@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <csignal>
 #include <mutex>
 #include <thread>
@@ -221,10 +222,11 @@ private slots:
     // A metronome's beats as one series, from a stream just opened (which
     // the server may hold back at first): every interval in
     // the recording is the asked one in frames, within the recording's own
-    // rounding. On a loaded machine the sound server itself may be starved
-    // and drop a click the engine rendered on time (it tells so by running
-    // out of sound): the beats after it keep their frames, and only a click
-    // lost by the program fails the test.
+    // rounding, by the engine's own record of where it put each beat. On a
+    // loaded machine the sound server itself may be starved and drop or move
+    // a click the engine rendered on time (it tells so by running out of
+    // sound), and the test's own thread may ask for a beat too late: only a
+    // click lost or misplaced by the program fails the test.
     void beatsOfASeriesFromAFreshStream_data()
     {
         QTest::addColumn<int>("bpm");
@@ -255,6 +257,7 @@ private slots:
         engine.mixer().setPlacementRecording(true);
         std::uint64_t const underflowsBefore = engine.underflowCount();
         std::vector<std::unique_ptr<AudioVoice>> clicks;
+        std::vector<std::int64_t> asked;
         for (int k = 0; k < beats; ++k) {
             // Asked for at a random moment of 30 ms, as a held-up timer does;
             // early enough that a test thread woken late on a loaded machine
@@ -264,6 +267,7 @@ private slots:
             QVERIFY(clicks.back());
             clicks.back()->setVolume(1.0f);
             clicks.back()->play(series, k);
+            asked.push_back(AudioEngine::nowNs());
             // Only the last few are kept sounding; the rest have ended.
             if (clicks.size() > 4)
                 clicks.erase(clicks.begin());
@@ -275,45 +279,67 @@ private slots:
         std::vector<TickwrenAudio::Placement> const placed = engine.mixer().takePlacements();
         engine.mixer().setPlacementRecording(false);
         std::uint64_t const underflows = engine.underflowCount() - underflowsBefore;
-        // The program's side: every beat placed, each at its place.
+        // The program's side, by its own record: every beat asked for in time
+        // (before the engine renders its place, which it does up to the
+        // stream's buffer ahead) went on time, whole intervals of frames
+        // after the first. One the test's own thread asked for too late (on
+        // a loaded machine) starts at once, and tells nothing of the program.
         QCOMPARE(int(placed.size()), beats);
-        for (int k = 0; k < beats; ++k)
+        std::vector<bool> inTime(std::size_t(beats), false);
+        for (int k = 0; k < beats; ++k) {
+            std::size_t const i = std::size_t(k);
+            inTime[i] = asked[i] <= series->dueNs(k) + AudioEngine::kPlacementLatencyNs - AudioEngine::deviceBufferNs();
+            if (!inTime[i] || k == 0)
+                continue;
             QVERIFY2(
-                placed[std::size_t(k)].lateFrames == 0,
-                qPrintable(QString("beat %1 started %2 frames late").arg(k).arg(placed[std::size_t(k)].lateFrames)));
+                placed[i].lateFrames == 0,
+                qPrintable(QString("beat %1 started %2 frames late, asked in time").arg(k).arg(placed[i].lateFrames)));
+            QCOMPARE(placed[i].startFrame - placed[0].startFrame, k * intervalFrames);
+        }
 
-        // What reached the sink: every interval between two clicks found is
-        // a whole number of the asked one, within the recording's rounding.
+        // What reached the sink: each click where the engine put it, the
+        // recording's frames a constant away from the engine's.
         std::vector<std::int64_t> const onsets = SinkRecorder::onsets(recorder.left());
         QString found;
         for (std::size_t k = 1; k < onsets.size(); ++k)
             found += QString(" %1").arg(onsets[k] - onsets[k - 1]);
+        auto const nearest = [&](std::int64_t frame) {
+            std::int64_t best = INT64_MAX / 2;
+            for (std::int64_t o : onsets)
+                if (qAbs(o - frame) < qAbs(best - frame))
+                    best = o;
+            return best;
+        };
         QVERIFY2(!onsets.empty(), "no click in the recording");
-        std::int64_t skipped = 0;
-        for (std::size_t k = 1; k < onsets.size(); ++k) {
-            std::int64_t const step = onsets[k] - onsets[k - 1];
-            std::int64_t const whole = std::max<std::int64_t>(1, (step + intervalFrames / 2) / intervalFrames);
-            QVERIFY2(qAbs(step - whole * intervalFrames) <= 2,
-                     qPrintable(QString("interval %1: %2 frames, %3 asked; apart:%4")
-                                    .arg(k)
-                                    .arg(step)
-                                    .arg(intervalFrames)
-                                    .arg(found)));
-            skipped += whole - 1;
+        std::int64_t offset = onsets.front() - placed.front().startFrame;
+        int missing = 0;
+        int shifted = 0;
+        for (int k = 0; k < beats; ++k) {
+            std::int64_t const at = placed[std::size_t(k)].startFrame + offset;
+            std::int64_t const o = nearest(at);
+            if (qAbs(o - at) <= 2)
+                continue;
+            // Not where the engine put it: a click the server dropped, or the
+            // stream moved on by the server after it ran dry.
+            if (qAbs(o - at) < intervalFrames / 4) {
+                ++shifted;
+                offset += o - at;
+            } else {
+                ++missing;
+            }
         }
-        // A click missing although the engine rendered it on time is one the
-        // server dropped while it was starved (a loaded machine): it said so
-        // by running out of sound. Without that, the program lost it.
-        std::int64_t const missing = beats - std::int64_t(onsets.size());
-        QVERIFY2(missing >= skipped, qPrintable(QString("%1 found, apart:%2").arg(onsets.size()).arg(found)));
-        if (missing > 0) {
-            QVERIFY2(underflows > 0, qPrintable(QString("%1 of %2 clicks missing and the server never ran out of "
-                                                        "sound; apart:%3")
+        // Only a server that ran out of sound (starved on a loaded machine)
+        // drops or moves a click the engine rendered on time; otherwise the
+        // program lost it.
+        if (missing > 0 || shifted > 0) {
+            QVERIFY2(underflows > 0, qPrintable(QString("%1 of %2 clicks missing and %3 moved, and the server never "
+                                                        "ran out of sound; apart:%4")
                                                     .arg(missing)
                                                     .arg(beats)
+                                                    .arg(shifted)
                                                     .arg(found)));
-            qInfo("%lld of %d clicks dropped by the sound server, which ran out of sound %llu times",
-                  static_cast<long long>(missing), beats, static_cast<unsigned long long>(underflows));
+            qInfo("%d of %d clicks dropped and %d moved by the sound server, which ran out of sound %llu times",
+                  missing, beats, shifted, static_cast<unsigned long long>(underflows));
         }
     }
     // Beats the engine sounds by itself (a metronome's): the thread that
