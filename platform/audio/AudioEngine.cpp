@@ -29,7 +29,8 @@ bool s_postRoutineAdded = false;
 constexpr std::int64_t kMs = 1000000;
 // The silent clock's step.
 constexpr std::int64_t kSilentStepNs = 5 * kMs;
-// The most the silent clock renders at once after the program was stopped.
+// The most the silent clock renders at once after the program was stopped,
+// and the longest a device's stream is caught up after it.
 constexpr std::int64_t kSilentCatchUpNs = 10000 * kMs;
 // A device left with nothing to play is closed after this long, so an idle
 // program does not keep the sound server busy; long enough that a player
@@ -274,6 +275,13 @@ void AudioEngine::renderSilently(std::vector<float>& scratch)
     }
 }
 
+std::int64_t AudioEngine::behindNs()
+{
+    std::lock_guard<std::mutex> lock(m_mixer.mutex());
+    StreamClock const clock = m_mixer.clockLocked();
+    return clock.valid ? nowNs() - clock.nsAt(double(m_mixer.renderedFramesLocked())) : 0;
+}
+
 void AudioEngine::renderBlock(float* stereo, int frames)
 {
     int restarts = 0;
@@ -421,6 +429,14 @@ void AudioEngine::runOutput()
             }
         }
 
+        if (onDevice && behindNs() > kSilentCatchUpNs) {
+            // Back from a long stop of the program (a suspended laptop): the
+            // server would take what it missed a block at a time for long
+            // after; a new stream takes the beat on at once, on its grid.
+            leaveDevice();
+            dropOutput();
+            continue;
+        }
         if (onDevice) {
             bool const written = renderToDevice(*output, *estimator, idleSince);
             output->pump(written && output->roomFrames() < PulseOutput::kBlockFrames ? kPumpSliceNs : 0);

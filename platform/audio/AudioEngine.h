@@ -103,6 +103,8 @@ private:
     // What the silent clock has to render by now.
     void renderSilently(std::vector<float>& scratch);
     void renderBlock(float* stereo, int frames);
+    // How far rendering is behind the clock it follows (after a stop).
+    std::int64_t behindNs();
     // A stream that has become ready is given its first silence: false when it failed.
     bool primeDevice(PulseOutput& output);
     // The stream takes the beat over.
