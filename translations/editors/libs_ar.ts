@@ -203,11 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 موجود بالفعل.
 هل تريد استبداله؟</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>الملف %1 مكتوب بترميز %2 الذي لا يمكنه حفظ بعض أحرف المستند.
-هل تريد حفظه بترميز UTF-8 بدلاً من ذلك؟</translation>
+        <source>CSS Style Editor</source>
+        <translation>محرر أنماط CSS</translation>
     </message>
 </context>
 <context>
@@ -342,6 +343,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>إنشاء PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>الملف %1 مكتوب بترميز %2 الذي لا يمكنه حفظ بعض أحرف المستند.
+هل تريد حفظه بترميز UTF-8 بدلاً من ذلك؟</translation>
     </message>
 </context>
 </TS>

@@ -203,11 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 ist in %2 geschrieben, das einige Zeichen des Dokuments nicht darstellen kann.
-Möchten Sie die Datei stattdessen in UTF-8 speichern?</translation>
+        <source>CSS Style Editor</source>
+        <translation>CSS-Stileditor</translation>
     </message>
 </context>
 <context>
@@ -342,6 +343,15 @@ Möchten Sie die Datei stattdessen in UTF-8 speichern?</translation>
     <message>
         <source>Create PDF</source>
         <translation>PDF erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 ist in %2 geschrieben, das einige Zeichen des Dokuments nicht darstellen kann.
+Möchten Sie die Datei stattdessen in UTF-8 speichern?</translation>
     </message>
 </context>
 </TS>

@@ -203,11 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Desea reemplazarlo?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 está escrito en %2, que no puede contener algunos caracteres del documento.
-¿Desea guardarlo en UTF-8?</translation>
+        <source>CSS Style Editor</source>
+        <translation>Editor de estilos CSS</translation>
     </message>
 </context>
 <context>
@@ -342,6 +343,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>Crear PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 está escrito en %2, que no puede contener algunos caracteres del documento.
+¿Desea guardarlo en UTF-8?</translation>
     </message>
 </context>
 </TS>

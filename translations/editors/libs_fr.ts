@@ -203,11 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer ?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 est écrit en %2, qui ne peut pas contenir certains caractères du document.
-Voulez-vous l&apos;enregistrer en UTF-8 à la place ?</translation>
+        <source>CSS Style Editor</source>
+        <translation>Éditeur de styles CSS</translation>
     </message>
 </context>
 <context>
@@ -342,6 +343,15 @@ Voulez-vous l&apos;enregistrer en UTF-8 à la place ?</translation>
     <message>
         <source>Create PDF</source>
         <translation>Créer un PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 est écrit en %2, qui ne peut pas contenir certains caractères du document.
+Voulez-vous l&apos;enregistrer en UTF-8 à la place ?</translation>
     </message>
 </context>
 </TS>

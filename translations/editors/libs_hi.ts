@@ -203,11 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 पहले से मौजूद है।
 क्या आप इसे बदलना चाहते हैं?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 %2 में लिखी है, जिसमें दस्तावेज़ के कुछ अक्षर नहीं रखे जा सकते।
-क्या आप इसे इसके बजाय UTF-8 में सहेजना चाहते हैं?</translation>
+        <source>CSS Style Editor</source>
+        <translation>CSS शैली संपादक</translation>
     </message>
 </context>
 <context>
@@ -342,6 +343,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>PDF बनाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 %2 में लिखी है, जिसमें दस्तावेज़ के कुछ अक्षर नहीं रखे जा सकते।
+क्या आप इसे इसके बजाय UTF-8 में सहेजना चाहते हैं?</translation>
     </message>
 </context>
 </TS>

@@ -203,11 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 esiste già.
 Sostituirlo?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 è scritto in %2, che non può contenere alcuni caratteri del documento.
-Vuoi salvarlo invece in UTF-8?</translation>
+        <source>CSS Style Editor</source>
+        <translation>Editor di stili CSS</translation>
     </message>
 </context>
 <context>
@@ -342,6 +343,15 @@ Vuoi salvarlo invece in UTF-8?</translation>
     <message>
         <source>Create PDF</source>
         <translation>Crea PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 è scritto in %2, che non può contenere alcuni caratteri del documento.
+Vuoi salvarlo invece in UTF-8?</translation>
     </message>
 </context>
 </TS>

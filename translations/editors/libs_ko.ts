@@ -203,11 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 파일이 이미 있습니다.
 바꾸시겠습니까?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1은(는) %2(으)로 저장되어 있어 문서의 일부 문자를 담을 수 없습니다.
-대신 UTF-8로 저장하시겠습니까?</translation>
+        <source>CSS Style Editor</source>
+        <translation>CSS 스타일 편집기</translation>
     </message>
 </context>
 <context>
@@ -342,6 +343,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>PDF 만들기</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1은(는) %2(으)로 저장되어 있어 문서의 일부 문자를 담을 수 없습니다.
+대신 UTF-8로 저장하시겠습니까?</translation>
     </message>
 </context>
 </TS>

@@ -203,11 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 já existe.
 Deseja substituí-lo?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 está escrito em %2, que não comporta alguns caracteres do documento.
-Deseja salvá-lo em UTF-8?</translation>
+        <source>CSS Style Editor</source>
+        <translation>Editor de estilos CSS</translation>
     </message>
 </context>
 <context>
@@ -342,6 +343,15 @@ Deseja salvá-lo em UTF-8?</translation>
     <message>
         <source>Create PDF</source>
         <translation>Criar PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 está escrito em %2, que não comporta alguns caracteres do documento.
+Deseja salvá-lo em UTF-8?</translation>
     </message>
 </context>
 </TS>

@@ -203,11 +203,12 @@ Do you want to replace it?</source>
         <translation>%1 已存在。
 要替换它吗？</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 使用 %2 编码，无法保存文档中的某些字符。
-是否改用 UTF-8 保存？</translation>
+        <source>CSS Style Editor</source>
+        <translation>CSS 样式编辑器</translation>
     </message>
 </context>
 <context>
@@ -342,6 +343,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>创建 PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 使用 %2 编码，无法保存文档中的某些字符。
+是否改用 UTF-8 保存？</translation>
     </message>
 </context>
 </TS>

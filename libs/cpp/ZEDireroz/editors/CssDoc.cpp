@@ -1,12 +1,12 @@
 #include "ZEDireroz/editors/CssDoc.h"
 
 #include "ZEDireroz/editors/CssSyntaxHighlighter.h"
+#include "ZEDireroz/editors/PlainTextSave.h"
 #include "ZEDireroz/frame/FileDialog.h"
 
 #include <QFile>
 #include <QFont>
 #include <QSaveFile>
-#include <QTextStream>
 
 namespace ZEDireroz {
 
@@ -38,9 +38,15 @@ void CssDoc::slotLoad()
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    QTextStream in(&file);
-    setPlainText(in.readAll());
+    QByteArray const bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return;
     file.close();
+    // Read as the rich-text window reads plain text, so that a sheet saved
+    // without an edit keeps its encoding, its mark and its line ends.
+    PlainText const sheet = readPlainText(bytes);
+    setPlainText(sheet.text);
+    m_format = sheet.format;
     m_fileName = name;
     emit changeWindowTitle(m_fileName);
 }
@@ -51,18 +57,18 @@ void CssDoc::slotSave()
         slotSaveAs();
         return;
     }
+    PlainTextFormat format = m_format;
+    QByteArray bytes;
+    if (encodeForSave(this, tr("CSS Style Editor"), m_fileName, plainTextOf(document()), &format, &bytes)
+        != PlainTextSave::Encoded)
+        return;
     // Written beside the file and put in its place only when complete, so that a
     // failed write never leaves the old sheet truncated.
     QSaveFile file(m_fileName);
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         return;
-    {
-        QTextStream out(&file);
-        out << toPlainText();
-    }
-    if (!file.commit())
-        return;
+    m_format = format;
     emit changeWindowTitle(m_fileName);
 }
 

@@ -3,6 +3,8 @@
 // coloured by CssSyntaxHighlighter, with a fixed look of its own, loaded from
 // and saved to a plain text file.
 
+#include "ZEDireroz/editors/PlainTextFile.h"
+
 #include <QString>
 #include <QTextEdit>
 
@@ -32,6 +34,8 @@ public slots:
 
 private:
     QString m_fileName;
+    // How the sheet's file is written down: a new sheet is UTF-8 with LF.
+    PlainTextFormat m_format;
 };
 
 } // namespace ZEDireroz

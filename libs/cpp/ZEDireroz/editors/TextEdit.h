@@ -117,9 +117,10 @@ private:
     // before a file is replaced that the file dialog did not ask about.
     bool mayReplace(QString const& chosen, QString const& path);
     void showFileError(QString const& text);
-    // The document as plain text in the form its file was read in, or in UTF-8
-    // when the user agrees to it; false when it is not to be written.
-    bool plainTextBytes(QString const& path, QByteArray* bytes);
+    // The document as plain text in the form *format gives (that of its file),
+    // or in UTF-8 when the user agrees to it; false when it is not to be
+    // written. *format becomes the form of the bytes.
+    bool plainTextBytes(QString const& path, ZEDireroz::PlainTextFormat* format, QByteArray* bytes);
 
     QAction* m_pActionSave = nullptr;
     QAction* m_pActionTextBold = nullptr;

@@ -3,6 +3,7 @@
 #include "ZEDireroz/editors/TextEdit.h"
 
 #include "ZEDireroz/dialogs/MessageBox.h"
+#include "ZEDireroz/editors/PlainTextSave.h"
 #include "ZEDireroz/frame/FileDialog.h"
 
 #include <QBuffer>
@@ -49,6 +50,17 @@ bool mayHoldHtml(QString const& path)
            || suffix.compare(QLatin1String("html"), Qt::CaseInsensitive) == 0;
 }
 
+// HTML in the encoding its mark or its declared character set names; without
+// either, in UTF-8 where the bytes are valid UTF-8 (as most HTML written today
+// is), else in Latin-1.
+QString htmlText(QByteArray const& data)
+{
+    QTextCodec* codec = QTextCodec::codecForHtml(data, nullptr);
+    if (!codec)
+        codec = QTextCodec::codecForName(ZEDireroz::isUtf8(data) ? "UTF-8" : "ISO-8859-1");
+    return codec->toUnicode(data);
+}
+
 } // namespace
 
 bool TextEdit::load(QString const& f)
@@ -62,11 +74,10 @@ bool TextEdit::load(QString const& f)
     if (file.error() != QFile::NoError)
         return false;
 
-    QTextCodec* codec = Qt::codecForHtml(data);
-    QString const str = codec->toUnicode(data);
     m_plainTextFormat = ZEDireroz::PlainTextFormat();
-    if (mayHoldHtml(f) && Qt::mightBeRichText(str)) {
-        m_pTextEdit->setHtml(str);
+    QString const html = mayHoldHtml(f) ? htmlText(data) : QString();
+    if (!html.isNull() && Qt::mightBeRichText(html)) {
+        m_pTextEdit->setHtml(html);
     } else {
         // Every byte is decoded, zero bytes included: text after a zero byte
         // must still be there when the file is saved again.
@@ -164,8 +175,10 @@ bool TextEdit::writeDocument(QString const& path)
     // written to memory first, then put in place in one step. Plain text is
     // written here, in the form its file came in.
     QByteArray content;
+    // The plain-text form is taken on only once the file holds it.
+    ZEDireroz::PlainTextFormat plainTextFormat = m_plainTextFormat;
     if (writerFormat(path) == "txt") {
-        if (!plainTextBytes(path, &content))
+        if (!plainTextBytes(path, &plainTextFormat, &content))
             return false;
     } else {
         QBuffer buffer(&content);
@@ -178,40 +191,22 @@ bool TextEdit::writeDocument(QString const& path)
         }
     }
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit()) {
+        m_plainTextFormat = plainTextFormat;
         return true;
+    }
     showFileError(tr("The document could not be saved as %1:\n%2").arg(shownPath(path), file.errorString()));
     return false;
 }
 
-bool TextEdit::plainTextBytes(QString const& path, QByteArray* bytes)
+bool TextEdit::plainTextBytes(QString const& path, ZEDireroz::PlainTextFormat* format, QByteArray* bytes)
 {
-    // The document's own text: toPlainText() would turn no-break spaces into
-    // spaces. Paragraphs and line breaks become line ends.
-    QString text = m_pTextEdit->document()->toRawText();
-    for (QChar& c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar(0xfdd0) || c == QChar(0xfdd1))
-            c = QLatin1Char('\n');
-    }
-    if (ZEDireroz::writePlainText(text, m_plainTextFormat, bytes))
-        return true;
-    int const answer = ZEDireroz::MessageBox::question(
-        this, tr("Rich Text"),
-        tr("%1 is written in %2, which cannot hold some of the characters of the document.\n"
-           "Do you want to save it in UTF-8 instead?")
-            .arg(QFileInfo(path).fileName(), QString::fromLatin1(m_plainTextFormat.codec)),
-        QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return false;
-    ZEDireroz::PlainTextFormat utf8;
-    utf8.lineEnd = m_plainTextFormat.lineEnd;
-    if (!ZEDireroz::writePlainText(text, utf8, bytes)) {
+    ZEDireroz::PlainTextSave const result = ZEDireroz::encodeForSave(
+        this, tr("Rich Text"), path, ZEDireroz::plainTextOf(m_pTextEdit->document()), format, bytes);
+    if (result == ZEDireroz::PlainTextSave::Failed)
         showFileError(tr("The document could not be saved as %1:\n%2")
                           .arg(shownPath(path), tr("The document could not be converted.")));
-        return false;
-    }
-    m_plainTextFormat = utf8;
-    return true;
+    return result == ZEDireroz::PlainTextSave::Encoded;
 }
 
 // The file dialog has asked about replacing the file the user named; a suffix

@@ -1,9 +1,11 @@
 // The style-sheet document: its own look, and load, edit, save through the file
 // dialogs (driven here as a user would).
 #include "TestSupport/FileDialogDriver.h"
+#include "TestSupport/ModalDriver.h"
 #include "ZEDireroz/editors/CssDoc.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -20,6 +22,21 @@ QString readFile(QString const& path)
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("<unreadable>");
     return QString::fromUtf8(file.readAll());
+}
+
+QByteArray readBytes(QString const& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The labels of a message box, joined.
+QString boxText(QWidget* box)
+{
+    QString text;
+    for (QLabel* label : box->findChildren<QLabel*>())
+        text += label->text();
+    return text;
 }
 
 void writeFile(QString const& path, QByteArray const& bytes)
@@ -143,6 +160,74 @@ private slots:
         QCOMPARE(title, first);
         QCOMPARE(doc.fileName(), second);
         QCOMPARE(readFile(second), QStringLiteral("QWidget{}"));
+    }
+
+    // A sheet from another program is shown as it is and saved back byte for
+    // byte: its encoding, its mark and its line ends are kept.
+    void sheetKeepsItsBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("Latin-1, CR LF") << QByteArray("/* caf\xe9 */\r\nQLabel{}\r\n")
+                                        << QStringLiteral("/* caf\u00e9 */\nQLabel{}\n");
+        QTest::addRow("UTF-8 with mark, CR")
+            << QByteArray("\xef\xbb\xbf/* caf\xc3\xa9 */\rQLabel{}") << QStringLiteral("/* caf\u00e9 */\nQLabel{}");
+        QTest::addRow("UTF-16 LE with mark") << QByteArray("\xff\xfe"
+                                                           "a\0{\0}\0\xe9\0\n\0",
+                                                           12)
+                                             << QStringLiteral("a{}\u00e9\n");
+        QTest::addRow("mixed line ends, line separator")
+            << QByteArray("a{}\nb{}\r\n/* \xe2\x80\xa8 */\r") << QStringLiteral("a{}\nb{}\n/* \n */\n");
+    }
+    void sheetKeepsItsBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QString const path = dir.filePath(QStringLiteral("sheet.qss"));
+        writeFile(path, bytes);
+        CssDoc doc;
+        answerDialog(doc, &CssDoc::slotLoad, path);
+        QCOMPARE(doc.toPlainText(), shown);
+        ModalAnswer box([](QDialog* dialog) { dialog->reject(); });
+        doc.slotSave();
+        QVERIFY(!box.seen());
+        QCOMPARE(readBytes(path).toHex(' '), bytes.toHex(' '));
+    }
+
+    // An edit the sheet's encoding cannot hold: UTF-8 only when the user agrees.
+    void charactersTheEncodingCannotHold_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QByteArray>("saved"); // empty: the file stays as it was
+        QTest::addRow("yes") << "Yes" << QByteArray("/* caf\xc3\xa9 */\r\nQLabel{}\r\n\xe2\x82\xac");
+        QTest::addRow("no") << "No" << QByteArray();
+    }
+    void charactersTheEncodingCannotHold()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QByteArray, saved);
+        QTemporaryDir dir;
+        QString const path = dir.filePath(QStringLiteral("sheet.qss"));
+        QByteArray const bytes("/* caf\xe9 */\r\nQLabel{}\r\n");
+        writeFile(path, bytes);
+        CssDoc doc;
+        answerDialog(doc, &CssDoc::slotLoad, path);
+        doc.moveCursor(QTextCursor::End);
+        doc.insertPlainText(QStringLiteral("\u20ac"));
+        QSignalSpy titles(&doc, &CssDoc::changeWindowTitle);
+        QString text;
+        ModalAnswer box([&](QDialog* dialog) {
+            text = boxText(dialog);
+            ModalDriver::buttonWithText(dialog, answer)->click();
+        });
+        doc.slotSave();
+        QVERIFY(box.seen());
+        QCOMPARE(box.seenClass(), QStringLiteral("ZEDireroz::MessageBox"));
+        QVERIFY2(text.contains(QStringLiteral("sheet.qss")) && text.contains(QStringLiteral("UTF-8")),
+                 qPrintable(text));
+        QCOMPARE(readBytes(path).toHex(' '), (saved.isEmpty() ? bytes : saved).toHex(' '));
+        QCOMPARE(titles.count(), saved.isEmpty() ? 0 : 1);
     }
 
     void failedWriteEmitsNothing()

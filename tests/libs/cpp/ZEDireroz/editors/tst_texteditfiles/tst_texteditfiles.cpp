@@ -16,6 +16,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -168,6 +169,67 @@ QByteArray utf32le(QString const& text)
         bytes += char(c.unicode() >> 8);
         bytes += QByteArray(2, '\0');
     }
+    return bytes;
+}
+
+// UTF-16 and UTF-32 in either byte order, with or without a mark, written
+// out by hand from the text's code points.
+QByteArray utf16(QString const& text, bool littleEndian, bool mark)
+{
+    QByteArray const bytes = utf16(text, littleEndian);
+    return mark ? bytes : bytes.mid(2);
+}
+
+QByteArray utf32(QString const& text, bool littleEndian, bool mark)
+{
+    QByteArray bytes;
+    QVector<uint> codePoints = text.toUcs4();
+    if (mark)
+        codePoints.prepend(0xfeff);
+    for (uint const c : codePoints) {
+        for (int i = 0; i < 4; ++i)
+            bytes += char(c >> (littleEndian ? 8 * i : 24 - 8 * i) & 0xff);
+    }
+    return bytes;
+}
+
+// Random text across every plane, rich in what tells encodings and line ends
+// apart: CR, LF, the characters the text box breaks lines at, NUL, form feeds.
+QString randomText(QRandomGenerator& random)
+{
+    static uint const special[] = {'\r',   '\n', '\r', '\n', 0x2028, 0x2029, 0xfdd0,
+                                   0xfdd1, 0x85, 0,    '\f', 0xfeff, 0xfffc};
+    QVector<uint> codePoints;
+    int const size = random.bounded(0, 60);
+    for (int i = 0; i < size; ++i) {
+        uint c = 0;
+        switch (random.bounded(6)) {
+        case 0:
+            c = special[random.bounded(int(sizeof(special) / sizeof(special[0])))];
+            break;
+        case 1:
+            c = random.bounded(0x80u, 0x100u);
+            break;
+        case 2:
+            c = random.bounded(0x100u, 0xd800u);
+            break;
+        case 3:
+            c = random.bounded(0x10000u, 0x110000u);
+            break;
+        default:
+            c = random.bounded(0x20u, 0x7fu);
+            break;
+        }
+        codePoints.append(c);
+    }
+    return QString::fromUcs4(codePoints.constData(), codePoints.size());
+}
+
+QByteArray randomBytes(QRandomGenerator& random)
+{
+    QByteArray bytes(random.bounded(0, 120), Qt::Uninitialized);
+    for (char& b : bytes)
+        b = char(random.bounded(256));
     return bytes;
 }
 
@@ -620,6 +682,33 @@ private slots:
         // A mark followed by what is not UTF-8 is no UTF-8 file: its bytes are kept.
         QTest::addRow("mark, then Latin-1") << mark + latin1(text) << QString::fromLatin1(mark + latin1(text));
         QTest::addRow("empty") << QByteArray() << QString();
+
+        // Characters the text box breaks lines at come back as themselves.
+        for (ushort const own : {0x2028, 0x2029, 0xfdd0, 0xfdd1}) {
+            QString const file = QStringLiteral("one") + QChar(own) + QStringLiteral("two G\n");
+            QTest::addRow("UTF-8, U+%X", own) << file.toUtf8() << QStringLiteral("one\ntwo G\n");
+            QTest::addRow("UTF-16 BE, U+%X", own) << utf16(file, false) << QStringLiteral("one\ntwo G\n");
+        }
+        QTest::addRow("UTF-8, U+2028 first, then CR LF") << QByteArray("a\xe2\x80\xa8"
+                                                                       "b\r\nGc\r\n")
+                                                         << QStringLiteral("a\nb\nGc\n");
+
+        // Mixed line ends stay as they were, lines away from an edit included.
+        QTest::addRow("UTF-8, LF, CR LF and CR")
+            << QByteArray("one\ntwo\r\nthree\rG\n\r\n") << "one\ntwo\nthree\nG\n\n";
+        QTest::addRow("Latin-1, CR LF then LF")
+            << latin1(QStringLiteral("K\u00f6ln\r\nG\nx\n\r")) << QStringLiteral("K\u00f6ln\nG\nx\n\n");
+
+        // UTF-32 with characters above U+FFFF, and UTF-16 without a mark.
+        QString const emoji = QStringLiteral("Gr\u00fc\u00dfe \U0001F600 \u4e2d\nZeile \U00010348\r\n");
+        QTest::addRow("UTF-32 LE, emoji") << utf32(emoji, true, true) << QString(emoji).remove(QLatin1Char('\r'));
+        QTest::addRow("UTF-32 BE, emoji") << utf32(emoji, false, true) << QString(emoji).remove(QLatin1Char('\r'));
+        QTest::addRow("UTF-32 LE without a mark") << utf32(text, true, false) << text;
+        QTest::addRow("UTF-16 LE without a mark") << utf16(text, true, false) << text;
+        QTest::addRow("UTF-16 BE without a mark, CR LF") << utf16(crlf(text), false, false) << text;
+        QTest::addRow("UTF-16 LE without a mark, a CR LF") << QByteArray("G\0\r\0\n\0", 6) << "G\n";
+        QTest::addRow("UTF-16 LE without a mark, emoji")
+            << utf16(emoji, true, false) << QString(emoji).remove(QLatin1Char('\r'));
     }
     void plainTextKeepsItsBytes()
     {
@@ -646,6 +735,112 @@ private slots:
         changeOneLetter(window);
         QVERIFY(window.slotFileSave());
         QCOMPARE(readFile(file).toHex(' '), edited.toHex(' '));
+    }
+
+    // Many generated files of each kind: every one the window opens is saved
+    // byte for byte as it was when nothing was edited, without a question.
+    void generatedFilesKeepTheirBytes_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (char const* kind : {"random bytes", "Latin-1", "UTF-8", "UTF-8 with mark", "UTF-16 LE", "UTF-16 BE",
+                                 "UTF-16 LE without a mark", "UTF-16 BE without a mark", "UTF-16 with mark, stray byte",
+                                 "UTF-32 LE", "UTF-32 BE", "UTF-32 LE without a mark", "UTF-32 BE without a mark"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void generatedFilesKeepTheirBytes()
+    {
+        QFETCH(QString, kind);
+        int const kFiles = 60;
+        QRandomGenerator random(uint(qHash(kind)));
+        QTemporaryDir dir;
+        QString const file = dir.filePath(QStringLiteral("note.txt"));
+        TextEdit window(nullptr);
+        int questions = 0;
+        ModalAnswer box([&](QDialog* dialog) {
+            ++questions;
+            dialog->reject();
+        });
+        QStringList changed;
+        int opened = 0;
+        for (int i = 0; i < kFiles; ++i) {
+            QString const text = randomText(random);
+            bool const le = kind.contains(QLatin1String("LE"));
+            bool const mark = !kind.contains(QLatin1String("without"));
+            QByteArray bytes;
+            if (kind == QLatin1String("random bytes"))
+                bytes = randomBytes(random);
+            else if (kind == QLatin1String("Latin-1"))
+                bytes = randomBytes(random).replace('\0', 'x');
+            else if (kind.startsWith(QLatin1String("UTF-8")))
+                bytes = (mark && kind.contains(QLatin1String("mark")) ? QByteArray("\xef\xbb\xbf") : QByteArray())
+                        + text.toUtf8();
+            else if (kind.startsWith(QLatin1String("UTF-16 with mark")))
+                bytes = utf16(text, i % 2 == 0, true) + char(random.bounded(256));
+            else if (kind.startsWith(QLatin1String("UTF-16")))
+                bytes = utf16(text, le, mark);
+            else
+                bytes = utf32(text, le, mark);
+            writeFile(file, bytes);
+            if (!window.load(file))
+                continue;
+            ++opened;
+            window.textArea()->document()->setModified(true);
+            QByteArray const saved = window.slotFileSave() ? readFile(file) : QByteArray("<not saved>");
+            if (saved != bytes && changed.size() < 5)
+                changed << QString::fromLatin1(bytes.toHex(' ') + "\n  saved as " + saved.toHex(' '));
+            else if (saved != bytes)
+                changed << QString();
+        }
+        QVERIFY(opened > kFiles / 2);
+        QCOMPARE(questions, 0);
+        QVERIFY2(changed.isEmpty(),
+                 qPrintable(QString::number(changed.size()) + QStringLiteral(" of ") + QString::number(opened)
+                            + QStringLiteral(" changed, e.g.\n") + changed.join(QLatin1Char('\n'))));
+    }
+
+    // HTML without a declared character set or a mark is read as UTF-8 when
+    // its bytes are valid UTF-8, else as Latin-1; a declaration is followed.
+    // Saved without an edit, it reads back the same.
+    void htmlCharacterSet_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QString const words = QStringLiteral("Gr\u00fc\u00dfe");
+        QTest::addRow("UTF-8, nothing declared") << QByteArray("<p>Gr\xc3\xbc\xc3\x9f"
+                                                               "e</p>")
+                                                 << words;
+        QTest::addRow("Latin-1, nothing declared") << QByteArray("<p>Gr\xfc\xdf"
+                                                                 "e</p>")
+                                                   << words;
+        QTest::addRow("UTF-8 declared") << QByteArray(
+            "<html><head><meta charset=\"utf-8\"></head><body><p>Gr\xc3\xbc\xc3\x9f"
+            "e</p></body></html>") << words;
+        QTest::addRow("Latin-1 declared")
+            << QByteArray("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                          "charset=iso-8859-1\"></head><body><p>Gr\xfc\xdf"
+                          "e</p></body></html>")
+            << words;
+        QTest::addRow("UTF-8 with mark") << QByteArray("\xef\xbb\xbf<p>Gr\xc3\xbc\xc3\x9f"
+                                                       "e</p>")
+                                         << words;
+    }
+    void htmlCharacterSet()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QString const file = dir.filePath(QStringLiteral("page.html"));
+        writeFile(file, bytes);
+        {
+            TextEdit window(nullptr);
+            QVERIFY(window.load(file));
+            QCOMPARE(window.textArea()->toPlainText(), shown);
+            window.textArea()->document()->setModified(true);
+            QVERIFY(window.slotFileSave());
+        }
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        QCOMPARE(window.textArea()->toPlainText(), shown);
     }
 
     // An edit that the file's encoding cannot hold is saved in UTF-8 only
