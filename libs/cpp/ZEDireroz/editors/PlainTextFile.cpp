@@ -1,5 +1,6 @@
 #include "ZEDireroz/editors/PlainTextFile.h"
 
+#include <QHash>
 #include <QTextCodec>
 
 #include <algorithm>
@@ -324,9 +325,17 @@ QString lineEndText(LineEnd end)
     return QStringLiteral("\n");
 }
 
+// The line of text that the "\n" at position ends.
+QStringRef lineEndingAt(QString const& text, int position)
+{
+    int const start = position > 0 ? text.lastIndexOf(QLatin1Char('\n'), position - 1) + 1 : 0;
+    return text.midRef(start, position - start);
+}
+
 // The line ends of the format that text still holds where it was read: the
 // lines before the first change and after the last one keep theirs, and so do
-// the lines in between when none was added or removed there.
+// the lines in between: by their order when none was added or removed there,
+// else by their text.
 QVector<PlainTextFormat::OtherLineEnd> otherLineEndsIn(QString const& text, PlainTextFormat const& format)
 {
     QVector<PlainTextFormat::OtherLineEnd> kept;
@@ -355,16 +364,39 @@ QVector<PlainTextFormat::OtherLineEnd> otherLineEndsIn(QString const& text, Plai
         if (text.at(i) == QLatin1Char('\n'))
             newBreaks.append(i);
     }
-    bool const middleKept = oldBreaks.size() == newBreaks.size();
+    // A line end there goes with the next line of the same text, in order, as
+    // a line moved by lines added or removed above it; a line edited in place
+    // keeps its line end where no line was added or removed.
+    bool const sameCount = oldBreaks.size() == newBreaks.size();
+    QHash<QStringRef, QVector<int>> newLines;
+    for (int i = 0; i < newBreaks.size(); ++i)
+        newLines[lineEndingAt(text, newBreaks.at(i))].append(i);
+    int next = 0;
     for (PlainTextFormat::OtherLineEnd const& other : format.otherLineEnds) {
         if (other.at < prefix) {
             kept.append(other);
-        } else if (other.at >= oldMiddleEnd) {
+            continue;
+        }
+        if (other.at >= oldMiddleEnd) {
             kept.append({other.at + shift, other.end});
-        } else if (middleKept) {
-            int const index =
-                int(std::lower_bound(oldBreaks.cbegin(), oldBreaks.cend(), other.at) - oldBreaks.cbegin());
-            kept.append({newBreaks.at(index), other.end});
+            continue;
+        }
+        int const index = int(std::lower_bound(oldBreaks.cbegin(), oldBreaks.cend(), other.at) - oldBreaks.cbegin());
+        QStringRef const line = lineEndingAt(old, other.at);
+        int target = -1;
+        if (sameCount && index >= next && lineEndingAt(text, newBreaks.at(index)) == line) {
+            target = index;
+        } else {
+            QVector<int> const candidates = newLines.value(line);
+            auto const found = std::lower_bound(candidates.cbegin(), candidates.cend(), next);
+            if (found != candidates.cend())
+                target = *found;
+            else if (sameCount && index >= next)
+                target = index;
+        }
+        if (target >= 0) {
+            kept.append({newBreaks.at(target), other.end});
+            next = target + 1;
         }
     }
     return kept;

@@ -96,6 +96,12 @@ private slots:
         QTest::addRow("lines joined") << QByteArray("a\xe2\x80\xa8"
                                                     "b\nc")
                                       << QStringList{"a\nb", "ab"} << QByteArray("ab\nc");
+        QTest::addRow("lines added at both ends")
+            << QByteArray("a\r\nb\nc\rd\r\n") << QStringList{"a\nb\nc\nd\n", "0\na\nb\nc\nd\ne\n"}
+            << QByteArray("0\r\na\r\nb\nc\rd\r\ne\r\n");
+        QTest::addRow("a line removed, another added")
+            << QByteArray("a\nb\r\nc\nd\re\n") << QStringList{"a\nb\nc\nd\ne\n", "b\nc\nd\ne\nf\n"}
+            << QByteArray("b\r\nc\nd\re\nf\n");
         QTest::addRow("two saves") << QByteArray("1\r\n2\n3\r4\n") << QStringList{"1", "one", "4", "four"}
                                    << QByteArray("one\r\n2\n3\rfour\n");
     }
