@@ -51,7 +51,8 @@ public:
     QString currentName() const { return m_currentName; }
 
     // The natural note that a staff `height` pixels high names at y: letter 0
-    // (C) to 6 (B) and octave. The two top steps name nothing (letter -1).
+    // (C) to 6 (B) and octave. The two top steps, and places more than five
+    // steps below A0, name nothing (letter -1).
     // Painting and pressing both ask this, so the note drawn, named and
     // sounded at a place is always the same one.
     struct StaffNote
