@@ -1,11 +1,14 @@
 #include "ZEDireroz/editors/CssDoc.h"
 
+#include "MTools/WholeFile.h"
+#include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/editors/CssSyntaxHighlighter.h"
+#include "ZEDireroz/editors/TextFileKind.h"
 #include "ZEDireroz/frame/FileDialog.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFont>
-#include <QSaveFile>
+#include <QMessageBox>
 #include <QTextStream>
 
 namespace ZEDireroz {
@@ -35,12 +38,15 @@ void CssDoc::slotLoad()
     QString const name = FileDialog::getOpenFileName(this, QString(), QString(), QString(), nullptr, {});
     if (name.isEmpty())
         return;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    // A file larger than the text area can hold is refused before it is read.
+    MTools::WholeFileRead const read = MTools::readWholeFile(name, kMaxTextFileBytes);
+    if (!read.ok()) {
+        showFileError(
+            tr("The style sheet %1 could not be opened:\n%2").arg(QDir::toNativeSeparators(name), read.reason));
         return;
-    QTextStream in(&file);
+    }
+    QTextStream in(read.bytes);
     setPlainText(in.readAll());
-    file.close();
     m_fileName = name;
     emit changeWindowTitle(m_fileName);
 }
@@ -51,18 +57,19 @@ void CssDoc::slotSave()
         slotSaveAs();
         return;
     }
-    // Written beside the file and put in its place only when complete, so that a
-    // failed write never leaves the old sheet truncated.
-    QSaveFile file(m_fileName);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
+    QByteArray bytes;
     {
-        QTextStream out(&file);
+        QTextStream out(&bytes, QIODevice::WriteOnly);
         out << toPlainText();
     }
-    if (!file.commit())
+    // Written beside the file and put in its place only when complete, so that a
+    // failed write never leaves the old sheet truncated.
+    QString reason;
+    if (!MTools::writeWholeFile(m_fileName, bytes, &reason)) {
+        showFileError(
+            tr("The style sheet could not be saved as %1:\n%2").arg(QDir::toNativeSeparators(m_fileName), reason));
         return;
+    }
     emit changeWindowTitle(m_fileName);
 }
 
@@ -73,6 +80,11 @@ void CssDoc::slotSaveAs()
         return;
     m_fileName = name;
     slotSave();
+}
+
+void CssDoc::showFileError(QString const& text)
+{
+    MessageBox::warning(this, tr("Style Sheet"), text, QMessageBox::Ok);
 }
 
 } // namespace ZEDireroz

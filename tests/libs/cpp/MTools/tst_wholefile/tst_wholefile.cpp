@@ -215,8 +215,7 @@ private slots:
             QFile fill(dir.filePath(QStringLiteral("fill")));
             QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
             QByteArray const block(4096, 'x');
-            while (fill.write(block) == block.size()) {
-            }
+            while (fill.write(block) == block.size()) { }
         }
         QString why;
         QVERIFY(!MTools::writeWholeFile(path, QByteArray(bytes, 'n'), &why));
