@@ -14,11 +14,6 @@ namespace MTools {
 
 namespace {
 
-QString tr(char const* text)
-{
-    return QCoreApplication::translate("MTools::WholeFile", text);
-}
-
 enum class Access { Reading, Writing };
 
 // The system's reason as a sentence a user understands; fallback where the
@@ -27,26 +22,28 @@ QString errorText(int error, Access access, QString const& fallback)
 {
     switch (error) {
     case ENOSPC:
-        return tr("There is no space left on the device.");
+        return QCoreApplication::translate("MTools::WholeFile", "There is no space left on the device.");
     case EDQUOT:
-        return tr("The disk quota is used up.");
+        return QCoreApplication::translate("MTools::WholeFile", "The disk quota is used up.");
     case EACCES:
     case EPERM:
-        return tr("Permission denied.");
+        return QCoreApplication::translate("MTools::WholeFile", "Permission denied.");
     case EROFS:
-        return tr("The file system is read-only.");
+        return QCoreApplication::translate("MTools::WholeFile", "The file system is read-only.");
     case ENOENT:
-        return access == Access::Reading ? tr("The file does not exist.") : tr("The folder does not exist.");
+        return access == Access::Reading
+                   ? QCoreApplication::translate("MTools::WholeFile", "The file does not exist.")
+                   : QCoreApplication::translate("MTools::WholeFile", "The folder does not exist.");
     case EISDIR:
-        return tr("The name belongs to a folder.");
+        return QCoreApplication::translate("MTools::WholeFile", "The name belongs to a folder.");
     case ENOTDIR:
-        return tr("A part of the path is not a folder.");
+        return QCoreApplication::translate("MTools::WholeFile", "A part of the path is not a folder.");
     case EFBIG:
-        return tr("The file is too large for the file system.");
+        return QCoreApplication::translate("MTools::WholeFile", "The file is too large for the file system.");
     case EIO:
-        return tr("The device reported an input or output error.");
+        return QCoreApplication::translate("MTools::WholeFile", "The device reported an input or output error.");
     case ENAMETOOLONG:
-        return tr("The name is too long.");
+        return QCoreApplication::translate("MTools::WholeFile", "The name is too long.");
     case 0:
         return fallback;
     default:
@@ -65,7 +62,7 @@ QString openFailure(QString const& path, int error, Access access, QString const
 
 QString tooLarge(qint64 size, qint64 maxBytes)
 {
-    return tr("The file is %1, more than the %2 that can be opened here.")
+    return QCoreApplication::translate("MTools::WholeFile", "The file is %1, more than the %2 that can be opened here.")
         .arg(fileSizeText(size), fileSizeText(maxBytes));
 }
 
@@ -130,7 +127,8 @@ WholeFileRead readWholeFile(QString const& path, qint64 maxBytes)
         qint64 const n = file.read(bytes.data() + got, bytes.size() - got);
         if (n < 0) {
             result.status = WholeFileRead::CannotRead;
-            result.reason = errorText(errno, Access::Reading, tr("The file could not be read."));
+            result.reason = errorText(errno, Access::Reading,
+                                      QCoreApplication::translate("MTools::WholeFile", "The file could not be read."));
             return result;
         }
         if (n == 0)
