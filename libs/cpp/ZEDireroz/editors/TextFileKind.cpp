@@ -42,6 +42,10 @@ bool isOpenDocument(QByteArray const& bytes)
 
 bool isWideText(QByteArray const& bytes)
 {
+    // A file that names itself UTF-16 or UTF-32 by its mark is text, even where
+    // a stray last byte keeps the reader from taking that encoding.
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff") || bytes.startsWith(QByteArray("\0\0\xfe\xff", 4)))
+        return true;
     QByteArray const codec = readPlainText(bytes).format.codec;
     return codec.startsWith("UTF-16") || codec.startsWith("UTF-32");
 }

@@ -25,7 +25,8 @@ enum class FileKind {
 };
 
 // Told by the signatures of common binary formats, and by zero bytes where
-// the plain-text reader finds no UTF-16 or UTF-32 text that explains them.
+// the plain-text reader finds no UTF-16 or UTF-32 text that explains them and
+// the file does not begin with a UTF-16 or UTF-32 byte-order mark.
 FileKind fileKind(QByteArray const& bytes);
 
 } // namespace ZEDireroz

@@ -857,6 +857,28 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
     }
 
+    // Zero bytes that UTF-16 or UTF-32 text explains do not make a file binary:
+    // it opens, and an untouched save gives back its bytes.
+    void opensTextWithZeroBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addRow("UTF-16 LE with mark") << utf16(kPlainText, true);
+        QTest::addRow("UTF-16 BE with mark, a stray last byte") << utf16(kPlainText, false) + 'x';
+        QTest::addRow("UTF-32 LE with mark") << utf32le(kPlainText);
+    }
+    void opensTextWithZeroBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        QString const file = dir.filePath(QStringLiteral("note.txt"));
+        writeFile(file, bytes);
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        window.textArea()->document()->setModified(true);
+        QVERIFY(window.slotFileSave());
+        QCOMPARE(readFile(file).toHex(' '), bytes.toHex(' '));
+    }
+
     // A file too large for the window is refused before it is read, named with
     // its size: just above the bound, the size that ran out of memory, and one
     // over 2 GB that came back empty (sparse files, nothing read).
