@@ -2,21 +2,21 @@
 // unsaved changes, printing, print preview and PDF export.
 #include "ZEDireroz/editors/TextEdit.h"
 
+#include "MTools/WholeFile.h"
 #include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/editors/PlainTextSave.h"
+#include "ZEDireroz/editors/TextFileKind.h"
 #include "ZEDireroz/frame/FileDialog.h"
 
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextCodec>
 #include <QTextCursor>
@@ -65,14 +65,33 @@ QString htmlText(QByteArray const& data)
 
 bool TextEdit::load(QString const& f)
 {
-    if (!QFile::exists(f))
+    return loadFile(f, nullptr);
+}
+
+bool TextEdit::loadFile(QString const& f, QString* problem)
+{
+    MTools::WholeFileRead const read = MTools::readWholeFile(f, ZEDireroz::kMaxTextFileBytes);
+    QString refused = read.reason;
+    if (read.ok()) {
+        switch (ZEDireroz::fileKind(read.bytes)) {
+        case ZEDireroz::FileKind::Text:
+            break;
+        case ZEDireroz::FileKind::OpenDocument:
+            refused = tr("It is an OpenDocument file, which this window writes but cannot read back.\n"
+                         "Documents saved as HTML open here again.");
+            break;
+        case ZEDireroz::FileKind::NotText:
+            refused = tr("It is not a text file: it holds a picture, an archive or other binary data.");
+            break;
+        }
+    }
+    // Shown, its bytes would be saved over the file as text.
+    if (!refused.isEmpty()) {
+        if (problem)
+            *problem = refused;
         return false;
-    QFile file(f);
-    if (!file.open(QFile::ReadOnly))
-        return false;
-    QByteArray const data = file.readAll();
-    if (file.error() != QFile::NoError)
-        return false;
+    }
+    QByteArray const& data = read.bytes;
 
     m_plainTextFormat = ZEDireroz::PlainTextFormat();
     QString const html = mayHoldHtml(f) ? htmlText(data) : QString();
@@ -123,13 +142,9 @@ void TextEdit::slotFileOpen()
                                                               tr("HTML-Files (*.htm *.html);;All Files (*)"));
     if (fn.isEmpty())
         return;
-    if (load(fn))
-        return;
-    QFile file(fn);
-    QString const reason = !file.exists()                ? tr("The file does not exist.")
-                           : !file.open(QFile::ReadOnly) ? file.errorString()
-                                                         : tr("The file could not be read.");
-    showFileError(tr("The file %1 could not be opened:\n%2").arg(shownPath(fn), reason));
+    QString problem;
+    if (!loadFile(fn, &problem))
+        showFileError(tr("The file %1 could not be opened:\n%2").arg(shownPath(fn), problem));
 }
 
 bool TextEdit::slotFileSave()
@@ -149,15 +164,17 @@ bool TextEdit::slotFileSave()
 
 bool TextEdit::slotFileSaveAs()
 {
+    // HTML first: the window reads back what it wrote. OpenDocument is written
+    // for a name that asks for it, but the window cannot open it again.
     QString const chosen = ZEDireroz::FileDialog::getSaveFileName(
-        this, tr("Save as..."), QString(), tr("ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)"));
+        this, tr("Save as..."), QString(), tr("HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)"));
     if (chosen.isEmpty())
         return false;
     QString fn = chosen;
     if (!(fn.endsWith(QLatin1String(".odt"), Qt::CaseInsensitive)
           || fn.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive)
           || fn.endsWith(QLatin1String(".html"), Qt::CaseInsensitive)))
-        fn += QLatin1String(".odt");
+        fn += QLatin1String(".html");
     if (!mayReplace(chosen, fn))
         return false;
     // The new name is taken only once the document is in the file, so that a
@@ -190,12 +207,12 @@ bool TextEdit::writeDocument(QString const& path)
             return false;
         }
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit()) {
+    QString reason;
+    if (MTools::writeWholeFile(path, content, &reason)) {
         m_plainTextFormat = plainTextFormat;
         return true;
     }
-    showFileError(tr("The document could not be saved as %1:\n%2").arg(shownPath(path), file.errorString()));
+    showFileError(tr("The document could not be saved as %1:\n%2").arg(shownPath(path), reason));
     return false;
 }
 
@@ -286,9 +303,9 @@ void TextEdit::slotFilePrintPdf()
                           .arg(shownPath(fileName), tr("The document could not be printed.")));
         return;
     }
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size() || !out.commit())
-        showFileError(tr("The PDF could not be written to %1:\n%2").arg(shownPath(fileName), out.errorString()));
+    QString reason;
+    if (!MTools::writeWholeFile(fileName, pdf, &reason))
+        showFileError(tr("The PDF could not be written to %1:\n%2").arg(shownPath(fileName), reason));
 }
 
 // Embedded in another widget, the window cannot be brought back once hidden:

@@ -1,7 +1,11 @@
 // The style-sheet document: its own look, and load, edit, save through the file
-// dialogs (driven here as a user would).
+// dialogs (driven here as a user would); files too large refused, and failed
+// saves shown with their reason.
+#include "MTools/WholeFile.h"
+#include "TestSupport/ChildNamespace.h"
 #include "TestSupport/FileDialogDriver.h"
 #include "TestSupport/ModalDriver.h"
+#include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/editors/CssDoc.h"
 
 #include <QDir>
@@ -10,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 #include <QtTest>
 
 using ZEDireroz::CssDoc;
@@ -45,6 +50,31 @@ void writeFile(QString const& path, QByteArray const& bytes)
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
 }
+
+// Records the text of every message box of the application shown while it
+// lives and closes it; file dialogs are left alone.
+struct MessageSeen
+{
+    int shown = 0;
+    QString text;
+    QTimer timer;
+    MessageSeen()
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<ZEDireroz::MessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            ++shown;
+            for (QLabel* label : box->findChildren<QLabel*>())
+                text += label->text();
+            box->reject();
+        });
+        timer.start();
+    }
+};
+
+constexpr qint64 kMiB = 1024 * 1024;
 
 } // namespace
 
@@ -241,10 +271,81 @@ private slots:
         QVERIFY(QDir(folder).removeRecursively());
 
         QSignalSpy titles(&doc, &CssDoc::changeWindowTitle);
+        MessageSeen message;
         doc.slotSave();
+        QCOMPARE(message.shown, 1);
+        QVERIFY2(message.text.contains(QDir::toNativeSeparators(path))
+                     && message.text.contains(QStringLiteral("The folder does not exist.")),
+                 qPrintable(message.text));
         QCOMPARE(titles.count(), 0);
         QCOMPARE(doc.fileName(), path);
         QVERIFY(!QFile::exists(path));
+    }
+
+    // A sheet too large for the text area is refused before it is read, named
+    // with its size (sparse files: nothing is read).
+    void loadRefusesFilesTooLarge_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addRow("just above the bound") << 128 * kMiB + 1;
+        QTest::addRow("over 2 GB") << 2560 * kMiB;
+    }
+    void loadRefusesFilesTooLarge()
+    {
+        QFETCH(qint64, size);
+        QTemporaryDir dir;
+        QString const path = dir.filePath(QStringLiteral("huge.qss"));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(size));
+        }
+        CssDoc doc;
+        doc.setPlainText(QStringLiteral("kept"));
+        QSignalSpy titles(&doc, &CssDoc::changeWindowTitle);
+        MessageSeen message;
+        answerDialog(doc, &CssDoc::slotLoad, path);
+        QCOMPARE(message.shown, 1);
+        QVERIFY2(message.text.contains(QDir::toNativeSeparators(path))
+                     && message.text.contains(MTools::fileSizeText(size)),
+                 qPrintable(message.text));
+        QCOMPARE(doc.toPlainText(), QStringLiteral("kept"));
+        QCOMPARE(doc.fileName(), QString());
+        QCOMPARE(titles.count(), 0);
+    }
+
+    // On a full disk the message names the reason and the old sheet stays whole.
+    void fullDiskIsNamed()
+    {
+        TW_RUN_IN_CHILD_NAMESPACE(ChildNamespace::OwnMounts);
+        QTemporaryDir dir;
+        QString const mounted = ChildNamespace::mountSmallDisk(dir.path(), 64);
+        if (!mounted.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("no tmpfs: ") + mounted));
+        QString const path = dir.filePath(QStringLiteral("sheet.qss"));
+        CssDoc doc;
+        doc.setPlainText(QStringLiteral("QLabel{}"));
+        answerDialog(doc, &CssDoc::slotSaveAs, path);
+        QCOMPARE(readFile(path), QStringLiteral("QLabel{}"));
+        {
+            QFile fill(dir.filePath(QStringLiteral("fill")));
+            QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            QByteArray const block(4096, 'x');
+            while (fill.write(block) == block.size()) { }
+        }
+        doc.setPlainText(QStringLiteral("QLabel{ color: red; }"));
+        QSignalSpy titles(&doc, &CssDoc::changeWindowTitle);
+        MessageSeen message;
+        doc.slotSave();
+        QCOMPARE(message.shown, 1);
+        QVERIFY2(message.text.contains(QDir::toNativeSeparators(path))
+                     && message.text.contains(QStringLiteral("There is no space left on the device.")),
+                 qPrintable(message.text));
+        QCOMPARE(titles.count(), 0);
+        QCOMPARE(readFile(path), QStringLiteral("QLabel{}"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({QStringLiteral("fill"), QStringLiteral("sheet.qss")}));
+        QVERIFY(::umount(QFile::encodeName(dir.path()).constData()) == 0);
     }
 };
 
