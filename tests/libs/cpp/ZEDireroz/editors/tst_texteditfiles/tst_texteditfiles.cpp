@@ -9,6 +9,7 @@
 #include "TestSupport/ModalDriver.h"
 #include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/editors/TextEdit.h"
+#include "ZEDireroz/editors/TextFileKind.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -779,8 +780,13 @@ private slots:
             else
                 bytes = utf32(text, le, mark);
             writeFile(file, bytes);
-            if (!window.load(file))
+            if (!window.load(file)) {
+                // Refused, untouched, only as not text: zero bytes that no
+                // UTF-16 or UTF-32 reading explains.
+                QCOMPARE(ZEDireroz::fileKind(bytes), ZEDireroz::FileKind::NotText);
+                QCOMPARE(readFile(file), bytes);
                 continue;
+            }
             ++opened;
             window.textArea()->document()->setModified(true);
             QByteArray const saved = window.slotFileSave() ? readFile(file) : QByteArray("<not saved>");
@@ -789,7 +795,8 @@ private slots:
             else if (saved != bytes)
                 changed << QString();
         }
-        QVERIFY(opened > kFiles / 2);
+        // Text across every plane without a mark is often not plainly UTF-16.
+        QVERIFY2(opened > kFiles / 4, qPrintable(QString::number(opened)));
         QCOMPARE(questions, 0);
         QVERIFY2(changed.isEmpty(),
                  qPrintable(QString::number(changed.size()) + QStringLiteral(" of ") + QString::number(opened)
