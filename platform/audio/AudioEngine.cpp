@@ -380,6 +380,8 @@ void AudioEngine::runOutput()
     // server's first request for sound.
     bool primed = false;
     bool onDevice = false;
+    // Nothing rendered while sounds played once wait for a stream.
+    bool held = false;
     std::int64_t idleSince = -1;
     int underflows = 0;
     std::vector<float> scratch;
@@ -466,7 +468,21 @@ void AudioEngine::runOutput()
             continue;
         }
 
-        renderSilently(scratch);
+        // A stream on its way is waited for by sounds played once, which it
+        // then plays from their start, however late (the engine's first
+        // stream, a server back after an outage); beats that keep time go on
+        // meanwhile on the silent clock.
+        bool const holdForStream = output && !stale && [&] {
+            std::lock_guard<std::mutex> lock(m_mixer.mutex());
+            return !m_mixer.tracksRunningLocked();
+        }();
+        if (holdForStream) {
+            held = true;
+        } else {
+            if (std::exchange(held, false))
+                startSilentClock(nullptr);
+            renderSilently(scratch);
+        }
         std::int64_t const nextStep = nowNs() + kSilentStepNs;
         if (!output) {
             std::unique_lock<std::mutex> lock(m_mixer.mutex());

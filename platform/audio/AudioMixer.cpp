@@ -451,6 +451,11 @@ bool AudioMixer::busyLocked() const
            || std::any_of(m_lTracks.begin(), m_lTracks.end(), [](BeatTrack* t) { return t->runningLocked(); });
 }
 
+bool AudioMixer::tracksRunningLocked() const
+{
+    return std::any_of(m_lTracks.begin(), m_lTracks.end(), [](BeatTrack* t) { return t->runningLocked(); });
+}
+
 std::int64_t AudioMixer::placeBeatLocked(BeatSeries& series, std::int64_t beat, std::int64_t notBefore)
 {
     int const restarts = series.restarts();

@@ -124,6 +124,8 @@ public:
     int activeCountLocked() const { return int(m_lActive.size()); }
     // Something still sounds: a voice or the fade of one just cut off.
     bool busyLocked() const;
+    // A track of beats is running (see addTrackLocked).
+    bool tracksRunningLocked() const;
 
     static constexpr int kMaxPlaysOfOneSound = 16;
     // How long a sound cut off in mid-play takes to fade out.
