@@ -69,6 +69,9 @@ public:
         return true;
     }
 
+    // The server's process id; 0 when it does not run.
+    qint64 processId() const { return m_server.processId(); }
+
     // Stopped and continued as a hung server is and comes back (SIGSTOP, SIGCONT).
     void pause() { signal(SIGSTOP); }
     void resume() { signal(SIGCONT); }
