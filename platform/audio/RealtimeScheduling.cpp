@@ -21,9 +21,9 @@ Q_LOGGING_CATEGORY(lcRealtime, "tickwren.audio.realtime", QtInfoMsg)
 
 QString const kService = QStringLiteral("org.freedesktop.RealtimeKit1");
 QString const kPath = QStringLiteral("/org/freedesktop/RealtimeKit1");
-// The service answers at once; a bound keeps a hung bus from holding the
-// engine's start for long.
-constexpr int kServiceAnswerMs = 1000;
+// The service answers within milliseconds; a bound keeps a hung bus or
+// service from holding the engine's start (three calls) for long.
+constexpr int kServiceAnswerMs = 500;
 // What the service allows when it does not say: its usual limits.
 constexpr int kDefaultMaxPriority = 20;
 constexpr qlonglong kDefaultRtTimeUs = 200000;
