@@ -270,6 +270,107 @@ void AudioMixer::render(float* stereo, int frames)
         else
             ++k;
     }
+    limitLocked(stereo, frames);
+}
+
+bool AudioMixer::mayPassFullScaleLocked() const
+{
+    // Samples lie within -1..1 and the cubic interpolation of a converted
+    // rate overshoots them by a quarter at the most: voices whose gains add
+    // up to no more than 1 / 1.25 cannot pass full scale together.
+    constexpr float kOvershoot = 1.25f;
+    float sum = 0.0f;
+    for (VoicePtr const& v : m_lActive) {
+        if (!v->playing)
+            continue;
+        float left = 0.0f;
+        float right = 0.0f;
+        panGains(v->volume, v->pan, left, right);
+        sum += std::max({left, right, v->lastGainLeft, v->lastGainRight});
+    }
+    for (Tail const& t : m_lTails)
+        sum += std::max(t.gainLeft, t.gainRight);
+    return sum * kOvershoot > 1.0f;
+}
+
+void AudioMixer::peekLocked(float* stereo, int frames, std::int64_t from)
+{
+    std::memset(stereo, 0, sizeof(float) * std::size_t(frames) * 2);
+    for (VoicePtr const& p : m_lActive) {
+        Voice const& v = *p;
+        if (!v.playing || v.frames() <= 0)
+            continue;
+        int offset = 0;
+        if (v.pendingStart) {
+            // Where render() will place it (at once, if its place is past).
+            std::int64_t place = from;
+            if (m_clock.valid && v.series)
+                place = std::llround(v.series->frameOf(v.beat, m_clock, m_iLatencyNs));
+            else if (m_clock.valid && v.dueNs >= 0)
+                place = std::llround(m_clock.frameAt(v.dueNs + m_iLatencyNs));
+            if (place >= from + frames)
+                continue;
+            offset = int(std::max<std::int64_t>(0, place - from));
+        }
+        float left = 0.0f;
+        float right = 0.0f;
+        panGains(v.volume, v.pan, left, right);
+        mixSamples(v.sound, v.stream, v.position, left, right, left, right, stereo + 2 * offset, frames - offset);
+    }
+    for (Tail const& t : m_lTails) {
+        int const total = tailFrames();
+        int const n = std::min(frames, t.remaining);
+        float const a = float(t.remaining) / float(total);
+        float const b = float(t.remaining - n) / float(total);
+        mixSamples(t.sound, t.stream, t.position, t.gainLeft * a, t.gainRight * a, t.gainLeft * b, t.gainRight * b,
+                   stereo, n);
+    }
+}
+
+void AudioMixer::limitLocked(float* stereo, int frames)
+{
+    auto const levelOf = [](float const* frame) { return std::max(std::fabs(frame[0]), std::fabs(frame[1])); };
+    bool over = false;
+    for (int n = 0; n < frames && !over; ++n)
+        over = levelOf(stereo + 2 * n) > kFullScale;
+    bool const quietAfter = m_lActive.empty() && m_lTails.empty();
+    if (m_fLimiterGain >= 1.0f && !over && (quietAfter || !mayPassFullScaleLocked()))
+        return; // within full scale: the mix goes out exactly as it was added up
+
+    // The gain each frame needs, over the block and what follows it.
+    int const ahead = std::max(1, m_iOutputRate * kLookAheadMs / 1000);
+    m_lAhead.resize(std::size_t(ahead) * 2);
+    peekLocked(m_lAhead.data(), ahead, m_iRenderedFrames);
+    int const total = frames + ahead;
+    m_lGains.resize(std::size_t(total));
+    float const start = m_fLimiterGain;
+    // The steepest fall needed to reach every gain in time from where the
+    // gain stands, and never gentler than the attack.
+    float fall = 1.0f / float(std::max(1, m_iOutputRate * kLimiterAttackMs / 1000));
+    for (int n = 0; n < total; ++n) {
+        float const level = n < frames ? levelOf(stereo + 2 * n) : levelOf(m_lAhead.data() + 2 * (n - frames));
+        float const need = level > kFullScale ? kCeiling / level : 1.0f;
+        m_lGains[std::size_t(n)] = need;
+        if (need < start)
+            fall = std::max(fall, (start - need) / float(n + 1));
+    }
+    // Backwards: each frame low enough for the frames after it to be reached
+    // falling no faster than that.
+    for (int n = total - 2; n >= 0; --n)
+        m_lGains[std::size_t(n)] = std::min(m_lGains[std::size_t(n)], m_lGains[std::size_t(n) + 1] + fall);
+    // Forwards: rising no faster than the release, and exactly back to 1.
+    float const rise = 1.0f / float(std::max(1, m_iOutputRate * kLimiterReleaseMs / 1000));
+    float gain = start;
+    for (int n = 0; n < frames; ++n) {
+        gain = std::min(m_lGains[std::size_t(n)], gain + rise);
+        if (gain < 1.0f) {
+            stereo[2 * n] *= gain;
+            stereo[2 * n + 1] *= gain;
+        }
+    }
+    // After the last sound the output is silent: the next sound starts at
+    // full gain without a step anyone could hear.
+    m_fLimiterGain = quietAfter ? 1.0f : gain;
 }
 
 int AudioMixer::renderTo(char* out, int frames, OutputFormat const& format)

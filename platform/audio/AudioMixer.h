@@ -4,6 +4,14 @@
 // the result to the output's channels and sample type. It knows nothing about
 // devices or threads, so it renders the same way into a sound card, into the
 // silent clock and into a test.
+//
+// Sounds played together (the strings of a chord) can add up past full scale.
+// The mix is left exactly as it is while it stays within full scale; where it
+// would pass it, one gain for both channels comes down in a smooth ramp that
+// ends before the loud part begins, and rises again slowly after it, so no
+// sample is clipped and the gain never steps. The mixer knows the block it is
+// rendering and what the voices already sounding will add next, so the ramp
+// starts in time without delaying anything: every sound keeps its frame.
 
 #include "platform/audio/DecodedSound.h"
 
@@ -156,6 +164,21 @@ public:
 
     static void convert(float const* stereo, int frames, OutputFormat const& format, char* out);
 
+    // The level beyond which a sample counts as reaching full scale (it would
+    // come out as the largest 16-bit value or be clipped), and the level the
+    // loudest samples of a mix that would pass it are brought down to.
+    static constexpr float kFullScale = 32766.0f / 32767.0f;
+    static constexpr float kCeiling = 0.98f;
+    // How fast the gain may fall (a full swing in this time; faster only when
+    // a sound that could not be foreseen leaves less room) and rise again.
+    static constexpr int kLimiterAttackMs = 3;
+    static constexpr int kLimiterReleaseMs = 100;
+    // How far beyond the block rendered the mixer looks at the voices sounding.
+    static constexpr int kLookAheadMs = 5;
+    // With the mutex held: the gain the last rendered frame went out with (1
+    // while the mix stays within full scale).
+    float limiterGainLocked() const { return m_fLimiterGain; }
+
     // Where every voice started since the last call was placed, while
     // recording is on (off by default: a metronome plays for hours).
     void setPlacementRecording(bool on);
@@ -185,6 +208,13 @@ private:
     void mixVoice(Voice& voice, float* stereo, int frames);
     void mixTail(Tail& tail, float* stereo, int frames);
     int tailFrames() const;
+    // What the voices and fades now sounding add to the `frames` frames from
+    // output frame `from`, if nothing changes meanwhile; changes no voice.
+    void peekLocked(float* stereo, int frames, std::int64_t from);
+    // Whether the voices and fades now sounding could add up past full scale.
+    bool mayPassFullScaleLocked() const;
+    // Brings the block just rendered down where it would pass full scale.
+    void limitLocked(float* stereo, int frames);
 
     int m_iOutputRate;
     mutable std::mutex m_mutex;
@@ -199,6 +229,9 @@ private:
     int m_nSeriesRestarts = 0;
     std::vector<BeatTrack*> m_lTracks;
     std::vector<float> m_lScratch;
+    float m_fLimiterGain = 1.0f;
+    std::vector<float> m_lAhead;
+    std::vector<float> m_lGains;
 };
 
 } // namespace TickwrenAudio

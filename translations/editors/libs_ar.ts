@@ -146,14 +146,6 @@ Do you want to save your changes?</source>
         <translation>ملفات HTML (*.htm *.html);;كل الملفات (*)</translation>
     </message>
     <message>
-        <source>The file does not exist.</source>
-        <translation>الملف غير موجود.</translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation>تعذرت قراءة الملف.</translation>
-    </message>
-    <message>
         <source>The file %1 could not be opened:
 %2</source>
         <translation>تعذر فتح الملف %1:
@@ -168,10 +160,6 @@ Choose a name ending in .odt, .html or .txt.</source>
     <message>
         <source>Save as...</source>
         <translation>حفظ باسم...</translation>
-    </message>
-    <message>
-        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
-        <translation>ملفات ODF (*.odt);;ملفات HTML (*.htm *.html);;كل الملفات (*)</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
@@ -203,11 +191,45 @@ Do you want to replace it?</source>
         <translation>%1 موجود بالفعل.
 هل تريد استبداله؟</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>الملف %1 مكتوب بترميز %2 الذي لا يمكنه حفظ بعض أحرف المستند.
-هل تريد حفظه بترميز UTF-8 بدلاً من ذلك؟</translation>
+        <source>CSS Style Editor</source>
+        <translation>محرر أنماط CSS</translation>
+    </message>
+    <message>
+        <source>It is an OpenDocument file, which this window writes but cannot read back.
+Documents saved as HTML open here again.</source>
+        <translation>هذا ملف OpenDocument، تكتبه هذه النافذة لكنها لا تستطيع قراءته مجددًا.
+المستندات المحفوظة بصيغة HTML تُفتح هنا من جديد.</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds a picture, an archive or other binary data.</source>
+        <translation>ليس ملفًا نصيًا: يحتوي على صورة أو أرشيف أو بيانات ثنائية أخرى.</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)</source>
+        <translation>ملفات HTML (*.htm *.html);;ملفات ODF (*.odt);;كل الملفات (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
+    <message>
+        <source>The style sheet %1 could not be opened:
+%2</source>
+        <translation>تعذر فتح ورقة الأنماط %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The style sheet could not be saved as %1:
+%2</source>
+        <translation>تعذر حفظ ورقة الأنماط باسم %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Style Sheet</source>
+        <translation>ورقة الأنماط</translation>
     </message>
 </context>
 <context>
@@ -342,6 +364,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>إنشاء PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>الملف %1 مكتوب بترميز %2 الذي لا يمكنه حفظ بعض أحرف المستند.
+هل تريد حفظه بترميز UTF-8 بدلاً من ذلك؟</translation>
     </message>
 </context>
 </TS>

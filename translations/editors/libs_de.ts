@@ -146,14 +146,6 @@ Möchten Sie Ihre Änderungen speichern?</translation>
         <translation>HTML-Dateien (*.htm *.html);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>The file does not exist.</source>
-        <translation>Die Datei existiert nicht.</translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation>Die Datei konnte nicht gelesen werden.</translation>
-    </message>
-    <message>
         <source>The file %1 could not be opened:
 %2</source>
         <translation>Die Datei %1 konnte nicht geöffnet werden:
@@ -168,10 +160,6 @@ Wählen Sie einen Namen, der auf .odt, .html oder .txt endet.</translation>
     <message>
         <source>Save as...</source>
         <translation>Speichern unter...</translation>
-    </message>
-    <message>
-        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
-        <translation>ODF-Dateien (*.odt);;HTML-Dateien (*.htm *.html);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
@@ -203,11 +191,45 @@ Do you want to replace it?</source>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 ist in %2 geschrieben, das einige Zeichen des Dokuments nicht darstellen kann.
-Möchten Sie die Datei stattdessen in UTF-8 speichern?</translation>
+        <source>CSS Style Editor</source>
+        <translation>CSS-Stileditor</translation>
+    </message>
+    <message>
+        <source>It is an OpenDocument file, which this window writes but cannot read back.
+Documents saved as HTML open here again.</source>
+        <translation>Es ist eine OpenDocument-Datei, die dieses Fenster schreiben, aber nicht wieder lesen kann.
+Als HTML gespeicherte Dokumente lassen sich hier wieder öffnen.</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds a picture, an archive or other binary data.</source>
+        <translation>Es ist keine Textdatei: Sie enthält ein Bild, ein Archiv oder andere binäre Daten.</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)</source>
+        <translation>HTML-Dateien (*.htm *.html);;ODF-Dateien (*.odt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
+    <message>
+        <source>The style sheet %1 could not be opened:
+%2</source>
+        <translation>Das Stylesheet %1 konnte nicht geöffnet werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The style sheet could not be saved as %1:
+%2</source>
+        <translation>Das Stylesheet konnte nicht als %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Style Sheet</source>
+        <translation>Stylesheet</translation>
     </message>
 </context>
 <context>
@@ -342,6 +364,15 @@ Möchten Sie die Datei stattdessen in UTF-8 speichern?</translation>
     <message>
         <source>Create PDF</source>
         <translation>PDF erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 ist in %2 geschrieben, das einige Zeichen des Dokuments nicht darstellen kann.
+Möchten Sie die Datei stattdessen in UTF-8 speichern?</translation>
     </message>
 </context>
 </TS>

@@ -146,14 +146,6 @@ Do you want to save your changes?</source>
         <translation>Archivos HTML (*.htm *.html);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>The file does not exist.</source>
-        <translation>El archivo no existe.</translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation>No se pudo leer el archivo.</translation>
-    </message>
-    <message>
         <source>The file %1 could not be opened:
 %2</source>
         <translation>No se pudo abrir el archivo %1:
@@ -168,10 +160,6 @@ Elija un nombre que termine en .odt, .html o .txt.</translation>
     <message>
         <source>Save as...</source>
         <translation>Guardar como...</translation>
-    </message>
-    <message>
-        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
-        <translation>Archivos ODF (*.odt);;Archivos HTML (*.htm *.html);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
@@ -203,11 +191,45 @@ Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Desea reemplazarlo?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 está escrito en %2, que no puede contener algunos caracteres del documento.
-¿Desea guardarlo en UTF-8?</translation>
+        <source>CSS Style Editor</source>
+        <translation>Editor de estilos CSS</translation>
+    </message>
+    <message>
+        <source>It is an OpenDocument file, which this window writes but cannot read back.
+Documents saved as HTML open here again.</source>
+        <translation>Es un archivo OpenDocument, que esta ventana escribe pero no puede volver a leer.
+Los documentos guardados como HTML se vuelven a abrir aquí.</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds a picture, an archive or other binary data.</source>
+        <translation>No es un archivo de texto: contiene una imagen, un archivo comprimido u otros datos binarios.</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)</source>
+        <translation>Archivos HTML (*.htm *.html);;Archivos ODF (*.odt);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
+    <message>
+        <source>The style sheet %1 could not be opened:
+%2</source>
+        <translation>No se pudo abrir la hoja de estilo %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The style sheet could not be saved as %1:
+%2</source>
+        <translation>No se pudo guardar la hoja de estilo como %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Style Sheet</source>
+        <translation>Hoja de estilo</translation>
     </message>
 </context>
 <context>
@@ -342,6 +364,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>Crear PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 está escrito en %2, que no puede contener algunos caracteres del documento.
+¿Desea guardarlo en UTF-8?</translation>
     </message>
 </context>
 </TS>

@@ -146,14 +146,6 @@ Voulez-vous enregistrer vos modifications ?</translation>
         <translation>Fichiers HTML (*.htm *.html);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>The file does not exist.</source>
-        <translation>Le fichier n&apos;existe pas.</translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation>Le fichier n&apos;a pas pu être lu.</translation>
-    </message>
-    <message>
         <source>The file %1 could not be opened:
 %2</source>
         <translation>Le fichier %1 n&apos;a pas pu être ouvert :
@@ -168,10 +160,6 @@ Choisissez un nom se terminant par .odt, .html ou .txt.</translation>
     <message>
         <source>Save as...</source>
         <translation>Enregistrer sous...</translation>
-    </message>
-    <message>
-        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
-        <translation>Fichiers ODF (*.odt);;Fichiers HTML (*.htm *.html);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
@@ -203,11 +191,45 @@ Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer ?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 est écrit en %2, qui ne peut pas contenir certains caractères du document.
-Voulez-vous l&apos;enregistrer en UTF-8 à la place ?</translation>
+        <source>CSS Style Editor</source>
+        <translation>Éditeur de styles CSS</translation>
+    </message>
+    <message>
+        <source>It is an OpenDocument file, which this window writes but cannot read back.
+Documents saved as HTML open here again.</source>
+        <translation>C&apos;est un fichier OpenDocument, que cette fenêtre écrit mais ne peut pas relire.
+Les documents enregistrés en HTML s&apos;ouvrent de nouveau ici.</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds a picture, an archive or other binary data.</source>
+        <translation>Ce n&apos;est pas un fichier texte : il contient une image, une archive ou d&apos;autres données binaires.</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)</source>
+        <translation>Fichiers HTML (*.htm *.html);;Fichiers ODF (*.odt);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
+    <message>
+        <source>The style sheet %1 could not be opened:
+%2</source>
+        <translation>La feuille de style %1 n&apos;a pas pu être ouverte :
+%2</translation>
+    </message>
+    <message>
+        <source>The style sheet could not be saved as %1:
+%2</source>
+        <translation>La feuille de style n&apos;a pas pu être enregistrée sous %1 :
+%2</translation>
+    </message>
+    <message>
+        <source>Style Sheet</source>
+        <translation>Feuille de style</translation>
     </message>
 </context>
 <context>
@@ -342,6 +364,15 @@ Voulez-vous l&apos;enregistrer en UTF-8 à la place ?</translation>
     <message>
         <source>Create PDF</source>
         <translation>Créer un PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 est écrit en %2, qui ne peut pas contenir certains caractères du document.
+Voulez-vous l&apos;enregistrer en UTF-8 à la place ?</translation>
     </message>
 </context>
 </TS>

@@ -146,14 +146,6 @@ Do you want to save your changes?</source>
         <translation>HTML फ़ाइलें (*.htm *.html);;सभी फ़ाइलें (*)</translation>
     </message>
     <message>
-        <source>The file does not exist.</source>
-        <translation>फ़ाइल मौजूद नहीं है।</translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation>फ़ाइल पढ़ी नहीं जा सकी।</translation>
-    </message>
-    <message>
         <source>The file %1 could not be opened:
 %2</source>
         <translation>फ़ाइल %1 खोली नहीं जा सकी:
@@ -168,10 +160,6 @@ Choose a name ending in .odt, .html or .txt.</source>
     <message>
         <source>Save as...</source>
         <translation>इस रूप में सहेजें...</translation>
-    </message>
-    <message>
-        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
-        <translation>ODF फ़ाइलें (*.odt);;HTML फ़ाइलें (*.htm *.html);;सभी फ़ाइलें (*)</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
@@ -203,11 +191,45 @@ Do you want to replace it?</source>
         <translation>%1 पहले से मौजूद है।
 क्या आप इसे बदलना चाहते हैं?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 %2 में लिखी है, जिसमें दस्तावेज़ के कुछ अक्षर नहीं रखे जा सकते।
-क्या आप इसे इसके बजाय UTF-8 में सहेजना चाहते हैं?</translation>
+        <source>CSS Style Editor</source>
+        <translation>CSS शैली संपादक</translation>
+    </message>
+    <message>
+        <source>It is an OpenDocument file, which this window writes but cannot read back.
+Documents saved as HTML open here again.</source>
+        <translation>यह एक OpenDocument फ़ाइल है, जिसे यह विंडो लिखती है पर वापस पढ़ नहीं सकती।
+HTML के रूप में सहेजे गए दस्तावेज़ यहाँ फिर से खुलते हैं।</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds a picture, an archive or other binary data.</source>
+        <translation>यह टेक्स्ट फ़ाइल नहीं है: इसमें कोई चित्र, संग्रह या अन्य बाइनरी डेटा है।</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)</source>
+        <translation>HTML फ़ाइलें (*.htm *.html);;ODF फ़ाइलें (*.odt);;सभी फ़ाइलें (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
+    <message>
+        <source>The style sheet %1 could not be opened:
+%2</source>
+        <translation>स्टाइल शीट %1 खोली नहीं जा सकी:
+%2</translation>
+    </message>
+    <message>
+        <source>The style sheet could not be saved as %1:
+%2</source>
+        <translation>स्टाइल शीट %1 के रूप में सहेजी नहीं जा सकी:
+%2</translation>
+    </message>
+    <message>
+        <source>Style Sheet</source>
+        <translation>स्टाइल शीट</translation>
     </message>
 </context>
 <context>
@@ -342,6 +364,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>PDF बनाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 %2 में लिखी है, जिसमें दस्तावेज़ के कुछ अक्षर नहीं रखे जा सकते।
+क्या आप इसे इसके बजाय UTF-8 में सहेजना चाहते हैं?</translation>
     </message>
 </context>
 </TS>

@@ -146,14 +146,6 @@ Vuoi salvare le modifiche?</translation>
         <translation>File HTML (*.htm *.html);;Tutti i file (*)</translation>
     </message>
     <message>
-        <source>The file does not exist.</source>
-        <translation>Il file non esiste.</translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation>Impossibile leggere il file.</translation>
-    </message>
-    <message>
         <source>The file %1 could not be opened:
 %2</source>
         <translation>Impossibile aprire il file %1:
@@ -168,10 +160,6 @@ Scegli un nome che termini con .odt, .html o .txt.</translation>
     <message>
         <source>Save as...</source>
         <translation>Salva come...</translation>
-    </message>
-    <message>
-        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
-        <translation>File ODF (*.odt);;File HTML (*.htm *.html);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
@@ -203,11 +191,45 @@ Do you want to replace it?</source>
         <translation>%1 esiste già.
 Sostituirlo?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 è scritto in %2, che non può contenere alcuni caratteri del documento.
-Vuoi salvarlo invece in UTF-8?</translation>
+        <source>CSS Style Editor</source>
+        <translation>Editor di stili CSS</translation>
+    </message>
+    <message>
+        <source>It is an OpenDocument file, which this window writes but cannot read back.
+Documents saved as HTML open here again.</source>
+        <translation>È un file OpenDocument, che questa finestra scrive ma non può rileggere.
+I documenti salvati come HTML si riaprono qui.</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds a picture, an archive or other binary data.</source>
+        <translation>Non è un file di testo: contiene un&apos;immagine, un archivio o altri dati binari.</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)</source>
+        <translation>File HTML (*.htm *.html);;File ODF (*.odt);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
+    <message>
+        <source>The style sheet %1 could not be opened:
+%2</source>
+        <translation>Impossibile aprire il foglio di stile %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The style sheet could not be saved as %1:
+%2</source>
+        <translation>Impossibile salvare il foglio di stile come %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Style Sheet</source>
+        <translation>Foglio di stile</translation>
     </message>
 </context>
 <context>
@@ -342,6 +364,15 @@ Vuoi salvarlo invece in UTF-8?</translation>
     <message>
         <source>Create PDF</source>
         <translation>Crea PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 è scritto in %2, che non può contenere alcuni caratteri del documento.
+Vuoi salvarlo invece in UTF-8?</translation>
     </message>
 </context>
 </TS>

@@ -146,14 +146,6 @@ Do you want to save your changes?</source>
         <translation>HTML 파일 (*.htm *.html);;모든 파일 (*)</translation>
     </message>
     <message>
-        <source>The file does not exist.</source>
-        <translation>파일이 없습니다.</translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation>파일을 읽을 수 없습니다.</translation>
-    </message>
-    <message>
         <source>The file %1 could not be opened:
 %2</source>
         <translation>파일 %1을(를) 열 수 없습니다:
@@ -168,10 +160,6 @@ Choose a name ending in .odt, .html or .txt.</source>
     <message>
         <source>Save as...</source>
         <translation>다른 이름으로 저장...</translation>
-    </message>
-    <message>
-        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
-        <translation>ODF 파일 (*.odt);;HTML 파일 (*.htm *.html);;모든 파일 (*)</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
@@ -203,11 +191,45 @@ Do you want to replace it?</source>
         <translation>%1 파일이 이미 있습니다.
 바꾸시겠습니까?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1은(는) %2(으)로 저장되어 있어 문서의 일부 문자를 담을 수 없습니다.
-대신 UTF-8로 저장하시겠습니까?</translation>
+        <source>CSS Style Editor</source>
+        <translation>CSS 스타일 편집기</translation>
+    </message>
+    <message>
+        <source>It is an OpenDocument file, which this window writes but cannot read back.
+Documents saved as HTML open here again.</source>
+        <translation>OpenDocument 파일입니다. 이 창은 이 파일을 저장할 수는 있지만 다시 읽을 수는 없습니다.
+HTML로 저장한 문서는 여기서 다시 열 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds a picture, an archive or other binary data.</source>
+        <translation>텍스트 파일이 아닙니다. 그림, 압축 파일 또는 기타 이진 데이터가 들어 있습니다.</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)</source>
+        <translation>HTML 파일 (*.htm *.html);;ODF 파일 (*.odt);;모든 파일 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
+    <message>
+        <source>The style sheet %1 could not be opened:
+%2</source>
+        <translation>스타일 시트 %1을(를) 열 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>The style sheet could not be saved as %1:
+%2</source>
+        <translation>스타일 시트를 %1(으)로 저장할 수 없습니다:
+%2</translation>
+    </message>
+    <message>
+        <source>Style Sheet</source>
+        <translation>스타일 시트</translation>
     </message>
 </context>
 <context>
@@ -342,6 +364,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>PDF 만들기</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1은(는) %2(으)로 저장되어 있어 문서의 일부 문자를 담을 수 없습니다.
+대신 UTF-8로 저장하시겠습니까?</translation>
     </message>
 </context>
 </TS>

@@ -146,14 +146,6 @@ Deseja salvar as alterações?</translation>
         <translation>Arquivos HTML (*.htm *.html);;Todos os arquivos (*)</translation>
     </message>
     <message>
-        <source>The file does not exist.</source>
-        <translation>O arquivo não existe.</translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation>Não foi possível ler o arquivo.</translation>
-    </message>
-    <message>
         <source>The file %1 could not be opened:
 %2</source>
         <translation>Não foi possível abrir o arquivo %1:
@@ -168,10 +160,6 @@ Escolha um nome terminado em .odt, .html ou .txt.</translation>
     <message>
         <source>Save as...</source>
         <translation>Salvar como...</translation>
-    </message>
-    <message>
-        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
-        <translation>Arquivos ODF (*.odt);;Arquivos HTML (*.htm *.html);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
@@ -203,11 +191,45 @@ Do you want to replace it?</source>
         <translation>%1 já existe.
 Deseja substituí-lo?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 está escrito em %2, que não comporta alguns caracteres do documento.
-Deseja salvá-lo em UTF-8?</translation>
+        <source>CSS Style Editor</source>
+        <translation>Editor de estilos CSS</translation>
+    </message>
+    <message>
+        <source>It is an OpenDocument file, which this window writes but cannot read back.
+Documents saved as HTML open here again.</source>
+        <translation>É um arquivo OpenDocument, que esta janela grava mas não consegue ler de volta.
+Documentos salvos como HTML abrem aqui novamente.</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds a picture, an archive or other binary data.</source>
+        <translation>Não é um arquivo de texto: contém uma imagem, um arquivo compactado ou outros dados binários.</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)</source>
+        <translation>Arquivos HTML (*.htm *.html);;Arquivos ODF (*.odt);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
+    <message>
+        <source>The style sheet %1 could not be opened:
+%2</source>
+        <translation>Não foi possível abrir a folha de estilo %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The style sheet could not be saved as %1:
+%2</source>
+        <translation>Não foi possível salvar a folha de estilo como %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Style Sheet</source>
+        <translation>Folha de estilo</translation>
     </message>
 </context>
 <context>
@@ -342,6 +364,15 @@ Deseja salvá-lo em UTF-8?</translation>
     <message>
         <source>Create PDF</source>
         <translation>Criar PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 está escrito em %2, que não comporta alguns caracteres do documento.
+Deseja salvá-lo em UTF-8?</translation>
     </message>
 </context>
 </TS>

@@ -146,14 +146,6 @@ Do you want to save your changes?</source>
         <translation>Файлы HTML (*.htm *.html);;Все файлы (*)</translation>
     </message>
     <message>
-        <source>The file does not exist.</source>
-        <translation>Файл не существует.</translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation>Не удалось прочитать файл.</translation>
-    </message>
-    <message>
         <source>The file %1 could not be opened:
 %2</source>
         <translation>Не удалось открыть файл %1:
@@ -168,10 +160,6 @@ Choose a name ending in .odt, .html or .txt.</source>
     <message>
         <source>Save as...</source>
         <translation>Сохранить как...</translation>
-    </message>
-    <message>
-        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
-        <translation>Файлы ODF (*.odt);;Файлы HTML (*.htm *.html);;Все файлы (*)</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
@@ -203,11 +191,45 @@ Do you want to replace it?</source>
         <translation>%1 уже существует.
 Заменить этот файл?</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>Файл %1 записан в кодировке %2, в которой нельзя сохранить некоторые символы документа.
-Сохранить его в UTF-8?</translation>
+        <source>CSS Style Editor</source>
+        <translation>Редактор стилей CSS</translation>
+    </message>
+    <message>
+        <source>It is an OpenDocument file, which this window writes but cannot read back.
+Documents saved as HTML open here again.</source>
+        <translation>Это файл OpenDocument: это окно умеет записывать такие файлы, но не читать их.
+Документы, сохранённые в HTML, снова открываются здесь.</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds a picture, an archive or other binary data.</source>
+        <translation>Это не текстовый файл: в нём изображение, архив или другие двоичные данные.</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)</source>
+        <translation>Файлы HTML (*.htm *.html);;Файлы ODF (*.odt);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
+    <message>
+        <source>The style sheet %1 could not be opened:
+%2</source>
+        <translation>Не удалось открыть таблицу стилей %1:
+%2</translation>
+    </message>
+    <message>
+        <source>The style sheet could not be saved as %1:
+%2</source>
+        <translation>Не удалось сохранить таблицу стилей как %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Style Sheet</source>
+        <translation>Таблица стилей</translation>
     </message>
 </context>
 <context>
@@ -342,6 +364,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>Создать PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>Файл %1 записан в кодировке %2, в которой нельзя сохранить некоторые символы документа.
+Сохранить его в UTF-8?</translation>
     </message>
 </context>
 </TS>

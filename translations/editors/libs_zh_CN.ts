@@ -146,14 +146,6 @@ Do you want to save your changes?</source>
         <translation>HTML 文件 (*.htm *.html);;所有文件 (*)</translation>
     </message>
     <message>
-        <source>The file does not exist.</source>
-        <translation>文件不存在。</translation>
-    </message>
-    <message>
-        <source>The file could not be read.</source>
-        <translation>无法读取文件。</translation>
-    </message>
-    <message>
         <source>The file %1 could not be opened:
 %2</source>
         <translation>无法打开文件 %1：
@@ -168,10 +160,6 @@ Choose a name ending in .odt, .html or .txt.</source>
     <message>
         <source>Save as...</source>
         <translation>另存为...</translation>
-    </message>
-    <message>
-        <source>ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)</source>
-        <translation>ODF 文件 (*.odt);;HTML 文件 (*.htm *.html);;所有文件 (*)</translation>
     </message>
     <message>
         <source>The document could not be converted.</source>
@@ -203,11 +191,45 @@ Do you want to replace it?</source>
         <translation>%1 已存在。
 要替换它吗？</translation>
     </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
     <message>
-        <source>%1 is written in %2, which cannot hold some of the characters of the document.
-Do you want to save it in UTF-8 instead?</source>
-        <translation>%1 使用 %2 编码，无法保存文档中的某些字符。
-是否改用 UTF-8 保存？</translation>
+        <source>CSS Style Editor</source>
+        <translation>CSS 样式编辑器</translation>
+    </message>
+    <message>
+        <source>It is an OpenDocument file, which this window writes but cannot read back.
+Documents saved as HTML open here again.</source>
+        <translation>这是一个 OpenDocument 文件，此窗口可以写入但无法读回。
+保存为 HTML 的文档可以在这里再次打开。</translation>
+    </message>
+    <message>
+        <source>It is not a text file: it holds a picture, an archive or other binary data.</source>
+        <translation>这不是文本文件：其中是图片、压缩包或其他二进制数据。</translation>
+    </message>
+    <message>
+        <source>HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)</source>
+        <translation>HTML 文件 (*.htm *.html);;ODF 文件 (*.odt);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::CssDoc</name>
+    <message>
+        <source>The style sheet %1 could not be opened:
+%2</source>
+        <translation>无法打开样式表 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>The style sheet could not be saved as %1:
+%2</source>
+        <translation>无法将样式表保存为 %1：
+%2</translation>
+    </message>
+    <message>
+        <source>Style Sheet</source>
+        <translation>样式表</translation>
     </message>
 </context>
 <context>
@@ -342,6 +364,15 @@ Do you want to save it in UTF-8 instead?</source>
     <message>
         <source>Create PDF</source>
         <translation>创建 PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ZEDireroz::PlainTextSave</name>
+    <message>
+        <source>%1 is written in %2, which cannot hold some of the characters of the document.
+Do you want to save it in UTF-8 instead?</source>
+        <translation>%1 使用 %2 编码，无法保存文档中的某些字符。
+是否改用 UTF-8 保存？</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_EG">
 <context>
+    <name>MTools::WholeFile</name>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>لم تعد هناك مساحة فارغة على الجهاز.</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up.</source>
+        <translation>نفدت حصة القرص.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>تم رفض الإذن.</translation>
+    </message>
+    <message>
+        <source>The file system is read-only.</source>
+        <translation>نظام الملفات للقراءة فقط.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>الملف غير موجود.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>المجلد غير موجود.</translation>
+    </message>
+    <message>
+        <source>The name belongs to a folder.</source>
+        <translation>هذا الاسم لمجلد.</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder.</source>
+        <translation>جزء من المسار ليس مجلدًا.</translation>
+    </message>
+    <message>
+        <source>The file is too large for the file system.</source>
+        <translation>الملف أكبر مما يتسع له نظام الملفات.</translation>
+    </message>
+    <message>
+        <source>The device reported an input or output error.</source>
+        <translation>أبلغ الجهاز عن خطأ في الإدخال أو الإخراج.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>الاسم طويل جدًا.</translation>
+    </message>
+    <message>
+        <source>The file is %1, more than the %2 that can be opened here.</source>
+        <translation>حجم الملف %1، وهو أكبر من %2 الذي يمكن فتحه هنا.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>تعذرت قراءة الملف.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Monday</source>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>MTools::WholeFile</name>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>Auf dem Datenträger ist kein Platz mehr frei.</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up.</source>
+        <translation>Das Speicherkontingent ist aufgebraucht.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>The file system is read-only.</source>
+        <translation>Das Dateisystem ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>Der Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The name belongs to a folder.</source>
+        <translation>Der Name gehört zu einem Ordner.</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder.</source>
+        <translation>Ein Teil des Pfades ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The file is too large for the file system.</source>
+        <translation>Die Datei ist zu groß für das Dateisystem.</translation>
+    </message>
+    <message>
+        <source>The device reported an input or output error.</source>
+        <translation>Das Gerät hat einen Ein- oder Ausgabefehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Der Name ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The file is %1, more than the %2 that can be opened here.</source>
+        <translation>Die Datei ist %1 groß, mehr als die %2, die hier geöffnet werden können.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Monday</source>

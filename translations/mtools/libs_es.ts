@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>MTools::WholeFile</name>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>No queda espacio libre en el dispositivo.</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up.</source>
+        <translation>La cuota de disco está agotada.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permiso denegado.</translation>
+    </message>
+    <message>
+        <source>The file system is read-only.</source>
+        <translation>El sistema de archivos es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>El archivo no existe.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>La carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>The name belongs to a folder.</source>
+        <translation>El nombre pertenece a una carpeta.</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder.</source>
+        <translation>Una parte de la ruta no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The file is too large for the file system.</source>
+        <translation>El archivo es demasiado grande para el sistema de archivos.</translation>
+    </message>
+    <message>
+        <source>The device reported an input or output error.</source>
+        <translation>El dispositivo informó de un error de entrada o salida.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>El nombre es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>The file is %1, more than the %2 that can be opened here.</source>
+        <translation>El archivo ocupa %1, más de los %2 que se pueden abrir aquí.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Monday</source>

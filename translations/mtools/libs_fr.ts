@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>MTools::WholeFile</name>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>Il n&apos;y a plus d&apos;espace libre sur le périphérique.</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up.</source>
+        <translation>Le quota de disque est épuisé.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permission refusée.</translation>
+    </message>
+    <message>
+        <source>The file system is read-only.</source>
+        <translation>Le système de fichiers est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Le fichier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>Le dossier n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The name belongs to a folder.</source>
+        <translation>Ce nom est celui d&apos;un dossier.</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder.</source>
+        <translation>Une partie du chemin n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The file is too large for the file system.</source>
+        <translation>Le fichier est trop volumineux pour le système de fichiers.</translation>
+    </message>
+    <message>
+        <source>The device reported an input or output error.</source>
+        <translation>Le périphérique a signalé une erreur d&apos;entrée ou de sortie.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Le nom est trop long.</translation>
+    </message>
+    <message>
+        <source>The file is %1, more than the %2 that can be opened here.</source>
+        <translation>Le fichier fait %1, plus que les %2 qui peuvent être ouverts ici.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Le fichier n&apos;a pas pu être lu.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Monday</source>
@@ -113,7 +168,7 @@
     </message>
     <message>
         <source>The Archer</source>
-        <translation>L'Archer</translation>
+        <translation>L&apos;Archer</translation>
     </message>
     <message>
         <source>The Sea-Goat</source>
@@ -121,7 +176,7 @@
     </message>
     <message>
         <source>The Water-Bearer</source>
-        <translation>Le Porteur d'eau</translation>
+        <translation>Le Porteur d&apos;eau</translation>
     </message>
     <message>
         <source>The Fishes</source>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi_IN">
 <context>
+    <name>MTools::WholeFile</name>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>डिवाइस पर कोई जगह नहीं बची है।</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up.</source>
+        <translation>डिस्क कोटा समाप्त हो गया है।</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>अनुमति नहीं है।</translation>
+    </message>
+    <message>
+        <source>The file system is read-only.</source>
+        <translation>फ़ाइल सिस्टम केवल पढ़ने के लिए है।</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>फ़ाइल मौजूद नहीं है।</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>फ़ोल्डर मौजूद नहीं है।</translation>
+    </message>
+    <message>
+        <source>The name belongs to a folder.</source>
+        <translation>यह नाम एक फ़ोल्डर का है।</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder.</source>
+        <translation>पथ का एक भाग फ़ोल्डर नहीं है।</translation>
+    </message>
+    <message>
+        <source>The file is too large for the file system.</source>
+        <translation>फ़ाइल इस फ़ाइल सिस्टम के लिए बहुत बड़ी है।</translation>
+    </message>
+    <message>
+        <source>The device reported an input or output error.</source>
+        <translation>डिवाइस ने इनपुट या आउटपुट त्रुटि बताई।</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>नाम बहुत लंबा है।</translation>
+    </message>
+    <message>
+        <source>The file is %1, more than the %2 that can be opened here.</source>
+        <translation>फ़ाइल %1 की है, जो यहाँ खोले जा सकने वाले %2 से अधिक है।</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>फ़ाइल पढ़ी नहीं जा सकी।</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Monday</source>

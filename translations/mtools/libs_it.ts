@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>MTools::WholeFile</name>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>Non è rimasto spazio libero sul dispositivo.</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up.</source>
+        <translation>La quota del disco è esaurita.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permesso negato.</translation>
+    </message>
+    <message>
+        <source>The file system is read-only.</source>
+        <translation>Il file system è di sola lettura.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Il file non esiste.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>La cartella non esiste.</translation>
+    </message>
+    <message>
+        <source>The name belongs to a folder.</source>
+        <translation>Il nome appartiene a una cartella.</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder.</source>
+        <translation>Una parte del percorso non è una cartella.</translation>
+    </message>
+    <message>
+        <source>The file is too large for the file system.</source>
+        <translation>Il file è troppo grande per il file system.</translation>
+    </message>
+    <message>
+        <source>The device reported an input or output error.</source>
+        <translation>Il dispositivo ha segnalato un errore di input o output.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Il nome è troppo lungo.</translation>
+    </message>
+    <message>
+        <source>The file is %1, more than the %2 that can be opened here.</source>
+        <translation>Il file è di %1, più dei %2 che si possono aprire qui.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Monday</source>
@@ -81,7 +136,7 @@
     </message>
     <message>
         <source>The Ram</source>
-        <translation>L'Ariete</translation>
+        <translation>L&apos;Ariete</translation>
     </message>
     <message>
         <source>The Bull</source>
@@ -113,7 +168,7 @@
     </message>
     <message>
         <source>The Archer</source>
-        <translation>L'Arciere</translation>
+        <translation>L&apos;Arciere</translation>
     </message>
     <message>
         <source>The Sea-Goat</source>
@@ -121,7 +176,7 @@
     </message>
     <message>
         <source>The Water-Bearer</source>
-        <translation>Il Portatore d'Acqua</translation>
+        <translation>Il Portatore d&apos;Acqua</translation>
     </message>
     <message>
         <source>The Fishes</source>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>MTools::WholeFile</name>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>장치에 남은 공간이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up.</source>
+        <translation>디스크 할당량을 모두 사용했습니다.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The file system is read-only.</source>
+        <translation>파일 시스템이 읽기 전용입니다.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>폴더가 없습니다.</translation>
+    </message>
+    <message>
+        <source>The name belongs to a folder.</source>
+        <translation>이 이름은 폴더의 이름입니다.</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder.</source>
+        <translation>경로의 일부가 폴더가 아닙니다.</translation>
+    </message>
+    <message>
+        <source>The file is too large for the file system.</source>
+        <translation>파일이 파일 시스템에 비해 너무 큽니다.</translation>
+    </message>
+    <message>
+        <source>The device reported an input or output error.</source>
+        <translation>장치에서 입출력 오류를 보고했습니다.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>이름이 너무 깁니다.</translation>
+    </message>
+    <message>
+        <source>The file is %1, more than the %2 that can be opened here.</source>
+        <translation>파일 크기가 %1(으)로, 여기서 열 수 있는 %2보다 큽니다.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>파일을 읽을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Monday</source>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>MTools::WholeFile</name>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>Não há mais espaço livre no dispositivo.</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up.</source>
+        <translation>A cota de disco se esgotou.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Permissão negada.</translation>
+    </message>
+    <message>
+        <source>The file system is read-only.</source>
+        <translation>O sistema de arquivos é somente leitura.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>O arquivo não existe.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>A pasta não existe.</translation>
+    </message>
+    <message>
+        <source>The name belongs to a folder.</source>
+        <translation>O nome pertence a uma pasta.</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder.</source>
+        <translation>Uma parte do caminho não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>The file is too large for the file system.</source>
+        <translation>O arquivo é grande demais para o sistema de arquivos.</translation>
+    </message>
+    <message>
+        <source>The device reported an input or output error.</source>
+        <translation>O dispositivo informou um erro de entrada ou saída.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>O nome é longo demais.</translation>
+    </message>
+    <message>
+        <source>The file is %1, more than the %2 that can be opened here.</source>
+        <translation>O arquivo tem %1, mais do que os %2 que podem ser abertos aqui.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Não foi possível ler o arquivo.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Monday</source>

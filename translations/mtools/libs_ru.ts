@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>MTools::WholeFile</name>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>На устройстве не осталось свободного места.</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up.</source>
+        <translation>Дисковая квота исчерпана.</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>Доступ запрещён.</translation>
+    </message>
+    <message>
+        <source>The file system is read-only.</source>
+        <translation>Файловая система доступна только для чтения.</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Файл не существует.</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>Папка не существует.</translation>
+    </message>
+    <message>
+        <source>The name belongs to a folder.</source>
+        <translation>Это имя принадлежит папке.</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder.</source>
+        <translation>Часть пути не является папкой.</translation>
+    </message>
+    <message>
+        <source>The file is too large for the file system.</source>
+        <translation>Файл слишком велик для этой файловой системы.</translation>
+    </message>
+    <message>
+        <source>The device reported an input or output error.</source>
+        <translation>Устройство сообщило об ошибке ввода-вывода.</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>Имя слишком длинное.</translation>
+    </message>
+    <message>
+        <source>The file is %1, more than the %2 that can be opened here.</source>
+        <translation>Размер файла %1, это больше, чем %2, которые можно здесь открыть.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Не удалось прочитать файл.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Monday</source>

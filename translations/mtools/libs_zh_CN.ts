@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>MTools::WholeFile</name>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>设备上已没有剩余空间。</translation>
+    </message>
+    <message>
+        <source>The disk quota is used up.</source>
+        <translation>磁盘配额已用完。</translation>
+    </message>
+    <message>
+        <source>Permission denied.</source>
+        <translation>权限被拒绝。</translation>
+    </message>
+    <message>
+        <source>The file system is read-only.</source>
+        <translation>文件系统是只读的。</translation>
+    </message>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>文件不存在。</translation>
+    </message>
+    <message>
+        <source>The folder does not exist.</source>
+        <translation>文件夹不存在。</translation>
+    </message>
+    <message>
+        <source>The name belongs to a folder.</source>
+        <translation>该名称属于一个文件夹。</translation>
+    </message>
+    <message>
+        <source>A part of the path is not a folder.</source>
+        <translation>路径的一部分不是文件夹。</translation>
+    </message>
+    <message>
+        <source>The file is too large for the file system.</source>
+        <translation>文件对该文件系统来说太大。</translation>
+    </message>
+    <message>
+        <source>The device reported an input or output error.</source>
+        <translation>设备报告了输入或输出错误。</translation>
+    </message>
+    <message>
+        <source>The name is too long.</source>
+        <translation>名称太长。</translation>
+    </message>
+    <message>
+        <source>The file is %1, more than the %2 that can be opened here.</source>
+        <translation>文件大小为 %1，超过了此处可打开的 %2。</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>无法读取文件。</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Monday</source>

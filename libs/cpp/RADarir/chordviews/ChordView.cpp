@@ -1,5 +1,6 @@
 #include "RADarir/chordviews/ChordView.h"
 
+#include "MTools/WholeFile.h"
 #include "RADarir/chordviews/ChordPhotoView.h"
 #include "RADarir/chordviews/ChordStandardView.h"
 #include "RADarir/chordviews/ChordTabView.h"
@@ -22,6 +23,8 @@ constexpr int kColumnWidthDesktop = 64;
 constexpr int kColumnWidthPocket = 56;
 constexpr int kColumnSpacingPocket = 2;
 constexpr int kFrameSpacingPocket = 1;
+// The largest optimization protocol that is read.
+constexpr qint64 kMaxProtocolBytes = 16 * 1024 * 1024;
 
 bool isPlainFileName(QString const& fileName)
 {
@@ -111,12 +114,12 @@ bool ChordView::optimizationProtocol(QString const& fileName, QString const& lin
     if (!app || !isPlainFileName(fileName) || line.contains(QLatin1Char('\n')))
         return false;
     QString const path = app->supportDirectory() + fileName;
+    // A protocol grows by a line a chord; one past the bound is not read whole.
+    MTools::WholeFileRead const read = MTools::readWholeFile(path, kMaxProtocolBytes);
+    if (read.status == MTools::WholeFileRead::TooLarge || read.status == MTools::WholeFileRead::CannotRead)
+        return false;
+    QString const content = QString::fromUtf8(read.bytes);
     QFile file(path);
-    QString content;
-    if (file.open(QIODevice::ReadOnly)) {
-        content = QString::fromUtf8(file.readAll());
-        file.close();
-    }
     // Whole lines: a line that is only the end of a longer one is not present.
     QStringList lines = content.split(QLatin1Char('\n'));
     if (content.endsWith(QLatin1Char('\n')) || content.isEmpty())

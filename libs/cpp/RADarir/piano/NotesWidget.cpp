@@ -194,6 +194,11 @@ void NotesWidget::generateNamePosMap()
 void NotesWidget::mousePressEvent(QMouseEvent* event)
 {
     QFrame::mousePressEvent(event);
+    // The note under the press itself, not the one painted last: a pointer
+    // that jumps and presses at once (a tap, a pen) has had no paint there.
+    m_hoverPos = event->pos();
+    nameNote(noteAt(m_hoverPos.y(), height()));
+    update();
     // The key of the note shown with its accidental: a sharp sounds the black
     // key above, a flat the one below.
     QString const note = PianoKeys::sampleNote(PianoKeys::keyNumber(m_currentName, accidental()));
@@ -261,7 +266,7 @@ void NotesWidget::drawNote(QPainter* painter)
     float const lh = linesHeight();
     float const nw = lh / 1.2f;
     float const half = lh * 0.5f;
-    int const step = int(m_hoverPos.y() / half);
+    int const step = stepAt(m_hoverPos.y(), height());
     float const xf = (width() / 2) - nw;
     float const yf = step * half - half;
     painter->drawPixmap(QRect(int(xf), int(yf), int(2.2f * nw), int(lh)), m_notePixmap);
@@ -273,23 +278,47 @@ void NotesWidget::drawNote(QPainter* painter)
                           isFlat() ? QString(QChar(0x266D)) : QStringLiteral("#"));
     }
 
-    QString name;
-    QString solfegeName;
-    for (int octave = 0; octave <= 7 && name.isEmpty(); ++octave) {
+    nameNote(noteAt(m_hoverPos.y(), height()));
+}
+
+int NotesWidget::stepAt(int y, int height)
+{
+    float const half = float(height) / kLines * 0.5f;
+    return int(float(y) / half);
+}
+
+NotesWidget::StaffNote NotesWidget::noteAt(int y, int height)
+{
+    int const step = stepAt(y, height);
+    StaffNote note;
+    if (step == kC8Step) {
+        note.octave = 8;
+        note.letter = 0;
+        return note;
+    }
+    for (int octave = 0; octave <= 7; ++octave) {
         int const base = kC0Step - 7 * octave;
         if (step >= base - 6 && step <= base) {
-            name = QLatin1Char(kLetters[base - step]) + QString::number(octave);
-            solfegeName = m_solfege.at(base - step) + QString::number(octave);
+            note.letter = base - step;
+            note.octave = octave;
+            break;
         }
     }
-    if (step == kC8Step) {
-        name = QStringLiteral("C8");
-        solfegeName = m_solfege.at(0) + QStringLiteral("8");
-    }
-    if (!name.isEmpty() && name != m_currentName) {
-        m_currentName = name;
-        setNote(name, solfegeName);
-    }
+    return note;
+}
+
+QString NotesWidget::StaffNote::name() const
+{
+    return isNote() ? QLatin1Char(kLetters[letter]) + QString::number(octave) : QString();
+}
+
+void NotesWidget::nameNote(StaffNote const& note)
+{
+    QString const name = note.name();
+    if (name.isEmpty() || name == m_currentName)
+        return;
+    m_currentName = name;
+    setNote(name, m_solfege.at(note.letter) + QString::number(note.octave));
 }
 
 void NotesWidget::resizeEvent(QResizeEvent* event)

@@ -7,8 +7,9 @@
 //
 // Positions on the staff count half-line steps from the top: step s lies at
 // y = s x linesHeight() / 2, C4 at step c4() = 30, C8 at step 2, A0 at step 53.
-// The note is named while the staff is painted, so a note moved to only names
-// itself once the widget is shown.
+// A note hovered over is named when the staff is painted there, so a note
+// moved to only names itself once the widget is shown; a press names and
+// sounds the note under the press at once, painted or not.
 
 #include <QFrame>
 #include <QMap>
@@ -49,6 +50,22 @@ public:
     // The name of the note last named, "C4"; empty before the first.
     QString currentName() const { return m_currentName; }
 
+    // The natural note that a staff `height` pixels high names at y: letter 0
+    // (C) to 6 (B) and octave. The two top steps, and places more than five
+    // steps below A0, name nothing (letter -1).
+    // Painting and pressing both ask this, so the note drawn, named and
+    // sounded at a place is always the same one.
+    struct StaffNote
+    {
+        int letter = -1;
+        int octave = 0;
+        bool isNote() const { return letter >= 0; }
+        QString name() const;
+    };
+    static StaffNote noteAt(int y, int height);
+    // The half-line step at y, counted from the top.
+    static int stepAt(int y, int height);
+
 signals:
     // name is a natural note such as "E4"; accidental -1 flat, 0 natural, 1 sharp.
     void noteChanged(QString const& name, int accidental);
@@ -81,6 +98,8 @@ private:
     void generateNamePosMap();
     void drawLines(QPainter* painter);
     void drawNote(QPainter* painter);
+    // Names `note` in the label and the signal when it differs from the last.
+    void nameNote(StaffNote const& note);
     void setNote(QString const& name, QString const& solfegeName);
     void setNoteLabel(QString const& name, QString const& solfegeName, int accidental);
     int accidental() const;

@@ -1,12 +1,15 @@
 #include "ZEDireroz/editors/CssDoc.h"
 
+#include "MTools/WholeFile.h"
+#include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/editors/CssSyntaxHighlighter.h"
+#include "ZEDireroz/editors/PlainTextSave.h"
+#include "ZEDireroz/editors/TextFileKind.h"
 #include "ZEDireroz/frame/FileDialog.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFont>
-#include <QSaveFile>
-#include <QTextStream>
+#include <QMessageBox>
 
 namespace ZEDireroz {
 
@@ -35,12 +38,18 @@ void CssDoc::slotLoad()
     QString const name = FileDialog::getOpenFileName(this, QString(), QString(), QString(), nullptr, {});
     if (name.isEmpty())
         return;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    // A file larger than the text area can hold is refused before it is read.
+    MTools::WholeFileRead const read = MTools::readWholeFile(name, kMaxTextFileBytes);
+    if (!read.ok()) {
+        showFileError(
+            tr("The style sheet %1 could not be opened:\n%2").arg(QDir::toNativeSeparators(name), read.reason));
         return;
-    QTextStream in(&file);
-    setPlainText(in.readAll());
-    file.close();
+    }
+    // Read as the rich-text window reads plain text, so that a sheet saved
+    // without an edit keeps its encoding, its mark and its line ends.
+    PlainText const sheet = readPlainText(read.bytes);
+    setPlainText(sheet.text);
+    m_format = sheet.format;
     m_fileName = name;
     emit changeWindowTitle(m_fileName);
 }
@@ -51,18 +60,20 @@ void CssDoc::slotSave()
         slotSaveAs();
         return;
     }
+    PlainTextFormat format = m_format;
+    QByteArray bytes;
+    if (encodeForSave(this, tr("CSS Style Editor"), m_fileName, plainTextOf(document()), &format, &bytes)
+        != PlainTextSave::Encoded)
+        return;
     // Written beside the file and put in its place only when complete, so that a
     // failed write never leaves the old sheet truncated.
-    QSaveFile file(m_fileName);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+    QString reason;
+    if (!MTools::writeWholeFile(m_fileName, bytes, &reason)) {
+        showFileError(
+            tr("The style sheet could not be saved as %1:\n%2").arg(QDir::toNativeSeparators(m_fileName), reason));
         return;
-    {
-        QTextStream out(&file);
-        out << toPlainText();
     }
-    if (!file.commit())
-        return;
+    m_format = format;
     emit changeWindowTitle(m_fileName);
 }
 
@@ -73,6 +84,11 @@ void CssDoc::slotSaveAs()
         return;
     m_fileName = name;
     slotSave();
+}
+
+void CssDoc::showFileError(QString const& text)
+{
+    MessageBox::warning(this, tr("CSS Style Editor"), text, QMessageBox::Ok);
 }
 
 } // namespace ZEDireroz

@@ -1,7 +1,10 @@
 #pragma once
 // The text area of the style-sheet editor: one style sheet as plain text,
 // coloured by CssSyntaxHighlighter, with a fixed look of its own, loaded from
-// and saved to a plain text file.
+// and saved to a plain text file. A file too large for the text area is
+// refused, and a failed load or save is shown to the user with its reason.
+
+#include "ZEDireroz/editors/PlainTextFile.h"
 
 #include <QString>
 #include <QTextEdit>
@@ -31,7 +34,11 @@ public slots:
     void slotSaveAs();
 
 private:
+    void showFileError(QString const& text);
+
     QString m_fileName;
+    // How the sheet's file is written down: a new sheet is UTF-8 with LF.
+    PlainTextFormat m_format;
 };
 
 } // namespace ZEDireroz

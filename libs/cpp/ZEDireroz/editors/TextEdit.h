@@ -4,9 +4,11 @@
 // size boxes, and public slots through which another widget (the editor panel
 // of RichtextEditor) drives it without its menus.
 //
-// Files: HTML files or plain text are read; OpenDocument text, HTML and plain text
-// are written, chosen by the file name's suffix, always through a save file so
-// that a failed write leaves the old file whole. Plain text is written back in
+// Files: HTML files or plain text are read, up to kMaxTextFileBytes; a file that
+// is plainly not text (an OpenDocument file, a picture, an archive) is refused.
+// OpenDocument text, HTML and plain text are written, chosen by the file name's
+// suffix, always through a save file so that a failed write leaves the old file
+// whole; Save As gives a bare name the suffix .html, which the window reads back. Plain text is written back in
 // the encoding, byte-order mark and line ends it was read in, with every
 // character; where an edit added characters the encoding cannot hold, the user
 // is asked before the file is saved in UTF-8. PDF goes through a printer set
@@ -41,7 +43,8 @@ public:
 
     // Reads f into the window (an .htm or .html file that looks like rich text
     // as HTML, any other file as plain text) and names the document after it.
-    // False, with nothing changed, when the file is missing or cannot be read.
+    // False, with nothing changed, when the file is missing, cannot be read,
+    // is too large or is not text.
     bool load(QString const& f);
     // Whether the caller may drop the document: true when it is unmodified,
     // came from the program's resources, was saved, or the user discarded it.
@@ -108,6 +111,8 @@ private:
     void colorChanged(QColor const& c);
     void alignmentChanged(Qt::Alignment a);
     void setCurrentFileName(QString const& fileName);
+    // load(), telling in *problem (when given) why a file was not read.
+    bool loadFile(QString const& f, QString* problem);
 
     // Writes the document to path in the format its suffix names, replacing
     // the file only once the whole document is written; a failure is shown
@@ -117,9 +122,10 @@ private:
     // before a file is replaced that the file dialog did not ask about.
     bool mayReplace(QString const& chosen, QString const& path);
     void showFileError(QString const& text);
-    // The document as plain text in the form its file was read in, or in UTF-8
-    // when the user agrees to it; false when it is not to be written.
-    bool plainTextBytes(QString const& path, QByteArray* bytes);
+    // The document as plain text in the form *format gives (that of its file),
+    // or in UTF-8 when the user agrees to it; false when it is not to be
+    // written. *format becomes the form of the bytes.
+    bool plainTextBytes(QString const& path, ZEDireroz::PlainTextFormat* format, QByteArray* bytes);
 
     QAction* m_pActionSave = nullptr;
     QAction* m_pActionTextBold = nullptr;

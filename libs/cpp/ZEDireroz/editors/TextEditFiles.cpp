@@ -2,20 +2,21 @@
 // unsaved changes, printing, print preview and PDF export.
 #include "ZEDireroz/editors/TextEdit.h"
 
+#include "MTools/WholeFile.h"
 #include "ZEDireroz/dialogs/MessageBox.h"
+#include "ZEDireroz/editors/PlainTextSave.h"
+#include "ZEDireroz/editors/TextFileKind.h"
 #include "ZEDireroz/frame/FileDialog.h"
 
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextCodec>
 #include <QTextCursor>
@@ -49,24 +50,53 @@ bool mayHoldHtml(QString const& path)
            || suffix.compare(QLatin1String("html"), Qt::CaseInsensitive) == 0;
 }
 
+// HTML in the encoding its mark or its declared character set names; without
+// either, in UTF-8 where the bytes are valid UTF-8 (as most HTML written today
+// is), else in Latin-1.
+QString htmlText(QByteArray const& data)
+{
+    QTextCodec* codec = QTextCodec::codecForHtml(data, nullptr);
+    if (!codec)
+        codec = QTextCodec::codecForName(ZEDireroz::isUtf8(data) ? "UTF-8" : "ISO-8859-1");
+    return codec->toUnicode(data);
+}
+
 } // namespace
 
 bool TextEdit::load(QString const& f)
 {
-    if (!QFile::exists(f))
-        return false;
-    QFile file(f);
-    if (!file.open(QFile::ReadOnly))
-        return false;
-    QByteArray const data = file.readAll();
-    if (file.error() != QFile::NoError)
-        return false;
+    return loadFile(f, nullptr);
+}
 
-    QTextCodec* codec = Qt::codecForHtml(data);
-    QString const str = codec->toUnicode(data);
+bool TextEdit::loadFile(QString const& f, QString* problem)
+{
+    MTools::WholeFileRead const read = MTools::readWholeFile(f, ZEDireroz::kMaxTextFileBytes);
+    QString refused = read.reason;
+    if (read.ok()) {
+        switch (ZEDireroz::fileKind(read.bytes)) {
+        case ZEDireroz::FileKind::Text:
+            break;
+        case ZEDireroz::FileKind::OpenDocument:
+            refused = tr("It is an OpenDocument file, which this window writes but cannot read back.\n"
+                         "Documents saved as HTML open here again.");
+            break;
+        case ZEDireroz::FileKind::NotText:
+            refused = tr("It is not a text file: it holds a picture, an archive or other binary data.");
+            break;
+        }
+    }
+    // Shown, its bytes would be saved over the file as text.
+    if (!refused.isEmpty()) {
+        if (problem)
+            *problem = refused;
+        return false;
+    }
+    QByteArray const& data = read.bytes;
+
     m_plainTextFormat = ZEDireroz::PlainTextFormat();
-    if (mayHoldHtml(f) && Qt::mightBeRichText(str)) {
-        m_pTextEdit->setHtml(str);
+    QString const html = mayHoldHtml(f) ? htmlText(data) : QString();
+    if (!html.isNull() && Qt::mightBeRichText(html)) {
+        m_pTextEdit->setHtml(html);
     } else {
         // Every byte is decoded, zero bytes included: text after a zero byte
         // must still be there when the file is saved again.
@@ -112,13 +142,9 @@ void TextEdit::slotFileOpen()
                                                               tr("HTML-Files (*.htm *.html);;All Files (*)"));
     if (fn.isEmpty())
         return;
-    if (load(fn))
-        return;
-    QFile file(fn);
-    QString const reason = !file.exists()                ? tr("The file does not exist.")
-                           : !file.open(QFile::ReadOnly) ? file.errorString()
-                                                         : tr("The file could not be read.");
-    showFileError(tr("The file %1 could not be opened:\n%2").arg(shownPath(fn), reason));
+    QString problem;
+    if (!loadFile(fn, &problem))
+        showFileError(tr("The file %1 could not be opened:\n%2").arg(shownPath(fn), problem));
 }
 
 bool TextEdit::slotFileSave()
@@ -138,15 +164,17 @@ bool TextEdit::slotFileSave()
 
 bool TextEdit::slotFileSaveAs()
 {
+    // HTML first: the window reads back what it wrote. OpenDocument is written
+    // for a name that asks for it, but the window cannot open it again.
     QString const chosen = ZEDireroz::FileDialog::getSaveFileName(
-        this, tr("Save as..."), QString(), tr("ODF files (*.odt);;HTML-Files (*.htm *.html);;All Files (*)"));
+        this, tr("Save as..."), QString(), tr("HTML-Files (*.htm *.html);;ODF files (*.odt);;All Files (*)"));
     if (chosen.isEmpty())
         return false;
     QString fn = chosen;
     if (!(fn.endsWith(QLatin1String(".odt"), Qt::CaseInsensitive)
           || fn.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive)
           || fn.endsWith(QLatin1String(".html"), Qt::CaseInsensitive)))
-        fn += QLatin1String(".odt");
+        fn += QLatin1String(".html");
     if (!mayReplace(chosen, fn))
         return false;
     // The new name is taken only once the document is in the file, so that a
@@ -164,8 +192,10 @@ bool TextEdit::writeDocument(QString const& path)
     // written to memory first, then put in place in one step. Plain text is
     // written here, in the form its file came in.
     QByteArray content;
+    // The plain-text form is taken on only once the file holds it.
+    ZEDireroz::PlainTextFormat plainTextFormat = m_plainTextFormat;
     if (writerFormat(path) == "txt") {
-        if (!plainTextBytes(path, &content))
+        if (!plainTextBytes(path, &plainTextFormat, &content))
             return false;
     } else {
         QBuffer buffer(&content);
@@ -177,41 +207,23 @@ bool TextEdit::writeDocument(QString const& path)
             return false;
         }
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
+    QString reason;
+    if (MTools::writeWholeFile(path, content, &reason)) {
+        m_plainTextFormat = plainTextFormat;
         return true;
-    showFileError(tr("The document could not be saved as %1:\n%2").arg(shownPath(path), file.errorString()));
+    }
+    showFileError(tr("The document could not be saved as %1:\n%2").arg(shownPath(path), reason));
     return false;
 }
 
-bool TextEdit::plainTextBytes(QString const& path, QByteArray* bytes)
+bool TextEdit::plainTextBytes(QString const& path, ZEDireroz::PlainTextFormat* format, QByteArray* bytes)
 {
-    // The document's own text: toPlainText() would turn no-break spaces into
-    // spaces. Paragraphs and line breaks become line ends.
-    QString text = m_pTextEdit->document()->toRawText();
-    for (QChar& c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QChar(0xfdd0) || c == QChar(0xfdd1))
-            c = QLatin1Char('\n');
-    }
-    if (ZEDireroz::writePlainText(text, m_plainTextFormat, bytes))
-        return true;
-    int const answer = ZEDireroz::MessageBox::question(
-        this, tr("Rich Text"),
-        tr("%1 is written in %2, which cannot hold some of the characters of the document.\n"
-           "Do you want to save it in UTF-8 instead?")
-            .arg(QFileInfo(path).fileName(), QString::fromLatin1(m_plainTextFormat.codec)),
-        QMessageBox::Yes | QMessageBox::No);
-    if (answer != QMessageBox::Yes)
-        return false;
-    ZEDireroz::PlainTextFormat utf8;
-    utf8.lineEnd = m_plainTextFormat.lineEnd;
-    if (!ZEDireroz::writePlainText(text, utf8, bytes)) {
+    ZEDireroz::PlainTextSave const result = ZEDireroz::encodeForSave(
+        this, tr("Rich Text"), path, ZEDireroz::plainTextOf(m_pTextEdit->document()), format, bytes);
+    if (result == ZEDireroz::PlainTextSave::Failed)
         showFileError(tr("The document could not be saved as %1:\n%2")
                           .arg(shownPath(path), tr("The document could not be converted.")));
-        return false;
-    }
-    m_plainTextFormat = utf8;
-    return true;
+    return result == ZEDireroz::PlainTextSave::Encoded;
 }
 
 // The file dialog has asked about replacing the file the user named; a suffix
@@ -291,9 +303,9 @@ void TextEdit::slotFilePrintPdf()
                           .arg(shownPath(fileName), tr("The document could not be printed.")));
         return;
     }
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size() || !out.commit())
-        showFileError(tr("The PDF could not be written to %1:\n%2").arg(shownPath(fileName), out.errorString()));
+    QString reason;
+    if (!MTools::writeWholeFile(fileName, pdf, &reason))
+        showFileError(tr("The PDF could not be written to %1:\n%2").arg(shownPath(fileName), reason));
 }
 
 // Embedded in another widget, the window cannot be brought back once hidden:

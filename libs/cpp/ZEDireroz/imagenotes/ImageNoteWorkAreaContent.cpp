@@ -1,15 +1,16 @@
 // The composed picture, and saving it.
 #include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
 
+#include "MTools/WholeFile.h"
 #include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/FileDialog.h"
 #include "ZEDireroz/imagenotes/NoteEditWidget.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QMessageBox>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace ZEDireroz {
 
@@ -61,16 +62,17 @@ bool ImageNoteWorkArea::slotSave()
     if (path.isEmpty())
         return false;
 
-    QSaveFile file(path);
+    QByteArray png;
     QString error;
-    if (!file.open(QIODevice::WriteOnly))
-        error = file.errorString();
-    else if (!pixContent().save(&file, "PNG"))
-        error = file.error() != QFileDevice::NoError ? file.errorString() : tr("The picture could not be encoded.");
-    else if (!file.commit())
-        error = file.errorString();
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!pixContent().save(&buffer, "PNG"))
+            error = tr("The picture could not be encoded.");
+    }
+    if (error.isEmpty())
+        MTools::writeWholeFile(path, png, &error);
     if (!error.isEmpty()) {
-        file.cancelWriting();
         MessageBox::warning(this, tr("Save Picture"),
                             tr("The picture could not be saved as \"%1\".\n%2").arg(path, error), QMessageBox::Ok);
         return false;

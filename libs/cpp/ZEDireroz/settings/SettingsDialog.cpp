@@ -1,5 +1,6 @@
 #include "ZEDireroz/settings/SettingsDialog.h"
 
+#include "MTools/WholeFile.h"
 #include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/frame/Common.h"
@@ -9,13 +10,11 @@
 #include <QChildEvent>
 #include <QDir>
 #include <QDomDocument>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -38,6 +37,9 @@ QString storageButtonRules(QString const& name)
 
 QString const kSuffix = QStringLiteral("lfsettings");
 QString const kFilter = QStringLiteral("*.lfsettings");
+// The largest settings file that is read: the pages' settings fill a few
+// kilobytes.
+constexpr qint64 kMaxSettingsFileBytes = 16 * 1024 * 1024;
 
 // The file dialog must add the extension itself: only then does its overwrite
 // question name the file that is really written. The shared file dialog builds
@@ -224,12 +226,12 @@ void SettingsDialog::slotSaveSettings()
     // UTF-8, as the loader reads it; written beside the old file and moved over
     // it only when complete, so a failed save leaves the old file whole.
     QByteArray const bytes = document.toString(1).toUtf8();
-    QSaveFile file(fileName);
-    bool const saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    QString reason;
+    bool const saved = MTools::writeWholeFile(fileName, bytes, &reason);
     app->setSaveDirPath(fileName);
     if (!saved)
-        showProblem(tr("Save Settings"), tr("The settings could not be saved to %1: %2")
-                                             .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        showProblem(tr("Save Settings"),
+                    tr("The settings could not be saved to %1: %2").arg(QDir::toNativeSeparators(fileName), reason));
 }
 
 void SettingsDialog::slotLoadSettings()
@@ -241,21 +243,22 @@ void SettingsDialog::slotLoadSettings()
         return;
 
     QString problem;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = tr("The settings could not be loaded from %1: %2")
-                      .arg(QDir::toNativeSeparators(fileName), file.errorString());
+    // No settings file the dialog writes comes near the bound; a larger file
+    // is refused before it is read.
+    MTools::WholeFileRead const read = MTools::readWholeFile(fileName, kMaxSettingsFileBytes);
+    if (!read.ok()) {
+        problem =
+            tr("The settings could not be loaded from %1: %2").arg(QDir::toNativeSeparators(fileName), read.reason);
     } else {
         QDomDocument document;
         QString error;
         int line = 0;
-        if (document.setContent(&file, &error, &line))
+        if (document.setContent(read.bytes, &error, &line))
             processDomRoot(document.documentElement());
         else
             problem = tr("The settings could not be loaded from %1: %2 (line %3)")
                           .arg(QDir::toNativeSeparators(fileName), error)
                           .arg(line);
-        file.close();
     }
     app->setOpenDirPath(fileName);
     if (!problem.isEmpty())

@@ -1,12 +1,14 @@
 // The engine's mixer rendered offline (volume, pan, rate conversion, output
-// formats, sounds placed at their frame, files streamed from disk), and the
-// engine's silent clock keeping real time and placing due sounds exactly.
+// formats, sounds placed at their frame, files streamed from disk, sounds
+// that add up past full scale), and the engine's silent clock keeping real
+// time and placing due sounds exactly.
 #include "platform/audio/AudioEngine.h"
 #include "platform/audio/AudioMixer.h"
 #include "platform/audio/BeatSeries.h"
 
 #include "TestSupport/TestTone.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -42,6 +44,42 @@ VoicePtr startVoice(AudioMixer& mixer, SoundPtr sound, float volume = 1.0f, floa
     v->playing = true;
     mixer.activateLocked(v);
     return v;
+}
+
+QString resource(QString const& name)
+{
+    return QDir(QString::fromLocal8Bit(qgetenv("TICKWREN_RESOURCE_DIR"))).filePath(name);
+}
+
+// What goes out to a 16-bit stereo device: `frames` frames rendered in blocks
+// of `block`.
+std::vector<std::int16_t> renderOut(AudioMixer& mixer, int frames, int block)
+{
+    OutputFormat const format;
+    std::vector<std::int16_t> out(std::size_t(frames) * 2);
+    for (int done = 0; done < frames; done += block)
+        mixer.renderTo(reinterpret_cast<char*>(out.data() + 2 * done), std::min(block, frames - done), format);
+    return out;
+}
+
+// The same voices added up plainly: each rendered alone (well within full
+// scale), in the mixer's order, so the sum is exactly the mixer's before any
+// gain of its own.
+std::vector<float> plainSum(std::vector<SoundPtr> const& sounds, float volume, int frames, int block)
+{
+    std::vector<float> sum(std::size_t(frames) * 2, 0.0f);
+    std::vector<float> one(std::size_t(block) * 2);
+    for (SoundPtr const& sound : sounds) {
+        AudioMixer alone(48000);
+        startVoice(alone, sound, volume);
+        for (int done = 0; done < frames; done += block) {
+            int const n = std::min(block, frames - done);
+            alone.render(one.data(), n);
+            for (int i = 0; i < 2 * n; ++i)
+                sum[std::size_t(2 * done + i)] += one[std::size_t(i)];
+        }
+    }
+    return sum;
 }
 
 } // namespace
@@ -252,6 +290,116 @@ private slots:
         QCOMPARE(out[1], std::int16_t(-32767));
         QVERIFY(out[2] > 32000);
         QCOMPARE(out[3], std::int16_t(-32767));
+    }
+
+    // The strings of a guitar chord started together, each at a page's
+    // volume, add up past full scale. What goes out never reaches full scale,
+    // the gain it went out with (output over the plain sum) never steps, and
+    // once the chord has faded below full scale the output is the plain sum
+    // again, sample for sample.
+    void chordNeverClipsNorSteps_data()
+    {
+        QTest::addColumn<QStringList>("notes");
+        QTest::addColumn<int>("block"); // frames rendered at a time
+        QStringList const a{"E2", "A2", "E3", "A3", "Cd4", "E4"};
+        QTest::newRow("A, blocks of 10 ms") << a << 480;
+        QTest::newRow("A, blocks of 64 frames") << a << 64;
+        QTest::newRow("A, blocks of 4000 frames") << a << 4000;
+        QTest::newRow("E, blocks of 10 ms") << QStringList{"E2", "B2", "E3", "Gd3", "B3", "E4"} << 480;
+        QTest::newRow("G, blocks of 10 ms") << QStringList{"G2", "B2", "D3", "G3", "B3", "G4"} << 480;
+        QTest::newRow("C, five strings") << QStringList{"C3", "E3", "G3", "C4", "E4"} << 480;
+    }
+    void chordNeverClipsNorSteps()
+    {
+        QFETCH(QStringList, notes);
+        QFETCH(int, block);
+        constexpr float kVolume = 0.5f; // a page's player
+        constexpr int kFrames = 48000 * 4;
+        std::vector<SoundPtr> sounds;
+        for (QString const& note : notes) {
+            SoundPtr s = DecodedSoundCache::load(resource("guitar_440_" + note + ".mp3"));
+            QVERIFY2(s, qPrintable(note));
+            sounds.push_back(s);
+        }
+        std::vector<float> const plain = plainSum(sounds, kVolume, kFrames, block);
+        float plainPeak = 0.0f;
+        for (float v : plain)
+            plainPeak = std::max(plainPeak, std::fabs(v));
+        QVERIFY2(plainPeak > 1.15f, qPrintable(QString("the chord peaks at only %1").arg(plainPeak)));
+
+        AudioMixer mixer(48000);
+        for (SoundPtr const& s : sounds)
+            startVoice(mixer, s, kVolume);
+        std::vector<std::int16_t> const out = renderOut(mixer, kFrames, block);
+
+        int atFullScale = 0;
+        for (std::int16_t v : out)
+            atFullScale += (v >= 32767 || v <= -32767);
+        QCOMPARE(atFullScale, 0);
+        // The gain, wherever the sum is loud enough to tell it to well within
+        // a 16-bit step.
+        double largestStep = 0.0;
+        int largestAt = -1;
+        double lowest = 1.0;
+        double previous = -1.0;
+        for (int n = 0; n < kFrames; ++n) {
+            float const p = plain[std::size_t(2 * n)];
+            if (std::fabs(p) < 0.1f) {
+                previous = -1.0;
+                continue;
+            }
+            double const gain = out[std::size_t(2 * n)] / (double(p) * 32767.0);
+            QVERIFY2(gain < 1.001, qPrintable(QString("gain %1 at frame %2").arg(gain).arg(n)));
+            lowest = std::min(lowest, gain);
+            if (previous >= 0.0 && std::fabs(gain - previous) > largestStep) {
+                largestStep = std::fabs(gain - previous);
+                largestAt = n;
+            }
+            previous = gain;
+        }
+        QVERIFY2(largestStep < 0.02,
+                 qPrintable(QString("the gain steps by %1 at frame %2").arg(largestStep).arg(largestAt)));
+        QVERIFY2(lowest < 0.9, "the mix was never brought down");
+        // Faded: the plain sum again (the last second of the chord lies well
+        // within full scale).
+        std::vector<std::int16_t> expected(std::size_t(48000) * 2);
+        AudioMixer::convert(plain.data() + std::size_t(kFrames - 48000) * 2, 48000, OutputFormat(),
+                            reinterpret_cast<char*>(expected.data()));
+        QVERIFY(std::equal(expected.begin(), expected.end(), out.end() - std::ptrdiff_t(expected.size())));
+        std::lock_guard<std::mutex> lock(mixer.mutex());
+        QCOMPARE(mixer.limiterGainLocked(), 1.0f);
+    }
+
+    // A sound alone, at a page's volume or at full volume, goes out exactly
+    // as its own samples times its volume, as it always has.
+    void loneSoundIsUntouched_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<float>("volume");
+        QTest::newRow("tick") << "tick.wav" << 0.5f;
+        QTest::newRow("tick at full volume") << "tick.wav" << 1.0f;
+        QTest::newRow("bell") << "bell.wav" << 0.5f;
+        QTest::newRow("bell at full volume") << "bell.wav" << 1.0f;
+    }
+    void loneSoundIsUntouched()
+    {
+        QFETCH(QString, file);
+        QFETCH(float, volume);
+        SoundPtr sound = DecodedSoundCache::load(resource(file));
+        QVERIFY(sound);
+        QCOMPARE(sound->sampleRate, 48000);
+        QCOMPARE(sound->channels, 1);
+        AudioMixer mixer(48000);
+        startVoice(mixer, sound, volume);
+        int const frames = int(sound->frames) + 480;
+        std::vector<float> out(std::size_t(frames) * 2);
+        for (int done = 0; done < frames; done += 480)
+            mixer.render(out.data() + 2 * done, std::min(480, frames - done));
+        for (int n = 0; n < frames; ++n) {
+            float const expected = n < sound->frames ? sound->samples[std::size_t(n)] * volume : 0.0f;
+            QVERIFY2(out[std::size_t(2 * n)] == expected && out[std::size_t(2 * n + 1)] == expected,
+                     qPrintable(QString("frame %1: %2 for %3").arg(n).arg(out[std::size_t(2 * n)]).arg(expected)));
+        }
     }
 
     void placesSoundsAtTheirFrame_data()

@@ -584,6 +584,13 @@ void TestVCard::fromFile()
     const QList<vCard> cards = vCard::fromFile(path);
     QCOMPARE(cards.size(), 2);
     QCOMPARE(describe(cards.at(1)), QStringList{"FN[]={B}"});
+
+    // A file larger than any address book (64 MiB) is refused before it is
+    // read: a sparse file that starts with a card gives none.
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.resize(64 * 1024 * 1024 + 1));
+    file.close();
+    QCOMPARE(vCard::fromFile(path).size(), 0);
 }
 
 namespace {

@@ -30,6 +30,14 @@ void hover(NotesWidget& staff, int y)
     staff.grab();
 }
 
+// Moves the pointer to y without painting: the staff is not repainted before
+// whatever comes next, as when a pointer jumps and presses at once.
+void jump(NotesWidget& staff, int y)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(staff.width() / 2, y), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&staff, &move);
+}
+
 void click(NotesWidget& staff, int y)
 {
     QTest::mouseClick(&staff, Qt::LeftButton, Qt::NoModifier, QPoint(staff.width() / 2, y));
@@ -269,12 +277,57 @@ private slots:
         QVERIFY2(PianoTesting::isGeneratedPianoSample(f.staff.played.first()), qPrintable(f.staff.played.first()));
     }
 
-    // A click before any note was named asks for a file that is not there; its
-    // player still goes away.
+    // A press names and sounds the note under the press itself, whatever the
+    // staff last painted: the pointer rests on one note (painted), jumps to
+    // another and presses before any repaint, or presses with no move at all
+    // (a tap, a pen).
+    void pressSoundsTheNoteUnderIt_data()
+    {
+        QTest::addColumn<QString>("rest"); // painted there first; empty: nowhere
+        QTest::addColumn<bool>("moved");   // a move to the press's place comes first, unpainted
+        QTest::addColumn<QString>("pressed");
+        QTest::newRow("rest on F4, jump to F5") << "F4" << true << "F5";
+        QTest::newRow("rest on B5, jump to G4") << "B5" << true << "G4";
+        QTest::newRow("rest on C8, jump to A0") << "C8" << true << "A0";
+        QTest::newRow("rest on E4, press on G2 with no move") << "E4" << false << "G2";
+        QTest::newRow("first press, no move before") << "" << false << "C4";
+        QTest::newRow("first press after an unpainted move") << "" << true << "A4";
+    }
+    void pressSoundsTheNoteUnderIt()
+    {
+        QFETCH(QString, rest);
+        QFETCH(bool, moved);
+        QFETCH(QString, pressed);
+        Fixture f;
+        if (!rest.isEmpty()) {
+            hover(f.staff, f.staff.nameToPos(rest).y());
+            QCOMPARE(f.staff.currentName(), rest);
+        }
+        QSignalSpy changed(&f.staff, &NotesWidget::noteChanged);
+        int const y = f.staff.nameToPos(pressed).y();
+        if (moved)
+            jump(f.staff, y);
+        QTest::mousePress(&f.staff, Qt::LeftButton, Qt::NoModifier, QPoint(f.staff.width() / 2, y));
+        QCOMPARE(f.staff.played.size(), 1);
+        QVERIFY2(f.staff.played.first().endsWith("/piano_440_" + pressed + ".mp3"), qPrintable(f.staff.played.first()));
+        QVERIFY2(PianoTesting::isGeneratedPianoSample(f.staff.played.first()), qPrintable(f.staff.played.first()));
+        QCOMPARE(f.staff.currentName(), pressed);
+        QVERIFY2(labelText(f.staff).contains(">" + pressed + "<"), qPrintable(labelText(f.staff)));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first(), (QList<QVariant>{pressed, 0}));
+        // The repaint that follows draws the same note and names nothing new.
+        f.staff.grab();
+        QTest::mouseRelease(&f.staff, Qt::LeftButton, Qt::NoModifier, QPoint(f.staff.width() / 2, y));
+        QCOMPARE(f.staff.currentName(), pressed);
+        QCOMPARE(changed.count(), 1);
+    }
+
+    // A press on the top steps before any note was named asks for a file that
+    // is not there; its player still goes away.
     void missingSampleLeavesNoPlayer()
     {
         Fixture f;
-        click(f.staff, 30 * kHalfStep + 1);
+        click(f.staff, 1 * kHalfStep + 1);
         QCOMPARE(f.staff.played.size(), 1);
         QVERIFY(f.staff.played.first().endsWith("/piano_440_.mp3"));
         QVERIFY(!QFileInfo::exists(f.staff.played.first()));

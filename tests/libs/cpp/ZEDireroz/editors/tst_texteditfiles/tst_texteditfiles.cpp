@@ -1,14 +1,19 @@
 // The rich-text window's files: the Save As suffixes, the writer chosen by the
 // suffix, the question about unsaved changes before New, Open and closing,
-// failures shown to the user with nothing lost, plain text with zero bytes,
-// PDF export (rendered back to a picture) and the print dialogs. Dialogs are
-// answered as a user would.
+// failures shown to the user with nothing lost, files refused for their kind or
+// size, saves in read-only folders and on a full disk, PDF export (rendered
+// back to a picture) and the print dialogs. Dialogs are answered as a user would.
+#include "MTools/WholeFile.h"
+#include "TestSupport/ChildNamespace.h"
 #include "TestSupport/FileDialogDriver.h"
 #include "TestSupport/ModalDriver.h"
 #include "ZEDireroz/dialogs/MessageBox.h"
 #include "ZEDireroz/editors/TextEdit.h"
+#include "ZEDireroz/editors/TextFileKind.h"
 
 #include <QAction>
+#include <QBuffer>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -16,6 +21,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextCursor>
@@ -23,7 +29,13 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <random>
+
 namespace {
+
+constexpr qint64 kMiB = 1024 * 1024;
+// The largest file the window opens, as the docs give it.
+constexpr qint64 kLargestFile = 128 * kMiB;
 
 void writeFile(QString const& path, QByteArray const& bytes)
 {
@@ -101,6 +113,7 @@ struct FileAnswer
 {
     int shown = 0;
     QString title;
+    QStringList filters;
     QTimer timer;
     explicit FileAnswer(QString const& path)
     {
@@ -112,6 +125,7 @@ struct FileAnswer
                     continue;
                 ++shown;
                 title = dialog->windowTitle();
+                filters = dialog->nameFilters();
                 if (path.isEmpty()) {
                     dialog->reject();
                 } else {
@@ -171,6 +185,67 @@ QByteArray utf32le(QString const& text)
     return bytes;
 }
 
+// UTF-16 and UTF-32 in either byte order, with or without a mark, written
+// out by hand from the text's code points.
+QByteArray utf16(QString const& text, bool littleEndian, bool mark)
+{
+    QByteArray const bytes = utf16(text, littleEndian);
+    return mark ? bytes : bytes.mid(2);
+}
+
+QByteArray utf32(QString const& text, bool littleEndian, bool mark)
+{
+    QByteArray bytes;
+    QVector<uint> codePoints = text.toUcs4();
+    if (mark)
+        codePoints.prepend(0xfeff);
+    for (uint const c : codePoints) {
+        for (int i = 0; i < 4; ++i)
+            bytes += char(c >> (littleEndian ? 8 * i : 24 - 8 * i) & 0xff);
+    }
+    return bytes;
+}
+
+// Random text across every plane, rich in what tells encodings and line ends
+// apart: CR, LF, the characters the text box breaks lines at, NUL, form feeds.
+QString randomText(QRandomGenerator& random)
+{
+    static uint const special[] = {'\r',   '\n', '\r', '\n', 0x2028, 0x2029, 0xfdd0,
+                                   0xfdd1, 0x85, 0,    '\f', 0xfeff, 0xfffc};
+    QVector<uint> codePoints;
+    int const size = random.bounded(0, 60);
+    for (int i = 0; i < size; ++i) {
+        uint c = 0;
+        switch (random.bounded(6)) {
+        case 0:
+            c = special[random.bounded(int(sizeof(special) / sizeof(special[0])))];
+            break;
+        case 1:
+            c = random.bounded(0x80u, 0x100u);
+            break;
+        case 2:
+            c = random.bounded(0x100u, 0xd800u);
+            break;
+        case 3:
+            c = random.bounded(0x10000u, 0x110000u);
+            break;
+        default:
+            c = random.bounded(0x20u, 0x7fu);
+            break;
+        }
+        codePoints.append(c);
+    }
+    return QString::fromUcs4(codePoints.constData(), codePoints.size());
+}
+
+QByteArray randomBytes(QRandomGenerator& random)
+{
+    QByteArray bytes(random.bounded(0, 120), Qt::Uninitialized);
+    for (char& b : bytes)
+        b = char(random.bounded(256));
+    return bytes;
+}
+
 QString crlf(QString text)
 {
     return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
@@ -220,9 +295,10 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("kind");
+        // HTML first: the window opens what it saved.
         QTest::addRow("no suffix") << "notes"
-                                   << "notes.odt"
-                                   << "odt";
+                                   << "notes.html"
+                                   << "html";
         QTest::addRow("upper-case html kept") << "NOTES.HTML"
                                               << "NOTES.HTML"
                                               << "html";
@@ -233,9 +309,9 @@ private slots:
                                              << "Report.ODT"
                                              << "odt";
         // Plain text would drop the formatting: the document stays rich.
-        QTest::addRow("txt gets odt") << "notes.txt"
-                                      << "notes.txt.odt"
-                                      << "odt";
+        QTest::addRow("txt gets html") << "notes.txt"
+                                       << "notes.txt.html"
+                                       << "html";
     }
     void saveAsSuffixes()
     {
@@ -252,6 +328,7 @@ private slots:
         QVERIFY(window.slotFileSaveAs());
         QCOMPARE(answer.shown, 1);
         QCOMPARE(answer.title, QStringLiteral("Save as..."));
+        QCOMPARE(answer.filters.value(0), QStringLiteral("HTML-Files (*.htm *.html)"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({written}));
         QCOMPARE(kindOf(readFile(dir.filePath(written)), QStringLiteral("Rich words!")), kind);
         QCOMPARE(window.fileName(), dir.filePath(written));
@@ -268,12 +345,12 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("existing");
         QTest::addColumn<bool>("replace");
-        QTest::addRow("notes over notes.odt, no") << false << "notes"
-                                                  << "notes.odt" << false;
-        QTest::addRow("notes over notes.odt, yes") << false << "notes"
-                                                   << "notes.odt" << true;
-        QTest::addRow("notes.txt over notes.txt.odt, no") << false << "notes.txt"
-                                                          << "notes.txt.odt" << false;
+        QTest::addRow("notes over notes.html, no") << false << "notes"
+                                                   << "notes.html" << false;
+        QTest::addRow("notes over notes.html, yes") << false << "notes"
+                                                    << "notes.html" << true;
+        QTest::addRow("notes.txt over notes.txt.html, no") << false << "notes.txt"
+                                                           << "notes.txt.html" << false;
         QTest::addRow("pdf report over report.pdf, no") << true << "report"
                                                         << "report.pdf" << false;
         QTest::addRow("pdf report over report.pdf, yes") << true << "report"
@@ -304,7 +381,7 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({existing}));
         QCOMPARE(readFile(target) == "earlier work", !replace);
         if (replace)
-            QCOMPARE(kindOf(readFile(target), QStringLiteral("new words")), QString(pdf ? "pdf" : "odt"));
+            QCOMPARE(kindOf(readFile(target), QStringLiteral("new words")), QString(pdf ? "pdf" : "html"));
         if (!pdf) {
             QCOMPARE(saved, replace);
             QCOMPARE(window.fileName(), replace ? target : QString());
@@ -375,8 +452,9 @@ private slots:
             QVERIFY(window.isWindowModified());
         } else {
             QVERIFY(saved);
-            QCOMPARE(window.fileName(), path(newName + QStringLiteral(".odt")));
-            QCOMPARE(kindOf(readFile(window.fileName()), QString()), QStringLiteral("odt"));
+            QCOMPARE(window.fileName(), path(newName + QStringLiteral(".html")));
+            QCOMPARE(kindOf(readFile(window.fileName()), QStringLiteral("plain words and more")),
+                     QStringLiteral("html"));
             QVERIFY(!window.isWindowModified());
         }
     }
@@ -413,7 +491,7 @@ private slots:
         QCOMPARE(window.windowTitle(), untitled());
         QCOMPARE(window.fileName(), QString());
         if (saveAs == QLatin1String("kept"))
-            QCOMPARE(kindOf(readFile(dir.filePath("kept.odt")), QStringLiteral("draft")), QStringLiteral("odt"));
+            QCOMPARE(kindOf(readFile(dir.filePath("kept.html")), QStringLiteral("draft")), QStringLiteral("html"));
         else
             QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     }
@@ -423,7 +501,7 @@ private slots:
     {
         QTest::addColumn<QString>("resource");
         QTest::addRow("unmodified") << QString();
-        QTest::addRow("from the resources") << QStringLiteral(":/images/mac/textbold.png");
+        QTest::addRow("from the resources") << QStringLiteral(":/texteditfiles/note.txt");
     }
     void newWithoutQuestion()
     {
@@ -578,23 +656,6 @@ private slots:
         QCOMPARE(readFile(file), bytes + "added");
     }
 
-    // Every byte of a plain-text file survives load and save, a zero byte included.
-    void zeroByteRoundTrip()
-    {
-        static char const raw[] = "abc\0def\nzweite Zeile \xc3\xa9t\xc3\xa9\n";
-        QByteArray const bytes(raw, sizeof(raw) - 1);
-        QString const file = path(QStringLiteral("zero.txt"));
-        writeFile(file, bytes);
-        TextEdit window(nullptr);
-        QVERIFY(window.load(file));
-        QString const text = window.textArea()->toPlainText();
-        QCOMPARE(text.size(), 25);
-        QCOMPARE(text.at(3), QChar(0));
-        QVERIFY(text.endsWith(QStringLiteral("\u00e9t\u00e9\n")));
-        QVERIFY(window.slotFileSave());
-        QCOMPARE(readFile(file), bytes);
-    }
-
     // Plain text comes back as it was read: in its encoding (told by its
     // byte-order mark, else UTF-8 when it is valid UTF-8, else the system's
     // 8-bit encoding), with its mark, its line ends and every character.
@@ -620,6 +681,33 @@ private slots:
         // A mark followed by what is not UTF-8 is no UTF-8 file: its bytes are kept.
         QTest::addRow("mark, then Latin-1") << mark + latin1(text) << QString::fromLatin1(mark + latin1(text));
         QTest::addRow("empty") << QByteArray() << QString();
+
+        // Characters the text box breaks lines at come back as themselves.
+        for (ushort const own : {0x2028, 0x2029, 0xfdd0, 0xfdd1}) {
+            QString const file = QStringLiteral("one") + QChar(own) + QStringLiteral("two G\n");
+            QTest::addRow("UTF-8, U+%X", own) << file.toUtf8() << QStringLiteral("one\ntwo G\n");
+            QTest::addRow("UTF-16 BE, U+%X", own) << utf16(file, false) << QStringLiteral("one\ntwo G\n");
+        }
+        QTest::addRow("UTF-8, U+2028 first, then CR LF") << QByteArray("a\xe2\x80\xa8"
+                                                                       "b\r\nGc\r\n")
+                                                         << QStringLiteral("a\nb\nGc\n");
+
+        // Mixed line ends stay as they were, lines away from an edit included.
+        QTest::addRow("UTF-8, LF, CR LF and CR")
+            << QByteArray("one\ntwo\r\nthree\rG\n\r\n") << "one\ntwo\nthree\nG\n\n";
+        QTest::addRow("Latin-1, CR LF then LF")
+            << latin1(QStringLiteral("K\u00f6ln\r\nG\nx\n\r")) << QStringLiteral("K\u00f6ln\nG\nx\n\n");
+
+        // UTF-32 with characters above U+FFFF, and UTF-16 without a mark.
+        QString const emoji = QStringLiteral("Gr\u00fc\u00dfe \U0001F600 \u4e2d\nZeile \U00010348\r\n");
+        QTest::addRow("UTF-32 LE, emoji") << utf32(emoji, true, true) << QString(emoji).remove(QLatin1Char('\r'));
+        QTest::addRow("UTF-32 BE, emoji") << utf32(emoji, false, true) << QString(emoji).remove(QLatin1Char('\r'));
+        QTest::addRow("UTF-32 LE without a mark") << utf32(text, true, false) << text;
+        QTest::addRow("UTF-16 LE without a mark") << utf16(text, true, false) << text;
+        QTest::addRow("UTF-16 BE without a mark, CR LF") << utf16(crlf(text), false, false) << text;
+        QTest::addRow("UTF-16 LE without a mark, a CR LF") << QByteArray("G\0\r\0\n\0", 6) << "G\n";
+        QTest::addRow("UTF-16 LE without a mark, emoji")
+            << utf16(emoji, true, false) << QString(emoji).remove(QLatin1Char('\r'));
     }
     void plainTextKeepsItsBytes()
     {
@@ -646,6 +734,118 @@ private slots:
         changeOneLetter(window);
         QVERIFY(window.slotFileSave());
         QCOMPARE(readFile(file).toHex(' '), edited.toHex(' '));
+    }
+
+    // Many generated files of each kind: every one the window opens is saved
+    // byte for byte as it was when nothing was edited, without a question.
+    void generatedFilesKeepTheirBytes_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (char const* kind : {"random bytes", "Latin-1", "UTF-8", "UTF-8 with mark", "UTF-16 LE", "UTF-16 BE",
+                                 "UTF-16 LE without a mark", "UTF-16 BE without a mark", "UTF-16 with mark, stray byte",
+                                 "UTF-32 LE", "UTF-32 BE", "UTF-32 LE without a mark", "UTF-32 BE without a mark"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void generatedFilesKeepTheirBytes()
+    {
+        QFETCH(QString, kind);
+        int const kFiles = 60;
+        QRandomGenerator random(uint(qHash(kind)));
+        QTemporaryDir dir;
+        QString const file = dir.filePath(QStringLiteral("note.txt"));
+        TextEdit window(nullptr);
+        int questions = 0;
+        ModalAnswer box([&](QDialog* dialog) {
+            ++questions;
+            dialog->reject();
+        });
+        QStringList changed;
+        int opened = 0;
+        for (int i = 0; i < kFiles; ++i) {
+            QString const text = randomText(random);
+            bool const le = kind.contains(QLatin1String("LE"));
+            bool const mark = !kind.contains(QLatin1String("without"));
+            QByteArray bytes;
+            if (kind == QLatin1String("random bytes"))
+                bytes = randomBytes(random);
+            else if (kind == QLatin1String("Latin-1"))
+                bytes = randomBytes(random).replace('\0', 'x');
+            else if (kind.startsWith(QLatin1String("UTF-8")))
+                bytes = (mark && kind.contains(QLatin1String("mark")) ? QByteArray("\xef\xbb\xbf") : QByteArray())
+                        + text.toUtf8();
+            else if (kind.startsWith(QLatin1String("UTF-16 with mark")))
+                bytes = utf16(text, i % 2 == 0, true) + char(random.bounded(256));
+            else if (kind.startsWith(QLatin1String("UTF-16")))
+                bytes = utf16(text, le, mark);
+            else
+                bytes = utf32(text, le, mark);
+            writeFile(file, bytes);
+            if (!window.load(file)) {
+                // Refused, untouched, only as not text: zero bytes that no
+                // UTF-16 or UTF-32 reading explains.
+                QCOMPARE(ZEDireroz::fileKind(bytes), ZEDireroz::FileKind::NotText);
+                QCOMPARE(readFile(file), bytes);
+                continue;
+            }
+            ++opened;
+            window.textArea()->document()->setModified(true);
+            QByteArray const saved = window.slotFileSave() ? readFile(file) : QByteArray("<not saved>");
+            if (saved != bytes && changed.size() < 5)
+                changed << QString::fromLatin1(bytes.toHex(' ') + "\n  saved as " + saved.toHex(' '));
+            else if (saved != bytes)
+                changed << QString();
+        }
+        // Text across every plane without a mark is often not plainly UTF-16.
+        QVERIFY2(opened > kFiles / 4, qPrintable(QString::number(opened)));
+        QCOMPARE(questions, 0);
+        QVERIFY2(changed.isEmpty(),
+                 qPrintable(QString::number(changed.size()) + QStringLiteral(" of ") + QString::number(opened)
+                            + QStringLiteral(" changed, e.g.\n") + changed.join(QLatin1Char('\n'))));
+    }
+
+    // HTML without a declared character set or a mark is read as UTF-8 when
+    // its bytes are valid UTF-8, else as Latin-1; a declaration is followed.
+    // Saved without an edit, it reads back the same.
+    void htmlCharacterSet_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QString const words = QStringLiteral("Gr\u00fc\u00dfe");
+        QTest::addRow("UTF-8, nothing declared") << QByteArray("<p>Gr\xc3\xbc\xc3\x9f"
+                                                               "e</p>")
+                                                 << words;
+        QTest::addRow("Latin-1, nothing declared") << QByteArray("<p>Gr\xfc\xdf"
+                                                                 "e</p>")
+                                                   << words;
+        QTest::addRow("UTF-8 declared") << QByteArray(
+            "<html><head><meta charset=\"utf-8\"></head><body><p>Gr\xc3\xbc\xc3\x9f"
+            "e</p></body></html>") << words;
+        QTest::addRow("Latin-1 declared")
+            << QByteArray("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                          "charset=iso-8859-1\"></head><body><p>Gr\xfc\xdf"
+                          "e</p></body></html>")
+            << words;
+        QTest::addRow("UTF-8 with mark") << QByteArray("\xef\xbb\xbf<p>Gr\xc3\xbc\xc3\x9f"
+                                                       "e</p>")
+                                         << words;
+    }
+    void htmlCharacterSet()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QString const file = dir.filePath(QStringLiteral("page.html"));
+        writeFile(file, bytes);
+        {
+            TextEdit window(nullptr);
+            QVERIFY(window.load(file));
+            QCOMPARE(window.textArea()->toPlainText(), shown);
+            window.textArea()->document()->setModified(true);
+            QVERIFY(window.slotFileSave());
+        }
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        QCOMPARE(window.textArea()->toPlainText(), shown);
     }
 
     // An edit that the file's encoding cannot hold is saved in UTF-8 only
@@ -725,7 +925,7 @@ private slots:
         FileAnswer names(target);
         QVERIFY(!window.slotFileSaveAs());
         QCOMPARE(box.shown, 1);
-        QVERIFY2(box.text.contains(QStringLiteral("precious.odt")), qPrintable(box.text));
+        QVERIFY2(box.text.contains(QStringLiteral("precious.html")), qPrintable(box.text));
         QCOMPARE(window.fileName(), QString());
         QCOMPARE(window.windowTitle(), untitled());
         QVERIFY(window.isWindowModified());
@@ -748,6 +948,251 @@ private slots:
         QCOMPARE(box.shown, 1);
         QVERIFY(window.isWindowModified());
         QCOMPARE(window.fileName(), file);
+    }
+
+    // A song typed and saved under a bare name opens again as it was typed.
+    void savedDocumentOpensAgain()
+    {
+        QTemporaryDir dir;
+        {
+            TextEdit author(nullptr);
+            author.setHtml(QStringLiteral("<p><b>Chorus:</b> C G Am F</p>"));
+            FileAnswer names(dir.filePath(QStringLiteral("song")));
+            QVERIFY(author.slotFileSaveAs());
+        }
+        QString const song = dir.filePath(QStringLiteral("song.html"));
+        TextEdit window(nullptr);
+        QVERIFY(window.load(song));
+        QCOMPARE(window.textArea()->toPlainText(), QStringLiteral("Chorus: C G Am F"));
+        QTextCursor cursor(window.textArea()->document());
+        cursor.setPosition(2);
+        QCOMPARE(cursor.charFormat().fontWeight(), int(QFont::Bold));
+        QCOMPARE(window.fileName(), song);
+    }
+
+    // What is plainly not text is refused when opened, the window's own
+    // OpenDocument files first among them: nothing is read into the window,
+    // and no later save can write what would have been shown over the file.
+    void refusesWhatIsNotText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // empty: the window writes song.odt itself
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QString const notText = QStringLiteral("not a text file");
+        QString const odf = QStringLiteral("OpenDocument");
+        // A stored zip entry, as any zip tool writes it.
+        QByteArray const zip = QByteArray("PK\x03\x04\x0a\x00\x00\x00\x00\x00", 10) + QByteArray(16, '\x01')
+                               + QByteArray("\x05\x00\x00\x00", 4) + "a.txt" + "hello";
+        QByteArray png;
+        QByteArray jpeg;
+        {
+            QImage image(8, 8, QImage::Format_RGB32);
+            image.fill(Qt::darkBlue);
+            QBuffer pngBuffer(&png);
+            QVERIFY(image.save(&pngBuffer, "PNG"));
+            QBuffer jpegBuffer(&jpeg);
+            QVERIFY(image.save(&jpegBuffer, "JPEG"));
+        }
+        // No zero byte in it: known by its signature alone.
+        QByteArray const pdf = "%PDF-1.4\n1 0 obj\n<< /Type /Catalog >>\nendobj\ntrailer\n<< /Root 1 0 R >>\n%%EOF\n";
+        QByteArray const gif = QByteArray("GIF89a\x01\x00\x01\x00\x80\x01\x00", 13);
+        QByteArray random(4096, '\0');
+        std::mt19937 generator(50);
+        for (char& byte : random)
+            byte = char(generator() & 0xff);
+        random[0] = 'x'; // no byte-order mark by chance
+        QTest::addRow("the window's own OpenDocument file") << QByteArray() << "song.odt" << odf;
+        QTest::addRow("OpenDocument file named .txt") << QByteArray() << "song.txt" << odf;
+        QTest::addRow("zip archive") << zip << "songs.zip" << notText;
+        QTest::addRow("PNG picture") << png << "cover.png" << notText;
+        QTest::addRow("JPEG picture named .txt") << jpeg << "cover.txt" << notText;
+        QTest::addRow("GIF picture") << gif << "cover.gif" << notText;
+        QTest::addRow("PDF") << pdf << "score.pdf" << notText;
+        QTest::addRow("PDF named .html") << pdf << "score.html" << notText;
+        QTest::addRow("random bytes") << random << "data.txt" << notText;
+        QTest::addRow("text with a zero byte") << QByteArray("abc\0def\n", 8) << "zero.txt" << notText;
+    }
+    void refusesWhatIsNotText()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString const target = dir.filePath(name);
+        if (bytes.isEmpty()) {
+            TextEdit author(nullptr);
+            typeInto(author, QStringLiteral("Chorus: C G Am F"));
+            FileAnswer names(dir.filePath(QStringLiteral("song.odt")));
+            QVERIFY(author.slotFileSaveAs());
+            if (name != QLatin1String("song.odt"))
+                QVERIFY(QFile::rename(dir.filePath(QStringLiteral("song.odt")), target));
+            QCOMPARE(kindOf(readFile(target), QStringLiteral("Chorus: C G Am F")), QStringLiteral("odt"));
+        } else {
+            writeFile(target, bytes);
+        }
+        QByteArray const before = readFile(target);
+        QString const kept = dir.filePath(QStringLiteral("kept.txt"));
+        writeFile(kept, "kept words\n");
+        TextEdit window(nullptr);
+        QVERIFY(window.load(kept));
+
+        BoxAnswer box;
+        FileAnswer names(target);
+        window.slotFileOpen();
+        QCOMPARE(names.shown, 1);
+        QCOMPARE(box.shown, 1);
+        QCOMPARE(box.className, QStringLiteral("ZEDireroz::MessageBox"));
+        QVERIFY2(box.text.contains(QDir::toNativeSeparators(target)) && box.text.contains(reason),
+                 qPrintable(box.text));
+        QCOMPARE(rawText(window), QStringLiteral("kept words\n"));
+        QCOMPARE(window.fileName(), kept);
+        QVERIFY(!window.isWindowModified());
+        QVERIFY(!window.load(target));
+        QCOMPARE(window.fileName(), kept);
+
+        typeInto(window, QStringLiteral("!"));
+        QVERIFY(window.slotFileSave());
+        QCOMPARE(readFile(kept), QByteArray("kept words\n!"));
+        QCOMPARE(readFile(target).toHex(' '), before.toHex(' '));
+        QStringList files{QStringLiteral("kept.txt"), name};
+        files.sort(Qt::CaseInsensitive);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), files);
+    }
+
+    // Zero bytes that UTF-16 or UTF-32 text explains do not make a file binary:
+    // it opens, and an untouched save gives back its bytes.
+    void opensTextWithZeroBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addRow("UTF-16 LE with mark") << utf16(kPlainText, true);
+        QTest::addRow("UTF-16 BE with mark, a stray last byte") << utf16(kPlainText, false) + 'x';
+        QTest::addRow("UTF-32 LE with mark") << utf32le(kPlainText);
+    }
+    void opensTextWithZeroBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        QString const file = dir.filePath(QStringLiteral("note.txt"));
+        writeFile(file, bytes);
+        TextEdit window(nullptr);
+        QVERIFY(window.load(file));
+        window.textArea()->document()->setModified(true);
+        QVERIFY(window.slotFileSave());
+        QCOMPARE(readFile(file).toHex(' '), bytes.toHex(' '));
+    }
+
+    // A file too large for the window is refused before it is read, named with
+    // its size: just above the bound, the size that ran out of memory, and one
+    // over 2 GB that came back empty (sparse files, nothing read).
+    void refusesFilesTooLarge_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::addRow("just above the bound") << kLargestFile + 1;
+        QTest::addRow("1.1 GB") << 1100 * kMiB;
+        QTest::addRow("over 2 GB") << 2560 * kMiB;
+    }
+    void refusesFilesTooLarge()
+    {
+        QFETCH(qint64, size);
+        QTemporaryDir dir;
+        QString const log = dir.filePath(QStringLiteral("log.txt"));
+        {
+            QFile file(log);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(size));
+        }
+        QString const kept = dir.filePath(QStringLiteral("kept.txt"));
+        writeFile(kept, "kept words\n");
+        TextEdit window(nullptr);
+        QVERIFY(window.load(kept));
+
+        BoxAnswer box;
+        FileAnswer names(log);
+        window.slotFileOpen();
+        QCOMPARE(names.shown, 1);
+        QCOMPARE(box.shown, 1);
+        QVERIFY2(box.text.contains(QDir::toNativeSeparators(log)) && box.text.contains(MTools::fileSizeText(size))
+                     && box.text.contains(MTools::fileSizeText(kLargestFile)),
+                 qPrintable(box.text));
+        QCOMPARE(rawText(window), QStringLiteral("kept words\n"));
+        QCOMPARE(window.fileName(), kept);
+        QVERIFY(!window.isWindowModified());
+        QVERIFY(!window.load(log));
+        QCOMPARE(QFileInfo(log).size(), size);
+    }
+
+    // A file the user may write, in a folder the user may not write, is saved
+    // in place (root ignores the folder's mode: the test runs as a user).
+    void savesInAReadOnlyFolder()
+    {
+        TW_RUN_IN_CHILD_NAMESPACE(ChildNamespace::Unprivileged);
+        QTemporaryDir dir;
+        QString const folder = dir.filePath(QStringLiteral("songs"));
+        QVERIFY(QDir().mkpath(folder));
+        QString const song = folder + QStringLiteral("/song.html");
+        writeFile(song, "<p>Chorus</p>");
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                                                  | QFile::ReadOther | QFile::ExeOther));
+        TextEdit window(nullptr);
+        QVERIFY(window.load(song));
+        typeInto(window, QStringLiteral(": C G Am F"));
+        BoxAnswer box;
+        bool const saved = window.slotFileSave();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY2(saved, qPrintable(box.text));
+        QCOMPARE(box.shown, 0);
+        QVERIFY(!window.isWindowModified());
+        TextEdit again(nullptr);
+        QVERIFY(again.load(song));
+        QCOMPARE(again.textArea()->toPlainText(), QStringLiteral("Chorus: C G Am F"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("song.html")});
+    }
+
+    // On a full disk the message names the reason, the old file stays whole,
+    // and the document stays unsaved: in every format the window writes.
+    void fullDiskIsNamed_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addRow("HTML") << "song.html";
+        QTest::addRow("plain text") << "song.txt";
+        QTest::addRow("OpenDocument") << "song.odt";
+    }
+    void fullDiskIsNamed()
+    {
+        TW_RUN_IN_CHILD_NAMESPACE(ChildNamespace::OwnMounts);
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        QString const mounted = ChildNamespace::mountSmallDisk(dir.path(), 64);
+        if (!mounted.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("no tmpfs: ") + mounted));
+        QString const song = dir.filePath(name);
+        TextEdit window(nullptr);
+        if (name.endsWith(QLatin1String(".odt"))) {
+            typeInto(window, QStringLiteral("Chorus"));
+            FileAnswer names(song);
+            QVERIFY(window.slotFileSaveAs());
+        } else {
+            writeFile(song, "Chorus");
+            QVERIFY(window.load(song));
+        }
+        QByteArray const before = readFile(song);
+        {
+            QFile fill(dir.filePath(QStringLiteral("fill")));
+            QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            QByteArray const block(4096, 'x');
+            while (fill.write(block) == block.size()) { }
+        }
+        typeInto(window, QStringLiteral(": C G Am F"));
+        BoxAnswer box;
+        QVERIFY(!window.slotFileSave());
+        QCOMPARE(box.shown, 1);
+        QVERIFY2(box.text.contains(QDir::toNativeSeparators(song))
+                     && box.text.contains(QStringLiteral("There is no space left on the device.")),
+                 qPrintable(box.text));
+        QVERIFY(window.isWindowModified());
+        QCOMPARE(readFile(song), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("fill"), name}));
+        QVERIFY(::umount(QFile::encodeName(dir.path()).constData()) == 0);
     }
 
     void pdfName_data()

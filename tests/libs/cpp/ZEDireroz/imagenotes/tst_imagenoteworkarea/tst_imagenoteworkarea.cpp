@@ -1,6 +1,7 @@
 // The image-note work area on a 64 x 48 picture driven by synthesized mouse
 // events: what each tool leaves in the layer, the undo and redo history and its
 // memory bound, text notes, that painting changes nothing, saving, and cursors.
+#include "TestSupport/ChildNamespace.h"
 #include "TestSupport/FileDialogDriver.h"
 #include "TestSupport/ModalAnswer.h"
 #include "VAruzoD/DrawTools.h"
@@ -8,6 +9,7 @@
 #include "ZEDireroz/imagenotes/ImageNoteWorkArea.h"
 #include "ZEDireroz/imagenotes/NoteEditWidget.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -1015,6 +1017,41 @@ private slots:
         QVERIFY(f.area.isDirty());
         QVERIFY(!QFile::exists(path));
         QCOMPARE(App::theApp()->saveDirPath(), earlier.path() + QLatin1Char('/'));
+    }
+
+    // On a full disk the message names the reason, and no file is left.
+    void fullDiskIsNamed()
+    {
+        TW_RUN_IN_CHILD_NAMESPACE(ChildNamespace::OwnMounts);
+        QTemporaryDir folder;
+        QString const mounted = ChildNamespace::mountSmallDisk(folder.path(), 64);
+        if (!mounted.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("no tmpfs: ") + mounted));
+        {
+            QFile fill(folder.filePath(QStringLiteral("fill")));
+            QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            QByteArray const block(4096, 'x');
+            while (fill.write(block) == block.size()) { }
+        }
+        Fixture f;
+        f.drag(QPoint(5, 5), QPoint(58, 40));
+        QString const path = folder.filePath(QStringLiteral("note.png"));
+        QString text;
+        FileDialogDriver driver([&](QFileDialog* dialog) {
+            typeFileNames(dialog, path);
+            pressAccept(dialog);
+            ModalAnswer::answerNextWindow([&](QWidget* box) {
+                for (QLabel* label : box->findChildren<QLabel*>())
+                    text += label->text();
+                static_cast<QDialog*>(box)->reject();
+            });
+        });
+        QVERIFY(!f.area.slotSave());
+        QVERIFY2(text.contains(path) && text.contains(QStringLiteral("There is no space left on the device.")),
+                 qPrintable(text));
+        QVERIFY(f.area.isDirty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("fill")});
+        QVERIFY(::umount(QFile::encodeName(folder.path()).constData()) == 0);
     }
 
     void cursors_data()

@@ -1,5 +1,6 @@
 // The settings dialog: page registry, Apply/OK/Cancel, and the settings file
 // saved and loaded through the real file dialogs, driven as a user would.
+#include "MTools/WholeFile.h"
 #include "TestSupport/ModalDriver.h"
 #include "ZEDireroz/frame/App.h"
 #include "ZEDireroz/settings/SettingsDialog.h"
@@ -216,6 +217,8 @@ private slots:
     void cancelledDialogsChangeNothing();
     void failedSaveKeepsOldFileAndTellsUser();
     void failedLoadTellsUser();
+    void loadRefusesFilesTooLarge_data();
+    void loadRefusesFilesTooLarge();
     void processDomRootMatchesByTag();
 
 private:
@@ -526,6 +529,44 @@ void TestSettingsDialog::failedLoadTellsUser()
     QVERIFY2(box.text.endsWith(QStringLiteral(" (line 3)")), qPrintable(box.text));
     QVERIFY(isWarningPicture(box.icon));
     QCOMPARE(QDir::cleanPath(App::theApp()->openDirPath()), m_dir.path());
+}
+
+void TestSettingsDialog::loadRefusesFilesTooLarge_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addRow("just above the bound") << qint64(16 * 1024 * 1024 + 1);
+    QTest::addRow("over 2 GB") << qint64(2560) * 1024 * 1024;
+}
+
+// A settings file far larger than any the dialog writes is refused before it
+// is read (a sparse file), named with its size.
+void TestSettingsDialog::loadRefusesFilesTooLarge()
+{
+    QFETCH(qint64, size);
+    QWidget holder;
+    auto* page = new TestPage(QStringLiteral("alpha"), QStringLiteral("kept"), &holder);
+    SettingsDialog::addWidget(QStringLiteral("a"), page);
+    QString const huge = m_dir.filePath(QStringLiteral("huge.lfsettings"));
+    {
+        QFile file(huge);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(size));
+    }
+    SettingsDialog dialog;
+    dialog.show();
+    BoxSeen box;
+    ModalScript script;
+    script.expect("QFileDialog", chooseFile(huge));
+    script.expect("ZEDireroz::MessageBox", answerOk(&box));
+    dialog.slotLoadSettings();
+    QVERIFY(script.done());
+    QCOMPARE(page->value, QStringLiteral("kept"));
+    QVERIFY(g_log.isEmpty());
+    QVERIFY2(box.text.startsWith(QStringLiteral("The settings could not be loaded from ")
+                                 + QDir::toNativeSeparators(huge) + QStringLiteral(": "))
+                 && box.text.contains(MTools::fileSizeText(size)),
+             qPrintable(box.text));
+    QFile::remove(huge);
 }
 
 void TestSettingsDialog::processDomRootMatchesByTag()
