@@ -25,6 +25,8 @@ export XDG_STATE_HOME="$tmp/state"
 export XDG_RUNTIME_DIR="$tmp/runtime"
 # No test may reach the user's session bus.
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$tmp/runtime/no-session-bus"
+# Nor the machine's system bus (the sound engine asks its real-time service there).
+export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$tmp/runtime/no-system-bus"
 unset XDG_CONFIG_DIRS XDG_DATA_DIRS
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 

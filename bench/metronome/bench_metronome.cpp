@@ -69,6 +69,7 @@
 #include <ctime>
 #include <functional>
 #include <map>
+#include <sched.h>
 #include <set>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -202,6 +203,80 @@ std::set<int> threadIds()
     for (auto const& t : cpuSnapshot().threads)
         ids.insert(t.first);
     return ids;
+}
+
+// ---------------------------------------------------------------------------
+// Where the time goes on a loaded machine: how long the engine's thread and
+// the sound server's threads were ready to run but waited for a processor
+// (the kernel's schedstat: time on a processor, time waiting for one, turns).
+
+struct Waiting
+{
+    std::int64_t waitedNs = 0;
+    std::int64_t turns = 0;
+};
+
+bool readSchedstat(QString const& path, std::int64_t* waitedNs, std::int64_t* turns)
+{
+    QFile stat(path);
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    QList<QByteArray> const fields = stat.readAll().trimmed().split(' ');
+    if (fields.size() < 3)
+        return false;
+    *waitedNs = fields.at(1).toLongLong();
+    *turns = fields.at(2).toLongLong();
+    return true;
+}
+
+int engineTid()
+{
+    for (QString const& entry : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(entry));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "TickwrenAudio")
+            return entry.toInt();
+    }
+    return -1;
+}
+
+Waiting engineWaiting()
+{
+    Waiting w;
+    if (int const tid = engineTid(); tid > 0)
+        readSchedstat(QStringLiteral("/proc/self/task/%1/schedstat").arg(tid), &w.waitedNs, &w.turns);
+    return w;
+}
+
+// The sound server's threads by name (its main thread carries the program's
+// name).
+std::map<QString, Waiting> serverWaiting(qint64 pid)
+{
+    std::map<QString, Waiting> threads;
+    QString const tasks = QStringLiteral("/proc/%1/task").arg(pid);
+    for (QString const& entry : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks + QLatin1Char('/') + entry + QStringLiteral("/comm"));
+        if (!comm.open(QIODevice::ReadOnly))
+            continue;
+        std::int64_t waited = 0, turns = 0;
+        if (readSchedstat(tasks + QLatin1Char('/') + entry + QStringLiteral("/schedstat"), &waited, &turns)) {
+            Waiting& w = threads[QString::fromUtf8(comm.readAll().trimmed())];
+            w.waitedNs += waited;
+            w.turns += turns;
+        }
+    }
+    return threads;
+}
+
+QString schedulingOf(int tid)
+{
+    int const policy = sched_getscheduler(tid) & ~SCHED_RESET_ON_FORK;
+    sched_param param{};
+    sched_getparam(tid, &param);
+    if (policy == SCHED_FIFO || policy == SCHED_RR)
+        return QStringLiteral("real time (%1, priority %2)")
+            .arg(policy == SCHED_FIFO ? QStringLiteral("FIFO") : QStringLiteral("round robin"))
+            .arg(param.sched_priority);
+    return QStringLiteral("normal priority");
 }
 
 // ---------------------------------------------------------------------------
@@ -344,6 +419,9 @@ struct Part
     CpuSnapshot cpuAfter;
     std::int64_t engineCpuBefore = 0; // AudioEngine::threadCpuNs()
     std::int64_t engineCpuAfter = 0;
+    // Time waiting for a processor over the part.
+    Waiting engineBefore, engineAfter;
+    std::map<QString, Waiting> serverBefore, serverAfter;
     // Resizes.
     int resizes = 0;
     int resizeEvents = 0;
@@ -709,7 +787,9 @@ int main(int argc, char** argv)
     SinkRecorder recorder;
     bool recording = false;
     std::set<int> recorderThreads;
+    qint64 serverPid = -1;
     if (server.start()) {
+        serverPid = server.processId();
         qputenv("PULSE_SERVER", server.address().toUtf8());
         qunsetenv("TICKWREN_SILENT_AUDIO");
         // Every thread that appears while the recorder starts is its own.
@@ -830,6 +910,8 @@ int main(int argc, char** argv)
             part.rescaled = rescaled;
         }
         part.endNs = TickwrenAudio::AudioEngine::nowNs();
+        part.engineAfter = engineWaiting();
+        part.serverAfter = serverWaiting(serverPid);
         if (part.quiet) {
             part.cpuAfter = cpuSnapshot();
             part.engineCpuAfter = TickwrenAudio::AudioEngine::instance().threadCpuNs();
@@ -871,6 +953,8 @@ int main(int argc, char** argv)
                 QTimer::singleShot(memoryAfterS * 1000, [&] { rssKiB = ProcessMemory::residentKiB(); });
         }
         part.beginNs = TickwrenAudio::AudioEngine::nowNs();
+        part.engineBefore = engineWaiting();
+        part.serverBefore = serverWaiting(serverPid);
         if (part.quiet) {
             part.cpuBefore = cpuSnapshot();
             part.engineCpuBefore = TickwrenAudio::AudioEngine::instance().threadCpuNs();
@@ -965,6 +1049,24 @@ int main(int argc, char** argv)
     for (Part const& part : parts)
         if (part.storm)
             reportStorm(part);
+    std::printf("waiting for a processor (ready to run while another thread had it), per part: the engine's "
+                "thread (%s), then the sound server's threads\n",
+                qPrintable(schedulingOf(engineTid())));
+    for (Part const& part : parts) {
+        auto const line = [](Waiting const& before, Waiting const& after) {
+            std::int64_t const turns = after.turns - before.turns;
+            double const waitedMs = (after.waitedNs - before.waitedNs) / 1e6;
+            return QString::asprintf("%.1f ms in %lld turns (%.0f us a turn)", waitedMs, static_cast<long long>(turns),
+                                     waitedMs * 1000 / std::max<std::int64_t>(1, turns));
+        };
+        std::printf("  %s: engine %s", qPrintable(part.name), qPrintable(line(part.engineBefore, part.engineAfter)));
+        for (auto const& [name, after] : part.serverAfter) {
+            auto const before = part.serverBefore.find(name);
+            std::printf("; %s %s", qPrintable(name),
+                        qPrintable(line(before == part.serverBefore.end() ? Waiting{} : before->second, after)));
+        }
+        std::printf("\n");
+    }
     std::printf("processor time:\n");
     for (Part const& part : parts)
         if (part.quiet)

@@ -2,6 +2,7 @@
 
 #include "platform/audio/ClockEstimator.h"
 #include "platform/audio/PulseOutput_p.h"
+#include "platform/audio/RealtimeScheduling.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -199,11 +200,7 @@ void AudioEngine::noteDeviceFailure(QString const& why)
 void AudioEngine::run()
 {
     pthread_setname_np(pthread_self(), "TickwrenAudio");
-    // Real-time scheduling where the system grants it (it usually does not to
-    // a desktop program, and then the thread runs at normal priority).
-    sched_param param{};
-    param.sched_priority = 5;
-    pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
+    requestRealtimeScheduling();
     std::unique_lock<std::mutex> lock(m_mixer.mutex());
     while (!m_bQuit) {
         m_wake.wait(lock, [this] { return m_bQuit.load() || m_bPrepare || m_mixer.busyLocked(); });

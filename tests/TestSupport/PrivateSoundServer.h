@@ -70,6 +70,8 @@ public:
     }
 
     bool running() const { return m_server.state() != QProcess::NotRunning; }
+    // The server's process id; 0 when it does not run.
+    qint64 processId() const { return m_server.processId(); }
 
     // Stopped and continued as a hung server is and comes back (SIGSTOP, SIGCONT).
     void pause() { signal(SIGSTOP); }

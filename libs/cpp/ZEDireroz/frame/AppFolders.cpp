@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <algorithm>
+
 namespace ZEDireroz {
 
 namespace {
@@ -30,6 +32,20 @@ void moveModificationTimeOn(QString const& file, QDateTime const& before)
     QFile stamped(file);
     if (stamped.open(QIODevice::ReadOnly))
         stamped.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
+}
+
+// A read of the file that overlaps another copy's write can keep the old
+// content with the new file's size and time, and the settings object would
+// then never take in that write (seen with eight copies started together on
+// two cores: one start lost). Under the update lock the time is first moved
+// past every time the file has had, so that the read which follows is always
+// a fresh one.
+void forceFreshRead(QString const& file)
+{
+    QDateTime const now = QDateTime::currentDateTime();
+    QDateTime const stamp = QFileInfo(file).lastModified();
+    if (stamp.isValid())
+        moveModificationTimeOn(file, std::max(stamp, now));
 }
 
 QString withTrailingSlash(QString path)
@@ -69,6 +85,8 @@ QVariant App::updateSettingsValue(QString const& key, QVariant const& defaultVal
         qWarning() << "settings: no lock on" << file << "(error" << int(lock.error()) << "), updating" << key
                    << "without it";
     // Takes in what other copies wrote since this one last read the file.
+    if (lock.isLocked())
+        forceFreshRead(file);
     m_pSettings->sync();
     QDateTime const read = QFileInfo(file).lastModified();
     QVariant const value = settingsValue(key, defaultValue);

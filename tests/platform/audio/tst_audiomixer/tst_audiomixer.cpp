@@ -6,6 +6,7 @@
 #include "platform/audio/AudioMixer.h"
 #include "platform/audio/BeatSeries.h"
 
+#include "TestSupport/GainTrace.h"
 #include "TestSupport/TestTone.h"
 
 #include <QDir>
@@ -338,28 +339,14 @@ private slots:
         QCOMPARE(atFullScale, 0);
         // The gain, wherever the sum is loud enough to tell it to well within
         // a 16-bit step.
-        double largestStep = 0.0;
-        int largestAt = -1;
-        double lowest = 1.0;
-        double previous = -1.0;
-        for (int n = 0; n < kFrames; ++n) {
-            float const p = plain[std::size_t(2 * n)];
-            if (std::fabs(p) < 0.1f) {
-                previous = -1.0;
-                continue;
-            }
-            double const gain = out[std::size_t(2 * n)] / (double(p) * 32767.0);
-            QVERIFY2(gain < 1.001, qPrintable(QString("gain %1 at frame %2").arg(gain).arg(n)));
-            lowest = std::min(lowest, gain);
-            if (previous >= 0.0 && std::fabs(gain - previous) > largestStep) {
-                largestStep = std::fabs(gain - previous);
-                largestAt = n;
-            }
-            previous = gain;
-        }
-        QVERIFY2(largestStep < 0.02,
-                 qPrintable(QString("the gain steps by %1 at frame %2").arg(largestStep).arg(largestAt)));
-        QVERIFY2(lowest < 0.9, "the mix was never brought down");
+        GainTrace const gain = traceGain(
+            kFrames, [&](std::int64_t n) { return plain[std::size_t(2 * n)]; },
+            [&](std::int64_t n) { return double(out[std::size_t(2 * n)]); }, [](std::int64_t) { return false; });
+        QVERIFY2(gain.highest < 1.001,
+                 qPrintable(QString("gain %1 at frame %2").arg(gain.highest).arg(gain.highestAt)));
+        QVERIFY2(gain.largestStep < 0.02,
+                 qPrintable(QString("the gain steps by %1 at frame %2").arg(gain.largestStep).arg(gain.largestAt)));
+        QVERIFY2(gain.lowest < 0.9, "the mix was never brought down");
         // Faded: the plain sum again (the last second of the chord lies well
         // within full scale).
         std::vector<std::int16_t> expected(std::size_t(48000) * 2);

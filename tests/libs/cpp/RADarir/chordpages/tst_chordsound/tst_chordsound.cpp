@@ -5,6 +5,7 @@
 // started it) comes down and back without a step.
 #include "RADarir/chordpages/GuitarChordsMainPage.h"
 #include "RADarir/chordviews/ChordView.h"
+#include "TestSupport/GainTrace.h"
 #include "TestSupport/PrivateSoundServer.h"
 #include "TestSupport/SinkRecorder.h"
 #include "ZEDireroz/frame/App.h"
@@ -140,31 +141,19 @@ private slots:
             }
         }
         QVERIFY(best >= 0);
-        double largestStep = 0.0;
-        std::int64_t largestAt = -1;
-        double lowest = 1.0;
-        double previous = -1.0;
         // The first second, where the strings are loud. A machine too busy to
         // feed the server in time leaves silence in the recording (the frames
         // after it keep their places): such frames tell nothing of the gain.
-        for (std::int64_t n = 0; n < kRate && n + best < std::int64_t(heard.size()); ++n) {
-            float const p = plain[std::size_t(n)];
-            if (std::fabs(p) < 0.1f || heard[std::size_t(n + best)] == 0) {
-                previous = -1.0;
-                continue;
-            }
-            double const gain = heard[std::size_t(n + best)] / (double(p) * 32767.0);
-            QVERIFY2(gain < 1.005, qPrintable(QString("gain %1 at frame %2").arg(gain).arg(n)));
-            lowest = std::min(lowest, gain);
-            if (previous >= 0.0 && std::fabs(gain - previous) > largestStep) {
-                largestStep = std::fabs(gain - previous);
-                largestAt = n;
-            }
-            previous = gain;
-        }
-        QVERIFY2(largestStep < 0.02,
-                 qPrintable(QString("the gain steps by %1 at frame %2").arg(largestStep).arg(largestAt)));
-        QVERIFY2(lowest < 0.95, "the chord was never brought down");
+        std::int64_t const frames = std::min<std::int64_t>(kRate, std::int64_t(heard.size()) - best);
+        GainTrace const gain = traceGain(
+            frames, [&](std::int64_t n) { return plain[std::size_t(n)]; },
+            [&](std::int64_t n) { return double(heard[std::size_t(n + best)]); },
+            [&](std::int64_t n) { return heard[std::size_t(n + best)] == 0; });
+        QVERIFY2(gain.highest < 1.005,
+                 qPrintable(QString("gain %1 at frame %2").arg(gain.highest).arg(gain.highestAt)));
+        QVERIFY2(gain.largestStep < 0.02,
+                 qPrintable(QString("the gain steps by %1 at frame %2").arg(gain.largestStep).arg(gain.largestAt)));
+        QVERIFY2(gain.lowest < 0.95, "the chord was never brought down");
     }
 };
 

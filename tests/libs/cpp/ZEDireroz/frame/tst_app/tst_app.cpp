@@ -152,6 +152,37 @@ private slots:
         }
     }
 
+    // Another copy's update that this copy's settings object took for the
+    // version it had read already: the same size and the same modification time,
+    // as when its read of the file overlapped that copy's write (the content read
+    // before the new file took the old one's place, its time after). An update
+    // reads the file anew all the same, so that no start of a copy is lost.
+    void updateSeesAWriteOfTheSameSizeAndTime()
+    {
+        QString const file = app()->settings()->fileName();
+        app()->setSettingsValue(QStringLiteral("StartCounter"), 5);
+        app()->settings()->sync();
+        QCOMPARE(app()->settingsValue(QStringLiteral("StartCounter")).toInt(), 5);
+        QDateTime const seen = QFileInfo(file).lastModified();
+        QByteArray content = readFile(file);
+        QVERIFY(content.contains("StartCounter=5"));
+        content.replace("StartCounter=5", "StartCounter=6");
+        QVERIFY(writeFile(file, content));
+        QFile stamped(file);
+        QVERIFY(stamped.open(QIODevice::ReadOnly));
+        QVERIFY(stamped.setFileTime(seen, QFileDevice::FileModificationTime));
+        stamped.close();
+        QCOMPARE(QFileInfo(file).lastModified(), seen);
+
+        QVariant const read = app()->updateSettingsValue(QStringLiteral("StartCounter"), 1,
+                                                         [](QVariant const& v) { return QVariant(v.toInt() + 1); });
+        QCOMPARE(read.toInt(), 6);
+        QSettings const written(file, QSettings::IniFormat);
+        QCOMPARE(written.value(QStringLiteral("TickwrenTrial/StartCounter")).toInt(), 7);
+        app()->removeSettingsValue(QStringLiteral("StartCounter"));
+        app()->settings()->sync();
+    }
+
     void resourcePathRule_data()
     {
         QTest::addColumn<QString>("overridePath");
